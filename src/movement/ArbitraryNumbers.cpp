@@ -1,0 +1,89 @@
+#include "ArbitraryNumbers.h"
+
+#include "TypedInteger.h"
+
+#include <algorithm>
+
+namespace movement {
+
+namespace {
+
+constexpr int32_t LowestNumber = 1;
+constexpr int32_t HighestNumber = 99;
+
+// Pairs 1..2T that the map can hold.
+int32_t PairCount(int32_t tableCount) {
+    return static_cast<int32_t>(std::clamp<int64_t>(2 * int64_t{tableCount}, 0, PairMapSize - 1));
+}
+
+std::string Range(int64_t first, int64_t last) {
+    return std::to_string(first) + " do " + std::to_string(last);
+}
+
+}  // namespace
+
+RenumberingGroups MakeRenumberingGroups(int32_t roundCount, int32_t tableCount) {
+    const int64_t allPairs = 2 * int64_t{tableCount};
+    RenumberingGroups groups;
+    groups.GroupEnd[0] = static_cast<int32_t>(allPairs);
+    groups.GroupEnd[1] = roundCount;
+    groups.GroupEnd[2] = static_cast<int32_t>(std::min(2 * int64_t{roundCount}, allPairs));
+    groups.GroupEnd[3] = groups.GroupEnd[2] == allPairs ? 0 : static_cast<int32_t>(allPairs);
+
+    groups.GroupCaption[0] = Range(1, groups.GroupEnd[0]);
+    groups.GroupCaption[1] = Range(1, groups.GroupEnd[1]);
+    groups.GroupCaption[2] = Range(int64_t{roundCount} + 1, groups.GroupEnd[2]);
+    if (groups.GroupEnd[3] != 0) groups.GroupCaption[3] = Range(int64_t{groups.GroupEnd[2]} + 1, allPairs);
+    return groups;
+}
+
+std::vector<std::string> InitialNewNumbers(int32_t tableCount) {
+    std::vector<std::string> numbers;
+    for (int32_t x = 1; x <= PairCount(tableCount); ++x) numbers.push_back(std::to_string(x));
+    return numbers;
+}
+
+bool ShiftGroup(const RenumberingGroups& groups, int k, int32_t shift, int32_t roundCount,
+                std::vector<std::string>& newNumbers) {
+    if (k < 0 || k >= RenumberingGroupCount) return false;
+    if (k == 3 && groups.GroupCaption[3].empty()) return false;
+
+    // Each group's first old pair, and what is taken off its old numbers before the shift.
+    const int64_t rounds = roundCount;
+    const std::array<int64_t, RenumberingGroupCount> first = {1, 1, int64_t{groups.GroupEnd[1]} + 1,
+                                                              int64_t{groups.GroupEnd[2]} + 1};
+    const std::array<int64_t, RenumberingGroupCount> offset = {0, 0, rounds, 2 * rounds};
+
+    const auto index = static_cast<std::size_t>(k);
+    const int64_t last = std::min<int64_t>(groups.GroupEnd[index], static_cast<int64_t>(newNumbers.size()));
+    for (int64_t x = std::max<int64_t>(first[index], 1); x <= last; ++x)
+        newNumbers[static_cast<std::size_t>(x - 1)] = std::to_string(shift + x - offset[index]);
+    return true;
+}
+
+Outcome ValidateNumbers(MovementState& state, const std::vector<std::string>& newNumbers) {
+    const int32_t pairs = PairCount(state.TableCount);
+    auto numbers = state.PairNumberMap;
+
+    for (int32_t x = 1; x <= pairs; ++x) {
+        const auto row = static_cast<std::size_t>(x - 1);
+        const std::string text = row < newNumbers.size() ? newNumbers[row] : std::string();
+        const auto value = ParseTypedInteger(text);
+        if (!value) return Outcome::Refused("Błąd liczby:" + text + " popraw!\rNumer:" + std::to_string(x));
+        if (*value < LowestNumber || *value > HighestNumber)
+            return Outcome::Refused("Dopuszczalne są numery z przedziału (1,99) popraw!\rNumer:" +
+                                    std::to_string(x));
+        numbers[static_cast<std::size_t>(x)] = *value;
+    }
+
+    std::array<int, HighestNumber + 1> uses{};
+    for (int32_t x = 1; x <= pairs; ++x) ++uses[static_cast<std::size_t>(numbers[static_cast<std::size_t>(x)])];
+    for (int32_t v = LowestNumber; v <= HighestNumber; ++v)
+        if (uses[static_cast<std::size_t>(v)] > 1)
+            return Outcome::Refused("Powtórzony numer " + std::to_string(v) + " popraw!");
+
+    state.PairNumberMap = numbers;
+    return Outcome::Accepted();
+}
+
+}  // namespace movement

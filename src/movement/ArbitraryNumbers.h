@@ -1,0 +1,40 @@
+#pragma once
+
+#include "MovementState.h"
+#include "Outcome.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace movement {
+
+constexpr int RenumberingGroupCount = 4;
+
+// The groups whose pairs can be renumbered together, from a multiple of ten: 0 all pairs,
+// 1 the first rotation 1..R, 2 the next pairs up to min(2R, 2T), 3 the pairs above 2R (only
+// with more tables than rounds; GroupEnd[3] is then 2T, otherwise 0 with an empty caption).
+struct RenumberingGroups {
+    std::array<int32_t, RenumberingGroupCount> GroupEnd{};
+    std::array<std::string, RenumberingGroupCount> GroupCaption{};
+};
+
+RenumberingGroups MakeRenumberingGroups(int32_t roundCount, int32_t tableCount);
+
+// The new numbers as the grid shows them when the window opens: every pair 1..2T keeps its number.
+std::vector<std::string> InitialNewNumbers(int32_t tableCount);
+
+// Gives the pairs of group k the numbers shift + 1, shift + 2, ... in the order of their old
+// numbers; newNumbers[x - 1] is the new number of old pair x, and only rows of the group that
+// exist are written. Returns false when nothing happens: group 3 of a movement without it,
+// or k that is no group.
+bool ShiftGroup(const RenumberingGroups& groups, int k, int32_t shift, int32_t roundCount,
+                std::vector<std::string>& newNumbers);
+
+// Checks the new numbers of pairs 1..2 x TableCount (newNumbers[x - 1]; a missing row reads as
+// an empty cell): each an integer, within 1..99, none twice. Accepted numbers become
+// PairNumberMap entries 1..2 x TableCount; a refusal changes nothing.
+Outcome ValidateNumbers(MovementState& state, const std::vector<std::string>& newNumbers);
+
+}  // namespace movement

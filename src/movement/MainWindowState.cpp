@@ -1,0 +1,45 @@
+#include "MainWindowState.h"
+
+#include "StepChoices.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace movement {
+
+void ResetSchemeState(MovementState& state) {
+    state.CatalogueLoaded = false;
+    state.PrintFrom = 0;
+    state.PrintTo = 0;
+    state.StepChoices = {0, 0, 0};
+    const int64_t lastPair = std::min<int64_t>(2 * int64_t{state.TableCount}, PairMapSize - 1);
+    for (int32_t n = 1; n <= lastPair; ++n) state.PairNumberMap[n] = n;
+}
+
+void Zakrp(MovementState& state, int selectedStepItem) {
+    state.PrintFrom = 1;
+    state.PrintTo = state.TableCount;
+    state.StepChoices = ComputeStepChoices(state.RoundCount);
+    DeriveNumberingStep(state, selectedStepItem);
+}
+
+void FormActivate(MovementState& state) {
+    state.PrintFrom = 1;
+    state.PrintTo = state.TableCount;
+    state.StepChoices = ComputeStepChoices(state.RoundCount);
+}
+
+void SwapNsWe(MovementState& state, int32_t table) {
+    if (table < 1 || table > std::min(state.TableCount, MaxTables)) return;
+    TableSeat& seat = state.Seating[table];
+    std::swap(seat.NsPair, seat.WePair);
+}
+
+Outcome ChooseNumberingStep(MovementState& state, int item) {
+    if (state.StepChoices[0] == 0) return Outcome::Refused("Nieznany schemat Howell'a");
+    DeriveNumberingStep(state, item);
+    std::iota(state.PairNumberMap.begin(), state.PairNumberMap.end(), 0);
+    return Outcome::Accepted();
+}
+
+}  // namespace movement

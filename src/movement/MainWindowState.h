@@ -1,0 +1,30 @@
+#pragma once
+
+#include "MovementState.h"
+#include "Outcome.h"
+
+namespace movement {
+
+// What the main window's routines do to the movement state; the windows add what they show.
+
+// Before a new scheme source: unlocks the scheme files, clears the print range and the step
+// choices, and makes PairNumberMap entries 1..2 x TableCount the identity. The movement itself,
+// NumberingStep and SchemeSource stay.
+void ResetSchemeState(MovementState& state);
+
+// After another window hands back a movement: print range 1..TableCount, StepChoices from
+// RoundCount, NumberingStep re-derived from the selected numbering item.
+void Zakrp(MovementState& state, int selectedStepItem);
+
+// Every return to the main window: print range 1..TableCount and StepChoices from RoundCount.
+void FormActivate(MovementState& state);
+
+// The director's double click on table t's list line: its NS and WE pairs change places.
+// A table outside 1..TableCount changes nothing.
+void SwapNsWe(MovementState& state, int32_t table);
+
+// The director's choice of a numbering item: item 0..2 its numbering step, item 3 Mitchell
+// numbering, and the pair numbers back to the identity. Refused without a movement.
+Outcome ChooseNumberingStep(MovementState& state, int item);
+
+}  // namespace movement

@@ -1,0 +1,201 @@
+#include "SchemeFile.h"
+
+#include "Decimal.h"
+#include "SchemeNumbers.h"
+
+#include <array>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace movement {
+
+namespace {
+
+constexpr char LineFeed = '\n';
+constexpr char CarriageReturn = '\r';
+constexpr char CtrlZ = '\x1a';
+
+// The platform's wording of a failed open or read.
+std::string FileErrorText(int error) {
+    switch (error) {
+        case ENOENT:
+        case ENOTDIR:
+            return "File not found.";
+        case EACCES:
+        case EPERM:
+        case EISDIR:
+            return "Access denied.";
+        default:
+            return "I/O error " + std::to_string(error) + ".";
+    }
+}
+
+// Closes the descriptor on every way out.
+class OpenFile {
+public:
+    explicit OpenFile(const std::string& name) : fd_(::open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)) {}
+    ~OpenFile() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+    int fd() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// The text between the first and the second space of a catalogue entry, as the list reads it:
+// piece 0 is the rounds, piece 1 the tables. A piece with no space after it is empty.
+std::string_view ListedToken(std::string_view line, int piece) {
+    std::size_t start = 0;
+    for (int i = 0; i < piece; ++i) {
+        const auto space = line.find(' ', start);
+        if (space == std::string_view::npos) return {};
+        start = space + 1;
+    }
+    const auto end = line.find(' ', start);
+    if (end == std::string_view::npos) return {};
+    return line.substr(start, end - start);
+}
+
+std::string ListedField(std::string_view token, std::size_t narrowWidth) {
+    const auto value = SchemeNumberValue(token);
+    if (!value) return PadLeft("?", narrowWidth);
+    return RightAligned(*value, FieldWidth(*value, narrowWidth));
+}
+
+}  // namespace
+
+void SchemeLineSplitter::Feed(std::string_view bytes) {
+    for (char c : bytes) {
+        if (endOfFile_) return;
+        if (pendingCarriageReturn_) {
+            pendingCarriageReturn_ = false;
+            if (c == LineFeed) {
+                EndLine();
+                continue;
+            }
+            Append(CarriageReturn);
+        }
+        if (c == LineFeed) {
+            EndLine();
+        } else if (c == CarriageReturn) {
+            pendingCarriageReturn_ = true;
+            atLineStart_ = false;
+        } else if (c == CtrlZ && atLineStart_) {
+            endOfFile_ = true;
+        } else {
+            Append(c);
+        }
+    }
+}
+
+SchemeLines SchemeLineSplitter::Finish() {
+    if (pendingCarriageReturn_) Append(CarriageReturn);
+    pendingCarriageReturn_ = false;
+    if (!atLineStart_) EndLine();
+    return std::move(result_);
+}
+
+void SchemeLineSplitter::Append(char c) {
+    atLineStart_ = false;
+    if (c == '*') lineHasAsterisk_ = true;
+    if (c != ' ') lineHasNonSpace_ = true;
+    // Lines beyond the capacity are only counted, so their text is not kept.
+    if (!lineHasAsterisk_ && result_.lines.size() < CatalogueCapacity) line_.push_back(c);
+}
+
+void SchemeLineSplitter::EndLine() {
+    if (!lineHasAsterisk_ && lineHasNonSpace_) {
+        if (result_.lines.size() < CatalogueCapacity) {
+            while (!line_.empty() && line_.back() == ' ') line_.pop_back();
+            result_.lines.push_back(std::move(line_));
+        } else {
+            ++result_.leftOut;
+        }
+    }
+    line_.clear();
+    atLineStart_ = true;
+    lineHasAsterisk_ = false;
+    lineHasNonSpace_ = false;
+}
+
+SchemeLines SplitSchemeLines(std::string_view bytes) {
+    SchemeLineSplitter splitter;
+    splitter.Feed(bytes);
+    return splitter.Finish();
+}
+
+SchemeFileReading ReadSchemeFile(const std::string& fileName) {
+    SchemeFileReading reading;
+    OpenFile file(fileName);
+    if (file.fd() < 0) {
+        reading.error = FileErrorText(errno);
+        return reading;
+    }
+    struct stat status {};
+    if (::fstat(file.fd(), &status) != 0) {
+        reading.error = FileErrorText(errno);
+        return reading;
+    }
+    // A directory, a device or a pipe is no scheme file, and reading one could block forever.
+    if (!S_ISREG(status.st_mode)) {
+        reading.error = FileErrorText(S_ISDIR(status.st_mode) ? EISDIR : EACCES);
+        return reading;
+    }
+
+    SchemeLineSplitter splitter;
+    std::array<char, 1 << 16> buffer{};
+    for (;;) {
+        const ssize_t got = ::read(file.fd(), buffer.data(), buffer.size());
+        if (got == 0) break;
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            reading.error = FileErrorText(errno);
+            return reading;
+        }
+        splitter.Feed(std::string_view(buffer.data(), static_cast<std::size_t>(got)));
+    }
+    reading.lines = splitter.Finish();
+    reading.ok = true;
+    return reading;
+}
+
+std::string CatalogueListLine(std::string_view schemeLine) {
+    return ListedField(ListedToken(schemeLine, 0), 2) + "  " + ListedField(ListedToken(schemeLine, 1), 5);
+}
+
+SchemeFileLoad LoadSchemeFile(MovementState& state, const std::string& fileName,
+                              const std::string& sourceText) {
+    SchemeFileLoad load;
+    if (state.CatalogueLoaded) return load;
+
+    state.SchemeSource = sourceText;
+    SchemeFileReading reading = ReadSchemeFile(fileName);
+    if (!reading.ok) {
+        load.status = SchemeFileLoad::Status::Failed;
+        load.error = std::move(reading.error);
+        return load;
+    }
+
+    // Entries beyond this file's lines keep what an earlier file left; the list never shows them.
+    auto& lines = reading.lines.lines;
+    for (std::size_t k = 0; k < lines.size(); ++k) state.SchemeCatalogue[k] = std::move(lines[k]);
+    state.CatalogueLoaded = true;
+
+    load.status = SchemeFileLoad::Status::Loaded;
+    load.leftOut = reading.lines.leftOut;
+    for (std::size_t k = 0; k < lines.size(); ++k)
+        load.listLines.push_back(CatalogueListLine(state.SchemeCatalogue[k]));
+    return load;
+}
+
+std::string LeftOutMessage(int64_t leftOut) {
+    return "Plik zawiera więcej schematów, niż mieści lista. Wczytano pierwsze " +
+           std::to_string(CatalogueCapacity) + ", liczba pominiętych: " + std::to_string(leftOut) + ".";
+}
+
+}  // namespace movement

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "MovementState.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace movement {
+
+// The three scheme files beside the program, each with the caption its cards carry.
+struct ShippedSchemeFile {
+    const char* fileName;
+    const char* sourceText;  // becomes SchemeSource
+};
+inline constexpr std::array<ShippedSchemeFile, 3> ShippedSchemeFiles = {{
+    {"HowellKS.txt", "Wg K. Kestrela"},
+    {"HowellPV.txt", "Wg P. Plovera"},
+    {"Duzo_Zb.txt", "Dużo Zbiornic PV"},
+}};
+
+// The scheme lines of a scheme file, in file order, at most CatalogueCapacity of them.
+struct SchemeLines {
+    std::vector<std::string> lines;  // trailing spaces removed, otherwise byte for byte
+    int64_t leftOut = 0;             // scheme lines beyond the capacity, counted but not kept
+};
+
+// Splits the bytes of a scheme file into scheme lines. A line ends at LF, and a CR right before
+// the LF belongs to the line end; a Ctrl-Z at the start of a line ends the file; a final line
+// without a line end counts like any other. Lines holding "*" anywhere are comments; lines that
+// are empty or hold only spaces are no movements. Both are skipped.
+// Fed in pieces, so that a file of any size is read with bounded memory beyond the kept lines.
+class SchemeLineSplitter {
+public:
+    void Feed(std::string_view bytes);
+    SchemeLines Finish();
+
+private:
+    void Append(char c);
+    void EndLine();
+
+    SchemeLines result_;
+    std::string line_;
+    bool atLineStart_ = true;
+    bool pendingCarriageReturn_ = false;
+    bool lineHasAsterisk_ = false;
+    bool lineHasNonSpace_ = false;
+    bool endOfFile_ = false;
+};
+
+SchemeLines SplitSchemeLines(std::string_view bytes);
+
+// Reads the scheme lines of a file. On failure `error` holds the text to show, as the
+// platform would word it ("File not found." for a missing file).
+struct SchemeFileReading {
+    bool ok = false;
+    SchemeLines lines;
+    std::string error;
+};
+SchemeFileReading ReadSchemeFile(const std::string& fileName);
+
+// The list line of a catalogue entry: its rounds (the text before the first space, empty when it
+// has none) right-aligned in 3 (2 from 10 on), two spaces, and its tables (the text between the
+// first and the second space) right-aligned in 6 (5 from 10 on). A number too large for the
+// program is shown as "?".
+std::string CatalogueListLine(std::string_view schemeLine);
+
+// What a click on a scheme-file button did, for the window to show.
+struct SchemeFileLoad {
+    enum class Status {
+        Locked,  // a file has been loaded already: nothing happened at all
+        Loaded,  // the catalogue holds the file's lines; listLines are the list's new lines
+        Failed,  // the file could not be read: show `error`; only SchemeSource changed
+    };
+    Status status = Status::Locked;
+    std::vector<std::string> listLines;
+    int64_t leftOut = 0;  // scheme lines beyond the catalogue's capacity, not loaded
+    std::string error;
+};
+
+// A scheme-file button: unless the catalogue is locked, sets SchemeSource, reads the file and
+// on success stores its lines as catalogue entries 0..n-1 and locks the catalogue. The current
+// movement is not touched: only choosing a line makes one current.
+SchemeFileLoad LoadSchemeFile(MovementState& state, const std::string& fileName,
+                              const std::string& sourceText);
+
+// The Polish notice for a file with more scheme lines than the catalogue holds.
+std::string LeftOutMessage(int64_t leftOut);
+
+}  // namespace movement

@@ -1,0 +1,106 @@
+#include "SchemeLine.h"
+
+#include "SchemeNumbers.h"
+
+#include <limits>
+#include <optional>
+
+namespace movement {
+
+namespace {
+
+const char* const RefusalPrefix = "Niepoprawny schemat: ";
+
+// Walks a scheme line number by number, each number ending at the next single space.
+class SchemeLineCursor {
+public:
+    explicit SchemeLineCursor(std::string_view line) : rest_(line) {}
+
+    // A number that has more of the line after it. nullopt when no space is left: the line has
+    // ended, since a complete line always goes on to a WE pair.
+    std::optional<std::string_view> TakeFollowedNumber() {
+        const auto space = rest_.find(' ');
+        if (space == std::string_view::npos) return std::nullopt;
+        const auto number = rest_.substr(0, space);
+        rest_.remove_prefix(space + 1);
+        return number;
+    }
+
+    // A WE pair: up to the next space, or the whole rest of the line.
+    std::string_view TakeLastNumber() {
+        const auto space = rest_.find(' ');
+        const auto number = rest_.substr(0, space);
+        rest_.remove_prefix(space == std::string_view::npos ? rest_.size() : space + 1);
+        return number;
+    }
+
+private:
+    std::string_view rest_;
+};
+
+bool WithinRange(std::optional<int32_t> value, int32_t low, int32_t high) {
+    return value && *value >= low && *value <= high;
+}
+
+SchemeLineReading Refuse(const std::string& reason) {
+    SchemeLineReading reading;
+    reading.refusal = RefusalPrefix + reason;
+    return reading;
+}
+
+std::string EndedBeforeTable(int32_t table) {
+    return "linia kończy się przed parami stołu " + std::to_string(table) + ".";
+}
+
+std::string PairTooLarge(int32_t table) {
+    return "numer pary przy stole " + std::to_string(table) + " przekracza " +
+           std::to_string(MaxPairNumber) + ".";
+}
+
+}  // namespace
+
+SchemeLineReading ReadSchemeLine(std::string_view line) {
+    SchemeLineCursor cursor(line);
+
+    const auto roundsText = cursor.TakeFollowedNumber();
+    if (!roundsText) return Refuse(EndedBeforeTable(1));
+    const auto rounds = SchemeNumberValue(*roundsText);
+    if (!WithinRange(rounds, 1, MaxSchemeRounds))
+        return Refuse("liczba rund musi wynosić od 1 do " + std::to_string(MaxSchemeRounds) + ".");
+
+    const auto tablesText = cursor.TakeFollowedNumber();
+    if (!tablesText) return Refuse(EndedBeforeTable(1));
+    const auto tables = SchemeNumberValue(*tablesText);
+    if (!WithinRange(tables, 1, MaxTables))
+        return Refuse("liczba stołów musi wynosić od 1 do " + std::to_string(MaxTables) + ".");
+
+    SchemeLineReading reading;
+    SchemeMovement& movement = reading.movement;
+    movement.RoundCount = *rounds;
+    movement.TableCount = *tables;
+    movement.Tables.reserve(static_cast<std::size_t>(*tables));
+
+    int32_t slot = 0;
+    while (static_cast<int32_t>(movement.Tables.size()) < movement.TableCount) {
+        const int32_t table = static_cast<int32_t>(movement.Tables.size()) + 1;
+        const auto slotText = cursor.TakeFollowedNumber();
+        if (!slotText || slot == std::numeric_limits<int32_t>::max())
+            return Refuse(EndedBeforeTable(table));
+        ++slot;
+        const auto ns = SchemeNumberValue(*slotText);
+        if (!WithinRange(ns, 0, MaxPairNumber)) return Refuse(PairTooLarge(table));
+        if (*ns == 0) continue;  // a board set no table plays in round 1
+
+        const auto we = SchemeNumberValue(cursor.TakeLastNumber());
+        if (!WithinRange(we, 0, MaxPairNumber)) return Refuse(PairTooLarge(table));
+        movement.Tables.push_back(TableSeat{*ns, *we, slot});
+    }
+
+    // More tables than board sets: the last table shares set 1.
+    if (movement.TableCount > movement.RoundCount) movement.Tables.back().BoardSet = 1;
+
+    reading.accepted = true;
+    return reading;
+}
+
+}  // namespace movement

@@ -1,0 +1,165 @@
+#include "Movements.h"
+
+#include "movement/PairNumbering.h"
+
+#include <gtest/gtest.h>
+
+namespace movement {
+namespace {
+
+using testing::MovementOf;
+using testing::Numbered;
+using Rounds = std::vector<int32_t>;
+
+const MovementState ExampleA = MovementOf(7, {{8, 1, 1}, {2, 6, 2}, {3, 5, 4}, {4, 7, 6}});
+const MovementState ExampleB = MovementOf(3, {{1, 4, 1}, {2, 5, 2}, {3, 6, 3}, {7, 8, 1}});
+
+Rounds RowNumbers(const MovementState& state, int32_t p) {
+    Rounds rounds;
+    for (int32_t r = 1; r <= state.RoundCount; ++r) rounds.push_back(RowNumber(state, p, r));
+    return rounds;
+}
+
+TEST(PrintedNumber, StepEqualToTheRoundsLeavesEveryNumber) {
+    const MovementState state = Numbered(ExampleA, 7);
+    for (int32_t p = 1; p <= 8; ++p) EXPECT_EQ(PrintedNumber(state, p), p);
+    EXPECT_EQ(RowNumbers(state, 2), (Rounds{2, 3, 4, 5, 6, 7, 1}));
+}
+
+TEST(PrintedNumber, ExampleAWithStepTenRenumbersOnlyTheStationaryPair) {
+    const MovementState state = Numbered(ExampleA, 10);
+    EXPECT_EQ(PrintedNumber(state, 8), 11);
+    for (int32_t p = 1; p <= 7; ++p) EXPECT_EQ(PrintedNumber(state, p), p);
+    EXPECT_EQ(BoxNumber(state, 8), 11);
+    EXPECT_EQ(RowNumbers(state, 8), (Rounds{11, 11, 11, 11, 11, 11, 11}));
+}
+
+TEST(PrintedNumber, ExampleAInMitchellNumberingGoesByRoundOneSeats) {
+    const MovementState state = Numbered(ExampleA, MitchellNumbering);
+    const std::vector<std::pair<int32_t, int32_t>> printedAs = {{8, 1}, {2, 2}, {3, 3}, {4, 4},
+                                                               {1, 11}, {6, 12}, {5, 13}, {7, 14}};
+    for (const auto& [pair, number] : printedAs) EXPECT_EQ(PrintedNumber(state, pair), number) << pair;
+    EXPECT_EQ(RowNumbers(state, 2), (Rounds{2, 3, 4, 13, 12, 14, 11}));
+    EXPECT_EQ(RowNumbers(state, 6), (Rounds{12, 14, 11, 2, 3, 4, 13}));
+}
+
+TEST(PrintedNumber, ExampleBWithStepTenNumbersTheSecondRotationAndTheStationaryPairs) {
+    const MovementState state = Numbered(ExampleB, 10);
+    EXPECT_EQ(RowNumbers(state, 4), (Rounds{11, 12, 13}));
+    EXPECT_EQ(PrintedNumber(state, 7), 21);
+    EXPECT_EQ(PrintedNumber(state, 8), 22);
+    EXPECT_EQ(RowNumbers(state, 1), (Rounds{1, 2, 3}));
+}
+
+TEST(PrintedNumber, ExampleBInMitchellNumbering) {
+    const MovementState state = Numbered(ExampleB, MitchellNumbering);
+    EXPECT_EQ(PrintedNumber(state, 7), 4);
+    EXPECT_EQ(PrintedNumber(state, 8), 14);
+    EXPECT_EQ(PrintedNumber(state, 5), 12);
+}
+
+TEST(PrintedNumber, PairsAbove2RKeepTheirNumbersWhenTheStepIsNotAboveR) {
+    MovementState state = Numbered(ExampleB, 2);
+    EXPECT_EQ(PrintedNumber(state, 7), 7);
+    EXPECT_EQ(PrintedNumber(state, 5), 4);  // 5 - 3 + 2
+    state.NumberingStep = 3;
+    EXPECT_EQ(PrintedNumber(state, 8), 8);
+}
+
+TEST(PrintedNumber, WithMoreRoundsThanTablesEveryPairAboveRIsRenumberedFromS) {
+    const MovementState state = Numbered(MovementOf(5, {{6, 1, 1}, {2, 5, 3}, {3, 4, 5}}), 20);
+    EXPECT_EQ(PrintedNumber(state, 6), 21);
+    EXPECT_EQ(PrintedNumber(state, 5), 5);
+}
+
+TEST(PrintedNumber, MitchellOfAPairSeatedNowhereIsZero) {
+    EXPECT_EQ(PrintedNumber(Numbered(ExampleA, MitchellNumbering), 9), 0);
+}
+
+TEST(PrintedNumber, MitchellFindsTheFirstNsBeforeAnyWe) {
+    const MovementState state = Numbered(MovementOf(5, {{3, 1, 1}, {1, 4, 2}, {2, 1, 3}}), MitchellNumbering);
+    EXPECT_EQ(PrintedNumber(state, 1), 2);
+    const MovementState weOnly = Numbered(MovementOf(5, {{3, 1, 1}, {4, 5, 2}, {2, 1, 3}}), MitchellNumbering);
+    EXPECT_EQ(PrintedNumber(weOnly, 1), 13);
+}
+
+TEST(PrintedNumber, MitchellWeNumberCanCollideWithALaterNsTable) {
+    MovementState state;
+    state.RoundCount = 10;
+    state.TableCount = 11;
+    for (int32_t t = 1; t <= 11; ++t) state.Seating[t] = {t, 11 + t, t};
+    state = Numbered(state, MitchellNumbering);
+    EXPECT_EQ(PrintedNumber(state, 12), 11);  // WE at table 1
+    EXPECT_EQ(PrintedNumber(state, 11), 11);  // NS at table 11
+}
+
+TEST(MitchellOffset, IsTenTwentyOrThirtyByRoundsOnly) {
+    EXPECT_EQ(MitchellOffset(1), 10);
+    EXPECT_EQ(MitchellOffset(10), 10);
+    EXPECT_EQ(MitchellOffset(11), 20);
+    EXPECT_EQ(MitchellOffset(20), 20);
+    EXPECT_EQ(MitchellOffset(21), 30);
+    EXPECT_EQ(MitchellOffset(99), 30);
+}
+
+TEST(CardNumbers, TheMapAndTheNumberingCombineInTheirOwnOrderForEachPlace) {
+    // Pair 8 of example A, stationary at table 1, renumbered to 20 in the map.
+    MovementState state = Numbered(ExampleA, 10);
+    state.PairNumberMap[8] = 20;
+    state.PairNumberMap[11] = 40;
+    EXPECT_EQ(BoxNumber(state, 8), 23);       // map 8 -> 20, then 20 - 7 + 10
+    EXPECT_EQ(RowNumber(state, 8, 1), 40);    // numbering 8 -> 11, then map 11 -> 40
+    EXPECT_EQ(SummaryNumber(state, 8), 40);
+
+    state.NumberingStep = MitchellNumbering;
+    EXPECT_EQ(RowNumber(state, 8, 1), 1);     // Mitchell rows never consult the map
+    EXPECT_EQ(SummaryNumber(state, 8), 1);
+    state.PairNumberMap[1] = 61;
+    EXPECT_EQ(SummaryNumber(state, 8), 61);
+}
+
+TEST(CardNumbers, AgreeWhenTheNumberingIsTheIdentityAndTheMapIsArbitrary) {
+    MovementState state = Numbered(ExampleA, 7);
+    for (int32_t p = 1; p <= 8; ++p) state.PairNumberMap[p] = 10 + p;
+    for (int32_t p = 1; p <= 8; ++p) {
+        EXPECT_EQ(BoxNumber(state, p), 10 + p);
+        EXPECT_EQ(SummaryNumber(state, p), 10 + p);
+        EXPECT_EQ(RowNumber(state, p, 1), 10 + p);
+    }
+    EXPECT_EQ(RowNumbers(state, 2), (Rounds{12, 13, 14, 15, 16, 17, 11}));
+}
+
+TEST(CardNumbers, ANumberOutsideTheMapIsPrintedUnmapped) {
+    // Pair 99 of a 49-round movement: step 120 puts it at 99 - 49 + 120 = 170.
+    MovementState state = Numbered(MovementOf(49, {{99, 1, 1}}), 120);
+    state.PairNumberMap[99] = 5;
+    EXPECT_EQ(SummaryNumber(state, 99), 170);
+    EXPECT_EQ(RowNumber(state, 99, 3), 170);
+    EXPECT_EQ(BoxNumber(state, 99), 5);
+    EXPECT_EQ(MappedNumber(state, -1), -1);
+    EXPECT_EQ(MappedNumber(state, 100), 100);
+}
+
+TEST(FormatCardNumber, PadsBelowTenToFourAndOtherwiseToThree) {
+    EXPECT_EQ(FormatCardNumber(7), "   7");
+    EXPECT_EQ(FormatCardNumber(9), "   9");
+    EXPECT_EQ(FormatCardNumber(0), "   0");
+    EXPECT_EQ(FormatCardNumber(-1), "  -1");
+    EXPECT_EQ(FormatCardNumber(10), " 10");
+    EXPECT_EQ(FormatCardNumber(12), " 12");
+    EXPECT_EQ(FormatCardNumber(100), "100");
+    EXPECT_EQ(FormatCardNumber(105), "105");
+    EXPECT_EQ(FormatCardNumber(12345), "12345");
+}
+
+TEST(ArbitraryNumbersInUse, LooksAtEntriesOneTo99Only) {
+    MovementState state = Numbered(ExampleA, 7);
+    EXPECT_FALSE(ArbitraryNumbersInUse(state));
+    state.PairNumberMap[0] = 42;
+    EXPECT_FALSE(ArbitraryNumbersInUse(state));
+    state.PairNumberMap[99] = 98;
+    EXPECT_TRUE(ArbitraryNumbersInUse(state));
+}
+
+}  // namespace
+}  // namespace movement

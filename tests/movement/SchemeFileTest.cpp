@@ -1,0 +1,235 @@
+#include "Movements.h"
+
+#include "movement/SchemeFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace movement {
+namespace {
+
+using testing::TempFolder;
+using Status = SchemeFileLoad::Status;
+
+const std::string ExampleFile =
+    "* Howell - rundy, stoly, potem NS WE albo 0\r\n"
+    "5 3 6 1 0 2 5 0 3 4   \r\n"
+    "11 6 12 1 0 2 11 0 3 10 4 9 0 5 8 0 0 6 7\r\n"
+    "* koniec pliku\r\n";
+
+std::vector<std::string> LinesOf(const std::string& bytes) { return SplitSchemeLines(bytes).lines; }
+
+TEST(SchemeFileLines, ExampleFileGivesItsTwoSchemeLinesWithoutCommentsOrTrailingSpaces) {
+    EXPECT_EQ(LinesOf(ExampleFile),
+              (std::vector<std::string>{"5 3 6 1 0 2 5 0 3 4", "11 6 12 1 0 2 11 0 3 10 4 9 0 5 8 0 0 6 7"}));
+}
+
+TEST(SchemeFileLines, LineEndsAreLfOrCrLfAndALastLineNeedsNoLineEnd) {
+    EXPECT_EQ(LinesOf("5 3 a\n7 4 b\r\n9 9 c"), (std::vector<std::string>{"5 3 a", "7 4 b", "9 9 c"}));
+    // A CR that does not stand before an LF is an ordinary character of the line.
+    EXPECT_EQ(LinesOf("5 3 a\r7 4 b\n"), (std::vector<std::string>{"5 3 a\r7 4 b"}));
+    EXPECT_EQ(LinesOf("5 3 a\r"), (std::vector<std::string>{"5 3 a\r"}));
+    EXPECT_EQ(LinesOf("5 3 a\r\r\n"), (std::vector<std::string>{"5 3 a\r"}));
+}
+
+TEST(SchemeFileLines, CrLfSplitAcrossTwoPiecesIsStillOneLineEnd) {
+    SchemeLineSplitter splitter;
+    splitter.Feed("5 3 a\r");
+    splitter.Feed("\n7 4 b");
+    EXPECT_EQ(splitter.Finish().lines, (std::vector<std::string>{"5 3 a", "7 4 b"}));
+}
+
+TEST(SchemeFileLines, AnAsteriskAnywhereMakesACommentLine) {
+    EXPECT_EQ(LinesOf("*\n5 3 1 2 * uwaga\n7 4 1\n* last"), (std::vector<std::string>{"7 4 1"}));
+}
+
+TEST(SchemeFileLines, OnlyTrailingSpacesAreCutNotTabsOrLeadingSpaces) {
+    EXPECT_EQ(LinesOf("5 3 1   \n5 3 1\t \n 5 3\n"), (std::vector<std::string>{"5 3 1", "5 3 1\t", " 5 3"}));
+}
+
+TEST(SchemeFileLines, EmptyLinesAndLinesOfSpacesAreSkipped) {
+    EXPECT_EQ(LinesOf("\n5 3 1\n   \n\r\n7 4 1\n\n"), (std::vector<std::string>{"5 3 1", "7 4 1"}));
+    EXPECT_TRUE(LinesOf("\n\n  \n").empty());
+    EXPECT_TRUE(LinesOf("").empty());
+}
+
+TEST(SchemeFileLines, CtrlZAtTheStartOfALineEndsTheFileButInsideALineItIsText) {
+    EXPECT_EQ(LinesOf("5 3 1\n\x1a" "7 4 1\n9 9 9\n"), (std::vector<std::string>{"5 3 1"}));
+    EXPECT_EQ(LinesOf("5 3 1\x1a" "2\n7 4 1\n"), (std::vector<std::string>{"5 3 1\x1a" "2", "7 4 1"}));
+    EXPECT_EQ(LinesOf("\r\x1a\n7 4 1"), (std::vector<std::string>{"\r\x1a", "7 4 1"}));
+    EXPECT_TRUE(LinesOf("\x1a" "5 3 1\n").empty());
+}
+
+TEST(SchemeFileLines, LinesBeyondTheCapacityAreCountedNotKept) {
+    std::string bytes = "* naglowek\n";
+    for (int i = 1; i <= 130; ++i) bytes += std::to_string(i) + " 2 1 2\n\n* uwaga\n";
+    const SchemeLines lines = SplitSchemeLines(bytes);
+    ASSERT_EQ(lines.lines.size(), 101u);
+    EXPECT_EQ(lines.lines.front(), "1 2 1 2");
+    EXPECT_EQ(lines.lines.back(), "101 2 1 2");
+    EXPECT_EQ(lines.leftOut, 29);
+}
+
+TEST(SchemeFileLines, BinaryBytesAreKeptAsTheyStand) {
+    const std::string bytes("5 3\0 1\xff\n", 8);
+    EXPECT_EQ(LinesOf(bytes), (std::vector<std::string>{std::string("5 3\0 1\xff", 7)}));
+}
+
+TEST(CatalogueListLines, FieldWidthsSwitchAtTen) {
+    EXPECT_EQ(CatalogueListLine("7 4 8 1"), "  7       4");
+    EXPECT_EQ(CatalogueListLine("13 7 1 2"), "13       7");
+    EXPECT_EQ(CatalogueListLine("9 10 1 2"), "  9     10");
+    EXPECT_EQ(CatalogueListLine("15 12 1 2"), "15     12");
+    EXPECT_EQ(CatalogueListLine("10 9 1 2"), "10       9");
+    EXPECT_EQ(CatalogueListLine("5 3 6 1 0 2 5 0 3 4"), "  5       3");
+    EXPECT_EQ(CatalogueListLine("11 6 12 1 0 2 11 0 3 10 4 9 0 5 8 0 0 6 7"), "11       6");
+}
+
+TEST(CatalogueListLines, ATokenIsReadOnlyWhenASpaceFollowsIt) {
+    EXPECT_EQ(CatalogueListLine("7"), "  0       0");
+    EXPECT_EQ(CatalogueListLine("5 3"), "  5       0");
+    EXPECT_EQ(CatalogueListLine(""), "  0       0");
+}
+
+TEST(CatalogueListLines, NumbersAreTheirLeadingDigitsAndWideOnesAreWrittenWhole) {
+    EXPECT_EQ(CatalogueListLine("7x 4y 1"), "  7       4");
+    EXPECT_EQ(CatalogueListLine("a  1"), "  0       0");
+    EXPECT_EQ(CatalogueListLine("007 0004 1"), "  7       4");
+    EXPECT_EQ(CatalogueListLine("123 123456 1"), "123  123456");
+    // Too large for the program: a question mark in the field of a wide number.
+    EXPECT_EQ(CatalogueListLine("99999999999 5 1"), " ?       5");
+}
+
+class SchemeFileLoading : public ::testing::Test {
+protected:
+    TempFolder folder;
+    MovementState state;
+};
+
+TEST_F(SchemeFileLoading, LoadsTheExampleFileIntoTheCatalogueAndTheList) {
+    const auto file = folder.Write("HowellKS.txt", ExampleFile);
+    const SchemeFileLoad load = LoadSchemeFile(state, file, "Wg K. Kestrela");
+
+    EXPECT_EQ(load.status, Status::Loaded);
+    EXPECT_EQ(load.listLines, (std::vector<std::string>{"  5       3", "11       6"}));
+    EXPECT_EQ(load.leftOut, 0);
+    EXPECT_EQ(state.SchemeCatalogue[0], "5 3 6 1 0 2 5 0 3 4");
+    EXPECT_EQ(state.SchemeCatalogue[1], "11 6 12 1 0 2 11 0 3 10 4 9 0 5 8 0 0 6 7");
+    EXPECT_TRUE(state.CatalogueLoaded);
+    EXPECT_EQ(state.SchemeSource, "Wg K. Kestrela");
+}
+
+TEST_F(SchemeFileLoading, LoadingMakesNoMovementCurrent) {
+    state.RoundCount = 7;
+    state.TableCount = 4;
+    state.Seating[1] = {8, 1, 1};
+    state.NumberingStep = 10;
+    state.PrintFrom = 2;
+    state.PrintTo = 3;
+    MovementState expected = state;
+
+    LoadSchemeFile(state, folder.Write("f.txt", ExampleFile), "Wg P. Plovera");
+
+    expected.SchemeCatalogue = state.SchemeCatalogue;
+    expected.CatalogueLoaded = true;
+    expected.SchemeSource = "Wg P. Plovera";
+    EXPECT_EQ(state, expected);
+}
+
+TEST_F(SchemeFileLoading, ASecondClickAfterALoadDoesNothingAtAll) {
+    LoadSchemeFile(state, folder.Write("a.txt", "5 3 6 1 0 2 5 0 3 4\n"), "Wg K. Kestrela");
+    const MovementState afterFirst = state;
+
+    const SchemeFileLoad second = LoadSchemeFile(state, folder.Write("b.txt", "7 4 1 2 3 4\n"), "Wg P. Plovera");
+    EXPECT_EQ(second.status, Status::Locked);
+    EXPECT_TRUE(second.listLines.empty());
+    EXPECT_EQ(state, afterFirst);
+
+    // Even a missing file is not looked at while the catalogue is locked.
+    EXPECT_EQ(LoadSchemeFile(state, folder.PathOf("none.txt"), "Dużo Zbiornic PV").status, Status::Locked);
+    EXPECT_EQ(state, afterFirst);
+}
+
+TEST_F(SchemeFileLoading, AFileOfCommentsOnlyLoadsAnEmptyListAndStillLocks) {
+    const SchemeFileLoad load = LoadSchemeFile(state, folder.Write("c.txt", "* tylko\n* komentarze"), "Wg K. Kestrela");
+    EXPECT_EQ(load.status, Status::Loaded);
+    EXPECT_TRUE(load.listLines.empty());
+    EXPECT_TRUE(state.CatalogueLoaded);
+    EXPECT_EQ(LoadSchemeFile(state, folder.Write("d.txt", "5 3 1 2\n"), "x").status, Status::Locked);
+}
+
+TEST_F(SchemeFileLoading, EntriesBeyondTheNewFileKeepWhatAnEarlierFileLeft) {
+    LoadSchemeFile(state, folder.Write("long.txt", "1 1 1 2\n2 1 1 2\n3 1 1 2\n"), "a");
+    state.CatalogueLoaded = false;  // as ResetSchemeState leaves it
+    const SchemeFileLoad load = LoadSchemeFile(state, folder.Write("short.txt", "9 1 1 2\n"), "b");
+    EXPECT_EQ(load.listLines.size(), 1u);
+    EXPECT_EQ(state.SchemeCatalogue[0], "9 1 1 2");
+    EXPECT_EQ(state.SchemeCatalogue[1], "2 1 1 2");
+}
+
+TEST_F(SchemeFileLoading, AMissingFileSaysFileNotFoundAndChangesOnlyTheSource) {
+    state.SchemeCatalogue[0] = "7 4 1 2";
+    MovementState expected = state;
+
+    const SchemeFileLoad load = LoadSchemeFile(state, folder.PathOf("HowellPV.txt"), "Wg P. Plovera");
+
+    EXPECT_EQ(load.status, Status::Failed);
+    EXPECT_EQ(load.error, "File not found.");
+    expected.SchemeSource = "Wg P. Plovera";
+    EXPECT_EQ(state, expected);
+
+    // Still unlocked: another button loads its file.
+    EXPECT_EQ(LoadSchemeFile(state, folder.Write("Duzo_Zb.txt", "5 3 1 2\n"), "Dużo Zbiornic PV").status,
+              Status::Loaded);
+    EXPECT_EQ(state.SchemeSource, "Dużo Zbiornic PV");
+}
+
+TEST_F(SchemeFileLoading, ADirectoryIsRefusedWithoutReadingIt) {
+    std::filesystem::create_directory(folder.PathOf("HowellKS.txt"));
+    const SchemeFileLoad load = LoadSchemeFile(state, folder.PathOf("HowellKS.txt"), "Wg K. Kestrela");
+    EXPECT_EQ(load.status, Status::Failed);
+    EXPECT_EQ(load.error, "Access denied.");
+    EXPECT_FALSE(state.CatalogueLoaded);
+}
+
+TEST_F(SchemeFileLoading, AnUnreadableFileIsRefused) {
+    const auto file = folder.Write("HowellKS.txt", "5 3 1 2\n");
+    ::chmod(file.c_str(), 0);
+    const auto loadRefused = [&] {
+        const SchemeFileLoad load = LoadSchemeFile(state, file, "Wg K. Kestrela");
+        return load.status == Status::Failed && load.error == "Access denied." && !state.CatalogueLoaded;
+    };
+    if (::geteuid() != 0) {
+        EXPECT_TRUE(loadRefused());
+        return;
+    }
+    // Root reads every file: try it as an ordinary user in a child process.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const bool asNobody = ::setgid(65534) == 0 && ::setuid(65534) == 0;
+        ::_exit(asNobody && loadRefused() ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+TEST_F(SchemeFileLoading, AFileOfMoreThan101LinesLoadsTheFirst101AndSaysHowManyWereLeftOut) {
+    std::string bytes;
+    for (int i = 1; i <= 105; ++i) bytes += std::to_string(i) + " 1 1 2\n";
+    const SchemeFileLoad load = LoadSchemeFile(state, folder.Write("big.txt", bytes), "Wg K. Kestrela");
+    EXPECT_EQ(load.status, Status::Loaded);
+    EXPECT_EQ(load.listLines.size(), 101u);
+    EXPECT_EQ(load.leftOut, 4);
+    EXPECT_EQ(state.SchemeCatalogue[100], "101 1 1 2");
+    EXPECT_EQ(LeftOutMessage(load.leftOut),
+              "Plik zawiera więcej schematów, niż mieści lista. Wczytano pierwsze 101, liczba pominiętych: 4.");
+}
+
+}  // namespace
+}  // namespace movement
