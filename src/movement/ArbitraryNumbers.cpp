@@ -54,10 +54,9 @@ bool ShiftGroup(const RenumberingGroups& groups, int k, int32_t shift, int32_t r
                                                               int64_t{groups.GroupEnd[2]} + 1};
     const std::array<int64_t, RenumberingGroupCount> offset = {0, 0, rounds, 2 * rounds};
 
-    const auto index = static_cast<std::size_t>(k);
-    const int64_t last = std::min<int64_t>(groups.GroupEnd[index], static_cast<int64_t>(newNumbers.size()));
-    for (int64_t x = std::max<int64_t>(first[index], 1); x <= last; ++x)
-        newNumbers[static_cast<std::size_t>(x - 1)] = std::to_string(shift + x - offset[index]);
+    const int64_t last = std::min<int64_t>(groups.GroupEnd[k], static_cast<int64_t>(newNumbers.size()));
+    for (int64_t x = std::max<int64_t>(first[k], 1); x <= last; ++x)
+        newNumbers[x - 1] = std::to_string(shift + x - offset[k]);
     return true;
 }
 
@@ -66,20 +65,20 @@ Outcome ValidateNumbers(MovementState& state, const std::vector<std::string>& ne
     auto numbers = state.PairNumberMap;
 
     for (int32_t x = 1; x <= pairs; ++x) {
-        const auto row = static_cast<std::size_t>(x - 1);
+        const std::size_t row = x - 1;
         const std::string text = row < newNumbers.size() ? newNumbers[row] : std::string();
         const auto value = ParseTypedInteger(text);
         if (!value) return Outcome::Refused("Błąd liczby:" + text + " popraw!\rNumer:" + std::to_string(x));
         if (*value < LowestNumber || *value > HighestNumber)
             return Outcome::Refused("Dopuszczalne są numery z przedziału (1,99) popraw!\rNumer:" +
                                     std::to_string(x));
-        numbers[static_cast<std::size_t>(x)] = *value;
+        numbers[x] = *value;
     }
 
     std::array<int, HighestNumber + 1> uses{};
-    for (int32_t x = 1; x <= pairs; ++x) ++uses[static_cast<std::size_t>(numbers[static_cast<std::size_t>(x)])];
+    for (int32_t x = 1; x <= pairs; ++x) ++uses[numbers[x]];
     for (int32_t v = LowestNumber; v <= HighestNumber; ++v)
-        if (uses[static_cast<std::size_t>(v)] > 1)
+        if (uses[v] > 1)
             return Outcome::Refused("Powtórzony numer " + std::to_string(v) + " popraw!");
 
     state.PairNumberMap = numbers;

@@ -48,7 +48,7 @@ int32_t PrintedNumber(const MovementState& state, int32_t p) {
 
 int32_t MappedNumber(const MovementState& state, int32_t n) {
     if (n < 0 || n >= PairMapSize) return n;
-    return state.PairNumberMap[static_cast<std::size_t>(n)];
+    return state.PairNumberMap[n];
 }
 
 int32_t BoxNumber(const MovementState& state, int32_t p) {
@@ -71,7 +71,7 @@ std::string FormatCardNumber(int32_t n) {
 
 bool ArbitraryNumbersInUse(const MovementState& state) {
     for (int32_t n = 1; n < PairMapSize; ++n)
-        if (state.PairNumberMap[static_cast<std::size_t>(n)] != n) return true;
+        if (state.PairNumberMap[n] != n) return true;
     return false;
 }
 

@@ -78,7 +78,7 @@ SchemeLineReading ReadSchemeLine(std::string_view line) {
     SchemeMovement& movement = reading.movement;
     movement.RoundCount = *rounds;
     movement.TableCount = *tables;
-    movement.Tables.reserve(static_cast<std::size_t>(*tables));
+    movement.Tables.reserve(*tables);
 
     int32_t slot = 0;
     while (static_cast<int32_t>(movement.Tables.size()) < movement.TableCount) {

@@ -1,9 +1,7 @@
 #include "TypedScheme.h"
 
-#include "RoundProgression.h"
+#include "MovementCheck.h"
 #include "TypedInteger.h"
-
-#include <algorithm>
 
 namespace movement {
 
@@ -11,36 +9,14 @@ const std::array<const char*, 3> SchemeColumnNames = {"; NS", "; WE", "; Komplet
 
 namespace {
 
-constexpr int MaxTypedPairs = 2 * MaxTypedTables;
-
-// Counts made while the typed rounds are played; numbers outside these bounds are never counted,
-// so they fail the checks that demand a count.
-struct PlayCounts {
-    std::array<std::array<int, MaxTypedPairs + 1>, MaxTypedPairs + 1> meetings{};  // [larger][smaller]
-    std::array<std::array<int, MaxTypedRounds + 1>, MaxTypedPairs + 1> plays{};    // [pair][set]
-
-    static bool IsPair(int32_t p) { return p >= 1 && p <= MaxTypedPairs; }
-    static bool IsSet(int32_t b) { return b >= 1 && b <= MaxTypedRounds; }
-
-    void CountRound(const TableSeat& seat) {
-        const int32_t larger = std::max(seat.NsPair, seat.WePair);
-        const int32_t smaller = std::min(seat.NsPair, seat.WePair);
-        if (IsPair(larger) && IsPair(smaller)) ++meetings[larger][smaller];
-        if (IsSet(seat.BoardSet)) {
-            if (IsPair(seat.NsPair)) ++plays[seat.NsPair][seat.BoardSet];
-            if (IsPair(seat.WePair)) ++plays[seat.WePair][seat.BoardSet];
-        }
-    }
-};
-
 Outcome Reject(MovementState& state, std::string message) {
     state.RoundCount = 0;
     return Outcome::Refused(std::move(message));
 }
 
 std::string CellText(const std::vector<TypedRow>& rows, int32_t table, int column) {
-    const auto row = static_cast<std::size_t>(table - 1);
-    return row < rows.size() ? rows[row][static_cast<std::size_t>(column)] : std::string();
+    const std::size_t row = table - 1;
+    return row < rows.size() ? rows[row][column] : std::string();
 }
 
 }  // namespace
@@ -53,9 +29,8 @@ Outcome ValidateScheme(MovementState& state, int32_t chosenTables, int32_t chose
     state.TableCount = chosenTables;
     state.RoundCount = chosenRounds;
     const int32_t tables = chosenTables;
-    const int32_t pairs = 2 * tables;
 
-    std::vector<TableSeat> typed(static_cast<std::size_t>(tables));
+    std::vector<TableSeat> typed(tables);
     for (int32_t t = 1; t <= tables; ++t) {
         std::array<int32_t, 3> values{};
         for (int column = 0; column < 3; ++column) {
@@ -63,39 +38,20 @@ Outcome ValidateScheme(MovementState& state, int32_t chosenTables, int32_t chose
             const auto value = ParseTypedInteger(text);
             if (!value)
                 return Reject(state, "Błąd liczby:" + text + " popraw!\rStół:" + std::to_string(t) +
-                                         SchemeColumnNames[static_cast<std::size_t>(column)]);
-            values[static_cast<std::size_t>(column)] = *value;
+                                         SchemeColumnNames[column]);
+            values[column] = *value;
         }
-        typed[static_cast<std::size_t>(t - 1)] = TableSeat{values[0], values[1], values[2]};
+        typed[t - 1] = TableSeat{values[0], values[1], values[2]};
     }
 
-    std::array<int, MaxTypedPairs + 1> uses{};
-    for (const TableSeat& seat : typed) {
-        if (PlayCounts::IsPair(seat.NsPair)) ++uses[seat.NsPair];
-        if (PlayCounts::IsPair(seat.WePair)) ++uses[seat.WePair];
-    }
-    for (int32_t p = 1; p <= pairs; ++p)
-        if (uses[p] != 1) return Reject(state, "Nieciągła numeracja par, popraw !");
+    if (Outcome numbering = CheckPairNumbering(typed); !numbering.accepted())
+        return Reject(state, numbering.message());
 
-    for (int32_t t = 1; t <= tables; ++t) state.Seating[t] = typed[static_cast<std::size_t>(t - 1)];
+    // Stored before the rounds are played: a refusal below leaves these seats in place.
+    for (int32_t t = 1; t <= tables; ++t) state.Seating[t] = typed[t - 1];
 
-    PlayCounts counts;
-    for (int32_t round = 1; round <= chosenRounds; ++round) {
-        for (TableSeat& seat : typed) {
-            counts.CountRound(seat);
-            seat.NsPair = AdvanceNumber(state, seat.NsPair);
-            seat.WePair = AdvanceNumber(state, seat.WePair);
-            seat.BoardSet = AdvanceNumber(state, seat.BoardSet);
-        }
-    }
-
-    for (int32_t larger = 1; larger <= pairs; ++larger)
-        for (int32_t smaller = 1; smaller <= larger; ++smaller)
-            if (counts.meetings[larger][smaller] > 1) return Reject(state, "Błąd rozbicia, popraw!");
-
-    for (int32_t p = 1; p <= pairs; ++p)
-        for (int32_t b = 1; b <= chosenRounds; ++b)
-            if (counts.plays[p][b] != 1) return Reject(state, "Błąd zbiornic, popraw!");
+    if (Outcome rounds = CheckRounds(chosenRounds, typed); !rounds.accepted())
+        return Reject(state, rounds.message());
 
     return Outcome::Accepted();
 }
