@@ -1,0 +1,258 @@
+#include "Figura.h"
+
+#include "ProgramWindows.h"
+#include "toolkit/Application.h"
+#include "toolkit/Controls.h"
+#include "toolkit/ListBox.h"
+#include "toolkit/MessageBoxes.h"
+#include "toolkit/RadioGroup.h"
+#include "toolkit/UpDown.h"
+
+#include "movement/MainWindowState.h"
+#include "movement/SchemeFile.h"
+#include "movement/SchemeSelection.h"
+#include "movement/TableList.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+using toolkit::MakeButton;
+using toolkit::MakeLabel;
+using toolkit::SansFont;
+using toolkit::SetHint;
+
+namespace {
+
+QString FromCore(const std::string& text) { return QString::fromStdString(text); }
+
+QStringList FromCore(const std::vector<std::string>& lines) {
+    QStringList list;
+    for (const std::string& line : lines) list.append(FromCore(line));
+    return list;
+}
+
+}  // namespace
+
+TDrog::TDrog(movement::MovementState& state, ProgramWindows& windows) : state_(state), windows_(windows) {
+    setObjectName(QStringLiteral("Drog"));
+    setWindowTitle(QStringLiteral("Wydruk Rozstawików Stolikowych"));
+    SetFormGeometry(401, 101, 374, 552);
+    setFont(SansFont(13, true));
+    CreateControls();
+    ConnectHandlers();
+    SetTabOrder();
+    FormCreate();
+}
+
+void TDrog::CreateControls() {
+    Label6 = MakeLabel(this, "Label6", QStringLiteral("Wybrano:"), 80, 8);
+    Rds = MakeLabel(this, "Rds", QStringLiteral("Rund ??"), 80, 28);
+    Sts = MakeLabel(this, "Sts", QStringLiteral("Stołów ??"), 152, 28);
+    RdSt = MakeLabel(this, "RdSt", QStringLiteral("Rd.   St."), 8, 4);
+
+    ListBox1 = new toolkit::ListBox(this);
+    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1->setGeometry(8, 28, 65, 491);
+    ListBox1->setFont(SansFont(13, false));
+    ListBox1->SetItemHeight(16);
+    ListBox1->SetHint(QStringLiteral("Wybór przez podwójne kliknięcie"));
+
+    Label4 = MakeLabel(this, "Label4", QStringLiteral("St.  NS  WE  Kpl."), 232, 4);
+    ListBox2 = new toolkit::ListBox(this);
+    ListBox2->setObjectName(QStringLiteral("ListBox2"));
+    ListBox2->setGeometry(236, 24, 129, 493);
+    ListBox2->SetHint(QStringLiteral("Podwójne kliknięcie zmienia NS z WE"));
+    ListBox2->SetShowHint(true);
+
+    GroupBox1 = new QGroupBox(QStringLiteral("Schemat:"), this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    GroupBox1->setGeometry(90, 56, 125, 137);
+    SetHint(GroupBox1, QStringLiteral("Definiowanie schematu Howell'a"));
+    Kestrel = MakeButton(GroupBox1, "Kestrel", QStringLiteral("Wg &Kestrela"), {4, 16, 117, 25});
+    SetHint(Kestrel, QStringLiteral("Wybór schematu z pliku Howelle.txt"));
+    Plover = MakeButton(GroupBox1, "Plover", QStringLiteral("Wg &Plovera"), {4, 48, 117, 25});
+    DuzoZbiornic = MakeButton(GroupBox1, "DuzoZbiornic", QStringLiteral("Dużo&Zbiornic"), {4, 80, 115, 23});
+    ZPalca = MakeButton(GroupBox1, "ZPalca", QStringLiteral("&Z palca"), {4, 110, 117, 23});
+    SetHint(ZPalca, QStringLiteral("Ręczne wprowadzanie schematu"));
+    for (QPushButton* button : {Kestrel, Plover, DuzoZbiornic, ZPalca}) button->setFont(SansFont(11, true));
+
+    SkkN = new toolkit::RadioGroup(QStringLiteral("SkokNumeracji"),
+                                   {QStringLiteral("??"), QStringLiteral("??"), QStringLiteral("??"),
+                                    QStringLiteral("Mitchell")},
+                                   2, this);
+    SkkN->setObjectName(QStringLiteral("SkkN"));
+    SkkN->setFont(SansFont(11, true));
+    SkkN->setGeometry(84, 216, 141, 45);
+
+    Nzpl = MakeButton(this, "Nzpl", QStringLiteral("&Numery dowolne"), {92, 268, 125, 25});
+    SetHint(Nzpl, QStringLiteral("Zmiana numerów na dowolne z przedziału (1,99)"));
+    Drukarka = MakeButton(this, "Drukarka", QStringLiteral("&Ustawienia Druku"), {92, 300, 125, 25});
+    SetHint(Drukarka, QStringLiteral("Wybór drukarki, ustawianie parametrów druku."));
+    BegDoc = toolkit::MakeCheckBox(this, "BegDoc", QStringLiteral("&Dodatk. ust. druku"), {84, 336, 145, 17});
+    SetHint(BegDoc, QStringLiteral("Jeśli Twoja drukarka źle drukuje większą ilość stron, ustaw ten przełącznik."));
+
+    Zakres = MakeLabel(this, "Zakres", QStringLiteral("Zakres Wydruku:"), 84, 360);
+    SetHint(Zakres, QStringLiteral("Które rozstawiki drukować"));
+    Label2 = MakeLabel(this, "Label2", QStringLiteral("Od Stołu"), 96, 384);
+    LabP = MakeLabel(this, "LabP", QStringLiteral("0"), 164, 380);
+    OdSt = new toolkit::UpDown(this);
+    OdSt->setObjectName(QStringLiteral("OdSt"));
+    OdSt->setGeometry(193, 380, 16, 29);
+    OdSt->SetMin(1);
+    OdSt->SetPosition(1);
+    Label3 = MakeLabel(this, "Label3", QStringLiteral("Do Stołu"), 96, 420);
+    LabK = MakeLabel(this, "LabK", QStringLiteral("0"), 164, 416);
+    DoSt = new toolkit::UpDown(this);
+    DoSt->setObjectName(QStringLiteral("DoSt"));
+    DoSt->setGeometry(193, 416, 16, 29);
+    DoSt->SetMin(0);
+    DoSt->SetPosition(0);
+    for (toolkit::Label* label : {LabP, LabK}) {
+        label->setFont(SansFont(19, true));
+        label->adjustSize();
+    }
+
+    Drukuj = MakeButton(this, "Drukuj", QStringLiteral("Dr&ukuj"), {96, 458, 113, 25});
+    SetHint(Drukuj, QStringLiteral("Wydruk rozstawików"));
+    Koniec = MakeButton(this, "Koniec", QStringLiteral("&Koniec"), {98, 492, 113, 25});
+    for (QPushButton* button : {Drukuj, Koniec}) button->setFont(SansFont(16, true));
+}
+
+void TDrog::ConnectHandlers() {
+    connect(Koniec, &QPushButton::clicked, this, &TDrog::KoniecClick);
+    connect(Kestrel, &QPushButton::clicked, this, &TDrog::KestrelClick);
+    connect(Plover, &QPushButton::clicked, this, &TDrog::PloverClick);
+    connect(DuzoZbiornic, &QPushButton::clicked, this, &TDrog::DuzoZbiornicClick);
+    connect(ListBox1, &toolkit::ListBox::DblClick, this, &TDrog::ListBox1DblClick);
+    connect(ListBox2, &toolkit::ListBox::DblClick, this, &TDrog::ListBox2DblClick);
+    connect(OdSt, &toolkit::UpDown::Changing, this, &TDrog::OdStChanging);
+    connect(DoSt, &toolkit::UpDown::Changing, this, &TDrog::DoStChanging);
+    connect(SkkN, &toolkit::RadioGroup::Click, this, &TDrog::SkkNClick);
+}
+
+void TDrog::SetTabOrder() {
+    QList<QWidget*> order = {Drukarka, Drukuj, Koniec, ListBox1};
+    for (int i = 0; i < SkkN->ItemCount(); ++i) order.append(SkkN->Item(i));
+    order += {OdSt, DoSt, ListBox2, BegDoc, Nzpl, Kestrel, ZPalca, Plover, DuzoZbiornic};
+    for (int i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void TDrog::FormCreate() { ResetSchemeState(); }
+
+void TDrog::FormActivate() {
+    OdSt->SetMin(1);
+    OdSt->SetMax(state_.TableCount);
+    DoSt->SetMin(1);
+    DoSt->SetMax(state_.TableCount);
+    OdSt->SetPosition(1);
+    DoSt->SetPosition(state_.TableCount);
+    movement::FormActivate(state_);
+    ShowStepChoices();
+}
+
+void TDrog::KoniecClick() { toolkit::Terminate(); }
+
+void TDrog::KestrelClick() { LoadSchemeFile(movement::ShippedSchemeFiles[0]); }
+void TDrog::PloverClick() { LoadSchemeFile(movement::ShippedSchemeFiles[1]); }
+void TDrog::DuzoZbiornicClick() { LoadSchemeFile(movement::ShippedSchemeFiles[2]); }
+
+void TDrog::LoadSchemeFile(const movement::ShippedSchemeFile& file) {
+    const movement::SchemeFileLoad load = movement::LoadSchemeFile(state_, file.fileName, file.sourceText);
+    if (load.status == movement::SchemeFileLoad::Status::Locked) return;
+
+    ListBox1->setVisible(true);
+    Rds->setVisible(true);
+    ListBox1->SetShowHint(true);
+    if (load.status == movement::SchemeFileLoad::Status::Failed) {
+        toolkit::ShowErrorReport(this, FromCore(load.error));
+        return;
+    }
+    for (const std::string& line : load.listLines) ListBox1->AddLine(FromCore(line));
+    if (load.leftOut > 0) toolkit::ShowMessage(this, FromCore(movement::LeftOutMessage(load.leftOut)));
+}
+
+void TDrog::ListBox1DblClick() {
+    const int k = ListBox1->ItemIndex();
+    if (k < 0) return;
+    if (!SelectScheme(k)) return;
+    Sts->SetCaption(QStringLiteral("Stołów %1").arg(state_.TableCount));
+    Rds->SetCaption(QStringLiteral("Rund %1").arg(state_.RoundCount));
+}
+
+bool TDrog::SelectScheme(int k) {
+    const movement::Outcome outcome = movement::SelectScheme(state_, k, SkkN->ItemIndex());
+    if (!outcome.accepted()) {
+        toolkit::ShowMessage(this, FromCore(outcome.message()));
+        return false;
+    }
+    lista_stol();
+    SetPrintRangeSpinners();
+    ShowStepChoices();
+    return true;
+}
+
+void TDrog::SetPrintRangeSpinners() {
+    for (toolkit::UpDown* spinner : {OdSt, DoSt}) {
+        spinner->SetMin(1);
+        spinner->SetMax(state_.TableCount);
+    }
+    OdSt->SetPosition(1);
+    DoSt->SetPosition(state_.TableCount);
+}
+
+void TDrog::ResetSchemeState() {
+    movement::ResetSchemeState(state_);
+    for (toolkit::UpDown* spinner : {OdSt, DoSt}) {
+        spinner->SetPosition(0);
+        spinner->SetMin(0);
+        spinner->SetMax(0);
+    }
+    for (int item = 0; item < movement::StepChoiceCount; ++item) SkkN->SetItemCaption(item, QString());
+    SkkN->SetItemIndex(-1);
+    ListBox1->clear();
+    Rds->SetCaption(QStringLiteral("Rund"));
+    Sts->SetCaption(QStringLiteral("Stołów"));
+    LabK->SetCaption(QStringLiteral("0"));
+    LabP->SetCaption(QStringLiteral("0"));
+}
+
+void TDrog::Zakrp() {
+    LabP->SetCaption(QStringLiteral("1"));
+    DoSt->SetPosition(state_.TableCount);
+    movement::Zakrp(state_, SkkN->ItemIndex());
+    ShowStepChoices();
+    SkkN->SetItemCaption(3, QStringLiteral("Mitchell"));
+}
+
+void TDrog::ShowStepChoices() {
+    for (int item = 0; item < movement::StepChoiceCount; ++item)
+        SkkN->SetItemCaption(item, QString::number(state_.StepChoices[item]));
+}
+
+void TDrog::lista_stol() { ListBox2->SetLines(FromCore(movement::TableListLines(state_))); }
+
+void TDrog::ListBox2DblClick() {
+    const int line = ListBox2->ItemIndex();
+    if (line < 0) return;
+    movement::SwapNsWe(state_, line + 1);
+    lista_stol();
+}
+
+void TDrog::OdStChanging(int position) {
+    LabP->SetCaption(QString::number(position));
+    state_.PrintFrom = LabP->Caption().toInt();
+}
+
+void TDrog::DoStChanging(int position) {
+    state_.PrintTo = position;
+    LabK->SetCaption(QString::number(position));
+}
+
+void TDrog::SkkNClick() {
+    const movement::Outcome outcome = movement::ChooseNumberingStep(state_, SkkN->ItemIndex());
+    if (outcome.accepted()) return;
+    toolkit::MessageDlg(this, FromCore(outcome.message()));
+    SkkN->SetItemIndex(-1);
+}

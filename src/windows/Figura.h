@@ -1,0 +1,86 @@
+#pragma once
+
+#include "toolkit/ProgramWindow.h"
+
+#include "movement/MovementState.h"
+
+class QCheckBox;
+class QGroupBox;
+class QPushButton;
+
+namespace movement {
+struct ShippedSchemeFile;
+}
+
+namespace toolkit {
+class Label;
+class ListBox;
+class RadioGroup;
+class UpDown;
+}  // namespace toolkit
+
+class ProgramWindows;
+
+// The main window: the scheme files and their lines, the table list with the NS/WE swap, the
+// print range, the numbering choice, and the buttons to the other windows and to printing.
+class TDrog : public toolkit::ProgramWindow {
+    Q_OBJECT
+
+public:
+    TDrog(movement::MovementState& state, ProgramWindows& windows);
+
+    void FormCreate();
+    void FormActivate() override;
+
+    void KoniecClick();
+    void KestrelClick();
+    void PloverClick();
+    void DuzoZbiornicClick();
+    void ListBox1DblClick();
+    bool SelectScheme(int k);  // false when the line was refused
+    void ResetSchemeState();
+    void Zakrp();
+    void lista_stol();
+    void ListBox2DblClick();
+    void OdStChanging(int position);
+    void DoStChanging(int position);
+    void SkkNClick();
+
+    // The controls, named as on the form.
+    toolkit::Label* Label6;
+    toolkit::Label* Rds;
+    toolkit::Label* Sts;
+    toolkit::Label* RdSt;
+    toolkit::ListBox* ListBox1;
+    toolkit::Label* Label4;
+    toolkit::ListBox* ListBox2;
+    QGroupBox* GroupBox1;
+    QPushButton* Kestrel;
+    QPushButton* Plover;
+    QPushButton* DuzoZbiornic;
+    QPushButton* ZPalca;
+    toolkit::RadioGroup* SkkN;
+    QPushButton* Nzpl;
+    QPushButton* Drukarka;
+    QCheckBox* BegDoc;
+    toolkit::Label* Zakres;
+    toolkit::Label* Label2;
+    toolkit::Label* LabP;
+    toolkit::UpDown* OdSt;
+    toolkit::Label* Label3;
+    toolkit::Label* LabK;
+    toolkit::UpDown* DoSt;
+    QPushButton* Drukuj;
+    QPushButton* Koniec;
+
+private:
+    void CreateControls();
+    void ConnectHandlers();
+    void SetTabOrder();
+    void LoadSchemeFile(const movement::ShippedSchemeFile& file);
+    void ShowStepChoices();
+    void SetPrintRangeSpinners();
+
+    movement::MovementState& state_;
+    ProgramWindows& windows_;
+};

@@ -1,0 +1,22 @@
+#include "ProgramWindows.h"
+
+#include "Figura.h"
+#include "NumDow.h"
+#include "Palce.h"
+#include "drkr.h"
+
+ProgramWindows::ProgramWindows(movement::MovementState& state)
+    : drog_(std::make_unique<TDrog>(state, *this)),
+      ustWydr_(std::make_unique<TUstWydr>(state, *this)),
+      zpl_(std::make_unique<TZPL>(state, *this)),
+      ndw_(std::make_unique<Tndw>(state, *this)) {
+    // Closing a secondary window through its title bar hands control back to the main window.
+    for (toolkit::ProgramWindow* window : {static_cast<toolkit::ProgramWindow*>(ustWydr_.get()),
+                                           static_cast<toolkit::ProgramWindow*>(zpl_.get()),
+                                           static_cast<toolkit::ProgramWindow*>(ndw_.get())})
+        window->SetTitleBarCloseTarget(drog_.get());
+}
+
+ProgramWindows::~ProgramWindows() = default;
+
+void ProgramWindows::Start() { drog_->ShowAndActivate(); }

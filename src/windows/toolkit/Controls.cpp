@@ -1,0 +1,42 @@
+#include "Controls.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+
+namespace toolkit {
+
+QFont SansFont(int pixelHeight, bool bold) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelHeight);
+    font.setBold(bold);
+    // Unhinted advances keep a digit at exactly two spaces at every size.
+    font.setHintingPreference(QFont::PreferVerticalHinting);
+    return font;
+}
+
+Label* MakeLabel(QWidget* parent, const char* name, const QString& caption, int left, int top) {
+    auto* label = new Label(caption, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->move(left, top);
+    return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QRect& geometry) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& caption, const QRect& geometry) {
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(geometry);
+    return box;
+}
+
+void SetHint(QWidget* widget, const QString& hint) { widget->setToolTip(hint); }
+
+}  // namespace toolkit

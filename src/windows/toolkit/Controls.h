@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QFont>
+#include <QLabel>
+#include <QRect>
+#include <QString>
+
+class QCheckBox;
+class QPushButton;
+
+namespace toolkit {
+
+// The sans face of the forms. Liberation Sans has the metrics of the face the forms were drawn
+// with, and its digits are exactly two spaces wide, so padded number columns line up.
+QFont SansFont(int pixelHeight, bool bold);
+
+// A label that sizes itself to its caption, as the forms' labels do.
+class Label : public QLabel {
+    Q_OBJECT
+
+public:
+    Label(const QString& caption, QWidget* parent) : QLabel(caption, parent) { adjustSize(); }
+
+    QString Caption() const { return text(); }
+    void SetCaption(const QString& caption) {
+        setText(caption);
+        adjustSize();
+    }
+};
+
+// Controls made at their form position, named as on the form.
+Label* MakeLabel(QWidget* parent, const char* name, const QString& caption, int left, int top);
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QRect& geometry);
+QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& caption, const QRect& geometry);
+
+// Sets a widget's hint, shown as its tool tip.
+void SetHint(QWidget* widget, const QString& hint);
+
+}  // namespace toolkit

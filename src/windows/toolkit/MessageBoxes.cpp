@@ -1,0 +1,27 @@
+#include "MessageBoxes.h"
+
+#include "Application.h"
+
+#include <QMessageBox>
+
+namespace toolkit {
+
+namespace {
+
+void ShowModal(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox box(icon, ApplicationTitle(), lines, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+}  // namespace
+
+void ShowMessage(QWidget* parent, const QString& text) { ShowModal(parent, QMessageBox::NoIcon, text); }
+
+void MessageDlg(QWidget* parent, const QString& text) { ShowModal(parent, QMessageBox::Information, text); }
+
+void ShowErrorReport(QWidget* parent, const QString& text) { ShowModal(parent, QMessageBox::Critical, text); }
+
+}  // namespace toolkit

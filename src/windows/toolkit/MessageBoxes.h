@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace toolkit {
+
+// Modal message boxes with one OK button and the application's title as caption. A carriage
+// return in the text starts a new line. Each returns when the director has closed the box.
+
+// A plain message: how the windows report input to be corrected.
+void ShowMessage(QWidget* parent, const QString& text);
+
+// An information message.
+void MessageDlg(QWidget* parent, const QString& text);
+
+// The application's default error report: a failure of the platform, with an error icon.
+void ShowErrorReport(QWidget* parent, const QString& text);
+
+}  // namespace toolkit

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QWidget>
+
+namespace toolkit {
+
+// A top-level window of the program. Only one is shown at a time: a window hands control to
+// another by hiding itself and showing the other, and the window that receives control runs its
+// FormActivate. Qt's own activation events are not used, so a closing message box never runs it.
+class ProgramWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ProgramWindow(QWidget* parent = nullptr);
+
+    // Hides this window, then shows `next`, which runs its FormActivate.
+    void HandOverTo(ProgramWindow& next);
+
+    // Shows this window and runs its FormActivate.
+    void ShowAndActivate();
+
+    virtual void FormActivate() {}
+
+    // Where control goes when the director closes this window through its title bar. Without a
+    // target, closing the window ends the program.
+    void SetTitleBarCloseTarget(ProgramWindow* target) { titleBarCloseTarget_ = target; }
+
+    // Places the window as its form gives it: left and top of the frame, outer width and height.
+    void SetFormGeometry(int left, int top, int outerWidth, int outerHeight);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+    // Runs before control goes back after the title bar's close box, for a window that must put
+    // something back. Nothing is stored.
+    virtual void TitleBarClosed() {}
+
+private:
+    ProgramWindow* titleBarCloseTarget_ = nullptr;
+};
+
+}  // namespace toolkit

@@ -1,0 +1,72 @@
+#include "RadioGroup.h"
+
+#include <QButtonGroup>
+#include <QRadioButton>
+
+namespace toolkit {
+
+namespace {
+
+// Room the group box's frame and caption take, as the forms were drawn.
+constexpr int CaptionHeight = 14;
+constexpr int SideMargin = 8;
+constexpr int BottomMargin = 2;
+
+}  // namespace
+
+RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int columns, QWidget* parent)
+    : QGroupBox(caption, parent), group_(new QButtonGroup(this)), columns_(std::max(columns, 1)) {
+    for (int i = 0; i < items.size(); ++i) {
+        auto* button = new QRadioButton(items[i], this);
+        group_->addButton(button, i);
+        buttons_.append(button);
+        connect(button, &QRadioButton::toggled, this, [this, i](bool checked) { ItemToggled(i, checked); });
+    }
+}
+
+void RadioGroup::SetItemIndex(int index) {
+    if (index == itemIndex_) return;
+    if (index < 0 || index >= ItemCount()) {
+        // An exclusive group cannot uncheck its checked button, so exclusivity is lifted meanwhile.
+        itemIndex_ = -1;
+        group_->setExclusive(false);
+        for (QRadioButton* button : buttons_) button->setChecked(false);
+        group_->setExclusive(true);
+        return;
+    }
+    buttons_[index]->setChecked(true);
+}
+
+QString RadioGroup::ItemCaption(int index) const {
+    return index >= 0 && index < ItemCount() ? buttons_[index]->text() : QString();
+}
+
+void RadioGroup::SetItemCaption(int index, const QString& caption) {
+    if (index >= 0 && index < ItemCount()) buttons_[index]->setText(caption);
+}
+
+void RadioGroup::ItemToggled(int index, bool checked) {
+    if (!checked || index == itemIndex_) return;
+    itemIndex_ = index;
+    emit Click();
+}
+
+void RadioGroup::resizeEvent(QResizeEvent* event) {
+    QGroupBox::resizeEvent(event);
+    LayOutItems();
+}
+
+void RadioGroup::LayOutItems() {
+    const int rows = (ItemCount() + columns_ - 1) / columns_;
+    if (rows == 0) return;
+    const int columnWidth = (width() - 2 * SideMargin) / columns_;
+    const int rowHeight = (height() - CaptionHeight - BottomMargin) / rows;
+    for (int i = 0; i < ItemCount(); ++i) {
+        const int column = i / rows;
+        const int row = i % rows;
+        buttons_[i]->setGeometry(SideMargin + column * columnWidth, CaptionHeight + row * rowHeight, columnWidth,
+                                 rowHeight);
+    }
+}
+
+}  // namespace toolkit

@@ -1,0 +1,104 @@
+#include "TextGrid.h"
+
+#include <QHeaderView>
+
+namespace toolkit {
+
+TextGrid::TextGrid(int columns, int rows, QWidget* parent) : QTableWidget(rows, columns, parent), rowCount_(rows) {
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    verticalHeader()->setMinimumSectionSize(1);
+    setShowGrid(true);
+    setTabKeyNavigation(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::AllEditTriggers);
+    SetDefaultRowHeight(rowHeight_);
+}
+
+QTableWidgetItem* TextGrid::ItemAt(int column, int row) {
+    if (row >= QTableWidget::rowCount()) {
+        const int shown = rowCount_;
+        setRowCount(row + 1);
+        for (int r = shown; r < QTableWidget::rowCount(); ++r) {
+            setRowHeight(r, rowHeight_);
+            setRowHidden(r, r >= rowCount_);
+        }
+    }
+    QTableWidgetItem* cell = item(row, column);
+    if (cell == nullptr) {
+        cell = new QTableWidgetItem;
+        // The fixed column is the program's: the director cannot select or edit it.
+        if (column == 0) {
+            cell->setFlags(Qt::ItemIsEnabled);
+            cell->setBackground(palette().button());
+        }
+        setItem(row, column, cell);
+    }
+    return cell;
+}
+
+QString TextGrid::Cell(int column, int row) const {
+    const QTableWidgetItem* cell = item(row, column);
+    return cell ? cell->text() : QString();
+}
+
+void TextGrid::SetCell(int column, int row, const QString& text) {
+    if (column < 0 || column >= columnCount() || row < 0) return;
+    ItemAt(column, row)->setText(text);
+}
+
+void TextGrid::SetRowCount(int rows) {
+    rowCount_ = std::max(rows, 0);
+    if (rowCount_ > QTableWidget::rowCount()) {
+        const int had = QTableWidget::rowCount();
+        setRowCount(rowCount_);
+        for (int r = had; r < rowCount_; ++r) setRowHeight(r, rowHeight_);
+    }
+    for (int r = 0; r < QTableWidget::rowCount(); ++r) setRowHidden(r, r >= rowCount_);
+}
+
+void TextGrid::SetDefaultRowHeight(int height) {
+    rowHeight_ = height;
+    verticalHeader()->setDefaultSectionSize(height);
+    for (int r = 0; r < QTableWidget::rowCount(); ++r) setRowHeight(r, height);
+}
+
+void TextGrid::SetDefaultColumnWidth(int width) {
+    horizontalHeader()->setDefaultSectionSize(width);
+    for (int c = 0; c < columnCount(); ++c) setColumnWidth(c, width);
+}
+
+void TextGrid::SetFontHeight(int pixelHeight) {
+    QFont grid = font();
+    grid.setPixelSize(pixelHeight);
+    setFont(grid);
+}
+
+void TextGrid::SetBackground(const QColor& colour) {
+    QPalette colours = palette();
+    if (colours.color(QPalette::Base) == colour) return;
+    colours.setColor(QPalette::Base, colour);
+    setPalette(colours);
+}
+
+void TextGrid::focusInEvent(QFocusEvent* event) {
+    QTableWidget::focusInEvent(event);
+    emit Enter();
+}
+
+void TextGrid::paintEvent(QPaintEvent* event) {
+    QTableWidget::paintEvent(event);
+    emit DrawCell();
+}
+
+QModelIndex TextGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    QModelIndex next = QTableWidget::moveCursor(action, modifiers);
+    // Tab passes over the fixed column; the number of steps is bounded by one row's cells.
+    for (int step = 0; step < columnCount() && next.isValid() && next.column() == 0; ++step) {
+        setCurrentIndex(next);
+        next = QTableWidget::moveCursor(action, modifiers);
+    }
+    return next;
+}
+
+}  // namespace toolkit

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QTableWidget>
+
+namespace toolkit {
+
+// A grid of text cells. Column 0 is fixed: the program writes it and the director cannot edit
+// it; the other cells are edited freely and Tab moves from cell to cell. Rows beyond the row
+// count are hidden but keep their text. `Enter` runs when the grid gets the focus, `DrawCell`
+// after it has been painted.
+class TextGrid : public QTableWidget {
+    Q_OBJECT
+
+public:
+    TextGrid(int columns, int rows, QWidget* parent = nullptr);
+
+    QString Cell(int column, int row) const;
+    void SetCell(int column, int row, const QString& text);
+
+    int RowCount() const { return rowCount_; }
+    void SetRowCount(int rows);
+
+    int DefaultRowHeight() const { return rowHeight_; }
+    void SetDefaultRowHeight(int height);  // every row
+    void SetDefaultColumnWidth(int width);  // every column
+    void SetFontHeight(int pixelHeight);
+    void SetBackground(const QColor& colour);
+
+signals:
+    void Enter();
+    void DrawCell();
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+
+private:
+    QTableWidgetItem* ItemAt(int column, int row);
+
+    int rowCount_;
+    int rowHeight_ = 16;
+};
+
+}  // namespace toolkit

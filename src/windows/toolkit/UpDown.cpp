@@ -1,0 +1,59 @@
+#include "UpDown.h"
+
+#include <QKeyEvent>
+#include <QToolButton>
+
+#include <algorithm>
+#include <cstdint>
+
+namespace toolkit {
+
+UpDown::UpDown(QWidget* parent) : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this)) {
+    setFocusPolicy(Qt::StrongFocus);
+    for (QToolButton* button : {up_, down_}) {
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setAutoRepeat(true);
+    }
+    up_->setArrowType(Qt::UpArrow);
+    down_->setArrowType(Qt::DownArrow);
+    connect(up_, &QToolButton::clicked, this, &UpDown::PressUp);
+    connect(down_, &QToolButton::clicked, this, &UpDown::PressDown);
+}
+
+void UpDown::SetPosition(int position) {
+    position_ = position;
+    emit Changing(position_);
+}
+
+void UpDown::PressUp() { Press(+1); }
+void UpDown::PressDown() { Press(-1); }
+
+void UpDown::Press(int direction) {
+    // A press moves at most to the limit it points at; at the limit it changes nothing.
+    const int64_t wanted = int64_t{position_} + int64_t{direction} * increment_;
+    int next = position_;
+    if (direction > 0 && position_ < max_) next = static_cast<int>(std::min<int64_t>(wanted, max_));
+    if (direction < 0 && position_ > min_) next = static_cast<int>(std::max<int64_t>(wanted, min_));
+    const bool changed = next != position_;
+    position_ = next;
+    emit Changing(position_);
+    if (changed) emit Click();
+}
+
+void UpDown::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Up)
+        PressUp();
+    else if (event->key() == Qt::Key_Down)
+        PressDown();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void UpDown::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const int upperHeight = height() / 2;
+    up_->setGeometry(0, 0, width(), upperHeight);
+    down_->setGeometry(0, upperHeight, width(), height() - upperHeight);
+}
+
+}  // namespace toolkit

@@ -1,0 +1,42 @@
+#pragma once
+
+// Reads every message box the program shows, as the director would see it, and closes it with
+// its OK button, so that tests can drive handlers that show modal boxes.
+
+#include <QApplication>
+#include <QEvent>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include <vector>
+
+struct ShownMessage {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon;
+};
+
+class MessageBoxWatcher : public QObject {
+public:
+    MessageBoxWatcher() { qApp->installEventFilter(this); }
+    ~MessageBoxWatcher() override { qApp->removeEventFilter(this); }
+
+    const std::vector<ShownMessage>& Shown() const { return shown_; }
+    QString LastText() const { return shown_.empty() ? QString() : shown_.back().text; }
+    void Clear() { shown_.clear(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* box = qobject_cast<QMessageBox*>(watched);
+        if (box != nullptr && event->type() == QEvent::Show && box->isModal()) {
+            shown_.push_back({box->windowTitle(), box->text(), box->icon()});
+            // Closed once its own event loop runs, the way the director's click on OK would.
+            QTimer::singleShot(0, box, [box] { box->button(QMessageBox::Ok)->click(); });
+        }
+        return false;
+    }
+
+private:
+    std::vector<ShownMessage> shown_;
+};

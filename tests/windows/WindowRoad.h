@@ -1,0 +1,67 @@
+#pragma once
+
+// The program as the director meets it: the four windows over one movement state, started in a
+// folder of its own that holds the scheme files a test writes.
+
+#include "MessageBoxWatcher.h"
+
+#include "Figura.h"
+#include "ProgramWindows.h"
+#include "toolkit/ListBox.h"
+#include "toolkit/RadioGroup.h"
+
+#include "movement/MovementState.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QFile>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+class WindowRoad : public ::testing::Test {
+protected:
+    WindowRoad() : previousFolder_(QDir::currentPath()) {
+        QDir::setCurrent(folder_.path());
+        windows.Start();
+    }
+    ~WindowRoad() override { QDir::setCurrent(previousFolder_); }
+
+    void WriteFile(const QString& name, const QByteArray& bytes) {
+        QFile file(folder_.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    static void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    // A radio item is picked by a click on its round indicator.
+    static void Pick(toolkit::RadioGroup* group, int item) {
+        QRadioButton* button = group->Item(item);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+    }
+
+    // A click selects the line, then the double click; a double click alone does not select.
+    static void DoubleClickLine(toolkit::ListBox* list, int line) {
+        const QPoint point = list->visualItemRect(list->item(line)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, point);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, point);
+    }
+
+    static QStringList Lines(const toolkit::ListBox* list) {
+        QStringList lines;
+        for (int i = 0; i < list->LineCount(); ++i) lines.append(list->Line(i));
+        return lines;
+    }
+
+private:
+    QTemporaryDir folder_;
+    QString previousFolder_;
+
+protected:
+    movement::MovementState state;
+    ProgramWindows windows{state};
+    TDrog& drog = windows.Drog();
+    MessageBoxWatcher messages;
+};
