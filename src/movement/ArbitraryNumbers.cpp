@@ -11,16 +11,15 @@ namespace {
 constexpr int32_t LowestNumber = 1;
 constexpr int32_t HighestNumber = 99;
 
-// Pairs 1..2T that the map can hold.
-int32_t PairCount(int32_t tableCount) {
-    return static_cast<int32_t>(std::clamp<int64_t>(2 * int64_t{tableCount}, 0, PairMapSize - 1));
-}
-
 std::string Range(int64_t first, int64_t last) {
     return std::to_string(first) + " do " + std::to_string(last);
 }
 
 }  // namespace
+
+int32_t NumberedPairs(int32_t tableCount) {
+    return static_cast<int32_t>(std::clamp<int64_t>(2 * int64_t{tableCount}, 0, PairMapSize - 1));
+}
 
 RenumberingGroups MakeRenumberingGroups(int32_t roundCount, int32_t tableCount) {
     const int64_t allPairs = 2 * int64_t{tableCount};
@@ -39,7 +38,7 @@ RenumberingGroups MakeRenumberingGroups(int32_t roundCount, int32_t tableCount) 
 
 std::vector<std::string> InitialNewNumbers(int32_t tableCount) {
     std::vector<std::string> numbers;
-    for (int32_t x = 1; x <= PairCount(tableCount); ++x) numbers.push_back(std::to_string(x));
+    for (int32_t x = 1; x <= NumberedPairs(tableCount); ++x) numbers.push_back(std::to_string(x));
     return numbers;
 }
 
@@ -61,7 +60,7 @@ bool ShiftGroup(const RenumberingGroups& groups, int k, int32_t shift, int32_t r
 }
 
 Outcome ValidateNumbers(MovementState& state, const std::vector<std::string>& newNumbers) {
-    const int32_t pairs = PairCount(state.TableCount);
+    const int32_t pairs = NumberedPairs(state.TableCount);
     auto numbers = state.PairNumberMap;
 
     for (int32_t x = 1; x <= pairs; ++x) {

@@ -22,6 +22,9 @@ struct RenumberingGroups {
 
 RenumberingGroups MakeRenumberingGroups(int32_t roundCount, int32_t tableCount);
 
+// The pairs 1..2T whose new numbers the window shows and checks (at most 99, the map's last entry).
+int32_t NumberedPairs(int32_t tableCount);
+
 // The new numbers as the grid shows them when the window opens: every pair 1..2T keeps its number.
 std::vector<std::string> InitialNewNumbers(int32_t tableCount);
 

@@ -42,4 +42,6 @@ Outcome ChooseNumberingStep(MovementState& state, int item) {
     return Outcome::Accepted();
 }
 
+void UseFirstStepChoice(MovementState& state) { state.NumberingStep = state.StepChoices[0]; }
+
 }  // namespace movement

@@ -27,4 +27,8 @@ void SwapNsWe(MovementState& state, int32_t table);
 // numbering, and the pair numbers back to the identity. Refused without a movement.
 Outcome ChooseNumberingStep(MovementState& state, int item);
 
+// Before arbitrary numbers are typed: the numbering step becomes the rounds (StepChoices[0]),
+// under which every pair prints exactly as its PairNumberMap entry.
+void UseFirstStepChoice(MovementState& state);
+
 }  // namespace movement

@@ -3,6 +3,8 @@
 #include "MovementCheck.h"
 #include "TypedInteger.h"
 
+#include <algorithm>
+
 namespace movement {
 
 const std::array<const char*, 3> SchemeColumnNames = {"; NS", "; WE", "; Komplet"};
@@ -54,6 +56,14 @@ Outcome ValidateScheme(MovementState& state, int32_t chosenTables, int32_t chose
         return Reject(state, rounds.message());
 
     return Outcome::Accepted();
+}
+
+TypedGridLayout TypedSchemeGridLayout(int32_t chosenTables) {
+    const int32_t rowRoom = 384 / std::max(chosenTables, 1);
+    if (rowRoom >= 32) return {32, 17};
+    if (rowRoom >= 24) return {rowRoom, 14};
+    if (rowRoom >= 20) return {20, 12};
+    return {16, 10};
 }
 
 Outcome FinishTypedScheme(MovementState& state, int32_t chosenTables, int32_t chosenRounds,

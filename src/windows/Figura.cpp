@@ -1,5 +1,8 @@
 #include "Figura.h"
 
+#include "NumDow.h"
+#include "Palce.h"
+
 #include "ProgramWindows.h"
 #include "toolkit/Application.h"
 #include "toolkit/Controls.h"
@@ -8,6 +11,7 @@
 #include "toolkit/RadioGroup.h"
 #include "toolkit/UpDown.h"
 
+#include "movement/ArbitraryNumbers.h"
 #include "movement/MainWindowState.h"
 #include "movement/SchemeFile.h"
 #include "movement/SchemeSelection.h"
@@ -130,6 +134,8 @@ void TDrog::ConnectHandlers() {
     connect(OdSt, &toolkit::UpDown::Changing, this, &TDrog::OdStChanging);
     connect(DoSt, &toolkit::UpDown::Changing, this, &TDrog::DoStChanging);
     connect(SkkN, &toolkit::RadioGroup::Click, this, &TDrog::SkkNClick);
+    connect(ZPalca, &QPushButton::clicked, this, &TDrog::ZPalcaClick);
+    connect(Nzpl, &QPushButton::clicked, this, &TDrog::NzplClick);
 }
 
 void TDrog::SetTabOrder() {
@@ -255,4 +261,26 @@ void TDrog::SkkNClick() {
     if (outcome.accepted()) return;
     toolkit::MessageDlg(this, FromCore(outcome.message()));
     SkkN->SetItemIndex(-1);
+}
+
+void TDrog::ZPalcaClick() {
+    state_.SchemeSource.clear();
+    ResetSchemeState();
+    HandOverTo(windows_.ZPL());
+    ListBox1->hide();
+    Rds->hide();
+}
+
+void TDrog::NzplClick() {
+    SkkN->SetItemIndex(0);  // as the director's click: SkkNClick runs if the selection changes
+    movement::UseFirstStepChoice(state_);
+    if (SkkN->ItemIndex() < 0) return;
+
+    ResetSchemeState();
+    Tndw& ndw = windows_.ndw();
+    ndw.SetGroups(movement::MakeRenumberingGroups(state_.RoundCount, state_.TableCount));
+    HandOverTo(ndw);
+    ListBox1->hide();
+    Rds->hide();
+    ndw.MarkGridStale();
 }

@@ -45,6 +45,8 @@ public:
     void OdStChanging(int position);
     void DoStChanging(int position);
     void SkkNClick();
+    void ZPalcaClick();
+    void NzplClick();
 
     // The controls, named as on the form.
     toolkit::Label* Label6;

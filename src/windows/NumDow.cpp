@@ -1,10 +1,164 @@
 #include "NumDow.h"
 
+#include "Figura.h"
+#include "ProgramWindows.h"
+#include "toolkit/Application.h"
 #include "toolkit/Controls.h"
+#include "toolkit/MessageBoxes.h"
+#include "toolkit/TextGrid.h"
+#include "toolkit/UpDown.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+
+using toolkit::MakeLabel;
+using toolkit::SansFont;
+
+namespace {
+
+constexpr int StoredRows = 24;
+constexpr int RowHeight = 16;
+constexpr int FontCellHeight = 10;
+
+}  // namespace
 
 Tndw::Tndw(movement::MovementState& state, ProgramWindows& windows) : state_(state), windows_(windows) {
     setObjectName(QStringLiteral("ndw"));
     setWindowTitle(QStringLiteral("Numery dowolne <=99"));
     SetFormGeometry(414, 102, 231, 465);
-    setFont(toolkit::SansFont(11, false));
+    setFont(SansFont(11, false));
+    setAutoFillBackground(true);
+    CreateControls();
+    ConnectHandlers();
+    const QList<QWidget*> order = {Koniec, Zmna, Drukowanie, G[1], G[3], G[2], G[0]};
+    for (int i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
+
+void Tndw::CreateControls() {
+    Label1 = MakeLabel(this, "Label1", QStringLiteral("Stary Nowy"), 4, 0);
+    Label1->setFont(SansFont(13, false));
+    Label1->adjustSize();
+
+    Zmna = new toolkit::TextGrid(2, StoredRows, this);
+    Zmna->setObjectName(QStringLiteral("Zmna"));
+    Zmna->setGeometry(4, 24, 89, 413);
+    Zmna->setToolTip(QStringLiteral("Tabela ręcznej zmiany numerów"));
+    Zmna->SetDefaultColumnWidth(30);
+    Zmna->SetDefaultRowHeight(RowHeight);
+    Zmna->setFont(SansFont(16, false));
+    Zmna->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    Label3 = MakeLabel(this, "Label3", QStringLiteral("<- Pojedyńcze zmiany"), 96, 52);
+    Label3->setFont(SansFont(11, true));
+    Label3->adjustSize();
+
+    ZmGr = new QGroupBox(QStringLiteral("Zmiana grupami"), this);
+    ZmGr->setObjectName(QStringLiteral("ZmGr"));
+    ZmGr->setGeometry(100, 132, 117, 193);
+    ZmGr->setToolTip(QStringLiteral("Zmiana numerów w grupach"));
+    ZmGr->setFont(SansFont(13, false));
+    const std::array<int, movement::RenumberingGroupCount> captionTops = {44, 80, 120, 160};
+    const std::array<int, movement::RenumberingGroupCount> spinnerTops = {36, 72, 112, 152};
+    const std::array<int, movement::RenumberingGroupCount> spinnerHeights = {24, 24, 25, 24};
+    for (int k = 0; k < movement::RenumberingGroupCount; ++k) {
+        const QByteArray suffix = QByteArray::number(k);
+        Grupa[k] = MakeLabel(ZmGr, ("Grupa" + suffix).constData(), QStringLiteral("Grupa%1").arg(k), 4, captionTops[k]);
+        W[k] = MakeLabel(ZmGr, ("W" + suffix).constData(), QStringLiteral("??"), 68, spinnerTops[k]);
+        W[k]->setFont(SansFont(19, false));
+        W[k]->adjustSize();
+        G[k] = new toolkit::UpDown(ZmGr);
+        G[k]->setObjectName(QStringLiteral("G%1").arg(k));
+        G[k]->setGeometry(96, spinnerTops[k], 16, spinnerHeights[k]);
+        G[k]->SetMin(0);
+        G[k]->SetMax(90);
+        G[k]->SetIncrement(10);
+        G[k]->SetPosition(0);
+    }
+
+    Drukowanie = toolkit::MakeButton(this, "Drukowanie", QStringLiteral("&Wydruki"), {100, 372, 117, 25});
+    Koniec = toolkit::MakeButton(this, "Koniec", QStringLiteral("Koniec  &Programu"), {100, 404, 117, 25});
+    Koniec->setToolTip(QStringLiteral("Wyjście awaryjne"));
+    Label2 = MakeLabel(this, "Label2", QString(), 146, 395);
+}
+
+void Tndw::ConnectHandlers() {
+    connect(Zmna, &toolkit::TextGrid::Enter, this, &Tndw::ZmnaEnter);
+    connect(Zmna, &toolkit::TextGrid::DrawCell, this, &Tndw::ZmnaDrawCell);
+    connect(G[0], &toolkit::UpDown::Click, this, &Tndw::G0Click);
+    connect(G[1], &toolkit::UpDown::Click, this, &Tndw::G1Click);
+    connect(G[2], &toolkit::UpDown::Click, this, &Tndw::G2Click);
+    connect(G[3], &toolkit::UpDown::Click, this, &Tndw::G3Click);
+    connect(Drukowanie, &QPushButton::clicked, this, &Tndw::DrukowanieClick);
+    connect(Koniec, &QPushButton::clicked, this, &Tndw::KoniecClick);
+}
+
+void Tndw::SetGroups(const movement::RenumberingGroups& groups) { Groups = groups; }
+
+int Tndw::PairRows() const { return movement::NumberedPairs(state_.TableCount); }
+
+void Tndw::ZmnaEnter() {
+    if (NumbersGridStale) LayOutWindow();
+}
+
+void Tndw::ZmnaDrawCell() {
+    Zmna->SetBackground(toolkit::MenuColour());
+    if (NumbersGridStale) LayOutWindow();
+}
+
+void Tndw::LayOutWindow() {
+    const std::vector<std::string> numbers = movement::InitialNewNumbers(state_.TableCount);
+    const int rows = static_cast<int>(numbers.size());
+    // Exactly one row per pair, whatever an earlier opening left.
+    Zmna->SetRowCount(rows);
+    Zmna->SetDefaultRowHeight(RowHeight);
+    Zmna->setFont(toolkit::SansFontOfCellHeight(FontCellHeight, false));
+    Zmna->SetCell(0, rows, QString());
+    for (int row = 0; row < rows; ++row) {
+        Zmna->SetCell(0, row, QString::fromStdString(numbers[row]));
+        Zmna->SetCell(1, row, QString::fromStdString(numbers[row]));
+    }
+    for (int k = 0; k < movement::RenumberingGroupCount; ++k) {
+        Grupa[k]->SetCaption(QString::fromStdString(Groups.GroupCaption[k]));
+        G[k]->SetPosition(0);
+        W[k]->SetCaption(QStringLiteral("0"));
+    }
+    const bool hasGroup3 = !Groups.GroupCaption[3].empty();
+    W[3]->setVisible(hasGroup3);
+    G[3]->setVisible(hasGroup3);
+    NumbersGridStale = false;
+}
+
+std::vector<std::string> Tndw::NewNumbers() const {
+    std::vector<std::string> numbers;
+    for (int row = 0; row < PairRows(); ++row) numbers.push_back(Zmna->Cell(1, row).toStdString());
+    return numbers;
+}
+
+void Tndw::G0Click() { ShiftGroup(0); }
+void Tndw::G1Click() { ShiftGroup(1); }
+void Tndw::G2Click() { ShiftGroup(2); }
+void Tndw::G3Click() { ShiftGroup(3); }
+
+void Tndw::ShiftGroup(int k) {
+    std::vector<std::string> numbers = NewNumbers();
+    const int shift = G[k]->Position();
+    if (!movement::ShiftGroup(Groups, k, shift, state_.RoundCount, numbers)) return;
+    W[k]->SetCaption(QString::number(shift));
+    for (int row = 0; row < static_cast<int>(numbers.size()); ++row)
+        Zmna->SetCell(1, row, QString::fromStdString(numbers[row]));
+}
+
+void Tndw::DrukowanieClick() {
+    const movement::Outcome outcome = movement::ValidateNumbers(state_, NewNumbers());
+    if (!outcome.accepted()) {
+        toolkit::ShowMessage(this, QString::fromStdString(outcome.message()));
+        return;
+    }
+    TDrog& drog = windows_.Drog();
+    hide();
+    drog.lista_stol();
+    drog.Zakrp();
+    drog.ShowAndActivate();
+}
+
+void Tndw::KoniecClick() { toolkit::Terminate(); }

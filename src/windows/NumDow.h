@@ -2,18 +2,64 @@
 
 #include "toolkit/ProgramWindow.h"
 
+#include "movement/ArbitraryNumbers.h"
 #include "movement/MovementState.h"
 
+#include <array>
+
+class QGroupBox;
+class QPushButton;
 class ProgramWindows;
 
-// The window for printing pairs under numbers of the director's choosing.
+namespace toolkit {
+class Label;
+class TextGrid;
+class UpDown;
+}  // namespace toolkit
+
+// The window for printing pairs under numbers of the director's choosing: a grid of old and new
+// numbers, and four renumbering groups that number a whole group from a multiple of ten.
 class Tndw : public toolkit::ProgramWindow {
     Q_OBJECT
 
 public:
     Tndw(movement::MovementState& state, ProgramWindows& windows);
 
+    // Set when the window is opened: the groups of the current movement, and a fresh layout.
+    void SetGroups(const movement::RenumberingGroups& groups);
+    void MarkGridStale() { NumbersGridStale = true; }
+
+    void ZmnaEnter();
+    void ZmnaDrawCell();
+    void G0Click();
+    void G1Click();
+    void G2Click();
+    void G3Click();
+    void DrukowanieClick();
+    void KoniecClick();
+
+    movement::RenumberingGroups Groups;  // GroupEnd and GroupCaption
+    bool NumbersGridStale = false;
+
+    toolkit::Label* Label1;
+    toolkit::TextGrid* Zmna;
+    toolkit::Label* Label3;
+    QGroupBox* ZmGr;
+    std::array<toolkit::Label*, movement::RenumberingGroupCount> Grupa;  // Grupa0..Grupa3
+    std::array<toolkit::Label*, movement::RenumberingGroupCount> W;      // W0..W3
+    std::array<toolkit::UpDown*, movement::RenumberingGroupCount> G;     // G0..G3
+    QPushButton* Drukowanie;
+    QPushButton* Koniec;
+    toolkit::Label* Label2;
+
 private:
+    void CreateControls();
+    void ConnectHandlers();
+    void LayOutWindow();
+    void ShiftGroup(int k);
+    int PairRows() const;
+    std::vector<std::string> NewNumbers() const;
+
     movement::MovementState& state_;
     ProgramWindows& windows_;
 };

@@ -1,10 +1,151 @@
 #include "Palce.h"
 
+#include "Figura.h"
+#include "ProgramWindows.h"
+#include "toolkit/Application.h"
 #include "toolkit/Controls.h"
+#include "toolkit/MessageBoxes.h"
+#include "toolkit/TextGrid.h"
+#include "toolkit/UpDown.h"
+
+#include <QPushButton>
+
+using toolkit::MakeLabel;
+using toolkit::SansFont;
+
+namespace {
+
+constexpr int GridRows = 24;
+
+toolkit::UpDown* MakeUpDown(QWidget* parent, const char* name, const QRect& geometry) {
+    auto* upDown = new toolkit::UpDown(parent);
+    upDown->setObjectName(QString::fromLatin1(name));
+    upDown->setGeometry(geometry);
+    upDown->SetMin(1);
+    upDown->SetPosition(1);
+    return upDown;
+}
+
+}  // namespace
 
 TZPL::TZPL(movement::MovementState& state, ProgramWindows& windows) : state_(state), windows_(windows) {
     setObjectName(QStringLiteral("ZPL"));
     setWindowTitle(QStringLiteral("Wprowadzanie z palca"));
     SetFormGeometry(19, 103, 357, 473);
-    setFont(toolkit::SansFont(13, false));
+    setFont(SansFont(13, false));
+    CreateControls();
+    ConnectHandlers();
+    for (auto [from, to] : {std::pair<QWidget*, QWidget*>{Koniec, RdUD}, {RdUD, StolUD}, {StolUD, Schemat}, {Schemat, fin}})
+        setTabOrder(from, to);
+    FormCreate();
 }
+
+void TZPL::CreateControls() {
+    Label1 = MakeLabel(this, "Label1", QStringLiteral("Stół"), 12, 0);
+    NS = MakeLabel(this, "NS", QStringLiteral("NS"), 60, 0);
+    WE = MakeLabel(this, "WE", QStringLiteral("WE"), 100, 0);
+    Komplet = MakeLabel(this, "Komplet", QStringLiteral("Komplet"), 136, 0);
+
+    Schemat = new toolkit::TextGrid(4, GridRows, this);
+    Schemat->setObjectName(QStringLiteral("Schemat"));
+    Schemat->setGeometry(20, 12, 197, 421);
+    Schemat->SetDefaultColumnWidth(40);
+    Schemat->SetDefaultRowHeight(16);
+    Schemat->setFont(SansFont(16, false));
+
+    IlSto = MakeLabel(this, "IlSto", QStringLiteral("Ile Stołów ?"), 256, 20);
+    StolEB = MakeLabel(this, "StolEB", QStringLiteral("0"), 264, 48);
+    StolUD = MakeUpDown(this, "StolUD", {301, 44, 16, 33});
+    IlRund = MakeLabel(this, "IlRund", QStringLiteral("Ile Rund ?"), 256, 96);
+    RundEB = MakeLabel(this, "RundEB", QStringLiteral("0"), 264, 124);
+    RdUD = MakeUpDown(this, "RdUD", {299, 120, 16, 33});
+    for (toolkit::Label* label : {StolEB, RundEB}) {
+        label->setFont(SansFont(19, false));
+        label->adjustSize();
+    }
+
+    fin = toolkit::MakeButton(this, "fin", QStringLiteral("&Koniec wprowadzania"), {212, 196, 137, 25});
+    Koniec = toolkit::MakeButton(this, "Koniec", QStringLiteral("Koniec &Programu"), {220, 240, 129, 25});
+    Label2 = MakeLabel(this, "Label2", QStringLiteral("Label2"), 142, 223);
+    Label2->lower();  // an unused label that lies behind the grid
+}
+
+void TZPL::ConnectHandlers() {
+    connect(StolUD, &toolkit::UpDown::Changing, this, &TZPL::StolUDChanging);
+    connect(RdUD, &toolkit::UpDown::Changing, this, &TZPL::RdUDChanging);
+    connect(Schemat, &toolkit::TextGrid::Enter, this, &TZPL::SchematEnter);
+    connect(Schemat, &toolkit::TextGrid::DrawCell, this, &TZPL::SchematDrawCell);
+    connect(fin, &QPushButton::clicked, this, &TZPL::finClick);
+    connect(Koniec, &QPushButton::clicked, this, &TZPL::KoniecClick);
+}
+
+void TZPL::FormCreate() {
+    Schemat->SetRowCount(GridRows);
+    StolUD->SetMax(movement::MaxTypedTables);
+    RdUD->SetMax(movement::MaxTypedRounds);
+    StolUD->SetMin(1);
+    SchemeGridStale = false;
+}
+
+void TZPL::FormActivate() {
+    atOpening_ = {state_.RoundCount, state_.TableCount, state_.Seating};
+}
+
+void TZPL::TitleBarClosed() {
+    // A refused scheme has already changed the counts and seats; nothing typed is taken over.
+    state_.RoundCount = atOpening_.RoundCount;
+    state_.TableCount = atOpening_.TableCount;
+    state_.Seating = atOpening_.Seating;
+}
+
+void TZPL::StolUDChanging(int position) {
+    SchemeGridStale = true;
+    ChosenTables = position;
+    StolEB->SetCaption(QString::number(ChosenTables));
+}
+
+void TZPL::RdUDChanging(int position) {
+    ChosenRounds = position;
+    RundEB->SetCaption(QString::number(ChosenRounds));
+}
+
+void TZPL::SchematEnter() {
+    if (SchemeGridStale) LayOutGrid();
+}
+
+void TZPL::SchematDrawCell() {
+    Schemat->SetBackground(toolkit::MenuColour());
+    if (SchemeGridStale) LayOutGrid();
+}
+
+void TZPL::LayOutGrid() {
+    const movement::TypedGridLayout layout = movement::TypedSchemeGridLayout(ChosenTables);
+    Schemat->SetDefaultRowHeight(layout.rowHeight);
+    Schemat->setFont(toolkit::SansFontOfCellHeight(layout.fontCellHeight, false));
+    Schemat->SetRowCount(ChosenTables);
+    for (int row = 1; row < GridRows; ++row) Schemat->SetCell(0, row, QString());
+    for (int row = 0; row < ChosenTables; ++row) Schemat->SetCell(0, row, QString::number(row + 1));
+    SchemeGridStale = false;
+}
+
+std::vector<movement::TypedRow> TZPL::TypedRows() const {
+    std::vector<movement::TypedRow> rows;
+    for (int row = 0; row < std::min(ChosenTables, GridRows); ++row)
+        rows.push_back({Schemat->Cell(1, row).toStdString(), Schemat->Cell(2, row).toStdString(),
+                        Schemat->Cell(3, row).toStdString()});
+    return rows;
+}
+
+void TZPL::finClick() {
+    const movement::Outcome outcome = movement::FinishTypedScheme(state_, ChosenTables, ChosenRounds, TypedRows());
+    if (!outcome.accepted()) {
+        toolkit::ShowMessage(this, QString::fromStdString(outcome.message()));
+        return;
+    }
+    TDrog& drog = windows_.Drog();
+    drog.lista_stol();
+    drog.Zakrp();
+    HandOverTo(drog);
+}
+
+void TZPL::KoniecClick() { toolkit::Terminate(); }

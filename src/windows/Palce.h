@@ -3,17 +3,75 @@
 #include "toolkit/ProgramWindow.h"
 
 #include "movement/MovementState.h"
+#include "movement/TypedScheme.h"
 
+#include <array>
+#include <vector>
+
+class QPushButton;
 class ProgramWindows;
 
-// The window for typing a movement by hand.
+namespace toolkit {
+class Label;
+class TextGrid;
+class UpDown;
+}  // namespace toolkit
+
+// The window for typing a movement by hand: the counts with two up-downs, round 1 of every
+// table in a grid. Everything typed stays between openings.
 class TZPL : public toolkit::ProgramWindow {
     Q_OBJECT
 
 public:
     TZPL(movement::MovementState& state, ProgramWindows& windows);
 
+    void FormCreate();
+    void StolUDChanging(int position);
+    void RdUDChanging(int position);
+    void SchematEnter();
+    void SchematDrawCell();
+    void finClick();
+    void KoniecClick();
+
+    // Remembers the movement current at the opening, to restore it if the director leaves
+    // through the title bar.
+    void FormActivate() override;
+
+    int32_t ChosenTables = 0;
+    int32_t ChosenRounds = 0;
+    bool SchemeGridStale = false;
+
+    toolkit::Label* Label1;
+    toolkit::Label* NS;
+    toolkit::Label* WE;
+    toolkit::Label* Komplet;
+    toolkit::TextGrid* Schemat;
+    toolkit::Label* IlSto;
+    toolkit::Label* StolEB;
+    toolkit::UpDown* StolUD;
+    toolkit::Label* IlRund;
+    toolkit::Label* RundEB;
+    toolkit::UpDown* RdUD;
+    QPushButton* fin;
+    QPushButton* Koniec;
+    toolkit::Label* Label2;
+
+protected:
+    void TitleBarClosed() override;
+
 private:
+    void CreateControls();
+    void ConnectHandlers();
+    void LayOutGrid();
+    std::vector<movement::TypedRow> TypedRows() const;
+
     movement::MovementState& state_;
     ProgramWindows& windows_;
+
+    struct CurrentMovement {
+        int32_t RoundCount = 0;
+        int32_t TableCount = 0;
+        std::array<movement::TableSeat, movement::MaxTables + 1> Seating{};
+    };
+    CurrentMovement atOpening_;
 };

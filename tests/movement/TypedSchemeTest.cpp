@@ -175,3 +175,22 @@ TEST_F(TypingAScheme, TheLargestGridIsPlayedThroughWithoutLeavingTheCounts) {
 
 }  // namespace
 }  // namespace movement
+
+namespace movement {
+namespace {
+
+TEST(TypedSchemeGridLayout, FitsAllRowsIntoTheGridsHeight) {
+    EXPECT_EQ(TypedSchemeGridLayout(1), (TypedGridLayout{32, 17}));
+    EXPECT_EQ(TypedSchemeGridLayout(12), (TypedGridLayout{32, 17}));
+    EXPECT_EQ(TypedSchemeGridLayout(13), (TypedGridLayout{29, 14}));
+    EXPECT_EQ(TypedSchemeGridLayout(16), (TypedGridLayout{24, 14}));
+    EXPECT_EQ(TypedSchemeGridLayout(17), (TypedGridLayout{20, 12}));
+    EXPECT_EQ(TypedSchemeGridLayout(19), (TypedGridLayout{20, 12}));
+    EXPECT_EQ(TypedSchemeGridLayout(20), (TypedGridLayout{16, 10}));
+    EXPECT_EQ(TypedSchemeGridLayout(24), (TypedGridLayout{16, 10}));
+    for (int32_t tables = 1; tables <= MaxTypedTables; ++tables)
+        EXPECT_LE(tables * TypedSchemeGridLayout(tables).rowHeight, 384) << tables;
+}
+
+}  // namespace
+}  // namespace movement

@@ -8,6 +8,8 @@
 #include "drkr.h"
 #include "toolkit/Application.h"
 #include "toolkit/ListBox.h"
+#include "toolkit/TextGrid.h"
+#include "toolkit/UpDown.h"
 
 #include "movement/MovementState.h"
 
@@ -52,7 +54,30 @@ int main(int argc, char* argv[]) {
     }
     saved = Save(drog, output, QStringLiteral("Drog-movement")) && saved;
     saved = Save(windows.UstWydr(), output, QStringLiteral("UstWydr")) && saved;
-    saved = Save(windows.ZPL(), output, QStringLiteral("ZPL")) && saved;
-    saved = Save(windows.ndw(), output, QStringLiteral("ndw")) && saved;
+    windows.UstWydr().hide();
+
+    // The typing window and the numbers window at several table counts.
+    for (int tables : {4, 12, 13, 24}) {
+        drog.ZPalcaClick();
+        TZPL& zpl = windows.ZPL();
+        zpl.StolUD->PressDown();
+        while (zpl.StolUD->Position() < tables) zpl.StolUD->PressUp();
+        zpl.RdUD->PressDown();
+        while (zpl.RdUD->Position() < tables - 1) zpl.RdUD->PressUp();
+        for (int row = 0; row < tables; ++row) {
+            zpl.Schemat->SetCell(1, row, QString::number(2 * row + 1));
+            zpl.Schemat->SetCell(2, row, QString::number(2 * row + 2));
+            zpl.Schemat->SetCell(3, row, QString::number(row + 1));
+        }
+        saved = Save(zpl, output, QStringLiteral("ZPL-%1").arg(tables)) && saved;
+        zpl.close();
+
+        state.TableCount = tables;
+        state.RoundCount = tables - 1;
+        drog.Zakrp();
+        drog.NzplClick();
+        saved = Save(windows.ndw(), output, QStringLiteral("ndw-%1").arg(tables)) && saved;
+        windows.ndw().close();
+    }
     return saved ? 0 : 1;
 }

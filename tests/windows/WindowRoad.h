@@ -9,6 +9,7 @@
 #include "ProgramWindows.h"
 #include "toolkit/ListBox.h"
 #include "toolkit/RadioGroup.h"
+#include "toolkit/TextGrid.h"
 
 #include "movement/MovementState.h"
 
@@ -47,6 +48,24 @@ protected:
         const QPoint point = list->visualItemRect(list->item(line)).center();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, point);
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, point);
+    }
+
+    // Types into a grid cell as the director does: F2 opens the cell, the text replaces what it
+    // held, Return keeps it.
+    static void TypeInto(toolkit::TextGrid* grid, int column, int row, const QString& text) {
+        QApplication::setActiveWindow(grid->window());
+        grid->setFocus();
+        grid->setCurrentCell(row, column);
+        QTest::keyClick(grid, Qt::Key_F2);
+        QWidget* editor = QApplication::focusWidget();
+        ASSERT_NE(editor, grid) << "no editor opened";
+        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+        if (text.isEmpty())
+            QTest::keyClick(editor, Qt::Key_Delete);
+        else
+            QTest::keyClicks(editor, text);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QApplication::processEvents();  // the view takes the text over in a queued call
     }
 
     static QStringList Lines(const toolkit::ListBox* list) {

@@ -1,7 +1,11 @@
 #include "Controls.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace toolkit {
 
@@ -14,6 +18,14 @@ QFont SansFont(int pixelHeight, bool bold) {
     font.setHintingPreference(QFont::PreferVerticalHinting);
     return font;
 }
+
+QFont SansFontOfCellHeight(int cellHeight, bool bold) {
+    QFont font = SansFont(std::max(cellHeight, 1), bold);
+    while (font.pixelSize() > 1 && QFontMetrics(font).height() > cellHeight) font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
+
+QColor MenuColour() { return QApplication::palette("QMenu").color(QPalette::Window); }
 
 Label* MakeLabel(QWidget* parent, const char* name, const QString& caption, int left, int top) {
     auto* label = new Label(caption, parent);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QLabel>
 #include <QRect>
@@ -13,6 +14,13 @@ namespace toolkit {
 // The sans face of the forms. Liberation Sans has the metrics of the face the forms were drawn
 // with, and its digits are exactly two spaces wide, so padded number columns line up.
 QFont SansFont(int pixelHeight, bool bold);
+
+// The sans face at the largest size whose full character cell (internal leading included) is at
+// most `cellHeight` pixels high.
+QFont SansFontOfCellHeight(int cellHeight, bool bold);
+
+// The platform's colour of menus, the background the grids are given.
+QColor MenuColour();
 
 // A label that sizes itself to its caption, as the forms' labels do.
 class Label : public QLabel {

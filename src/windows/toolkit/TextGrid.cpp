@@ -11,8 +11,11 @@ TextGrid::TextGrid(int columns, int rows, QWidget* parent) : QTableWidget(rows, 
     setShowGrid(true);
     setTabKeyNavigation(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::AllEditTriggers);
+    // Typing into a cell replaces its text; F2 and a double click edit it.
+    setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked);
     SetDefaultRowHeight(rowHeight_);
+    if (columns > 1 && rows > 0) setCurrentCell(0, 1);
 }
 
 QTableWidgetItem* TextGrid::ItemAt(int column, int row) {

@@ -1,0 +1,221 @@
+#include "WindowRoad.h"
+
+#include "NumDow.h"
+#include "drkr.h"
+#include "toolkit/Controls.h"
+#include "toolkit/UpDown.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+
+// A scheme line of `tables` tables and `rounds` rounds, pairs 1, 2, 3, ... in table order.
+QByteArray LineOf(int rounds, int tables) {
+    QByteArray line = QByteArray::number(rounds) + ' ' + QByteArray::number(tables);
+    for (int pair = 1; pair <= 2 * tables; ++pair) line += ' ' + QByteArray::number(pair);
+    return line + '\n';
+}
+
+class ArbitraryNumbersWindow : public WindowRoad {
+protected:
+    ArbitraryNumbersWindow() : ndw(windows.ndw()) {}
+
+    void ChooseMovement(int rounds, int tables) {
+        WriteFile(QStringLiteral("HowellKS.txt"), LineOf(rounds, tables));
+        Click(drog.Kestrel);
+        DoubleClickLine(drog.ListBox1, 0);
+        ASSERT_EQ(state.TableCount, tables);
+    }
+
+    void Open() {
+        Click(drog.Nzpl);
+        ndw.Zmna->grab();  // the first paint lays the window out
+    }
+
+    // After the window has been left: the scheme files are unlocked again.
+    void ChooseMovementAgain(int rounds, int tables) {
+        ChooseMovement(rounds, tables);
+        Open();
+    }
+
+    void ShiftTo(int group, int shift) {
+        toolkit::UpDown* upDown = ndw.G[group];
+        for (int position = upDown->Position(); position < shift; position += 10) Click(upDown->UpButton());
+        for (int position = upDown->Position(); position > shift; position -= 10) Click(upDown->DownButton());
+    }
+
+    QStringList NewNumbers() const {
+        QStringList numbers;
+        for (int row = 0; row < ndw.Zmna->RowCount(); ++row) numbers.append(ndw.Zmna->Cell(1, row));
+        return numbers;
+    }
+
+    QStringList Captions() const {
+        QStringList captions;
+        for (const toolkit::Label* caption : ndw.Grupa) captions.append(caption->Caption());
+        return captions;
+    }
+
+    Tndw& ndw;
+};
+
+TEST_F(ArbitraryNumbersWindow, WithoutAMovementNothingOpens) {
+    Click(drog.Nzpl);
+    EXPECT_EQ(messages.LastText(), QStringLiteral("Nieznany schemat Howell'a"));
+    EXPECT_FALSE(ndw.isVisible());
+    EXPECT_TRUE(drog.isVisible());
+    EXPECT_EQ(state.NumberingStep, 0);
+}
+
+TEST_F(ArbitraryNumbersWindow, OpeningShowsEveryPairUnderItsOwnNumber) {
+    ChooseMovement(3, 5);
+    Open();
+    EXPECT_TRUE(ndw.isVisible());
+    EXPECT_FALSE(drog.isVisible());
+    EXPECT_EQ(state.NumberingStep, 3);
+    EXPECT_EQ(drog.SkkN->ItemIndex(), -1);
+    EXPECT_FALSE(drog.ListBox1->isVisibleTo(&drog));
+    EXPECT_EQ(ndw.Zmna->RowCount(), 10);
+    EXPECT_EQ(NewNumbers(), (QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
+    EXPECT_EQ(ndw.Zmna->Cell(0, 9), QStringLiteral("10"));
+    for (const toolkit::Label* shift : ndw.W) EXPECT_EQ(shift->Caption(), QStringLiteral("0"));
+}
+
+TEST_F(ArbitraryNumbersWindow, TheWorkedExampleNumbersEachGroupFromItsOwnTen) {
+    ChooseMovement(3, 5);
+    Open();
+    EXPECT_EQ(Captions(), (QStringList{"1 do 10", "1 do 3", "4 do 6", "7 do 10"}));
+    EXPECT_TRUE(ndw.G[3]->isVisibleTo(&ndw));
+
+    ShiftTo(1, 10);
+    ShiftTo(2, 20);
+    ShiftTo(3, 30);
+    EXPECT_EQ(NewNumbers(), (QStringList{"11", "12", "13", "21", "22", "23", "31", "32", "33", "34"}));
+    EXPECT_EQ(ndw.W[2]->Caption(), QStringLiteral("20"));
+
+    Click(ndw.Drukowanie);
+    EXPECT_TRUE(messages.Shown().empty());
+    EXPECT_TRUE(drog.isVisible());
+    EXPECT_FALSE(ndw.isVisible());
+    EXPECT_EQ(state.PairNumberMap[1], 11);
+    EXPECT_EQ(state.PairNumberMap[10], 34);
+    EXPECT_EQ(state.NumberingStep, 3);
+    EXPECT_EQ(state.PrintTo, 5);
+    EXPECT_EQ(drog.ListBox2->LineCount(), 5);
+}
+
+TEST_F(ArbitraryNumbersWindow, GroupCaptionsFollowTheTablesAndRounds) {
+    ChooseMovement(7, 7);
+    Open();
+    EXPECT_EQ(Captions(), (QStringList{"1 do 14", "1 do 7", "8 do 14", ""}));
+    EXPECT_FALSE(ndw.G[3]->isVisibleTo(&ndw));
+    EXPECT_FALSE(ndw.W[3]->isVisibleTo(&ndw));
+    EXPECT_TRUE(ndw.Grupa[3]->isVisibleTo(&ndw));
+    ndw.close();
+
+    ChooseMovementAgain(7, 4);
+    EXPECT_EQ(Captions(), (QStringList{"1 do 8", "1 do 7", "8 do 8", ""}));
+}
+
+TEST_F(ArbitraryNumbersWindow, WithTwiceTheTablesInRoundsGroupTwoIsEmptyAndChangesNothing) {
+    ChooseMovement(5, 2);
+    Open();
+    EXPECT_EQ(Captions(), (QStringList{"1 do 4", "1 do 5", "6 do 4", ""}));
+    ShiftTo(2, 10);
+    EXPECT_EQ(NewNumbers(), (QStringList{"1", "2", "3", "4"}));
+    EXPECT_EQ(ndw.W[2]->Caption(), QStringLiteral("10"));
+}
+
+TEST_F(ArbitraryNumbersWindow, GroupZeroAtNinetyGoesPast99AndIsRefused) {
+    ChooseMovement(7, 7);
+    Open();
+    ShiftTo(0, 90);
+    Click(ndw.G[0]->UpButton());  // at the limit: no change, no shift
+    EXPECT_EQ(NewNumbers().first(), QStringLiteral("91"));
+    EXPECT_EQ(NewNumbers().last(), QStringLiteral("104"));
+    const QStringList typed = NewNumbers();
+    Click(ndw.Drukowanie);
+    EXPECT_EQ(messages.LastText(), QStringLiteral("Dopuszczalne są numery z przedziału (1,99) popraw!\nNumer:10"));
+    EXPECT_TRUE(ndw.isVisible());
+    EXPECT_EQ(NewNumbers(), typed);
+    EXPECT_EQ(state.PairNumberMap[1], 1);
+}
+
+TEST_F(ArbitraryNumbersWindow, ShiftingGroupTwoUpAndBackRepeatsNumbers) {
+    ChooseMovement(7, 7);
+    Open();
+    ShiftTo(2, 10);
+    EXPECT_EQ(ndw.Zmna->Cell(1, 7), QStringLiteral("11"));
+    ShiftTo(2, 0);
+    EXPECT_EQ(ndw.Zmna->Cell(1, 7), QStringLiteral("1"));
+    Click(ndw.Drukowanie);
+    EXPECT_EQ(messages.LastText(), QStringLiteral("Powtórzony numer 1 popraw!"));
+}
+
+TEST_F(ArbitraryNumbersWindow, TypedNumbersAreCheckedRowByRow) {
+    ChooseMovement(3, 3);
+    Open();
+    TypeInto(ndw.Zmna, 1, 2, QStringLiteral("abc"));
+    Click(ndw.Drukowanie);
+    EXPECT_EQ(messages.LastText(), QStringLiteral("Błąd liczby:abc popraw!\nNumer:3"));
+    TypeInto(ndw.Zmna, 1, 2, QString());
+    Click(ndw.Drukowanie);
+    EXPECT_EQ(messages.LastText(), QStringLiteral("Błąd liczby: popraw!\nNumer:3"));
+
+    const QStringList chosen = {"99", "1", "50", "13", "12", "70"};
+    for (int row = 0; row < chosen.size(); ++row) TypeInto(ndw.Zmna, 1, row, chosen[row]);
+    Click(ndw.Drukowanie);
+    EXPECT_TRUE(drog.isVisible());
+    for (int pair = 1; pair <= 6; ++pair) EXPECT_EQ(state.PairNumberMap[pair], chosen[pair - 1].toInt());
+}
+
+TEST_F(ArbitraryNumbersWindow, ArbitraryNumbersLastUntilANumberingStepIsChosen) {
+    ChooseMovement(3, 3);
+    Open();
+    ShiftTo(0, 20);
+    Click(ndw.Drukowanie);
+    ASSERT_EQ(state.PairNumberMap[1], 21);
+
+    drog.HandOverTo(windows.UstWydr());
+    windows.UstWydr().HandOverTo(drog);
+    EXPECT_EQ(state.PairNumberMap[1], 21);
+    EXPECT_EQ(state.NumberingStep, 3);
+
+    Pick(drog.SkkN, 1);
+    EXPECT_EQ(state.PairNumberMap[1], 1);
+    EXPECT_EQ(state.NumberingStep, 10);
+}
+
+TEST_F(ArbitraryNumbersWindow, TwentyFourPairsShowExactlyTwentyFourRowsAfterAnotherCount) {
+    ChooseMovement(3, 3);
+    Open();
+    EXPECT_EQ(ndw.Zmna->RowCount(), 6);
+    ndw.close();
+    ChooseMovementAgain(11, 12);
+    EXPECT_EQ(ndw.Zmna->RowCount(), 24);
+    EXPECT_FALSE(ndw.Zmna->isRowHidden(23));
+    EXPECT_EQ(NewNumbers().last(), QStringLiteral("24"));
+}
+
+TEST_F(ArbitraryNumbersWindow, ThirtyTablesGiveSixtyRowsAllChecked) {
+    ChooseMovement(29, 30);
+    Open();
+    EXPECT_EQ(ndw.Zmna->RowCount(), 60);
+    TypeInto(ndw.Zmna, 1, 59, QStringLiteral("x"));
+    Click(ndw.Drukowanie);
+    EXPECT_EQ(messages.LastText(), QStringLiteral("Błąd liczby:x popraw!\nNumer:60"));
+}
+
+TEST_F(ArbitraryNumbersWindow, ClosingThroughTheTitleBarStoresNothing) {
+    ChooseMovement(3, 5);
+    Open();
+    ShiftTo(0, 30);
+    ndw.close();
+    EXPECT_TRUE(drog.isVisible());
+    EXPECT_EQ(state.PairNumberMap[1], 1);
+    EXPECT_EQ(state.PrintTo, 5);
+}
+
+}  // namespace

@@ -1,0 +1,228 @@
+#include "WindowRoad.h"
+
+#include "Palce.h"
+#include "toolkit/Controls.h"
+#include "toolkit/UpDown.h"
+
+#include <QFontMetrics>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+
+class ManualEntry : public WindowRoad {
+protected:
+    ManualEntry() : zpl(windows.ZPL()) {}
+
+    void Open() {
+        Click(drog.ZPalca);
+        ASSERT_TRUE(zpl.isVisible());
+    }
+
+    // Presses an up-down towards `count`; the first press of either arrow starts from the
+    // up-down's position 1.
+    // Presses beyond a limit change nothing, so the presses are counted, not repeated until done.
+    static void PressTo(toolkit::UpDown* upDown, int count) {
+        Click(upDown->DownButton());
+        for (int press = upDown->Position(); press < count; ++press) Click(upDown->UpButton());
+        for (int press = upDown->Position(); press > count; --press) Click(upDown->DownButton());
+    }
+
+    void Choose(int tables, int rounds) {
+        PressTo(zpl.StolUD, tables);
+        PressTo(zpl.RdUD, rounds);
+    }
+
+    void TypeTable(int table, const QString& ns, const QString& we, const QString& set) {
+        TypeInto(zpl.Schemat, 1, table - 1, ns);
+        TypeInto(zpl.Schemat, 2, table - 1, we);
+        TypeInto(zpl.Schemat, 3, table - 1, set);
+    }
+
+    // The worked example: 2 tables, 3 rounds, 4/1/1 and 2/3/1.
+    void TypeWorkedExample() {
+        Choose(2, 3);
+        TypeTable(1, "4", "1", "1");
+        TypeTable(2, "2", "3", "1");
+    }
+
+    QStringList Column(int column, int rows) const {
+        QStringList cells;
+        for (int row = 0; row < rows; ++row) cells.append(zpl.Schemat->Cell(column, row));
+        return cells;
+    }
+
+    TZPL& zpl;
+};
+
+TEST_F(ManualEntry, OpeningEmptiesTheSourceResetsTheChoicesAndHidesTheSchemeList) {
+    WriteFile(QStringLiteral("HowellKS.txt"), "7 4 8 1 0 0 3 6 0 5 2 7 4\n");
+    Click(drog.Kestrel);
+    DoubleClickLine(drog.ListBox1, 0);
+    Open();
+    EXPECT_FALSE(drog.isVisible());
+    EXPECT_EQ(state.SchemeSource, "");
+    EXPECT_FALSE(state.CatalogueLoaded);
+    EXPECT_EQ(state.StepChoices, (std::array<int32_t, 3>{0, 0, 0}));
+    EXPECT_FALSE(drog.ListBox1->isVisibleTo(&drog));
+    EXPECT_FALSE(drog.Rds->isVisibleTo(&drog));
+    EXPECT_TRUE(drog.Sts->isVisibleTo(&drog));
+}
+
+TEST_F(ManualEntry, TheUpDownsStartAtOneWhileTheirLabelsShowZero) {
+    Open();
+    EXPECT_EQ(zpl.StolEB->Caption(), QStringLiteral("0"));
+    EXPECT_EQ(zpl.RundEB->Caption(), QStringLiteral("0"));
+    Click(zpl.StolUD->DownButton());
+    EXPECT_EQ(zpl.StolEB->Caption(), QStringLiteral("1"));
+    Click(zpl.RdUD->UpButton());
+    EXPECT_EQ(zpl.RundEB->Caption(), QStringLiteral("2"));
+    PressTo(zpl.StolUD, 30);
+    EXPECT_EQ(zpl.ChosenTables, 24);
+    PressTo(zpl.RdUD, 30);
+    EXPECT_EQ(zpl.ChosenRounds, 23);
+}
+
+TEST_F(ManualEntry, FinishingBeforeBothCountsAreChosenSaysTheDataIsIncomplete) {
+    Open();
+    Click(zpl.StolUD->UpButton());
+    Click(zpl.fin);
+    EXPECT_EQ(messages.LastText(), QStringLiteral("Niekompletne dane"));
+    EXPECT_TRUE(zpl.isVisible());
+    EXPECT_EQ(state.TableCount, 0);
+}
+
+TEST_F(ManualEntry, TheWorkedExampleIsAcceptedAndTheMainWindowShowsIt) {
+    Open();
+    TypeWorkedExample();
+    Click(zpl.fin);
+
+    EXPECT_TRUE(messages.Shown().empty()) << messages.LastText().toStdString();
+    EXPECT_FALSE(zpl.isVisible());
+    EXPECT_TRUE(drog.isVisible());
+    EXPECT_EQ(state.RoundCount, 3);
+    EXPECT_EQ(state.TableCount, 2);
+    EXPECT_EQ(Lines(drog.ListBox2), (QStringList{"  1      4      1      1", "  2      2      3      1"}));
+    EXPECT_EQ(drog.SkkN->ItemCaption(0), QStringLiteral("3"));
+    EXPECT_EQ(drog.SkkN->ItemCaption(3), QStringLiteral("Mitchell"));
+    EXPECT_EQ(state.PrintFrom, 1);
+    EXPECT_EQ(state.PrintTo, 2);
+}
+
+TEST_F(ManualEntry, EachRefusalNamesItsFaultAndKeepsEverythingTyped) {
+    Open();
+    TypeWorkedExample();
+    TypeInto(zpl.Schemat, 3, 1, QStringLiteral("2"));
+    const QStringList typed = Column(1, 2) + Column(2, 2) + Column(3, 2);
+
+    Click(zpl.fin);
+    EXPECT_EQ(messages.LastText(), QStringLiteral("Błąd zbiornic, popraw!"));
+    EXPECT_EQ(state.RoundCount, 0);
+    EXPECT_TRUE(zpl.isVisible());
+    EXPECT_EQ(Column(1, 2) + Column(2, 2) + Column(3, 2), typed);
+
+    TypeInto(zpl.Schemat, 3, 1, QStringLiteral("1"));
+    PressTo(zpl.RdUD, 2);
+    Click(zpl.fin);
+    EXPECT_EQ(messages.LastText(), QStringLiteral("Błąd rozbicia, popraw!"));
+
+    TypeInto(zpl.Schemat, 2, 0, QStringLiteral("x"));
+    Click(zpl.fin);
+    EXPECT_EQ(messages.LastText(), QStringLiteral("Błąd liczby:x popraw!\nStół:1; WE"));
+    EXPECT_EQ(zpl.Schemat->Cell(2, 0), QStringLiteral("x"));
+
+    TypeInto(zpl.Schemat, 2, 0, QStringLiteral("5"));
+    Click(zpl.fin);
+    EXPECT_EQ(messages.LastText(), QStringLiteral("Nieciągła numeracja par, popraw !"));
+
+    TypeInto(zpl.Schemat, 2, 0, QString());
+    Click(zpl.fin);
+    EXPECT_EQ(messages.LastText(), QStringLiteral("Błąd liczby: popraw!\nStół:1; WE"));
+
+    // Corrected, the same scheme is accepted.
+    TypeInto(zpl.Schemat, 2, 0, QStringLiteral("1"));
+    PressTo(zpl.RdUD, 3);
+    Click(zpl.fin);
+    EXPECT_TRUE(drog.isVisible());
+    EXPECT_EQ(state.RoundCount, 3);
+}
+
+TEST_F(ManualEntry, TheLayoutFitsTheChosenTablesIntoTheGrid) {
+    Open();
+    struct Expected {
+        int tables, rowHeight, fontCellHeight;
+    };
+    for (const Expected& expected : {Expected{4, 32, 17}, Expected{12, 32, 17}, Expected{13, 29, 14},
+                                     Expected{16, 24, 14}, Expected{17, 20, 12}, Expected{19, 20, 12},
+                                     Expected{20, 16, 10}, Expected{24, 16, 10}}) {
+        PressTo(zpl.StolUD, expected.tables);
+        zpl.Schemat->grab();  // a paint lays the grid out
+        EXPECT_FALSE(zpl.SchemeGridStale);
+        EXPECT_EQ(zpl.Schemat->RowCount(), expected.tables);
+        EXPECT_EQ(zpl.Schemat->rowHeight(0), expected.rowHeight) << expected.tables;
+        EXPECT_EQ(zpl.Schemat->rowHeight(expected.tables - 1), expected.rowHeight) << expected.tables;
+        const int cellHeight = QFontMetrics(zpl.Schemat->font()).height();
+        EXPECT_LE(cellHeight, expected.fontCellHeight) << expected.tables;
+        EXPECT_GE(cellHeight, expected.fontCellHeight - 2) << expected.tables;
+        EXPECT_EQ(zpl.Schemat->Cell(0, expected.tables - 1), QString::number(expected.tables));
+        EXPECT_LE(expected.tables * expected.rowHeight, 384);
+    }
+}
+
+TEST_F(ManualEntry, FewerTablesHideTheirRowsAndMoreBringThemBackUnchanged) {
+    Open();
+    Choose(3, 3);
+    TypeInto(zpl.Schemat, 1, 2, QStringLiteral("6"));
+    PressTo(zpl.StolUD, 2);
+    zpl.Schemat->grab();
+    EXPECT_TRUE(zpl.Schemat->isRowHidden(2));
+    EXPECT_EQ(zpl.Schemat->Cell(0, 2), QString());
+    PressTo(zpl.StolUD, 3);
+    zpl.Schemat->grab();
+    EXPECT_EQ(zpl.Schemat->Cell(1, 2), QStringLiteral("6"));
+    EXPECT_EQ(zpl.Schemat->Cell(0, 2), QStringLiteral("3"));
+}
+
+TEST_F(ManualEntry, TheTypedSchemeIsStillThereAtTheNextOpening) {
+    Open();
+    TypeWorkedExample();
+    Click(zpl.fin);
+    Open();
+    EXPECT_EQ(Column(1, 2), (QStringList{"4", "2"}));
+    EXPECT_EQ(zpl.StolEB->Caption(), QStringLiteral("2"));
+    EXPECT_EQ(zpl.RundEB->Caption(), QStringLiteral("3"));
+}
+
+TEST_F(ManualEntry, ClosingThroughTheTitleBarRestoresTheMovementOfTheOpening) {
+    WriteFile(QStringLiteral("HowellKS.txt"), "7 4 8 1 0 0 3 6 0 5 2 7 4\n");
+    Click(drog.Kestrel);
+    DoubleClickLine(drog.ListBox1, 0);
+    const auto seating = state.Seating;
+    Open();
+    TypeWorkedExample();
+    PressTo(zpl.RdUD, 2);
+    Click(zpl.fin);  // refused after the seats were stored
+    ASSERT_EQ(state.RoundCount, 0);
+
+    zpl.close();
+
+    EXPECT_TRUE(drog.isVisible());
+    EXPECT_EQ(state.RoundCount, 7);
+    EXPECT_EQ(state.TableCount, 4);
+    EXPECT_EQ(state.Seating, seating);
+    EXPECT_EQ(state.PrintTo, 4);
+    EXPECT_EQ(drog.SkkN->ItemCaption(0), QStringLiteral("7"));
+    EXPECT_EQ(zpl.Schemat->Cell(1, 0), QStringLiteral("4"));  // the typing is kept
+}
+
+TEST_F(ManualEntry, TabOrderFollowsTheForm) {
+    const QList<QWidget*> expected = {zpl.Koniec, zpl.RdUD, zpl.StolUD, zpl.Schemat, zpl.fin};
+    QWidget* widget = zpl.Koniec;
+    for (int i = 1; i < expected.size(); ++i) {
+        do widget = widget->nextInFocusChain();
+        while (widget->focusPolicy() == Qt::NoFocus || !expected.contains(widget));
+        EXPECT_EQ(widget, expected[i]);
+    }
+}
+
+}  // namespace
