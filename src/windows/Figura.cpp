@@ -2,6 +2,7 @@
 
 #include "NumDow.h"
 #include "Palce.h"
+#include "drkr.h"
 
 #include "ProgramWindows.h"
 #include "toolkit/Application.h"
@@ -16,6 +17,7 @@
 #include "movement/SchemeFile.h"
 #include "movement/SchemeSelection.h"
 #include "movement/TableList.h"
+#include "printing/CardPrinter.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -136,6 +138,8 @@ void TDrog::ConnectHandlers() {
     connect(SkkN, &toolkit::RadioGroup::Click, this, &TDrog::SkkNClick);
     connect(ZPalca, &QPushButton::clicked, this, &TDrog::ZPalcaClick);
     connect(Nzpl, &QPushButton::clicked, this, &TDrog::NzplClick);
+    connect(Drukarka, &QPushButton::clicked, this, &TDrog::DrukarkaClick);
+    connect(Drukuj, &QPushButton::clicked, this, &TDrog::DrukujClick);
 }
 
 void TDrog::SetTabOrder() {
@@ -283,4 +287,20 @@ void TDrog::NzplClick() {
     ListBox1->hide();
     Rds->hide();
     ndw.MarkGridStale();
+}
+
+void TDrog::DrukarkaClick() {
+    Zakrp();
+    HandOverTo(windows_.UstWydr());
+}
+
+void TDrog::DrukujClick() {
+    const movement::Outcome ready = printing::CanPrint(state_, windows_.Page());
+    if (!ready.accepted()) {
+        toolkit::ShowMessage(this, FromCore(ready.message()));
+        return;
+    }
+    const movement::Outcome printed = printing::PrintCards(state_, windows_.Page(), state_.PrintFrom, state_.PrintTo,
+                                                           BegDoc->isChecked(), windows_.Surface());
+    if (!printed.accepted()) toolkit::ShowErrorReport(this, FromCore(printed.message()));
 }

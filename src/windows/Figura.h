@@ -47,6 +47,8 @@ public:
     void SkkNClick();
     void ZPalcaClick();
     void NzplClick();
+    void DrukarkaClick();
+    void DrukujClick();
 
     // The controls, named as on the form.
     toolkit::Label* Label6;

@@ -5,8 +5,15 @@
 #include "Palce.h"
 #include "drkr.h"
 
-ProgramWindows::ProgramWindows(movement::MovementState& state)
-    : drog_(std::make_unique<TDrog>(state, *this)),
+#include "printing/QtPrintSurface.h"
+
+#include <QPrinter>
+
+ProgramWindows::ProgramWindows(movement::MovementState& state, printing::PrintSurface* surface)
+    : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
+      ownSurface_(surface ? nullptr : std::make_unique<printing::QtPrintSurface>(*printer_)),
+      surface_(surface ? surface : ownSurface_.get()),
+      drog_(std::make_unique<TDrog>(state, *this)),
       ustWydr_(std::make_unique<TUstWydr>(state, *this)),
       zpl_(std::make_unique<TZPL>(state, *this)),
       ndw_(std::make_unique<Tndw>(state, *this)) {

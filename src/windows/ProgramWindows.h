@@ -1,8 +1,15 @@
 #pragma once
 
 #include "movement/MovementState.h"
+#include "printing/CardPrinter.h"
 
 #include <memory>
+
+class QPrinter;
+
+namespace printing {
+class PrintSurface;
+}
 
 class TDrog;
 class TUstWydr;
@@ -10,10 +17,12 @@ class TZPL;
 class Tndw;
 
 // The program's four windows, created once in their order and alive until the program ends.
-// Each gets the movement state and this set by reference, to hand control to the others.
+// Each gets the movement state and this set by reference, to hand control to the others. The
+// set also holds the program's one printer, the page metrics measured from it, and the surface
+// the cards are drawn on: the printer's own, or one a test passes in.
 class ProgramWindows {
 public:
-    explicit ProgramWindows(movement::MovementState& state);
+    explicit ProgramWindows(movement::MovementState& state, printing::PrintSurface* surface = nullptr);
     ~ProgramWindows();
     ProgramWindows(const ProgramWindows&) = delete;
     ProgramWindows& operator=(const ProgramWindows&) = delete;
@@ -26,7 +35,16 @@ public:
     TZPL& ZPL() { return *zpl_; }
     Tndw& ndw() { return *ndw_; }
 
+    QPrinter& Printer() { return *printer_; }
+    printing::PageMetrics& Page() { return page_; }
+    printing::PrintSurface& Surface() { return *surface_; }
+
 private:
+    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<printing::PrintSurface> ownSurface_;
+    printing::PrintSurface* surface_;
+    printing::PageMetrics page_;
+
     std::unique_ptr<TDrog> drog_;
     std::unique_ptr<TUstWydr> ustWydr_;
     std::unique_ptr<TZPL> zpl_;

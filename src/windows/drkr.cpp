@@ -1,10 +1,121 @@
 #include "drkr.h"
 
+#include "Figura.h"
+#include "ProgramWindows.h"
+#include "toolkit/Application.h"
 #include "toolkit/Controls.h"
+#include "toolkit/MemoBox.h"
+
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+
+using toolkit::SansFont;
+
+namespace {
+
+// The help text under its first line "Info" and an empty line, which stand above the window's
+// top edge.
+const char* const HelpText[] = {
+    " Właściwe ustawienie parametrów wydruku wymaga poza wyborem drukarki",
+    " odczytania z jej sterownika wysokości i szerokości ustawionych dla",
+    " aktualnych parametrów strony. Pobrane dane służą do skalowania wydruku.",
+    " Niekiedy trzeba oszukać system, podając mu nieprawdziwe dane.",
+    " Przykład: chemy wydrukować na drukarce igłowej, na składance 8,5*12 cali,",
+    " rozstawiki po dwa na stronę - naciskamy kl. \"ParamStr\", ustawiamy na",
+    " ekranie dialogu wydruku format papieru 8,5*12 cali, akceptujemy klawi-",
+    " szami OK, by po naciśnięciu klawisza \"ParamDr\" ustawić w analogiczny",
+    " sposób format papieru na 8,5*6 cali. W okienku tym dokonujemy również",
+    " wszystkich innych ustawień, takich jak np. ilość kopii. Po naciśnięciu",
+    " klawisza \"Wydruki\" ustawiamy w formularzu wydruku co i jak chcemy dru-",
+    " kować i puszczamy wydruk.",
+    " Z formularza wydruku możemy w każdej chwili wrócić do ustawiania para-",
+    " metrów wydruku naciskając klawisz \"Drukarka\".",
+    " UWAGI 1.Bez pobrania parametrów program drukowania nie wystartuje.",
+    "            2.Jeśli drukujemy na drukarce z zainstalowanymi fontami ",
+    "               należy w \"ParamDr\" ustawić tryb wydruku na \"Kopiuj ",
+    "               czcionki jako mapy bitowe\". Ustawienie takie może być",
+    "               wykonane również w systemie Windows.",
+    "            3.Drukarki z małą pamięcią mogą stwarzać problemy przy wy-",
+    "              druku kilku stron. Dotyczy to zwłaszcza drukarek siecio-",
+    "              wych. Efekt ten nie występuje w drukarkach bez pamięci.",
+};
+
+}  // namespace
 
 TUstWydr::TUstWydr(movement::MovementState& state, ProgramWindows& windows) : state_(state), windows_(windows) {
     setObjectName(QStringLiteral("UstWydr"));
     setWindowTitle(QStringLiteral("Ustawienie parametrów drukowania"));
     SetFormGeometry(79, 103, 479, 437);
-    setFont(toolkit::SansFont(11, false));
+    setFont(SansFont(11, false));
+    CreateControls();
+    const QList<QWidget*> order = {ParaStr, Koniec, Info, ParaDr, Wydruki};
+    for (int i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+    connect(ParaStr, &QPushButton::clicked, this, &TUstWydr::ParaStrClick);
+    connect(ParaDr, &QPushButton::clicked, this, &TUstWydr::ParaDrClick);
+    connect(Wydruki, &QPushButton::clicked, this, &TUstWydr::WydrukiClick);
+    connect(Koniec, &QPushButton::clicked, this, &TUstWydr::KoniecClick);
+    FormCreate();
 }
+
+void TUstWydr::CreateControls() {
+    wsx = toolkit::MakeLabel(this, "wsx", QStringLiteral("wsp. x="), 88, 300);
+    wsy = toolkit::MakeLabel(this, "wsy", QStringLiteral("wsp. y="), 88, 320);
+    for (toolkit::Label* label : {wsx, wsy}) {
+        label->setFont(SansFont(16, false));
+        label->adjustSize();
+    }
+    ParaStr = toolkit::MakeButton(this, "ParaStr", QStringLiteral("&ParamStr"), {84, 344, 133, 25});
+    Koniec = toolkit::MakeButton(this, "Koniec", QStringLiteral("&Koniec"), {264, 376, 121, 25});
+    ParaDr = toolkit::MakeButton(this, "ParaDr", QStringLiteral("&ParamDr"), {88, 376, 129, 25});
+    Wydruki = toolkit::MakeButton(this, "Wydruki", QStringLiteral("&Wydruki"), {264, 344, 121, 25});
+    for (QPushButton* button : {ParaStr, Koniec, ParaDr, Wydruki}) button->setFont(SansFont(16, false));
+
+    Info = new toolkit::MemoBox(this);
+    Info->setObjectName(QStringLiteral("Info"));
+    Info->setGeometry(8, -32, 457, 325);
+    Info->setFont(SansFont(11, true));
+    Info->setFrameShape(QFrame::NoFrame);
+    Info->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Info->AppendLine(QStringLiteral("Info"));
+}
+
+void TUstWydr::FormCreate() {
+    Info->AppendLine(QString());
+    for (const char* line : HelpText) Info->AppendLine(QString::fromUtf8(line));
+}
+
+void TUstWydr::FormActivate() { ShowMetrics(); }
+
+void TUstWydr::ShowMetrics() {
+    const printing::PageMetrics& page = windows_.Page();
+    wsx->SetCaption(QStringLiteral("wsp. x=") + (page.PageWidth != 0 ? QString::number(page.PageWidth) : QString()));
+    wsy->SetCaption(QStringLiteral("wsp. y=") + (page.PageHeight != 0 ? QString::number(page.PageHeight) : QString()));
+}
+
+bool TUstWydr::ExecutePrintDialog() {
+    QPrintDialog dialog(&windows_.Printer(), this);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void TUstWydr::ParaStrClick() {
+    wsx->hide();
+    wsy->hide();
+    if (!ExecutePrintDialog()) return;
+    wsx->show();
+    wsy->show();
+    printing::PageMetrics& page = windows_.Page();
+    page.PageHeight = windows_.Printer().height();
+    page.PageWidth = windows_.Printer().width();
+    ShowMetrics();
+}
+
+void TUstWydr::ParaDrClick() { ExecutePrintDialog(); }
+
+void TUstWydr::WydrukiClick() { HandOverTo(windows_.Drog()); }
+
+void TUstWydr::KoniecClick() { toolkit::Terminate(); }

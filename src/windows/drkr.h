@@ -4,16 +4,43 @@
 
 #include "movement/MovementState.h"
 
+class QPushButton;
 class ProgramWindows;
 
-// The print parameters window: the printer, its paper and the page metrics.
+namespace toolkit {
+class Label;
+class MemoBox;
+}  // namespace toolkit
+
+// The print parameters window: the printer and its paper, and the page metrics measured from
+// them, which scale the cards.
 class TUstWydr : public toolkit::ProgramWindow {
     Q_OBJECT
 
 public:
     TUstWydr(movement::MovementState& state, ProgramWindows& windows);
 
+    void FormCreate();
+    void FormActivate() override;
+    void ParaStrClick();
+    void ParaDrClick();
+    void WydrukiClick();
+    void KoniecClick();
+
+    toolkit::Label* wsx;
+    toolkit::Label* wsy;
+    QPushButton* ParaStr;
+    QPushButton* Koniec;
+    toolkit::MemoBox* Info;
+    QPushButton* ParaDr;
+    QPushButton* Wydruki;
+
 private:
+    void CreateControls();
+    void ShowMetrics();
+    // The print dialog on the program's printer; true when the director accepted it.
+    bool ExecutePrintDialog();
+
     movement::MovementState& state_;
     ProgramWindows& windows_;
 };

@@ -1,11 +1,13 @@
 #pragma once
 
 // Reads every message box the program shows, as the director would see it, and closes it with
-// its OK button, so that tests can drive handlers that show modal boxes.
+// its OK button, so that tests can drive handlers that show modal boxes. Print dialogs are
+// accepted or cancelled as the test says.
 
 #include <QApplication>
 #include <QEvent>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QTimer>
 
@@ -26,6 +28,9 @@ public:
     QString LastText() const { return shown_.empty() ? QString() : shown_.back().text; }
     void Clear() { shown_.clear(); }
 
+    void AnswerPrintDialogs(bool accept) { acceptPrintDialogs_ = accept; }
+    int PrintDialogsShown() const { return printDialogs_; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto* box = qobject_cast<QMessageBox*>(watched);
@@ -34,9 +39,17 @@ protected:
             // Closed once its own event loop runs, the way the director's click on OK would.
             QTimer::singleShot(0, box, [box] { box->button(QMessageBox::Ok)->click(); });
         }
+        auto* dialog = qobject_cast<QPrintDialog*>(watched);
+        if (dialog != nullptr && event->type() == QEvent::Show) {
+            ++printDialogs_;
+            const bool accept = acceptPrintDialogs_;
+            QTimer::singleShot(0, dialog, [dialog, accept] { accept ? dialog->accept() : dialog->reject(); });
+        }
         return false;
     }
 
 private:
     std::vector<ShownMessage> shown_;
+    bool acceptPrintDialogs_ = true;
+    int printDialogs_ = 0;
 };

@@ -12,6 +12,7 @@
 #include "toolkit/TextGrid.h"
 
 #include "movement/MovementState.h"
+#include "printing/RecordingSurface.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -80,7 +81,8 @@ private:
 
 protected:
     movement::MovementState state;
-    ProgramWindows windows{state};
+    printing::RecordingSurface surface;  // no test prints on a real printer
+    ProgramWindows windows{state, &surface};
     TDrog& drog = windows.Drog();
     MessageBoxWatcher messages;
 };

@@ -20,6 +20,8 @@ void SetUpApplication(QApplication& application) {
         QApplication::installTranslator(translator);
 }
 
-void Terminate() { QCoreApplication::quit(); }
+// Not quit(): that first asks every window to close, and a secondary window answers a close by
+// handing control back to the main window instead.
+void Terminate() { QCoreApplication::exit(0); }
 
 }  // namespace toolkit

@@ -1,0 +1,130 @@
+#include "ExportOptions.h"
+
+#include "movement/TypedInteger.h"
+
+#include <map>
+
+namespace pdfexport {
+
+const char* const UsageText =
+    "Użycie:\n"
+    "  rozstawiki-pdf [opcje] PLIK_SCHEMATÓW LINIA WYJŚCIE.pdf\n"
+    "  rozstawiki-pdf --list PLIK_SCHEMATÓW\n"
+    "  rozstawiki-pdf --check PLIK_SCHEMATÓW\n"
+    "\n"
+    "Drukuje rozstawiki stolikowe schematu z linii LINIA pliku (liczonej od 1, jak na liście\n"
+    "schematów) do pliku PDF.\n"
+    "\n"
+    "Opcje:\n"
+    "  --numbering 1|2|3|mitchell  pierwszy, drugi lub trzeci skok numeracji albo numeracja\n"
+    "                              Mitchella (domyślnie 1)\n"
+    "  --numbers STARY=NOWY[,...]  numery dowolne (1..99); numeracja jest wtedy pierwszym skokiem\n"
+    "  --swap STÓŁ[,STÓŁ...]       zamiana NS z WE przy tych stołach\n"
+    "  --from N, --to N            zakres wydruku (domyślnie wszystkie stoły)\n"
+    "  --paper A4|A5|Letter        papier (domyślnie A4)\n"
+    "  --resolution DPI            rozdzielczość (domyślnie 600, od 72 do 2400)\n"
+    "  --source TEKST              źródło schematu na rozstawikach\n"
+    "  --list PLIK_SCHEMATÓW       wypisuje linie listy schematów, numerowane od 1\n"
+    "  --check PLIK_SCHEMATÓW      sprawdza każdą linię pliku jak schemat wprowadzany z palca\n"
+    "\n"
+    "Kod wyjścia: 0 sukces, 1 błędne dane, 2 błędne wywołanie.\n";
+
+namespace {
+
+std::optional<int> Integer(const std::string& text) {
+    const auto value = movement::ParseTypedInteger(text);
+    if (!value) return std::nullopt;
+    return *value;
+}
+
+std::vector<std::string> SplitCommas(const std::string& text) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (;;) {
+        const auto comma = text.find(',', start);
+        parts.push_back(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+        if (comma == std::string::npos) return parts;
+        start = comma + 1;
+    }
+}
+
+ParsedArguments Wrong(const std::string& error) {
+    ParsedArguments parsed;
+    parsed.error = error;
+    return parsed;
+}
+
+}  // namespace
+
+ParsedArguments ParseExportArguments(const std::vector<std::string>& arguments) {
+    ParsedArguments parsed;
+    ExportRequest& request = parsed.request;
+    std::vector<std::string> positional;
+
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument.rfind("--", 0) != 0) {
+            positional.push_back(argument);
+            continue;
+        }
+        if (i + 1 >= arguments.size()) return Wrong("Brak wartości opcji " + argument + ".");
+        const std::string& value = arguments[++i];
+
+        if (argument == "--numbering") {
+            static const std::map<std::string, int> items = {{"1", 0}, {"2", 1}, {"3", 2}, {"mitchell", 3}};
+            const auto item = items.find(value);
+            if (item == items.end()) return Wrong("Opcja --numbering przyjmuje 1, 2, 3 albo mitchell.");
+            request.numberingItem = item->second;
+        } else if (argument == "--numbers") {
+            for (const std::string& pair : SplitCommas(value)) {
+                const auto equals = pair.find('=');
+                const auto old = equals == std::string::npos ? std::nullopt : Integer(pair.substr(0, equals));
+                if (!old) return Wrong("Opcja --numbers przyjmuje pary STARY=NOWY rozdzielone przecinkami.");
+                request.numbers.emplace_back(*old, pair.substr(equals + 1));
+            }
+        } else if (argument == "--swap") {
+            for (const std::string& table : SplitCommas(value)) {
+                const auto number = Integer(table);
+                if (!number) return Wrong("Opcja --swap przyjmuje numery stołów rozdzielone przecinkami.");
+                request.swaps.push_back(*number);
+            }
+        } else if (argument == "--from" || argument == "--to") {
+            const auto number = Integer(value);
+            if (!number) return Wrong("Opcja " + argument + " przyjmuje numer stołu.");
+            (argument == "--from" ? request.from : request.to) = *number;
+        } else if (argument == "--paper") {
+            static const std::map<std::string, Paper> papers = {
+                {"A4", Paper::A4}, {"A5", Paper::A5}, {"Letter", Paper::Letter}};
+            const auto paper = papers.find(value);
+            if (paper == papers.end()) return Wrong("Opcja --paper przyjmuje A4, A5 albo Letter.");
+            request.paper = paper->second;
+        } else if (argument == "--resolution") {
+            const auto dpi = Integer(value);
+            if (!dpi || *dpi < 72 || *dpi > 2400) return Wrong("Opcja --resolution przyjmuje liczbę od 72 do 2400.");
+            request.resolution = *dpi;
+        } else if (argument == "--source") {
+            request.source = value;
+        } else if (argument == "--list" || argument == "--check") {
+            request.mode = argument == "--list" ? ExportRequest::Mode::List : ExportRequest::Mode::Check;
+            request.schemeFile = value;
+        } else {
+            return Wrong("Nieznana opcja " + argument + ".");
+        }
+    }
+
+    if (request.mode != ExportRequest::Mode::Export) {
+        if (!positional.empty()) return Wrong("Przy --list i --check podaje się tylko plik schematów.");
+        parsed.ok = true;
+        return parsed;
+    }
+    if (positional.size() != 3) return Wrong("Potrzebne są trzy argumenty: plik schematów, linia i plik wyjściowy.");
+    const auto line = Integer(positional[1]);
+    if (!line || *line < 1) return Wrong("Linia schematu to liczba od 1.");
+    request.schemeFile = positional[0];
+    request.line = *line;
+    request.output = positional[2];
+    parsed.ok = true;
+    return parsed;
+}
+
+}  // namespace pdfexport

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace pdfexport {
+
+enum class Paper { A4, A5, Letter };
+
+// What one run of the export was asked to do.
+struct ExportRequest {
+    enum class Mode { Export, List, Check };
+    Mode mode = Mode::Export;
+
+    std::string schemeFile;
+    int line = 0;  // counted from 1, as the scheme list shows the lines
+    std::string output;
+
+    int numberingItem = 0;  // the numbering choice: steps 0..2, or 3 for Mitchell numbering
+    std::vector<std::pair<int, std::string>> numbers;  // old pair and its new number as typed
+    std::vector<int> swaps;
+    std::optional<int> from;
+    std::optional<int> to;
+    Paper paper = Paper::A4;
+    int resolution = 600;
+    std::optional<std::string> source;
+};
+
+// The arguments read, or what is wrong with them (a usage error).
+struct ParsedArguments {
+    bool ok = false;
+    ExportRequest request;
+    std::string error;
+};
+
+ParsedArguments ParseExportArguments(const std::vector<std::string>& arguments);
+
+extern const char* const UsageText;
+
+}  // namespace pdfexport

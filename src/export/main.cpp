@@ -1,0 +1,27 @@
+// rozstawiki-pdf: the table cards of a scheme line as a PDF file, without the windows.
+
+#include "ExportOptions.h"
+#include "PdfExport.h"
+
+#include <QGuiApplication>
+
+#include <cstdlib>
+#include <iostream>
+
+int main(int argc, char* argv[]) {
+    // Nothing is shown: the export runs the same with or without a display, and standard error
+    // carries the export's own messages only, not the toolkit's notes about its surroundings.
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtFatalMsg) std::cerr << message.toStdString() << '\n';
+    });
+    QGuiApplication application(argc, argv);
+
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const pdfexport::ParsedArguments parsed = pdfexport::ParseExportArguments(arguments);
+    if (!parsed.ok) {
+        std::cerr << parsed.error << "\n\n" << pdfexport::UsageText;
+        return 2;
+    }
+    return pdfexport::RunExport(parsed.request, std::cout, std::cerr);
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+
+namespace printing {
+
+enum class FontStyle { Plain, Underline };
+
+// What the card printer draws on: pages grouped into jobs, texts and lines in device pixels of
+// the printable area (origin top left, y downwards), fonts in points at the device's own
+// resolution. Texts are UTF-8. A text's position is the top-left corner of its cell.
+class PrintSurface {
+public:
+    virtual ~PrintSurface() = default;
+
+    // Starting a job or a page, and ending a job, can fail; the reason is then LastError().
+    virtual bool BeginDoc() = 0;
+    virtual bool NewPage() = 0;
+    virtual bool EndDoc() = 0;
+    // Abandons the job in progress after a failure; nothing more is drawn in it.
+    virtual void AbortDoc() = 0;
+    virtual std::string LastError() const = 0;
+
+    // Whether the jobs go to one file, which a second job would overwrite.
+    virtual bool WritesToFile() const = 0;
+
+    virtual void TextOut(int x, int y, const std::string& text) = 0;
+    virtual void MoveTo(int x, int y) = 0;
+    virtual void LineTo(int x, int y) = 0;
+
+    virtual void SetFontName(const std::string& name) = 0;
+    virtual void SetFontSize(int points) = 0;
+    virtual void SetFontStyle(FontStyle style) = 0;
+    virtual void SetPenWidth(int pixels) = 0;
+};
+
+}  // namespace printing

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "PrintSurface.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPoint>
+#include <QString>
+
+class QPrinter;
+
+namespace printing {
+
+// The print surface on Qt's printer: a QPainter on the program's one QPrinter, which may be a
+// real printer or a PDF file. Fonts are in points at the printer's resolution; the symbol
+// face's arrow is drawn as U+2192 in the card face, which has it.
+class QtPrintSurface : public PrintSurface {
+public:
+    explicit QtPrintSurface(QPrinter& printer);
+
+    bool BeginDoc() override;
+    bool NewPage() override;
+    bool EndDoc() override;
+    void AbortDoc() override;
+    std::string LastError() const override { return error_; }
+    bool WritesToFile() const override;
+
+    void TextOut(int x, int y, const std::string& text) override;
+    void MoveTo(int x, int y) override;
+    void LineTo(int x, int y) override;
+    void SetFontName(const std::string& name) override;
+    void SetFontSize(int points) override;
+    void SetFontStyle(FontStyle style) override;
+    void SetPenWidth(int pixels) override;
+
+private:
+    QFont CurrentFont(bool forSymbol) const;
+    // The painter's font for the next text, set up again only when the font has changed.
+    void UseFont(bool forSymbol);
+    void ApplyPen();
+    bool Fail(const QString& reason);
+
+    QPrinter& printer_;
+    QPainter painter_;
+    QString fontName_ = QStringLiteral("Arial");
+    int fontSize_ = 10;
+    FontStyle style_ = FontStyle::Plain;
+    int penWidth_ = 1;
+    QPoint last_;
+    std::string error_;
+    bool fontChanged_ = true;
+    bool fontIsSymbol_ = false;
+    qreal ascent_ = 0;
+};
+
+}  // namespace printing

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "PrintSurface.h"
+
+#include <string>
+#include <vector>
+
+namespace printing {
+
+// A surface that keeps every operation, for tests: the job structure as a list of words, and
+// every text and line with the font or pen in force when it was drawn.
+class RecordingSurface : public PrintSurface {
+public:
+    struct Text {
+        int x, y;
+        std::string text;
+        std::string fontName;
+        int fontSize;
+        FontStyle style;
+        int page;  // counted from 0 over the whole run
+    };
+    struct Line {
+        int fromX, fromY, toX, toY;
+        int penWidth;
+        int page;
+    };
+
+    bool BeginDoc() override;
+    bool NewPage() override;
+    bool EndDoc() override;
+    void AbortDoc() override { jobs.push_back("AbortDoc"); }
+    std::string LastError() const override { return failure_; }
+    bool WritesToFile() const override { return writesToFile_; }
+
+    void TextOut(int x, int y, const std::string& text) override;
+    void MoveTo(int x, int y) override;
+    void LineTo(int x, int y) override;
+    void SetFontName(const std::string& name) override;
+    void SetFontSize(int points) override;
+    void SetFontStyle(FontStyle style) override;
+    void SetPenWidth(int pixels) override;
+
+    // For tests of failures and of file output.
+    void FailAt(const std::string& operation, const std::string& reason);
+    void SetWritesToFile(bool writesToFile) { writesToFile_ = writesToFile; }
+
+    // "BeginDoc", "NewPage" and "EndDoc" in the order they came.
+    std::vector<std::string> jobs;
+    std::vector<Text> texts;
+    std::vector<Line> lines;
+    // Every operation in order, as a short text such as "TextOut 71 208 11" or "FontSize 130".
+    std::vector<std::string> operations;
+
+private:
+    bool Fails(const std::string& operation);
+
+    std::string fontName_ = "Arial";
+    int fontSize_ = 10;
+    FontStyle style_ = FontStyle::Plain;
+    int penWidth_ = 1;
+    int lastX_ = 0;
+    int lastY_ = 0;
+    int page_ = 0;
+    int jobsBegun_ = 0;
+    bool writesToFile_ = false;
+    std::string failAt_;
+    std::string failure_;
+};
+
+}  // namespace printing

@@ -1,0 +1,160 @@
+// rozstawiki-pdf run as a whole process, the way a director or a script would run it.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CommandRun {
+    int status;
+    std::string out;
+    std::string errors;
+};
+
+std::string Quoted(const std::string& argument) {
+    std::string quoted = "'";
+    for (char c : argument) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+std::string ReadAll(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+class ExportCommand : public ::testing::Test {
+protected:
+    ExportCommand() {
+        std::string pattern = (fs::temp_directory_path() / "rozstawiki-export-XXXXXX").string();
+        folder = ::mkdtemp(pattern.data());
+        // Example A of the round progression, a complete Howell of 4 tables, and a broken line.
+        Write("HowellKS.txt",
+              "* przykłady\r\n7 4 8 1 2 6 0 3 5 0 4 7\r\n7 4 8 1 5 6 2 4 0 3 7\r\n5 3 6 1 0 2 5 0 3\r\n");
+    }
+    ~ExportCommand() override { fs::remove_all(folder); }
+
+    void Write(const std::string& name, const std::string& bytes) {
+        std::ofstream(folder / name, std::ios::binary) << bytes;
+    }
+
+    CommandRun Export(const std::vector<std::string>& arguments) {
+        std::string command = "cd " + Quoted(folder.string()) + " && " + Quoted(ROZSTAWIKI_PDF);
+        for (const std::string& argument : arguments) command += " " + Quoted(argument);
+        command += " >out.txt 2>errors.txt";
+        const int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadAll(folder / "out.txt"),
+                ReadAll(folder / "errors.txt")};
+    }
+
+    std::string Tool(const std::string& command) {
+        const std::string full = "cd " + Quoted(folder.string()) + " && " + command + " >tool.txt 2>/dev/null";
+        EXPECT_EQ(std::system(full.c_str()), 0) << command;
+        return ReadAll(folder / "tool.txt");
+    }
+
+    int Pages(const std::string& pdf) {
+        const std::string info = Tool("pdfinfo " + Quoted(pdf));
+        const auto at = info.find("Pages:");
+        return at == std::string::npos ? -1 : std::stoi(info.substr(at + 6));
+    }
+
+    std::string Text(const std::string& pdf) { return Tool("pdftotext -layout " + Quoted(pdf) + " -"); }
+
+    fs::path folder;
+};
+
+TEST_F(ExportCommand, WritesOneCardPerTableWithTheFilesCaption) {
+    const CommandRun run = Export({"HowellKS.txt", "1", "karty.pdf"});
+    ASSERT_EQ(run.status, 0) << run.errors;
+    EXPECT_TRUE(run.errors.empty()) << run.errors;
+    EXPECT_EQ(Pages("karty.pdf"), 4);
+    const std::string text = Text("karty.pdf");
+    EXPECT_NE(text.find("Wg K. Kestrela"), std::string::npos);
+    EXPECT_NE(text.find("Skok numeracji: 7"), std::string::npos);
+    EXPECT_NE(text.find("STAŁA"), std::string::npos);
+    EXPECT_EQ(fs::status(folder / "karty.pdf").permissions() & fs::perms::others_read, fs::perms::others_read);
+}
+
+TEST_F(ExportCommand, NumberingSwapRangeSourceAndPaper) {
+    const CommandRun run = Export({"--numbering", "mitchell", "--swap", "2", "--from", "3", "--to", "2", "--source",
+                            "Klub Łódź", "--paper", "A5", "--resolution", "300", "HowellKS.txt", "1", "k.pdf"});
+    ASSERT_EQ(run.status, 0) << run.errors;
+    EXPECT_EQ(Pages("k.pdf"), 2);
+    const std::string text = Text("k.pdf");
+    EXPECT_NE(text.find("Numery jak w Mitchell'u"), std::string::npos);
+    EXPECT_NE(text.find("Klub Łódź"), std::string::npos);
+    EXPECT_NE(Tool("pdfinfo k.pdf").find("420 x 595 pts (A5)"), std::string::npos);
+}
+
+TEST_F(ExportCommand, ArbitraryNumbersAreCheckedLikeTheWindowDoes) {
+    const CommandRun accepted = Export({"--numbers", "1=21,8=41", "HowellKS.txt", "1", "n.pdf"});
+    ASSERT_EQ(accepted.status, 0) << accepted.errors;
+    EXPECT_NE(Text("n.pdf").find("Numery dowolne"), std::string::npos);
+
+    const CommandRun letters = Export({"--numbers", "3=abc", "HowellKS.txt", "1", "x.pdf"});
+    EXPECT_EQ(letters.status, 1);
+    EXPECT_EQ(letters.errors, "Błąd liczby:abc popraw!\nNumer:3\n");
+    const CommandRun range = Export({"--numbers", "3=100", "HowellKS.txt", "1", "x.pdf"});
+    EXPECT_EQ(range.errors, "Dopuszczalne są numery z przedziału (1,99) popraw!\nNumer:3\n");
+    const CommandRun repeated = Export({"--numbers", "3=5", "HowellKS.txt", "1", "x.pdf"});
+    EXPECT_EQ(repeated.errors, "Powtórzony numer 5 popraw!\n");
+    const CommandRun noPair = Export({"--numbers", "9=5", "HowellKS.txt", "1", "x.pdf"});
+    EXPECT_EQ(noPair.errors, "Nie ma pary o numerze 9.\n");
+    EXPECT_FALSE(fs::exists(folder / "x.pdf"));
+}
+
+TEST_F(ExportCommand, BadInputLeavesNoFileAndAnExistingOneUntouched) {
+    Write("stare.pdf", "poprzednia zawartość");
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"HowellKS.txt", "3", "stare.pdf"}, "Niepoprawny schemat: linia kończy się przed parami stołu 3.\n"},
+        {{"HowellKS.txt", "4", "stare.pdf"}, "Plik HowellKS.txt nie ma linii schematu numer 4 (ma ich 3).\n"},
+        {{"Brak.txt", "1", "stare.pdf"}, "Nie można odczytać pliku Brak.txt: File not found.\n"},
+        {{"--swap", "5", "HowellKS.txt", "1", "stare.pdf"}, "Nie ma stołu numer 5.\n"},
+        {{"HowellKS.txt", "1", "brak/stare.pdf"}, "Nie można zapisać pliku brak/stare.pdf.\n"},
+    };
+    for (const auto& [arguments, message] : cases) {
+        const CommandRun run = Export(arguments);
+        EXPECT_EQ(run.status, 1) << message;
+        EXPECT_EQ(run.errors, message);
+        EXPECT_EQ(ReadAll(folder / "stare.pdf"), "poprzednia zawartość");
+    }
+    for (const auto& entry : fs::directory_iterator(folder))
+        EXPECT_EQ(entry.path().filename().string().find("stare.pdf."), std::string::npos) << entry.path();
+}
+
+TEST_F(ExportCommand, UsageErrorsExitWithTwoAndTheUsage) {
+    const CommandRun run = Export({"HowellKS.txt"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.errors.find("Potrzebne są trzy argumenty"), std::string::npos);
+    EXPECT_NE(run.errors.find("rozstawiki-pdf [opcje] PLIK_SCHEMATÓW LINIA WYJŚCIE.pdf"), std::string::npos);
+    EXPECT_EQ(Export({"--paper", "B5", "HowellKS.txt", "1", "x.pdf"}).status, 2);
+    EXPECT_FALSE(fs::exists(folder / "x.pdf"));
+}
+
+TEST_F(ExportCommand, ListsTheLinesAsTheMainWindowDoes) {
+    const CommandRun run = Export({"--list", "HowellKS.txt"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "1:   7       4\n2:   7       4\n3:   5       3\n");
+}
+
+TEST_F(ExportCommand, ChecksEveryLineAsATypedScheme) {
+    const CommandRun run = Export({"--check", "HowellKS.txt"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out,
+              "1: Błąd rozbicia, popraw!\n2: OK\n3: Niepoprawny schemat: linia kończy się przed parami stołu 3.\n");
+    Write("dobre.txt", "7 4 8 1 5 6 2 4 0 3 7\n");
+    EXPECT_EQ(Export({"--check", "dobre.txt"}).status, 0);
+}
+
+}  // namespace

@@ -1,0 +1,123 @@
+#include "WindowRoad.h"
+
+#include "drkr.h"
+#include "toolkit/Controls.h"
+#include "toolkit/MemoBox.h"
+#include "toolkit/UpDown.h"
+
+#include <QPrinter>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+
+class PrintParameters : public WindowRoad {
+protected:
+    PrintParameters() : ustWydr(windows.UstWydr()) {}
+
+    void Open() {
+        Click(drog.Drukarka);
+        ASSERT_TRUE(ustWydr.isVisible());
+    }
+
+    TUstWydr& ustWydr;
+};
+
+TEST_F(PrintParameters, TheHelpTextHasItsTwentyFourLinesExactly) {
+    const QStringList lines = ustWydr.Info->Lines();
+    ASSERT_EQ(lines.size(), 24);
+    EXPECT_EQ(lines[0], QStringLiteral("Info"));
+    EXPECT_EQ(lines[1], QString());
+    EXPECT_EQ(lines[2], QStringLiteral(" Właściwe ustawienie parametrów wydruku wymaga poza wyborem drukarki"));
+    EXPECT_EQ(lines[9], QStringLiteral(" szami OK, by po naciśnięciu klawisza \"ParamDr\" ustawić w analogiczny"));
+    EXPECT_EQ(lines[17], QStringLiteral("            2.Jeśli drukujemy na drukarce z zainstalowanymi fontami "));
+    EXPECT_EQ(lines[18], QStringLiteral("               należy w \"ParamDr\" ustawić tryb wydruku na \"Kopiuj "));
+    EXPECT_EQ(lines[23], QStringLiteral("              wych. Efekt ten nie występuje w drukarkach bez pamięci."));
+    for (int line = 2; line < 17; ++line) EXPECT_TRUE(lines[line].startsWith(QLatin1Char(' '))) << line;
+    EXPECT_TRUE(ustWydr.Info->isReadOnly());
+    EXPECT_EQ(ustWydr.Info->y(), -32);  // "Info" and the empty line stand above the window
+}
+
+TEST_F(PrintParameters, OpeningResetsThePrintRangeAndShowsNoMetricsYet) {
+    WriteFile(QStringLiteral("HowellKS.txt"), "7 4 8 1 0 0 3 6 0 5 2 7 4\n");
+    Click(drog.Kestrel);
+    DoubleClickLine(drog.ListBox1, 0);
+    Click(drog.OdSt->UpButton());
+    ASSERT_EQ(state.PrintFrom, 2);
+
+    Open();
+    EXPECT_FALSE(drog.isVisible());
+    EXPECT_EQ(state.PrintFrom, 1);
+    EXPECT_EQ(ustWydr.wsx->Caption(), QStringLiteral("wsp. x="));
+    EXPECT_EQ(ustWydr.wsy->Caption(), QStringLiteral("wsp. y="));
+    Click(ustWydr.Wydruki);
+    EXPECT_TRUE(drog.isVisible());
+    EXPECT_FALSE(ustWydr.isVisible());
+}
+
+TEST_F(PrintParameters, AnAcceptedParamStrMeasuresThePageAndTheValuesStay) {
+    Open();
+    Click(ustWydr.ParaStr);
+    EXPECT_EQ(messages.PrintDialogsShown(), 1);
+    const int width = windows.Printer().width();
+    const int height = windows.Printer().height();
+    ASSERT_GT(width, 0);
+    EXPECT_EQ(windows.Page().PageWidth, width);
+    EXPECT_EQ(windows.Page().PageHeight, height);
+    EXPECT_EQ(ustWydr.wsx->Caption(), QStringLiteral("wsp. x=%1").arg(width));
+    EXPECT_EQ(ustWydr.wsy->Caption(), QStringLiteral("wsp. y=%1").arg(height));
+    EXPECT_TRUE(ustWydr.wsx->isVisible());
+
+    Click(ustWydr.Wydruki);
+    Open();
+    EXPECT_EQ(ustWydr.wsx->Caption(), QStringLiteral("wsp. x=%1").arg(width));
+}
+
+TEST_F(PrintParameters, ACancelledParamStrHidesTheLabelsAndKeepsTheValues) {
+    Open();
+    Click(ustWydr.ParaStr);
+    const printing::PageMetrics measured = windows.Page();
+    messages.AnswerPrintDialogs(false);
+    Click(ustWydr.ParaStr);
+    EXPECT_FALSE(ustWydr.wsx->isVisible());
+    EXPECT_FALSE(ustWydr.wsy->isVisible());
+    EXPECT_EQ(windows.Page().PageWidth, measured.PageWidth);
+    EXPECT_EQ(windows.Page().PageHeight, measured.PageHeight);
+}
+
+TEST_F(PrintParameters, ParamDrChangesTheSettingsButMeasuresNothing) {
+    Open();
+    Click(ustWydr.ParaDr);
+    EXPECT_EQ(messages.PrintDialogsShown(), 1);
+    EXPECT_EQ(windows.Page().PageWidth, 0);
+    EXPECT_EQ(ustWydr.wsx->Caption(), QStringLiteral("wsp. x="));
+}
+
+TEST_F(PrintParameters, ClosingThroughTheTitleBarGoesBackToTheMainWindow) {
+    Open();
+    ustWydr.close();
+    EXPECT_TRUE(drog.isVisible());
+    EXPECT_FALSE(ustWydr.isVisible());
+}
+
+TEST_F(PrintParameters, TheEndButtonEndsTheProgram) {
+    Open();
+    bool ended = false;
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, [&] { ended = true; });
+    QTimer::singleShot(0, ustWydr.Koniec, [this] { Click(ustWydr.Koniec); });
+    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });  // a safety net only
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_TRUE(ended);
+}
+
+TEST_F(PrintParameters, TabOrderFollowsTheForm) {
+    const QList<QWidget*> expected = {ustWydr.ParaStr, ustWydr.Koniec, ustWydr.Info, ustWydr.ParaDr, ustWydr.Wydruki};
+    QWidget* widget = ustWydr.ParaStr;
+    for (int i = 1; i < expected.size(); ++i) {
+        do widget = widget->nextInFocusChain();
+        while (!expected.contains(widget));
+        EXPECT_EQ(widget, expected[i]);
+    }
+}
+
+}  // namespace
