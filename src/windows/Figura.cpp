@@ -115,10 +115,7 @@ void TDrog::CreateControls() {
     DoSt->setGeometry(193, 416, 16, 29);
     DoSt->SetMin(0);
     DoSt->SetPosition(0);
-    for (toolkit::Label* label : {LabP, LabK}) {
-        label->setFont(SansFont(19, true));
-        label->adjustSize();
-    }
+    for (toolkit::Label* label : {LabP, LabK}) label->setFont(SansFont(19, true));
 
     Drukuj = MakeButton(this, "Drukuj", QStringLiteral("Dr&ukuj"), {96, 458, 113, 25});
     SetHint(Drukuj, QStringLiteral("Wydruk rozstawików"));

@@ -37,7 +37,6 @@ Tndw::Tndw(movement::MovementState& state, ProgramWindows& windows) : state_(sta
 void Tndw::CreateControls() {
     Label1 = MakeLabel(this, "Label1", QStringLiteral("Stary Nowy"), 4, 0);
     Label1->setFont(SansFont(13, false));
-    Label1->adjustSize();
 
     Zmna = new toolkit::TextGrid(2, StoredRows, this);
     Zmna->setObjectName(QStringLiteral("Zmna"));
@@ -50,7 +49,6 @@ void Tndw::CreateControls() {
 
     Label3 = MakeLabel(this, "Label3", QStringLiteral("<- Pojedyńcze zmiany"), 96, 52);
     Label3->setFont(SansFont(11, true));
-    Label3->adjustSize();
 
     ZmGr = new QGroupBox(QStringLiteral("Zmiana grupami"), this);
     ZmGr->setObjectName(QStringLiteral("ZmGr"));
@@ -65,7 +63,6 @@ void Tndw::CreateControls() {
         Grupa[k] = MakeLabel(ZmGr, ("Grupa" + suffix).constData(), QStringLiteral("Grupa%1").arg(k), 4, captionTops[k]);
         W[k] = MakeLabel(ZmGr, ("W" + suffix).constData(), QStringLiteral("??"), 68, spinnerTops[k]);
         W[k]->setFont(SansFont(19, false));
-        W[k]->adjustSize();
         G[k] = new toolkit::UpDown(ZmGr);
         G[k]->setObjectName(QStringLiteral("G%1").arg(k));
         G[k]->setGeometry(96, spinnerTops[k], 16, spinnerHeights[k]);

@@ -59,10 +59,7 @@ void TZPL::CreateControls() {
     IlRund = MakeLabel(this, "IlRund", QStringLiteral("Ile Rund ?"), 256, 96);
     RundEB = MakeLabel(this, "RundEB", QStringLiteral("0"), 264, 124);
     RdUD = MakeUpDown(this, "RdUD", {299, 120, 16, 33});
-    for (toolkit::Label* label : {StolEB, RundEB}) {
-        label->setFont(SansFont(19, false));
-        label->adjustSize();
-    }
+    for (toolkit::Label* label : {StolEB, RundEB}) label->setFont(SansFont(19, false));
 
     fin = toolkit::MakeButton(this, "fin", QStringLiteral("&Koniec wprowadzania"), {212, 196, 137, 25});
     Koniec = toolkit::MakeButton(this, "Koniec", QStringLiteral("Koniec &Programu"), {220, 240, 129, 25});

@@ -10,9 +10,7 @@
 #include <QPrinter>
 
 ProgramWindows::ProgramWindows(movement::MovementState& state, printing::PrintSurface* surface)
-    : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
-      ownSurface_(surface ? nullptr : std::make_unique<printing::QtPrintSurface>(*printer_)),
-      surface_(surface ? surface : ownSurface_.get()),
+    : surface_(surface),
       drog_(std::make_unique<TDrog>(state, *this)),
       ustWydr_(std::make_unique<TUstWydr>(state, *this)),
       zpl_(std::make_unique<TZPL>(state, *this)),
@@ -27,3 +25,16 @@ ProgramWindows::ProgramWindows(movement::MovementState& state, printing::PrintSu
 ProgramWindows::~ProgramWindows() = default;
 
 void ProgramWindows::Start() { drog_->ShowAndActivate(); }
+
+QPrinter& ProgramWindows::Printer() {
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
+printing::PrintSurface& ProgramWindows::Surface() {
+    if (surface_ == nullptr) {
+        ownSurface_ = std::make_unique<printing::QtPrintSurface>(Printer());
+        surface_ = ownSurface_.get();
+    }
+    return *surface_;
+}

@@ -35,9 +35,11 @@ public:
     TZPL& ZPL() { return *zpl_; }
     Tndw& ndw() { return *ndw_; }
 
-    QPrinter& Printer() { return *printer_; }
+    // The printer is set up at its first use: that loads the printing back end, which start-up
+    // does not need.
+    QPrinter& Printer();
     printing::PageMetrics& Page() { return page_; }
-    printing::PrintSurface& Surface() { return *surface_; }
+    printing::PrintSurface& Surface();
 
 private:
     std::unique_ptr<QPrinter> printer_;

@@ -61,10 +61,7 @@ TUstWydr::TUstWydr(movement::MovementState& state, ProgramWindows& windows) : st
 void TUstWydr::CreateControls() {
     wsx = toolkit::MakeLabel(this, "wsx", QStringLiteral("wsp. x="), 88, 300);
     wsy = toolkit::MakeLabel(this, "wsy", QStringLiteral("wsp. y="), 88, 320);
-    for (toolkit::Label* label : {wsx, wsy}) {
-        label->setFont(SansFont(16, false));
-        label->adjustSize();
-    }
+    for (toolkit::Label* label : {wsx, wsy}) label->setFont(SansFont(16, false));
     ParaStr = toolkit::MakeButton(this, "ParaStr", QStringLiteral("&ParamStr"), {84, 344, 133, 25});
     Koniec = toolkit::MakeButton(this, "Koniec", QStringLiteral("&Koniec"), {264, 376, 121, 25});
     ParaDr = toolkit::MakeButton(this, "ParaDr", QStringLiteral("&ParamDr"), {88, 376, 129, 25});
@@ -81,8 +78,9 @@ void TUstWydr::CreateControls() {
 }
 
 void TUstWydr::FormCreate() {
-    Info->AppendLine(QString());
-    for (const char* line : HelpText) Info->AppendLine(QString::fromUtf8(line));
+    QStringList lines = {QString()};
+    for (const char* line : HelpText) lines.append(QString::fromUtf8(line));
+    Info->AppendLines(lines);
 }
 
 void TUstWydr::FormActivate() { ShowMetrics(); }

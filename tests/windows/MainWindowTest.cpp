@@ -1,3 +1,4 @@
+#include "ProgramEnd.h"
 #include "WindowRoad.h"
 
 #include "Palce.h"
@@ -271,12 +272,7 @@ TEST_F(MainWindow, ResettingTheSchemeStateClearsTheChoicesButKeepsTheTables) {
 }
 
 TEST_F(MainWindow, TheEndButtonEndsTheProgram) {
-    bool ended = false;
-    QObject::connect(qApp, &QCoreApplication::aboutToQuit, [&] { ended = true; });
-    QTimer::singleShot(0, drog.Koniec, [this] { Click(drog.Koniec); });
-    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });  // a safety net only
-    EXPECT_EQ(QCoreApplication::exec(), 0);
-    EXPECT_TRUE(ended);
+    EXPECT_TRUE(EndsTheProgram([this] { Click(drog.Koniec); }));
 }
 
 TEST_F(MainWindow, TheTabOrderFollowsTheForm) {

@@ -1,3 +1,4 @@
+#include "ProgramEnd.h"
 #include "WindowRoad.h"
 
 #include "drkr.h"
@@ -102,12 +103,7 @@ TEST_F(PrintParameters, ClosingThroughTheTitleBarGoesBackToTheMainWindow) {
 
 TEST_F(PrintParameters, TheEndButtonEndsTheProgram) {
     Open();
-    bool ended = false;
-    QObject::connect(qApp, &QCoreApplication::aboutToQuit, [&] { ended = true; });
-    QTimer::singleShot(0, ustWydr.Koniec, [this] { Click(ustWydr.Koniec); });
-    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });  // a safety net only
-    EXPECT_EQ(QCoreApplication::exec(), 0);
-    EXPECT_TRUE(ended);
+    EXPECT_TRUE(EndsTheProgram([this] { Click(ustWydr.Koniec); }));
 }
 
 TEST_F(PrintParameters, TabOrderFollowsTheForm) {

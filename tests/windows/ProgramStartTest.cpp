@@ -1,3 +1,4 @@
+#include "ProgramEnd.h"
 #include "WindowRoad.h"
 
 #include "NumDow.h"
@@ -38,12 +39,7 @@ TEST_F(ProgramStart, EachHandOverLeavesExactlyOneWindowShown) {
 }
 
 TEST_F(ProgramStart, ClosingTheMainWindowEndsTheProgram) {
-    bool ended = false;
-    QObject::connect(qApp, &QCoreApplication::aboutToQuit, [&] { ended = true; });
-    QTimer::singleShot(0, &drog, [this] { drog.close(); });
-    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });  // a safety net only
-    EXPECT_EQ(QCoreApplication::exec(), 0);
-    EXPECT_TRUE(ended);
+    EXPECT_TRUE(EndsTheProgram([this] { drog.close(); }));
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "MessageBoxWatcher.h"
+#include "ProgramEnd.h"
 
 #include "toolkit/Application.h"
 #include "toolkit/ListBox.h"
@@ -211,12 +212,7 @@ TEST(HandOver, ClosingASecondaryWindowThroughItsTitleBarHandsControlBack) {
 TEST(HandOver, ClosingTheMainWindowEndsTheProgram) {
     CountingWindow main;
     main.ShowAndActivate();
-    bool ended = false;
-    QObject::connect(qApp, &QCoreApplication::aboutToQuit, [&] { ended = true; });
-    QTimer::singleShot(0, &main, [&] { main.close(); });
-    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });  // a safety net only
-    EXPECT_EQ(QCoreApplication::exec(), 0);
-    EXPECT_TRUE(ended);
+    EXPECT_TRUE(EndsTheProgram([&] { main.close(); }));
 }
 
 TEST(ListBoxControl, ReportsTheSelectedLineAndEveryDoubleClick) {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QPushButton>
 
@@ -26,6 +27,18 @@ QFont SansFontOfCellHeight(int cellHeight, bool bold) {
 }
 
 QColor MenuColour() { return QApplication::palette("QMenu").color(QPalette::Window); }
+
+void Label::SetCaption(const QString& caption) {
+    setText(caption);
+    if (testAttribute(Qt::WA_WState_Polished)) adjustSize();
+}
+
+bool Label::event(QEvent* event) {
+    const bool handled = QLabel::event(event);
+    const bool polished = testAttribute(Qt::WA_WState_Polished);
+    if (event->type() == QEvent::Polish || (event->type() == QEvent::FontChange && polished)) adjustSize();
+    return handled;
+}
 
 Label* MakeLabel(QWidget* parent, const char* name, const QString& caption, int left, int top) {
     auto* label = new Label(caption, parent);

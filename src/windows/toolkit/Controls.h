@@ -22,18 +22,19 @@ QFont SansFontOfCellHeight(int cellHeight, bool bold);
 // The platform's colour of menus, the background the grids are given.
 QColor MenuColour();
 
-// A label that sizes itself to its caption, as the forms' labels do.
+// A label that sizes itself to its caption, as the forms' labels do. It is sized when it is
+// about to be shown, so that the fonts of windows not yet opened are not loaded at start-up.
 class Label : public QLabel {
     Q_OBJECT
 
 public:
-    Label(const QString& caption, QWidget* parent) : QLabel(caption, parent) { adjustSize(); }
+    Label(const QString& caption, QWidget* parent) : QLabel(caption, parent) {}
 
     QString Caption() const { return text(); }
-    void SetCaption(const QString& caption) {
-        setText(caption);
-        adjustSize();
-    }
+    void SetCaption(const QString& caption);
+
+protected:
+    bool event(QEvent* event) override;
 };
 
 // Controls made at their form position, named as on the form.

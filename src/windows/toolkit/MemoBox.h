@@ -15,6 +15,8 @@ public:
     }
 
     void AppendLine(const QString& line) { appendPlainText(line); }
+    // Many lines at once, laid out once.
+    void AppendLines(const QStringList& lines) { appendPlainText(lines.join(QLatin1Char('\n'))); }
     QStringList Lines() const { return toPlainText().split(QLatin1Char('\n')); }
 };
 

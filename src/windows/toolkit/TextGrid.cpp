@@ -20,9 +20,9 @@ TextGrid::TextGrid(int columns, int rows, QWidget* parent) : QTableWidget(rows, 
 
 QTableWidgetItem* TextGrid::ItemAt(int column, int row) {
     if (row >= QTableWidget::rowCount()) {
-        const int shown = rowCount_;
+        const int had = QTableWidget::rowCount();
         setRowCount(row + 1);
-        for (int r = shown; r < QTableWidget::rowCount(); ++r) {
+        for (int r = had; r < QTableWidget::rowCount(); ++r) {
             setRowHeight(r, rowHeight_);
             setRowHidden(r, r >= rowCount_);
         }
@@ -57,19 +57,19 @@ void TextGrid::SetRowCount(int rows) {
         setRowCount(rowCount_);
         for (int r = had; r < rowCount_; ++r) setRowHeight(r, rowHeight_);
     }
-    for (int r = 0; r < QTableWidget::rowCount(); ++r) setRowHidden(r, r >= rowCount_);
+    for (int r = 0; r < QTableWidget::rowCount(); ++r)
+        if (isRowHidden(r) != (r >= rowCount_)) setRowHidden(r, r >= rowCount_);
 }
 
 void TextGrid::SetDefaultRowHeight(int height) {
     rowHeight_ = height;
     verticalHeader()->setDefaultSectionSize(height);
-    for (int r = 0; r < QTableWidget::rowCount(); ++r) setRowHeight(r, height);
+    // Hidden rows keep their own size, which they would show again when the count grows.
+    for (int r = 0; r < QTableWidget::rowCount(); ++r)
+        if (rowHeight(r) != height) setRowHeight(r, height);
 }
 
-void TextGrid::SetDefaultColumnWidth(int width) {
-    horizontalHeader()->setDefaultSectionSize(width);
-    for (int c = 0; c < columnCount(); ++c) setColumnWidth(c, width);
-}
+void TextGrid::SetDefaultColumnWidth(int width) { horizontalHeader()->setDefaultSectionSize(width); }
 
 void TextGrid::SetFontHeight(int pixelHeight) {
     QFont grid = font();
