@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(
   cmake g++ ninja-build pkg-config
   qt6-base-dev qt6-translations-l10n
-  libgtest-dev
+  libgtest-dev libbenchmark-dev
+  clang libclang-rt-14-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth poppler-utils
 )

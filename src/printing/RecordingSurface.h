@@ -28,7 +28,7 @@ public:
     bool BeginDoc() override;
     bool NewPage() override;
     bool EndDoc() override;
-    void AbortDoc() override { jobs.push_back("AbortDoc"); }
+    void AbortDoc() override;
     std::string LastError() const override { return failure_; }
     bool WritesToFile() const override { return writesToFile_; }
 
@@ -49,11 +49,23 @@ public:
     std::vector<Text> texts;
     std::vector<Line> lines;
     // Every operation in order, as a short text such as "TextOut 71 208 11" or "FontSize 130".
-    std::vector<std::string> operations;
+    std::vector<std::string> Operations() const;
 
 private:
-    bool Fails(const std::string& operation);
+    // An operation as it came, put into words only when a test asks.
+    struct Operation {
+        enum class Kind { BeginDoc, NewPage, EndDoc, AbortDoc, TextOut, MoveTo, LineTo, FontName, FontSize, FontStyle, PenWidth };
+        Kind kind;
+        int x = 0;
+        int y = 0;
+        std::size_t text = 0;  // TextOut: index into texts
+        std::string name;      // FontName
+    };
 
+    void Log(Operation::Kind kind, int x = 0, int y = 0, std::size_t text = 0, std::string name = {});
+    bool Fails(Operation::Kind kind, const std::string& name);
+
+    std::vector<Operation> log_;
     std::string fontName_ = "Arial";
     int fontSize_ = 10;
     FontStyle style_ = FontStyle::Plain;

@@ -97,6 +97,12 @@ TEST_F(ExportCommand, NumberingSwapRangeSourceAndPaper) {
     EXPECT_NE(Tool("pdfinfo k.pdf").find("420 x 595 pts (A5)"), std::string::npos);
 }
 
+TEST_F(ExportCommand, ARangeBeyondTheTablesIsKeptWithinThem) {
+    const CommandRun run = Export({"--from", "0", "--to", "99", "HowellKS.txt", "2", "all.pdf"});
+    ASSERT_EQ(run.status, 0) << run.errors;
+    EXPECT_EQ(Pages("all.pdf"), 4);
+}
+
 TEST_F(ExportCommand, ArbitraryNumbersAreCheckedLikeTheWindowDoes) {
     const CommandRun accepted = Export({"--numbers", "1=21,8=41", "HowellKS.txt", "1", "n.pdf"});
     ASSERT_EQ(accepted.status, 0) << accepted.errors;

@@ -47,6 +47,17 @@ TEST(ResetSchemeState, UnlocksTheFilesAndClearsRangeAndChoicesButKeepsTheMovemen
     EXPECT_EQ(state.SchemeCatalogue, before.SchemeCatalogue);
 }
 
+TEST(ResetSchemeState, WithTheMostTablesResetsPairsUpTo96AndNoFurther) {
+    MovementState state;
+    state.TableCount = MaxTables;
+    for (int32_t n = 0; n < PairMapSize; ++n) state.PairNumberMap[n] = 5;
+    ResetSchemeState(state);
+    EXPECT_EQ(state.PairNumberMap[96], 96);
+    EXPECT_EQ(state.PairNumberMap[97], 5);
+    EXPECT_EQ(state.PairNumberMap[99], 5);
+    EXPECT_EQ(state.PairNumberMap[0], 5);
+}
+
 TEST(ResetSchemeState, AtProgramStartChangesNoPairNumber) {
     MovementState state;
     ResetSchemeState(state);

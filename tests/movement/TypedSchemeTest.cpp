@@ -188,6 +188,7 @@ TEST(TypedSchemeGridLayout, FitsAllRowsIntoTheGridsHeight) {
     EXPECT_EQ(TypedSchemeGridLayout(19), (TypedGridLayout{20, 12}));
     EXPECT_EQ(TypedSchemeGridLayout(20), (TypedGridLayout{16, 10}));
     EXPECT_EQ(TypedSchemeGridLayout(24), (TypedGridLayout{16, 10}));
+    EXPECT_EQ(TypedSchemeGridLayout(0), (TypedGridLayout{32, 17}));  // before any count is chosen
     for (int32_t tables = 1; tables <= MaxTypedTables; ++tables)
         EXPECT_LE(tables * TypedSchemeGridLayout(tables).rowHeight, 384) << tables;
 }

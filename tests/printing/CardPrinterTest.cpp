@@ -78,11 +78,12 @@ TEST(WorkedCard, TableOneOfExampleAWithStepTenNumberForNumber) {
         "FontSize 11", "FontStyle plain",
         "TextOut 98 2810   Runda:", "TextOut 241 2925   NS:", "TextOut 223 3041   WE:", "TextOut 71 3157 Komplet:",
     };
-    ASSERT_GE(surface.operations.size(), expected.size());
-    const Strings head(surface.operations.begin(), surface.operations.begin() + expected.size());
+    const Strings operations = surface.Operations();
+    ASSERT_GE(operations.size(), expected.size());
+    const Strings head(operations.begin(), operations.begin() + expected.size());
     EXPECT_EQ(head, expected);
 
-    Strings rows(surface.operations.begin() + expected.size(), surface.operations.end());
+    Strings rows(operations.begin() + expected.size(), operations.end());
     ASSERT_EQ(rows.size(), 4u * 7u + 1u);
     EXPECT_EQ(rows.back(), "EndDoc");
     const int xs[] = {446, 598, 750, 902, 1054, 1206, 1358};

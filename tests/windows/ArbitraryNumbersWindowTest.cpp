@@ -208,6 +208,16 @@ TEST_F(ArbitraryNumbersWindow, ThirtyTablesGiveSixtyRowsAllChecked) {
     EXPECT_EQ(messages.LastText(), QStringLiteral("Błąd liczby:x popraw!\nNumer:60"));
 }
 
+TEST_F(ArbitraryNumbersWindow, TheMostTablesGive96RowsAndTheirNumbersCanAllBeChosen) {
+    ChooseMovement(47, 48);
+    Open();
+    EXPECT_EQ(ndw.Zmna->RowCount(), 96);
+    EXPECT_EQ(NewNumbers().last(), QStringLiteral("96"));
+    Click(ndw.Drukowanie);
+    EXPECT_TRUE(drog.isVisible());
+    EXPECT_EQ(state.PairNumberMap[96], 96);
+}
+
 TEST_F(ArbitraryNumbersWindow, ClosingThroughTheTitleBarStoresNothing) {
     ChooseMovement(3, 5);
     Open();

@@ -34,7 +34,7 @@ TEST_F(PrintingFromTheMainWindow, WithoutANumberingNothingIsPrintedEvenWithoutPa
     Click(drog.Drukuj);
     EXPECT_EQ(messages.LastText(), QStringLiteral("Nieznany skok Numeracji !"));
     EXPECT_EQ(messages.Shown().size(), 1u);
-    EXPECT_TRUE(surface.operations.empty());
+    EXPECT_TRUE(surface.Operations().empty());
 }
 
 TEST_F(PrintingFromTheMainWindow, WithoutPageMetricsTheDirectorIsSentToThePrintSettings) {
@@ -43,7 +43,7 @@ TEST_F(PrintingFromTheMainWindow, WithoutPageMetricsTheDirectorIsSentToThePrintS
     Click(drog.Drukuj);
     EXPECT_EQ(messages.LastText(), QStringLiteral("     Ustaw parametry strony !\nNaciskając kl. Ustawienia Druku"));
     EXPECT_EQ(messages.Shown().back().icon, QMessageBox::NoIcon);
-    EXPECT_TRUE(surface.operations.empty());
+    EXPECT_TRUE(surface.Operations().empty());
 }
 
 TEST_F(PrintingFromTheMainWindow, PrintsTheChosenRangeInOneJob) {
