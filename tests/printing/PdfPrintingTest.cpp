@@ -1,6 +1,8 @@
 // Real cards drawn on Qt's printer in PDF mode, read back with pdftotext as a reader of the
 // file would see them: every text at its place, the Polish letters and the arrow intact.
 
+#include "ExampleMovement.h"
+
 #include "printing/CardPrinter.h"
 #include "printing/QtPrintSurface.h"
 #include "printing/RecordingSurface.h"
@@ -25,15 +27,7 @@ using movement::MovementState;
 constexpr int Resolution = 600;
 
 MovementState ExampleA() {
-    MovementState state;
-    state.RoundCount = 7;
-    state.TableCount = 4;
-    state.Seating[1] = {8, 1, 1};
-    state.Seating[2] = {2, 6, 2};
-    state.Seating[3] = {3, 5, 4};
-    state.Seating[4] = {4, 7, 6};
-    state.NumberingStep = 10;
-    for (int32_t n = 0; n < movement::PairMapSize; ++n) state.PairNumberMap[n] = n;
+    MovementState state = printing::testing::ExampleA(10);
     state.SchemeSource = "Dużo Zbiornic PV";
     return state;
 }
