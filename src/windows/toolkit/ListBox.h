@@ -21,7 +21,6 @@ public:
 
     void SetHint(const QString& hint);
     void SetShowHint(bool show);
-    bool ShowsHint() const { return showHint_; }
 
     // Every line takes this height in pixels.
     void SetItemHeight(int height);

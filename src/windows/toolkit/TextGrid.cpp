@@ -18,15 +18,18 @@ TextGrid::TextGrid(int columns, int rows, QWidget* parent) : QTableWidget(rows, 
     if (columns > 1 && rows > 0) setCurrentCell(0, 1);
 }
 
-QTableWidgetItem* TextGrid::ItemAt(int column, int row) {
-    if (row >= QTableWidget::rowCount()) {
-        const int had = QTableWidget::rowCount();
-        setRowCount(row + 1);
-        for (int r = had; r < QTableWidget::rowCount(); ++r) {
-            setRowHeight(r, rowHeight_);
-            setRowHidden(r, r >= rowCount_);
-        }
+void TextGrid::StoreRows(int rows) {
+    const int had = QTableWidget::rowCount();
+    if (rows <= had) return;
+    setRowCount(rows);
+    for (int r = had; r < rows; ++r) {
+        setRowHeight(r, rowHeight_);
+        setRowHidden(r, r >= rowCount_);
     }
+}
+
+QTableWidgetItem* TextGrid::ItemAt(int column, int row) {
+    StoreRows(row + 1);
     QTableWidgetItem* cell = item(row, column);
     if (cell == nullptr) {
         cell = new QTableWidgetItem;
@@ -52,11 +55,7 @@ void TextGrid::SetCell(int column, int row, const QString& text) {
 
 void TextGrid::SetRowCount(int rows) {
     rowCount_ = std::max(rows, 0);
-    if (rowCount_ > QTableWidget::rowCount()) {
-        const int had = QTableWidget::rowCount();
-        setRowCount(rowCount_);
-        for (int r = had; r < rowCount_; ++r) setRowHeight(r, rowHeight_);
-    }
+    StoreRows(rowCount_);
     for (int r = 0; r < QTableWidget::rowCount(); ++r)
         if (isRowHidden(r) != (r >= rowCount_)) setRowHidden(r, r >= rowCount_);
 }
@@ -70,12 +69,6 @@ void TextGrid::SetDefaultRowHeight(int height) {
 }
 
 void TextGrid::SetDefaultColumnWidth(int width) { horizontalHeader()->setDefaultSectionSize(width); }
-
-void TextGrid::SetFontHeight(int pixelHeight) {
-    QFont grid = font();
-    grid.setPixelSize(pixelHeight);
-    setFont(grid);
-}
 
 void TextGrid::SetBackground(const QColor& colour) {
     QPalette colours = palette();

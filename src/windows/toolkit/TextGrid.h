@@ -23,7 +23,6 @@ public:
     int DefaultRowHeight() const { return rowHeight_; }
     void SetDefaultRowHeight(int height);  // every row
     void SetDefaultColumnWidth(int width);  // every column
-    void SetFontHeight(int pixelHeight);
     void SetBackground(const QColor& colour);
 
 signals:
@@ -37,6 +36,8 @@ protected:
 
 private:
     QTableWidgetItem* ItemAt(int column, int row);
+    // Grows the stored rows to `rows`; new rows take the row height and are hidden beyond the count.
+    void StoreRows(int rows);
 
     int rowCount_;
     int rowHeight_ = 16;
