@@ -45,16 +45,47 @@ CardLayout ComputeCardLayout(int32_t pageWidth, int32_t pageHeight) {
     layout.CardTop = y(DesignCardTop);
     layout.CardBottom = y(DesignCardBottom);
     layout.CardMiddle = y(DesignCardMiddle);
-    layout.NsLabelY = y(DesignCardMiddle - 180);
-    layout.WeLabelY = y(DesignCardBottom - 180);
     layout.FramePen = RoundHalfEven(DesignFramePen * std::min(layout.ScaleX, layout.ScaleY));
 
-    layout.X50 = x(50), layout.X75 = x(75), layout.X100 = x(100), layout.X110 = x(110), layout.X170 = x(170);
-    layout.X250 = x(250), layout.X270 = x(270), layout.X500 = x(500), layout.X550 = x(550), layout.X750 = x(750);
-    layout.X1200 = x(1200), layout.X1600 = x(1600), layout.X2200 = x(2200), layout.X2500 = x(2500);
-    layout.X2750 = x(2750);
-    layout.Y20 = y(20), layout.Y30 = y(30), layout.Y50 = y(50), layout.Y75 = y(75), layout.Y120 = y(120);
-    layout.Y150 = y(150), layout.Y160 = y(160), layout.Y250 = y(250), layout.Y260 = y(260), layout.Y350 = y(350);
+    CardLayout::PairBoxes& boxes = layout.Boxes;
+    boxes.OneDigitX = x(750);
+    boxes.TwoDigitOffset = x(75);
+    boxes.NumberDrop = y(30);
+    boxes.LabelBack = x(50);
+    boxes.NsLabelY = y(DesignCardMiddle - 180);
+    boxes.WeLabelY = y(DesignCardBottom - 180);
+
+    layout.TableNumber = {.OneDigitOffset = x(1200), .TwoDigitOffset = x(550), .Drop = y(260)};
+
+    CardLayout::MoveLinePlaces& move = layout.MoveLine;
+    move.Y = y(20);
+    move.NsLabelOffset = x(500);
+    move.NsArrowOffset = x(750);
+    move.WeLabelOffset = x(2500);
+    move.WeArrowOffset = x(2750);
+    move.SeatAfterArrow = x(250);
+
+    CardLayout::CompassPlaces& compass = layout.Compass;
+    compass.NorthSouthOffset = x(250);
+    compass.WestEastOffset = x(100);
+    compass.NorthRise = y(160);
+    compass.WestEastRise = y(30);
+    compass.SouthDrop = y(120);
+
+    layout.Attribution = {.Offset = x(1600), .Drop = y(75)};
+    layout.Information = {.Offset = x(50), .CountsDrop = y(75), .NumberingDrop = y(160), .SourceDrop = y(260)};
+    layout.Summary = {.Offset = x(2200), .Top = y(350), .LineStep = y(75)};
+
+    CardLayout::RoundRowPlaces& rows = layout.RoundRows;
+    rows.RoundLabelX = x(110);
+    rows.NsLabelX = x(270);
+    rows.WeLabelX = x(250);
+    rows.FirstValueX = x(500);
+    rows.ValueStep = x(170);
+    rows.RoundDrop = y(50);
+    rows.NsDrop = y(150);
+    rows.WeDrop = y(250);
+    rows.BoardSetDrop = y(350);
     return layout;
 }
 

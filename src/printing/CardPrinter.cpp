@@ -45,25 +45,28 @@ public:
 
 private:
     void DrawBoxNumbers(const TableSeat& seat) {
+        const CardLayout::PairBoxes& boxes = layout_.Boxes;
         surface_.SetFontName("Arial");
-        surface_.SetFontSize(130);
-        const auto boxX = [&](int32_t n) { return n < 10 ? layout_.X750 : layout_.CardLeft + layout_.X75; };
+        surface_.SetFontSize(CardFontSizes::BoxNumber);
+        const auto boxX = [&](int32_t n) { return n < 10 ? boxes.OneDigitX : layout_.CardLeft + boxes.TwoDigitOffset; };
         const int32_t ns = movement::BoxNumber(state_, seat.NsPair);
         const int32_t we = movement::BoxNumber(state_, seat.WePair);
-        surface_.TextOut(boxX(ns), layout_.CardTop + layout_.Y30, std::to_string(ns));
-        surface_.TextOut(boxX(we), layout_.CardMiddle + layout_.Y30, std::to_string(we));
+        surface_.TextOut(boxX(ns), layout_.CardTop + boxes.NumberDrop, std::to_string(ns));
+        surface_.TextOut(boxX(we), layout_.CardMiddle + boxes.NumberDrop, std::to_string(we));
     }
 
     void DrawTableNumber(int32_t table) {
-        surface_.SetFontSize(230);
-        const int x = table < 10 ? layout_.ThirdWidth() + layout_.X1200 : layout_.CardDivider + layout_.X550;
-        surface_.TextOut(x, layout_.CardTop + layout_.Y260, std::to_string(table));
+        const CardLayout::TableNumberPlace& place = layout_.TableNumber;
+        surface_.SetFontSize(CardFontSizes::TableNumber);
+        const int x = table < 10 ? layout_.ThirdWidth() + place.OneDigitOffset : layout_.CardDivider + place.TwoDigitOffset;
+        surface_.TextOut(x, layout_.CardTop + place.Drop, std::to_string(table));
     }
 
     void DrawBoxLabels() {
-        surface_.SetFontSize(20);
-        surface_.TextOut(layout_.HalfLeftWidth() - layout_.X50, layout_.NsLabelY, "NS");
-        surface_.TextOut(layout_.HalfLeftWidth() - layout_.X50, layout_.WeLabelY, "WE");
+        const CardLayout::PairBoxes& boxes = layout_.Boxes;
+        surface_.SetFontSize(CardFontSizes::BoxLabel);
+        surface_.TextOut(layout_.HalfLeftWidth() - boxes.LabelBack, boxes.NsLabelY, "NS");
+        surface_.TextOut(layout_.HalfLeftWidth() - boxes.LabelBack, boxes.WeLabelY, "WE");
     }
 
     void Line(int fromX, int fromY, int toX, int toY) {
@@ -82,42 +85,49 @@ private:
         Line(l.CardLeft, l.CardMiddle, l.CardDivider, l.CardMiddle);
     }
 
-    void DrawMove(int labelX, int arrowX, const char* label, int32_t pair) {
-        const int y = layout_.Y20;
-        surface_.TextOut(layout_.CardLeft + labelX, y, label);
+    void DrawMove(int labelOffset, int arrowOffset, const char* label, int32_t pair) {
+        const CardLayout::MoveLinePlaces& move = layout_.MoveLine;
+        surface_.TextOut(layout_.CardLeft + labelOffset, move.Y, label);
         surface_.SetFontName("WingDings");
-        surface_.TextOut(layout_.CardLeft + arrowX, y, ArrowText);
+        surface_.TextOut(layout_.CardLeft + arrowOffset, move.Y, ArrowText);
         surface_.SetFontName("Arial");
-        surface_.TextOut(layout_.CardLeft + arrowX + layout_.X250, y, movement::NextSeatText(state_, pair));
+        surface_.TextOut(layout_.CardLeft + arrowOffset + move.SeatAfterArrow, move.Y,
+                         movement::NextSeatText(state_, pair));
     }
 
     void DrawMoveLine(const TableSeat& seat) {
+        const CardLayout::MoveLinePlaces& move = layout_.MoveLine;
         surface_.SetFontName("Arial");
-        surface_.SetFontSize(16);
-        DrawMove(layout_.X500, layout_.X750, "NS", seat.NsPair);
-        DrawMove(layout_.X2500, layout_.X2750, "WE", seat.WePair);
+        surface_.SetFontSize(CardFontSizes::MoveLine);
+        DrawMove(move.NsLabelOffset, move.NsArrowOffset, "NS", seat.NsPair);
+        DrawMove(move.WeLabelOffset, move.WeArrowOffset, "WE", seat.WePair);
     }
 
     void DrawCompass() {
-        surface_.TextOut(layout_.CardDivider + layout_.X250, layout_.CardMiddle - layout_.Y160, "N");
-        surface_.TextOut(layout_.CardDivider + layout_.X100, layout_.CardMiddle - layout_.Y30, "W    E");
-        surface_.TextOut(layout_.CardDivider + layout_.X250, layout_.CardMiddle + layout_.Y120, "S");
+        const CardLayout::CompassPlaces& compass = layout_.Compass;
+        const int northSouthX = layout_.CardDivider + compass.NorthSouthOffset;
+        surface_.TextOut(northSouthX, layout_.CardMiddle - compass.NorthRise, "N");
+        surface_.TextOut(layout_.CardDivider + compass.WestEastOffset, layout_.CardMiddle - compass.WestEastRise,
+                         "W    E");
+        surface_.TextOut(northSouthX, layout_.CardMiddle + compass.SouthDrop, "S");
     }
 
     void DrawAttribution() {
-        surface_.SetFontSize(10);
+        surface_.SetFontSize(CardFontSizes::Attribution);
         surface_.SetFontStyle(FontStyle::Underline);
-        surface_.TextOut(layout_.ThirdWidth() + layout_.X1600, layout_.CardTop + layout_.Y75, AttributionText);
+        surface_.TextOut(layout_.ThirdWidth() + layout_.Attribution.Offset, layout_.CardTop + layout_.Attribution.Drop,
+                         AttributionText);
         surface_.SetFontStyle(FontStyle::Plain);
     }
 
     void DrawSummary() {
-        const int x = layout_.ThirdWidth() + layout_.X2200;
-        int y = layout_.Y350 + layout_.Y75;
+        const CardLayout::SummaryPlaces& summary = layout_.Summary;
+        const int x = layout_.ThirdWidth() + summary.Offset;
+        int y = summary.Top + summary.LineStep;
         surface_.TextOut(x, y, " St NS WE  kp");
         for (int32_t t = 1; t <= state_.TableCount; ++t) {
             const TableSeat& seat = state_.Seating[t];
-            y += layout_.Y75;
+            y += summary.LineStep;
             surface_.TextOut(x, y,
                              FormatCardNumber(t) + " " + FormatCardNumber(movement::SummaryNumber(state_, seat.NsPair)) +
                                  " " + FormatCardNumber(movement::SummaryNumber(state_, seat.WePair)) + " " +
@@ -126,9 +136,10 @@ private:
     }
 
     void DrawInformation() {
-        surface_.SetFontSize(12);
-        const int x = layout_.CardDivider + layout_.X50;
-        surface_.TextOut(x, layout_.CardTop + layout_.Y75,
+        const CardLayout::InformationPlaces& information = layout_.Information;
+        surface_.SetFontSize(CardFontSizes::Information);
+        const int x = layout_.CardDivider + information.Offset;
+        surface_.TextOut(x, layout_.CardTop + information.CountsDrop,
                          "Rund:" + std::to_string(state_.RoundCount) + "; Stołów:" + std::to_string(state_.TableCount));
         std::string numbering;
         if (arbitraryNumbers_)
@@ -137,29 +148,32 @@ private:
             numbering = "Numery jak w Mitchell'u";
         else
             numbering = "Skok numeracji: " + std::to_string(state_.NumberingStep);
-        surface_.TextOut(x, layout_.CardTop + layout_.Y160, numbering);
-        if (!state_.SchemeSource.empty()) surface_.TextOut(x, layout_.CardTop + layout_.Y260, state_.SchemeSource);
+        surface_.TextOut(x, layout_.CardTop + information.NumberingDrop, numbering);
+        if (!state_.SchemeSource.empty())
+            surface_.TextOut(x, layout_.CardTop + information.SourceDrop, state_.SchemeSource);
     }
 
     void DrawRoundRows(const TableSeat& seat) {
-        const CardLayout& l = layout_;
-        surface_.SetFontSize(11);
+        const CardLayout::RoundRowPlaces& rows = layout_.RoundRows;
+        const int bottom = layout_.CardBottom;
+        surface_.SetFontSize(CardFontSizes::RoundRows);
         surface_.SetFontStyle(FontStyle::Plain);
-        surface_.TextOut(l.X110, l.CardBottom + l.Y50, "  Runda:");
-        surface_.TextOut(l.X270, l.CardBottom + l.Y150, "  NS:");
-        surface_.TextOut(l.X250, l.CardBottom + l.Y250, "  WE:");
-        surface_.TextOut(l.CardLeft, l.CardBottom + l.Y350, "Komplet:");
+        surface_.TextOut(rows.RoundLabelX, bottom + rows.RoundDrop, "  Runda:");
+        surface_.TextOut(rows.NsLabelX, bottom + rows.NsDrop, "  NS:");
+        surface_.TextOut(rows.WeLabelX, bottom + rows.WeDrop, "  WE:");
+        surface_.TextOut(layout_.CardLeft, bottom + rows.BoardSetDrop, "Komplet:");
 
         const int32_t rounds = state_.RoundCount;
         const auto row = [&](int y, auto valueOfRound) {
-            int x = l.X500;
-            for (int32_t round = 1; round <= rounds; ++round, x += l.X170)
+            int x = rows.FirstValueX;
+            for (int32_t round = 1; round <= rounds; ++round, x += rows.ValueStep)
                 surface_.TextOut(x, y, FormatCardNumber(valueOfRound(round)));
         };
-        row(l.CardBottom + l.Y50, [](int32_t round) { return round; });
-        row(l.CardBottom + l.Y150, [&](int32_t round) { return movement::RowNumber(state_, seat.NsPair, round); });
-        row(l.CardBottom + l.Y250, [&](int32_t round) { return movement::RowNumber(state_, seat.WePair, round); });
-        row(l.CardBottom + l.Y350, [&](int32_t round) { return movement::BoardSetInRound(state_, seat.BoardSet, round); });
+        row(bottom + rows.RoundDrop, [](int32_t round) { return round; });
+        row(bottom + rows.NsDrop, [&](int32_t round) { return movement::RowNumber(state_, seat.NsPair, round); });
+        row(bottom + rows.WeDrop, [&](int32_t round) { return movement::RowNumber(state_, seat.WePair, round); });
+        row(bottom + rows.BoardSetDrop,
+            [&](int32_t round) { return movement::BoardSetInRound(state_, seat.BoardSet, round); });
     }
 
     const MovementState& state_;

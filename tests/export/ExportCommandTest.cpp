@@ -38,7 +38,7 @@ protected:
     ExportCommand() {
         std::string pattern = (fs::temp_directory_path() / "rozstawiki-export-XXXXXX").string();
         folder = ::mkdtemp(pattern.data());
-        // Example A of the round progression, a complete Howell of 4 tables, and a broken line.
+        // Seven rounds on four tables, a complete Howell of 4 tables, and a broken line.
         Write("HowellKS.txt",
               "* przykłady\r\n7 4 8 1 2 6 0 3 5 0 4 7\r\n7 4 8 1 5 6 2 4 0 3 7\r\n5 3 6 1 0 2 5 0 3\r\n");
     }

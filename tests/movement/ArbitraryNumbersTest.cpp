@@ -1,4 +1,4 @@
-#include "Movements.h"
+#include "ExampleMovements.h"
 
 #include "movement/ArbitraryNumbers.h"
 
@@ -40,7 +40,7 @@ TEST(RenumberingGroups, RoundsOfTwiceTheTablesLeaveGroupTwoEmpty) {
     EXPECT_EQ(numbers, (Numbers{"21", "22", "23", "24"}));
 }
 
-TEST(GroupShift, TheWorkedExampleGivesEachGroupItsOwnRunOfNumbers) {
+TEST(GroupShift, ThreeRoundsOnFiveTablesGiveEachGroupItsOwnRunOfNumbers) {
     MovementState state = testing::MovementOf(3, {{}, {}, {}, {}, {}});
     const RenumberingGroups groups = MakeRenumberingGroups(3, 5);
     Numbers numbers = InitialNewNumbers(5);

@@ -1,4 +1,4 @@
-#include "Movements.h"
+#include "ExampleMovements.h"
 
 #include "movement/PairNumbering.h"
 
@@ -11,8 +11,8 @@ using testing::MovementOf;
 using testing::Numbered;
 using Rounds = std::vector<int32_t>;
 
-const MovementState ExampleA = MovementOf(7, {{8, 1, 1}, {2, 6, 2}, {3, 5, 4}, {4, 7, 6}});
-const MovementState ExampleB = MovementOf(3, {{1, 4, 1}, {2, 5, 2}, {3, 6, 3}, {7, 8, 1}});
+const MovementState SevenRounds = testing::SevenRoundsOnFourTables();
+const MovementState ThreeRounds = testing::ThreeRoundsOnFourTables();
 
 Rounds RowNumbers(const MovementState& state, int32_t p) {
     Rounds rounds;
@@ -21,21 +21,21 @@ Rounds RowNumbers(const MovementState& state, int32_t p) {
 }
 
 TEST(PrintedNumber, StepEqualToTheRoundsLeavesEveryNumber) {
-    const MovementState state = Numbered(ExampleA, 7);
+    const MovementState state = Numbered(SevenRounds, 7);
     for (int32_t p = 1; p <= 8; ++p) EXPECT_EQ(PrintedNumber(state, p), p);
     EXPECT_EQ(RowNumbers(state, 2), (Rounds{2, 3, 4, 5, 6, 7, 1}));
 }
 
-TEST(PrintedNumber, ExampleAWithStepTenRenumbersOnlyTheStationaryPair) {
-    const MovementState state = Numbered(ExampleA, 10);
+TEST(PrintedNumber, SevenRoundsWithStepTenRenumbersOnlyTheStationaryPair) {
+    const MovementState state = Numbered(SevenRounds, 10);
     EXPECT_EQ(PrintedNumber(state, 8), 11);
     for (int32_t p = 1; p <= 7; ++p) EXPECT_EQ(PrintedNumber(state, p), p);
     EXPECT_EQ(BoxNumber(state, 8), 11);
     EXPECT_EQ(RowNumbers(state, 8), (Rounds{11, 11, 11, 11, 11, 11, 11}));
 }
 
-TEST(PrintedNumber, ExampleAInMitchellNumberingGoesByRoundOneSeats) {
-    const MovementState state = Numbered(ExampleA, MitchellNumbering);
+TEST(PrintedNumber, SevenRoundsInMitchellNumberingGoesByRoundOneSeats) {
+    const MovementState state = Numbered(SevenRounds, MitchellNumbering);
     const std::vector<std::pair<int32_t, int32_t>> printedAs = {{8, 1}, {2, 2}, {3, 3}, {4, 4},
                                                                {1, 11}, {6, 12}, {5, 13}, {7, 14}};
     for (const auto& [pair, number] : printedAs) EXPECT_EQ(PrintedNumber(state, pair), number) << pair;
@@ -43,23 +43,23 @@ TEST(PrintedNumber, ExampleAInMitchellNumberingGoesByRoundOneSeats) {
     EXPECT_EQ(RowNumbers(state, 6), (Rounds{12, 14, 11, 2, 3, 4, 13}));
 }
 
-TEST(PrintedNumber, ExampleBWithStepTenNumbersTheSecondRotationAndTheStationaryPairs) {
-    const MovementState state = Numbered(ExampleB, 10);
+TEST(PrintedNumber, ThreeRoundsOnFourTablesWithStepTenNumbersTheSecondRotationAndTheStationaryPairs) {
+    const MovementState state = Numbered(ThreeRounds, 10);
     EXPECT_EQ(RowNumbers(state, 4), (Rounds{11, 12, 13}));
     EXPECT_EQ(PrintedNumber(state, 7), 21);
     EXPECT_EQ(PrintedNumber(state, 8), 22);
     EXPECT_EQ(RowNumbers(state, 1), (Rounds{1, 2, 3}));
 }
 
-TEST(PrintedNumber, ExampleBInMitchellNumbering) {
-    const MovementState state = Numbered(ExampleB, MitchellNumbering);
+TEST(PrintedNumber, ThreeRoundsOnFourTablesInMitchellNumbering) {
+    const MovementState state = Numbered(ThreeRounds, MitchellNumbering);
     EXPECT_EQ(PrintedNumber(state, 7), 4);
     EXPECT_EQ(PrintedNumber(state, 8), 14);
     EXPECT_EQ(PrintedNumber(state, 5), 12);
 }
 
 TEST(PrintedNumber, PairsAbove2RKeepTheirNumbersWhenTheStepIsNotAboveR) {
-    MovementState state = Numbered(ExampleB, 2);
+    MovementState state = Numbered(ThreeRounds, 2);
     EXPECT_EQ(PrintedNumber(state, 7), 7);
     EXPECT_EQ(PrintedNumber(state, 5), 4);  // 5 - 3 + 2
     state.NumberingStep = 3;
@@ -73,7 +73,7 @@ TEST(PrintedNumber, WithMoreRoundsThanTablesEveryPairAboveRIsRenumberedFromS) {
 }
 
 TEST(PrintedNumber, MitchellOfAPairSeatedNowhereIsZero) {
-    EXPECT_EQ(PrintedNumber(Numbered(ExampleA, MitchellNumbering), 9), 0);
+    EXPECT_EQ(PrintedNumber(Numbered(SevenRounds, MitchellNumbering), 9), 0);
 }
 
 TEST(PrintedNumber, MitchellFindsTheFirstNsBeforeAnyWe) {
@@ -103,8 +103,8 @@ TEST(MitchellOffset, IsTenTwentyOrThirtyByRoundsOnly) {
 }
 
 TEST(CardNumbers, TheMapAndTheNumberingCombineInTheirOwnOrderForEachPlace) {
-    // Pair 8 of example A, stationary at table 1, renumbered to 20 in the map.
-    MovementState state = Numbered(ExampleA, 10);
+    // Pair 8 of the seven-round movement, stationary at table 1, renumbered to 20 in the map.
+    MovementState state = Numbered(SevenRounds, 10);
     state.PairNumberMap[8] = 20;
     state.PairNumberMap[11] = 40;
     EXPECT_EQ(BoxNumber(state, 8), 23);       // map 8 -> 20, then 20 - 7 + 10
@@ -119,7 +119,7 @@ TEST(CardNumbers, TheMapAndTheNumberingCombineInTheirOwnOrderForEachPlace) {
 }
 
 TEST(CardNumbers, AgreeWhenTheNumberingIsTheIdentityAndTheMapIsArbitrary) {
-    MovementState state = Numbered(ExampleA, 7);
+    MovementState state = Numbered(SevenRounds, 7);
     for (int32_t p = 1; p <= 8; ++p) state.PairNumberMap[p] = 10 + p;
     for (int32_t p = 1; p <= 8; ++p) {
         EXPECT_EQ(BoxNumber(state, p), 10 + p);
@@ -153,7 +153,7 @@ TEST(FormatCardNumber, PadsBelowTenToFourAndOtherwiseToThree) {
 }
 
 TEST(ArbitraryNumbersInUse, LooksAtEntriesOneTo99Only) {
-    MovementState state = Numbered(ExampleA, 7);
+    MovementState state = Numbered(SevenRounds, 7);
     EXPECT_FALSE(ArbitraryNumbersInUse(state));
     state.PairNumberMap[0] = 42;
     EXPECT_FALSE(ArbitraryNumbersInUse(state));

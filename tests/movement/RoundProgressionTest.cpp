@@ -1,4 +1,4 @@
-#include "Movements.h"
+#include "ExampleMovements.h"
 
 #include "movement/RoundProgression.h"
 
@@ -25,10 +25,10 @@ Rounds SetsByRound(const MovementState& state, int32_t b) {
 }
 
 // 7 rounds, 4 tables: pairs 1..7 rotate, pair 8 stays at table 1.
-const MovementState ExampleA = MovementOf(7, {{8, 1, 1}, {2, 6, 2}, {3, 5, 4}, {4, 7, 6}});
+const MovementState SevenRounds = testing::SevenRoundsOnFourTables();
 
 // 3 rounds, 4 tables: two rotations 1..3 and 4..6; pairs 7 and 8 stay at table 4, which shares set 1.
-const MovementState ExampleB = MovementOf(3, {{1, 4, 1}, {2, 5, 2}, {3, 6, 3}, {7, 8, 1}});
+const MovementState ThreeRounds = testing::ThreeRoundsOnFourTables();
 
 struct CardRows {
     int32_t table;
@@ -49,22 +49,22 @@ void ExpectCard(const MovementState& state, const CardRows& card) {
     EXPECT_EQ(SetsByRound(state, seat.BoardSet), card.sets);
 }
 
-TEST(RoundProgression, ExampleAEveryTableEveryRound) {
-    ExpectCard(ExampleA, {1, {8, 8, 8, 8, 8, 8, 8}, "STAŁA", {1, 2, 3, 4, 5, 6, 7}, "4 WE", {1, 2, 3, 4, 5, 6, 7}});
-    ExpectCard(ExampleA, {2, {2, 3, 4, 5, 6, 7, 1}, "1 WE", {6, 7, 1, 2, 3, 4, 5}, "3 WE", {2, 3, 4, 5, 6, 7, 1}});
-    ExpectCard(ExampleA, {3, {3, 4, 5, 6, 7, 1, 2}, "2 NS", {5, 6, 7, 1, 2, 3, 4}, "4 NS", {4, 5, 6, 7, 1, 2, 3}});
-    ExpectCard(ExampleA, {4, {4, 5, 6, 7, 1, 2, 3}, "3 NS", {7, 1, 2, 3, 4, 5, 6}, "2 WE", {6, 7, 1, 2, 3, 4, 5}});
+TEST(RoundProgression, SevenRoundsOnFourTablesEveryTableEveryRound) {
+    ExpectCard(SevenRounds, {1, {8, 8, 8, 8, 8, 8, 8}, "STAŁA", {1, 2, 3, 4, 5, 6, 7}, "4 WE", {1, 2, 3, 4, 5, 6, 7}});
+    ExpectCard(SevenRounds, {2, {2, 3, 4, 5, 6, 7, 1}, "1 WE", {6, 7, 1, 2, 3, 4, 5}, "3 WE", {2, 3, 4, 5, 6, 7, 1}});
+    ExpectCard(SevenRounds, {3, {3, 4, 5, 6, 7, 1, 2}, "2 NS", {5, 6, 7, 1, 2, 3, 4}, "4 NS", {4, 5, 6, 7, 1, 2, 3}});
+    ExpectCard(SevenRounds, {4, {4, 5, 6, 7, 1, 2, 3}, "3 NS", {7, 1, 2, 3, 4, 5, 6}, "2 WE", {6, 7, 1, 2, 3, 4, 5}});
 }
 
-TEST(RoundProgression, ExampleBTwoRotationsAndASharedTable) {
-    ExpectCard(ExampleB, {1, {1, 2, 3}, "3 NS", {4, 5, 6}, "3 WE", {1, 2, 3}});
-    ExpectCard(ExampleB, {2, {2, 3, 1}, "1 NS", {5, 6, 4}, "1 WE", {2, 3, 1}});
-    ExpectCard(ExampleB, {3, {3, 1, 2}, "2 NS", {6, 4, 5}, "2 WE", {3, 1, 2}});
-    ExpectCard(ExampleB, {4, {7, 7, 7}, "STAŁA", {8, 8, 8}, "STAŁA", {1, 2, 3}});
+TEST(RoundProgression, ThreeRoundsOnFourTablesTwoRotationsAndASharedTable) {
+    ExpectCard(ThreeRounds, {1, {1, 2, 3}, "3 NS", {4, 5, 6}, "3 WE", {1, 2, 3}});
+    ExpectCard(ThreeRounds, {2, {2, 3, 1}, "1 NS", {5, 6, 4}, "1 WE", {2, 3, 1}});
+    ExpectCard(ThreeRounds, {3, {3, 1, 2}, "2 NS", {6, 4, 5}, "2 WE", {3, 1, 2}});
+    ExpectCard(ThreeRounds, {4, {7, 7, 7}, "STAŁA", {8, 8, 8}, "STAŁA", {1, 2, 3}});
 }
 
 TEST(RoundProgression, EveryRoundOfAValidMovementSeatsEachPairOnce) {
-    for (const MovementState* state : {&ExampleA, &ExampleB}) {
+    for (const MovementState* state : {&SevenRounds, &ThreeRounds}) {
         for (int32_t r = 1; r <= state->RoundCount; ++r) {
             std::vector<int32_t> seen;
             for (int32_t t = 1; t <= state->TableCount; ++t) {
@@ -94,8 +94,8 @@ TEST(RoundProgression, WithMoreTablesThanRoundsOnlyPairsAbove2RStay) {
 }
 
 TEST(RoundProgression, BoardSetsOutsideOneToRStillRunOneRoundAtATime) {
-    EXPECT_EQ(SetsByRound(ExampleA, 9), (Rounds{1, 2, 3, 4, 5, 6, 7}));
-    EXPECT_EQ(SetsByRound(ExampleA, 0), (Rounds{0, 1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(SetsByRound(SevenRounds, 9), (Rounds{1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(SetsByRound(SevenRounds, 0), (Rounds{0, 1, 2, 3, 4, 5, 6}));
 }
 
 TEST(RoundProgression, FirstRotationNumbersBelowOneClimbIntoTheRotation) {

@@ -1,4 +1,4 @@
-#include "Movements.h"
+#include "ExampleMovements.h"
 
 #include "movement/MainWindowState.h"
 #include "movement/SchemeFile.h"

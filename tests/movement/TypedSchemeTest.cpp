@@ -1,4 +1,4 @@
-#include "Movements.h"
+#include "ExampleMovements.h"
 
 #include "movement/TypedInteger.h"
 #include "movement/TypedScheme.h"
@@ -26,8 +26,7 @@ TEST(TypedInteger, RefusesEverythingElse) {
         EXPECT_EQ(ParseTypedInteger(text), std::nullopt) << '"' << text << '"';
 }
 
-// The worked example: 2 tables and 3 rounds, pairs 1..3 rotate round pair 4.
-const Rows WorkedExample = {{"4", "1", "1"}, {"2", "3", "1"}};
+const Rows ThreeRoundsOnTwoTables = testing::ThreeRoundsOnTwoTablesTyped;
 
 class TypingAScheme : public ::testing::Test {
 protected:
@@ -43,8 +42,8 @@ protected:
     MovementState state;
 };
 
-TEST_F(TypingAScheme, TheWorkedExampleIsAcceptedAndBecomesTheMovement) {
-    const Outcome outcome = Finish(2, 3, WorkedExample);
+TEST_F(TypingAScheme, ThreeRoundsOnTwoTablesIsAcceptedAndBecomesTheMovement) {
+    const Outcome outcome = Finish(2, 3, ThreeRoundsOnTwoTables);
     ASSERT_TRUE(outcome.accepted()) << outcome.message();
     EXPECT_EQ(state.RoundCount, 3);
     EXPECT_EQ(state.TableCount, 2);
@@ -62,8 +61,8 @@ TEST_F(TypingAScheme, ABoardSetPlayedTwiceByAPairIsABoardSetError) {
     EXPECT_EQ(state.Seating[3], (TableSeat{3, 5, 4}));  // beyond the typed tables: untouched
 }
 
-TEST_F(TypingAScheme, TheWorkedExampleInTwoRoundsMeetsTwice) {
-    const Outcome outcome = Finish(2, 2, WorkedExample);
+TEST_F(TypingAScheme, ThreeRoundsOnTwoTablesPlayedInTwoRoundsMeetsTwice) {
+    const Outcome outcome = Finish(2, 2, ThreeRoundsOnTwoTables);
     EXPECT_EQ(outcome.message(), "Błąd rozbicia, popraw!");
     EXPECT_EQ(state.RoundCount, 0);
     EXPECT_EQ(state.TableCount, 2);
@@ -120,7 +119,7 @@ TEST_F(TypingAScheme, TypedNumbersWithABlankOrASignInFrontAreRead) {
 }
 
 TEST_F(TypingAScheme, RowsBeyondTheChosenTablesAreNeitherCheckedNorStored) {
-    Rows rows = WorkedExample;
+    Rows rows = ThreeRoundsOnTwoTables;
     rows.push_back({"garbage", "", "?"});
     rows.push_back({"9", "9", "9"});
     ASSERT_TRUE(Finish(2, 3, rows).accepted());
@@ -128,37 +127,37 @@ TEST_F(TypingAScheme, RowsBeyondTheChosenTablesAreNeitherCheckedNorStored) {
 }
 
 TEST_F(TypingAScheme, MissingRowsReadAsEmptyCells) {
-    EXPECT_EQ(Finish(3, 3, WorkedExample).message(), "Błąd liczby: popraw!\rStół:3; NS");
+    EXPECT_EQ(Finish(3, 3, ThreeRoundsOnTwoTables).message(), "Błąd liczby: popraw!\rStół:3; NS");
 }
 
 TEST_F(TypingAScheme, ARejectedSchemeCanBeCorrectedAndAccepted) {
-    EXPECT_FALSE(Finish(2, 2, WorkedExample).accepted());
+    EXPECT_FALSE(Finish(2, 2, ThreeRoundsOnTwoTables).accepted());
     EXPECT_EQ(state.RoundCount, 0);
-    EXPECT_TRUE(Finish(2, 3, WorkedExample).accepted());
+    EXPECT_TRUE(Finish(2, 3, ThreeRoundsOnTwoTables).accepted());
     EXPECT_EQ(state.RoundCount, 3);
 }
 
 TEST_F(TypingAScheme, NothingHappensUntilBothCountsAreChosen) {
     const MovementState before = state;
-    EXPECT_EQ(Finish(0, 3, WorkedExample).message(), "Niekompletne dane");
-    EXPECT_EQ(Finish(2, 0, WorkedExample).message(), "Niekompletne dane");
+    EXPECT_EQ(Finish(0, 3, ThreeRoundsOnTwoTables).message(), "Niekompletne dane");
+    EXPECT_EQ(Finish(2, 0, ThreeRoundsOnTwoTables).message(), "Niekompletne dane");
     EXPECT_EQ(state, before);
 }
 
 TEST_F(TypingAScheme, CountsBeyondTheWindowsLimitsAreRefusedWithoutChanges) {
     const MovementState before = state;
-    EXPECT_FALSE(Finish(25, 3, WorkedExample).accepted());
-    EXPECT_FALSE(Finish(2, 24, WorkedExample).accepted());
-    EXPECT_FALSE(ValidateScheme(state, -1, 3, WorkedExample).accepted());
+    EXPECT_FALSE(Finish(25, 3, ThreeRoundsOnTwoTables).accepted());
+    EXPECT_FALSE(Finish(2, 24, ThreeRoundsOnTwoTables).accepted());
+    EXPECT_FALSE(ValidateScheme(state, -1, 3, ThreeRoundsOnTwoTables).accepted());
     EXPECT_EQ(state, before);
 }
 
-TEST_F(TypingAScheme, ACompleteHowellForFourTablesIsAcceptedButTheGuideExampleIsNoHowell) {
+TEST_F(TypingAScheme, ACompleteHowellForFourTablesIsAcceptedButTheSevenRoundsOfTheCardTestsAreNoHowell) {
     const Rows howell = {{"8", "1", "1"}, {"2", "4", "3"}, {"3", "7", "5"}, {"5", "6", "2"}};
     EXPECT_TRUE(Finish(4, 7, howell).accepted());
     EXPECT_EQ(state.RoundCount, 7);
 
-    // The rounds of the table guide example are no Howell: pairs 2 and 6 meet in rounds 1 and 3.
+    // The seven rounds on four tables of the card tests are no Howell: pairs 2 and 6 meet in rounds 1 and 3.
     EXPECT_EQ(Finish(4, 7, {{"8", "1", "1"}, {"2", "6", "2"}, {"3", "5", "4"}, {"4", "7", "6"}}).message(),
               "Błąd rozbicia, popraw!");
 }
@@ -179,18 +178,15 @@ TEST_F(TypingAScheme, TheLargestGridIsPlayedThroughWithoutLeavingTheCounts) {
 namespace movement {
 namespace {
 
-TEST(TypedSchemeGridLayout, FitsAllRowsIntoTheGridsHeight) {
-    EXPECT_EQ(TypedSchemeGridLayout(1), (TypedGridLayout{32, 17}));
-    EXPECT_EQ(TypedSchemeGridLayout(12), (TypedGridLayout{32, 17}));
-    EXPECT_EQ(TypedSchemeGridLayout(13), (TypedGridLayout{29, 14}));
-    EXPECT_EQ(TypedSchemeGridLayout(16), (TypedGridLayout{24, 14}));
-    EXPECT_EQ(TypedSchemeGridLayout(17), (TypedGridLayout{20, 12}));
-    EXPECT_EQ(TypedSchemeGridLayout(19), (TypedGridLayout{20, 12}));
-    EXPECT_EQ(TypedSchemeGridLayout(20), (TypedGridLayout{16, 10}));
-    EXPECT_EQ(TypedSchemeGridLayout(24), (TypedGridLayout{16, 10}));
-    EXPECT_EQ(TypedSchemeGridLayout(0), (TypedGridLayout{32, 17}));  // before any count is chosen
-    for (int32_t tables = 1; tables <= MaxTypedTables; ++tables)
-        EXPECT_LE(tables * TypedSchemeGridLayout(tables).rowHeight, 384) << tables;
+TEST(TypedSchemeGridLayout, EveryChosenTableCountFitsIntoTheGridsHeightWithRowsNeverGrowing) {
+    int previousRowHeight = TypedSchemeGridLayout(0).rowHeight;  // before any count is chosen
+    for (int32_t tables = 1; tables <= MaxTypedTables; ++tables) {
+        const TypedGridLayout layout = TypedSchemeGridLayout(tables);
+        EXPECT_LE(tables * layout.rowHeight, 384) << tables;
+        EXPECT_LE(layout.rowHeight, previousRowHeight) << tables;
+        EXPECT_LT(layout.fontCellHeight, layout.rowHeight) << tables;
+        previousRowHeight = layout.rowHeight;
+    }
 }
 
 }  // namespace

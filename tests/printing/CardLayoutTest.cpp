@@ -17,7 +17,7 @@ TEST(RoundHalfEven, RoundsHalvesToTheEvenNeighbour) {
     EXPECT_EQ(RoundHalfEven(1e30), 2147483647);
 }
 
-TEST(CardLayout, TheWorkedConversion) {
+TEST(CardLayout, APageOf4800By6800PixelsConvertsValueByValue) {
     const CardLayout layout = ComputeCardLayout(4800, 6800);
     EXPECT_NEAR(layout.ScaleX, 0.892434, 1e-6);
     EXPECT_NEAR(layout.ScaleY, 1.156121, 1e-6);
@@ -27,24 +27,24 @@ TEST(CardLayout, TheWorkedConversion) {
     EXPECT_EQ(layout.CardTop, 208);
     EXPECT_EQ(layout.CardBottom, 2752);
     EXPECT_EQ(layout.CardMiddle, 1480);
-    EXPECT_EQ(layout.NsLabelY, 1272);
-    EXPECT_EQ(layout.WeLabelY, 2543);
+    EXPECT_EQ(layout.Boxes.NsLabelY, 1272);
+    EXPECT_EQ(layout.Boxes.WeLabelY, 2543);
     EXPECT_EQ(layout.FramePen, 45);
-    EXPECT_EQ(layout.X500, 446);
-    EXPECT_EQ(layout.X170, 152);
-    EXPECT_EQ(layout.Y20, 23);
-    EXPECT_EQ(layout.Y75, 87);
+    EXPECT_EQ(layout.RoundRows.FirstValueX, 446);
+    EXPECT_EQ(layout.RoundRows.ValueStep, 152);
+    EXPECT_EQ(layout.MoveLine.Y, 23);
+    EXPECT_EQ(layout.Summary.LineStep, 87);
     EXPECT_EQ(layout.ThirdWidth(), 1338);
     EXPECT_EQ(layout.HalfLeftWidth(), 669);
-    EXPECT_EQ(layout.HalfLeftWidth() - layout.X50, 624);
+    EXPECT_EQ(layout.HalfLeftWidth() - layout.Boxes.LabelBack, 624);
 }
 
 TEST(CardLayout, EachValueIsRoundedOnItsOwnNotAsASum) {
-    // CardLeft comes to 71.39 and the offset 750 to 669.33: the card adds the rounded 71 and
+    // CardLeft comes to 71.39 and the NS arrow's offset of 750 to 669.33: the card adds the rounded 71 and
     // 669, where 830 design units rounded as one would give 741.
     const CardLayout layout = ComputeCardLayout(4800, 6800);
-    EXPECT_EQ(layout.X750, 669);
-    EXPECT_EQ(layout.CardLeft + layout.X750, 740);
+    EXPECT_EQ(layout.MoveLine.NsArrowOffset, 669);
+    EXPECT_EQ(layout.CardLeft + layout.MoveLine.NsArrowOffset, 740);
     // The frame pen follows the smaller scale.
     const CardLayout tall = ComputeCardLayout(4800, 20000);
     EXPECT_EQ(tall.FramePen, 45);

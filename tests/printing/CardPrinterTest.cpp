@@ -1,4 +1,4 @@
-#include "ExampleMovement.h"
+#include "ExampleMovements.h"
 
 #include "printing/CardPrinter.h"
 #include "printing/RecordingSurface.h"
@@ -13,13 +13,17 @@ namespace {
 using movement::MovementState;
 using Strings = std::vector<std::string>;
 
-using testing::ExampleA;
+using movement::testing::ReadyToPrint;
+using movement::testing::SevenRoundsOnFourTables;
 
-const PageMetrics WorkedPage{4800, 6800};
+// Seven rounds on four tables, numbered with the given step.
+MovementState SevenRounds(int32_t step) { return ReadyToPrint(SevenRoundsOnFourTables(), step); }
+
+const PageMetrics PageOf4800By6800{4800, 6800};
 
 RecordingSurface Print(const MovementState& state, int32_t first, int32_t last, bool separateJobs = false) {
     RecordingSurface surface;
-    const movement::Outcome outcome = PrintCards(state, WorkedPage, first, last, separateJobs, surface);
+    const movement::Outcome outcome = PrintCards(state, PageOf4800By6800, first, last, separateJobs, surface);
     EXPECT_TRUE(outcome.accepted()) << outcome.message();
     return surface;
 }
@@ -37,8 +41,8 @@ const RecordingSurface::Text* Find(const RecordingSurface& surface, const std::s
     return nullptr;
 }
 
-TEST(WorkedCard, TableOneOfExampleAWithStepTenNumberForNumber) {
-    MovementState state = ExampleA(10);
+TEST(TableCard, TableOneOfSevenRoundsOnFourTablesWithStepTenNumberForNumber) {
+    MovementState state = SevenRounds(10);
     state.SchemeSource = "Wg K. Kestrela";
     const RecordingSurface surface = Print(state, 1, 1);
 
@@ -85,8 +89,8 @@ TEST(WorkedCard, TableOneOfExampleAWithStepTenNumberForNumber) {
     }
 }
 
-TEST(WorkedCard, EveryTextHasItsFontAndOnlyTheAttributionIsUnderlined) {
-    const RecordingSurface surface = Print(ExampleA(10), 1, 1);
+TEST(TableCard, EveryTextHasItsFontAndOnlyTheAttributionIsUnderlined) {
+    const RecordingSurface surface = Print(SevenRounds(10), 1, 1);
     for (const auto& text : surface.texts) {
         const bool arrow = text.text == "č";
         EXPECT_EQ(text.fontName, arrow ? "WingDings" : "Arial") << text.text;
@@ -103,22 +107,22 @@ TEST(WorkedCard, EveryTextHasItsFontAndOnlyTheAttributionIsUnderlined) {
 }
 
 TEST(PrintCommand, RefusesWithoutANumberingFirstThenWithoutPageMetrics) {
-    MovementState state = ExampleA(0);
+    MovementState state = SevenRounds(0);
     EXPECT_EQ(CanPrint(state, {}).message(), "Nieznany skok Numeracji !");
-    EXPECT_EQ(CanPrint(state, WorkedPage).message(), "Nieznany skok Numeracji !");
+    EXPECT_EQ(CanPrint(state, PageOf4800By6800).message(), "Nieznany skok Numeracji !");
     state.NumberingStep = 7;
     EXPECT_EQ(CanPrint(state, {0, 6800}).message(), "     Ustaw parametry strony !\rNaciskając kl. Ustawienia Druku");
     EXPECT_EQ(CanPrint(state, {4800, 0}).message(), "     Ustaw parametry strony !\rNaciskając kl. Ustawienia Druku");
-    EXPECT_TRUE(CanPrint(state, WorkedPage).accepted());
+    EXPECT_TRUE(CanPrint(state, PageOf4800By6800).accepted());
 }
 
 TEST(PrintRun, OneJobForTheRunWithAPageBreakBetweenCards) {
-    const RecordingSurface surface = Print(ExampleA(7), 1, 3);
+    const RecordingSurface surface = Print(SevenRounds(7), 1, 3);
     EXPECT_EQ(surface.jobs, (Strings{"BeginDoc", "NewPage", "NewPage", "EndDoc"}));
 }
 
 TEST(PrintRun, SeparateJobsGiveOneJobPerCardEachButTheLastEndingWithAPageBreak) {
-    const RecordingSurface surface = Print(ExampleA(7), 1, 3, true);
+    const RecordingSurface surface = Print(SevenRounds(7), 1, 3, true);
     EXPECT_EQ(surface.jobs, (Strings{"BeginDoc", "NewPage", "EndDoc", "BeginDoc", "NewPage", "EndDoc", "BeginDoc",
                                      "EndDoc"}));
 }
@@ -126,30 +130,30 @@ TEST(PrintRun, SeparateJobsGiveOneJobPerCardEachButTheLastEndingWithAPageBreak) 
 TEST(PrintRun, SeparateJobsToAFileStayOneJobSoNoCardIsOverwritten) {
     RecordingSurface surface;
     surface.SetWritesToFile(true);
-    ASSERT_TRUE(PrintCards(ExampleA(7), WorkedPage, 1, 3, true, surface).accepted());
+    ASSERT_TRUE(PrintCards(SevenRounds(7), PageOf4800By6800, 1, 3, true, surface).accepted());
     EXPECT_EQ(surface.jobs, (Strings{"BeginDoc", "NewPage", "NewPage", "EndDoc"}));
 }
 
 TEST(PrintRun, AReversedRangePrintsInAscendingOrderAndOneTableNeedsNoPageBreak) {
-    const RecordingSurface reversed = Print(ExampleA(7), 3, 1);
+    const RecordingSurface reversed = Print(SevenRounds(7), 3, 1);
     EXPECT_EQ(TextsOnPage(reversed, 0)[2], "1");  // the table number, after the two box numbers
     EXPECT_EQ(TextsOnPage(reversed, 1)[2], "2");
     EXPECT_EQ(TextsOnPage(reversed, 2)[2], "3");
 
-    const RecordingSurface single = Print(ExampleA(7), 2, 2);
+    const RecordingSurface single = Print(SevenRounds(7), 2, 2);
     EXPECT_EQ(single.jobs, (Strings{"BeginDoc", "EndDoc"}));
     EXPECT_EQ(TextsOnPage(single, 0)[2], "2");
 }
 
 TEST(PrintRun, TheSummaryIsOnTableOnesCardOnly) {
-    const RecordingSurface all = Print(ExampleA(7), 1, 4);
+    const RecordingSurface all = Print(SevenRounds(7), 1, 4);
     EXPECT_NE(Find(all, " St NS WE  kp", 0), nullptr);
     for (int page = 1; page < 4; ++page) EXPECT_EQ(Find(all, " St NS WE  kp", page), nullptr);
-    EXPECT_EQ(Find(Print(ExampleA(7), 2, 4), " St NS WE  kp", 0), nullptr);
+    EXPECT_EQ(Find(Print(SevenRounds(7), 2, 4), " St NS WE  kp", 0), nullptr);
 }
 
 TEST(PrintRun, ARangeOutsideTheTablesIsKeptWithinThem) {
-    const RecordingSurface surface = Print(ExampleA(7), 0, 9);
+    const RecordingSurface surface = Print(SevenRounds(7), 0, 9);
     EXPECT_EQ(std::count(surface.jobs.begin(), surface.jobs.end(), "NewPage"), 3);
     EXPECT_EQ(TextsOnPage(surface, 0)[2], "1");
     EXPECT_EQ(TextsOnPage(surface, 3)[2], "4");
@@ -179,7 +183,7 @@ TEST(PrintRun, BoxAndTableNumbersMoveLeftFromTen) {
 }
 
 TEST(PrintRun, ArbitraryNumbersWinOverEveryNumberingMode) {
-    MovementState state = ExampleA(-1);
+    MovementState state = SevenRounds(-1);
     state.PairNumberMap[5] = 50;
     const RecordingSurface surface = Print(state, 2, 2);
     EXPECT_NE(Find(surface, "Numery dowolne"), nullptr);
@@ -190,7 +194,7 @@ TEST(PrintRun, ArbitraryNumbersWinOverEveryNumberingMode) {
 }
 
 TEST(PrintRun, AnEmptySourceLeavesItsLineOutAndTheOthersInPlace) {
-    const RecordingSurface surface = Print(ExampleA(7), 2, 2);
+    const RecordingSurface surface = Print(SevenRounds(7), 2, 2);
     const auto* numbering = Find(surface, "Skok numeracji: 7");
     ASSERT_NE(numbering, nullptr);
     EXPECT_EQ(numbering->y, 393);
@@ -198,7 +202,7 @@ TEST(PrintRun, AnEmptySourceLeavesItsLineOutAndTheOthersInPlace) {
 }
 
 TEST(PrintRun, RowValuesAreNotClippedAtTheFrame) {
-    MovementState state = ExampleA(7);
+    MovementState state = SevenRounds(7);
     state.RoundCount = 26;
     const RecordingSurface surface = Print(state, 2, 2);
     std::vector<int> roundXs;
@@ -212,14 +216,14 @@ TEST(PrintRun, RowValuesAreNotClippedAtTheFrame) {
 TEST(PrintRun, AFailingPrinterStopsTheRunAndSaysWhy) {
     RecordingSurface cannotStart;
     cannotStart.FailAt("BeginDoc", "Nie można zapisać pliku /brak/karty.pdf.");
-    const movement::Outcome refused = PrintCards(ExampleA(7), WorkedPage, 1, 4, false, cannotStart);
+    const movement::Outcome refused = PrintCards(SevenRounds(7), PageOf4800By6800, 1, 4, false, cannotStart);
     EXPECT_FALSE(refused.accepted());
     EXPECT_EQ(refused.message(), "Nie można zapisać pliku /brak/karty.pdf.");
     EXPECT_TRUE(cannotStart.texts.empty());
 
     RecordingSurface failsMidway;
     failsMidway.FailAt("NewPage", "Drukarka nie przyjęła następnej strony.");
-    EXPECT_EQ(PrintCards(ExampleA(7), WorkedPage, 1, 4, false, failsMidway).message(),
+    EXPECT_EQ(PrintCards(SevenRounds(7), PageOf4800By6800, 1, 4, false, failsMidway).message(),
               "Drukarka nie przyjęła następnej strony.");
     EXPECT_EQ(failsMidway.jobs, (Strings{"BeginDoc", "AbortDoc"}));
 }

@@ -1,7 +1,7 @@
 // Real cards drawn on Qt's printer in PDF mode, read back with pdftotext as a reader of the
 // file would see them: every text at its place, the Polish letters and the arrow intact.
 
-#include "ExampleMovement.h"
+#include "ExampleMovements.h"
 
 #include "printing/CardPrinter.h"
 #include "printing/QtPrintSurface.h"
@@ -26,8 +26,9 @@ using movement::MovementState;
 
 constexpr int Resolution = 600;
 
-MovementState ExampleA() {
-    MovementState state = printing::testing::ExampleA(10);
+// Seven rounds on four tables with step ten, under the caption of a shipped file.
+MovementState SevenRounds() {
+    MovementState state = movement::testing::ReadyToPrint(movement::testing::SevenRoundsOnFourTables(), 10);
     state.SchemeSource = "Dużo Zbiornic PV";
     return state;
 }
@@ -77,7 +78,7 @@ protected:
 };
 
 TEST_F(PdfCards, EveryTextStandsWhereTheCardPutsItWithItsPolishLetters) {
-    const MovementState state = ExampleA();
+    const MovementState state = SevenRounds();
     printing::RecordingSurface recorded;
     ASSERT_TRUE(printing::PrintCards(state, page, 1, 4, false, recorded).accepted());
     printing::QtPrintSurface surface(printer);
@@ -124,7 +125,7 @@ TEST_F(PdfCards, EveryTextStandsWhereTheCardPutsItWithItsPolishLetters) {
 TEST_F(PdfCards, AFileThatCannotBeWrittenIsReportedAndNothingClaimsSuccess) {
     printer.setOutputFileName(folder.filePath(QStringLiteral("brak/karty.pdf")));
     printing::QtPrintSurface surface(printer);
-    const movement::Outcome printed = printing::PrintCards(ExampleA(), page, 1, 4, false, surface);
+    const movement::Outcome printed = printing::PrintCards(SevenRounds(), page, 1, 4, false, surface);
     EXPECT_FALSE(printed.accepted());
     EXPECT_EQ(QString::fromStdString(printed.message()),
               QStringLiteral("Nie można zapisać pliku %1.").arg(folder.filePath(QStringLiteral("brak/karty.pdf"))));
@@ -134,7 +135,7 @@ TEST_F(PdfCards, AFileThatCannotBeWrittenIsReportedAndNothingClaimsSuccess) {
 TEST_F(PdfCards, SeparateJobsToAFileKeepEveryCard) {
     printing::QtPrintSurface surface(printer);
     ASSERT_TRUE(surface.WritesToFile());
-    ASSERT_TRUE(printing::PrintCards(ExampleA(), page, 1, 4, true, surface).accepted());
+    ASSERT_TRUE(printing::PrintCards(SevenRounds(), page, 1, 4, true, surface).accepted());
     const std::vector<Word> words = WordsOf(printer.outputFileName());
     ASSERT_FALSE(words.empty());
     EXPECT_EQ(words.back().page, 3);

@@ -83,7 +83,7 @@ TEST_F(ArbitraryNumbersWindow, OpeningShowsEveryPairUnderItsOwnNumber) {
     for (const toolkit::Label* shift : ndw.W) EXPECT_EQ(shift->Caption(), QStringLiteral("0"));
 }
 
-TEST_F(ArbitraryNumbersWindow, TheWorkedExampleNumbersEachGroupFromItsOwnTen) {
+TEST_F(ArbitraryNumbersWindow, ThreeRoundsOnFiveTablesNumberEachGroupFromItsOwnTen) {
     ChooseMovement(3, 5);
     Open();
     EXPECT_EQ(Captions(), (QStringList{"1 do 10", "1 do 3", "4 do 6", "7 do 10"}));

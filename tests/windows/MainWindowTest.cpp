@@ -275,19 +275,6 @@ TEST_F(MainWindow, TheEndButtonEndsTheProgram) {
     EXPECT_TRUE(EndsTheProgram([this] { Click(drog.Koniec); }));
 }
 
-TEST_F(MainWindow, TheTabOrderFollowsTheForm) {
-    const QList<QWidget*> expected = {drog.Drukarka, drog.Drukuj, drog.Koniec, drog.ListBox1, drog.SkkN->Item(0),
-                                      drog.SkkN->Item(1), drog.SkkN->Item(2), drog.SkkN->Item(3), drog.OdSt,
-                                      drog.DoSt, drog.ListBox2, drog.BegDoc, drog.Nzpl, drog.Kestrel,
-                                      drog.ZPalca, drog.Plover, drog.DuzoZbiornic};
-    QWidget* widget = drog.Drukarka;
-    for (int i = 1; i < expected.size(); ++i) {
-        do widget = widget->nextInFocusChain();
-        while (widget->focusPolicy() == Qt::NoFocus);
-        EXPECT_EQ(widget, expected[i]) << "after " << expected[i - 1]->objectName().toStdString();
-    }
-}
-
 TEST_F(MainWindow, TableListColumnsLineUpBecauseADigitIsTwoSpacesWide) {
     const QFontMetricsF metrics(drog.ListBox2->font());
     EXPECT_NEAR(metrics.horizontalAdvance(QStringLiteral("0")), 2 * metrics.horizontalAdvance(QStringLiteral(" ")), 0.01);

@@ -106,14 +106,4 @@ TEST_F(PrintParameters, TheEndButtonEndsTheProgram) {
     EXPECT_TRUE(EndsTheProgram([this] { Click(ustWydr.Koniec); }));
 }
 
-TEST_F(PrintParameters, TabOrderFollowsTheForm) {
-    const QList<QWidget*> expected = {ustWydr.ParaStr, ustWydr.Koniec, ustWydr.Info, ustWydr.ParaDr, ustWydr.Wydruki};
-    QWidget* widget = ustWydr.ParaStr;
-    for (int i = 1; i < expected.size(); ++i) {
-        do widget = widget->nextInFocusChain();
-        while (!expected.contains(widget));
-        EXPECT_EQ(widget, expected[i]);
-    }
-}
-
 }  // namespace

@@ -13,7 +13,7 @@ using Strings = std::vector<std::string>;
 
 class PrintingFromTheMainWindow : public WindowRoad {
 protected:
-    void ChooseExampleA() {
+    void ChooseSevenRoundsOnFourTables() {
         WriteFile(QStringLiteral("HowellKS.txt"), "7 4 8 1 2 6 0 3 5 0 4 7\n");
         Click(drog.Kestrel);
         DoubleClickLine(drog.ListBox1, 0);
@@ -30,7 +30,7 @@ protected:
 };
 
 TEST_F(PrintingFromTheMainWindow, WithoutANumberingNothingIsPrintedEvenWithoutPageMetrics) {
-    ChooseExampleA();
+    ChooseSevenRoundsOnFourTables();
     Click(drog.Drukuj);
     EXPECT_EQ(messages.LastText(), QStringLiteral("Nieznany skok Numeracji !"));
     EXPECT_EQ(messages.Shown().size(), 1u);
@@ -38,7 +38,7 @@ TEST_F(PrintingFromTheMainWindow, WithoutANumberingNothingIsPrintedEvenWithoutPa
 }
 
 TEST_F(PrintingFromTheMainWindow, WithoutPageMetricsTheDirectorIsSentToThePrintSettings) {
-    ChooseExampleA();
+    ChooseSevenRoundsOnFourTables();
     Pick(drog.SkkN, 0);
     Click(drog.Drukuj);
     EXPECT_EQ(messages.LastText(), QStringLiteral("     Ustaw parametry strony !\nNaciskając kl. Ustawienia Druku"));
@@ -47,7 +47,7 @@ TEST_F(PrintingFromTheMainWindow, WithoutPageMetricsTheDirectorIsSentToThePrintS
 }
 
 TEST_F(PrintingFromTheMainWindow, PrintsTheChosenRangeInOneJob) {
-    ChooseExampleA();
+    ChooseSevenRoundsOnFourTables();
     Pick(drog.SkkN, 1);
     MeasurePage();
     Click(drog.OdSt->UpButton());  // tables 2..4
@@ -58,7 +58,7 @@ TEST_F(PrintingFromTheMainWindow, PrintsTheChosenRangeInOneJob) {
 }
 
 TEST_F(PrintingFromTheMainWindow, TheExtraSettingMakesEveryCardAJobOfItsOwn) {
-    ChooseExampleA();
+    ChooseSevenRoundsOnFourTables();
     Pick(drog.SkkN, 0);
     MeasurePage();
     drog.BegDoc->setChecked(true);
@@ -69,7 +69,7 @@ TEST_F(PrintingFromTheMainWindow, TheExtraSettingMakesEveryCardAJobOfItsOwn) {
 }
 
 TEST_F(PrintingFromTheMainWindow, AFailingPrinterIsReportedWithItsReason) {
-    ChooseExampleA();
+    ChooseSevenRoundsOnFourTables();
     Pick(drog.SkkN, 0);
     MeasurePage();
     surface.FailAt("BeginDoc", "Nie można rozpocząć wydruku na drukarce Biuro.");

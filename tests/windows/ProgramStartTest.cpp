@@ -4,8 +4,16 @@
 #include "NumDow.h"
 #include "Palce.h"
 #include "drkr.h"
+#include "toolkit/ListBox.h"
+#include "toolkit/MemoBox.h"
+#include "toolkit/RadioGroup.h"
+#include "toolkit/TextGrid.h"
+#include "toolkit/UpDown.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
 
 namespace {
 
@@ -36,6 +44,30 @@ TEST_F(ProgramStart, EachHandOverLeavesExactlyOneWindowShown) {
         EXPECT_EQ(shown(), 1);
         EXPECT_TRUE(next->isVisible());
     }
+}
+
+TEST_F(ProgramStart, TabRunsThroughEveryFormInTheFormsOrder) {
+    // Nothing else that takes the focus stands between two controls of a form's order.
+    const auto expectOrder = [](const QList<QWidget*>& expected) {
+        QWidget* widget = expected.first();
+        for (int i = 1; i < expected.size(); ++i) {
+            do widget = widget->nextInFocusChain();
+            while (widget->focusPolicy() == Qt::NoFocus || widget->focusProxy() != nullptr);
+            EXPECT_EQ(widget, expected[i]) << "after " << expected[i - 1]->objectName().toStdString();
+        }
+    };
+    QList<QWidget*> main = {drog.Drukarka, drog.Drukuj, drog.Koniec, drog.ListBox1};
+    for (int item = 0; item < drog.SkkN->ItemCount(); ++item) main.append(drog.SkkN->Item(item));
+    main += {drog.OdSt, drog.DoSt, drog.ListBox2, drog.BegDoc, drog.Nzpl, drog.Kestrel, drog.ZPalca, drog.Plover,
+             drog.DuzoZbiornic};
+    expectOrder(main);
+
+    const TUstWydr& ustWydr = windows.UstWydr();
+    expectOrder({ustWydr.ParaStr, ustWydr.Koniec, ustWydr.Info, ustWydr.ParaDr, ustWydr.Wydruki});
+    const TZPL& zpl = windows.ZPL();
+    expectOrder({zpl.Koniec, zpl.RdUD, zpl.StolUD, zpl.Schemat, zpl.fin});
+    const Tndw& ndw = windows.ndw();
+    expectOrder({ndw.Koniec, ndw.Zmna, ndw.Drukowanie, ndw.G[1], ndw.G[3], ndw.G[2], ndw.G[0]});
 }
 
 TEST_F(ProgramStart, ClosingTheMainWindowEndsTheProgram) {
