@@ -3,6 +3,7 @@
 #include "movement/TypedInteger.h"
 
 #include <map>
+#include <utility>
 
 namespace pdfexport {
 
@@ -48,17 +49,14 @@ std::vector<std::string> SplitCommas(const std::string& text) {
     }
 }
 
-ParsedArguments Wrong(const std::string& error) {
-    ParsedArguments parsed;
-    parsed.error = error;
-    return parsed;
-}
+using ParsedArguments = movement::Result<ExportRequest>;
+
+ParsedArguments Wrong(const std::string& error) { return ParsedArguments::Refused(error); }
 
 }  // namespace
 
 ParsedArguments ParseExportArguments(const std::vector<std::string>& arguments) {
-    ParsedArguments parsed;
-    ExportRequest& request = parsed.request;
+    ExportRequest request;
     std::vector<std::string> positional;
 
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -80,7 +78,7 @@ ParsedArguments ParseExportArguments(const std::vector<std::string>& arguments) 
                 const auto equals = pair.find('=');
                 const auto old = equals == std::string::npos ? std::nullopt : Integer(pair.substr(0, equals));
                 if (!old) return Wrong("Opcja --numbers przyjmuje pary STARY=NOWY rozdzielone przecinkami.");
-                request.numbers.emplace_back(*old, pair.substr(equals + 1));
+                request.numbers.push_back({*old, pair.substr(equals + 1)});
             }
         } else if (argument == "--swap") {
             for (const std::string& table : SplitCommas(value)) {
@@ -114,8 +112,7 @@ ParsedArguments ParseExportArguments(const std::vector<std::string>& arguments) 
 
     if (request.mode != ExportRequest::Mode::Export) {
         if (!positional.empty()) return Wrong("Przy --list i --check podaje się tylko plik schematów.");
-        parsed.ok = true;
-        return parsed;
+        return ParsedArguments::Accepted(std::move(request));
     }
     if (positional.size() != 3) return Wrong("Potrzebne są trzy argumenty: plik schematów, linia i plik wyjściowy.");
     const auto line = Integer(positional[1]);
@@ -123,8 +120,7 @@ ParsedArguments ParseExportArguments(const std::vector<std::string>& arguments) 
     request.schemeFile = positional[0];
     request.line = *line;
     request.output = positional[2];
-    parsed.ok = true;
-    return parsed;
+    return ParsedArguments::Accepted(std::move(request));
 }
 
 }  // namespace pdfexport

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "movement/ArbitraryNumbers.h"
+#include "movement/Result.h"
+
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace pdfexport {
@@ -19,7 +21,7 @@ struct ExportRequest {
     std::string output;
 
     int numberingItem = 0;  // the numbering choice: steps 0..2, or 3 for Mitchell numbering
-    std::vector<std::pair<int, std::string>> numbers;  // old pair and its new number as typed
+    std::vector<movement::TypedNumber> numbers;  // old pair and its new number as typed
     std::vector<int> swaps;
     std::optional<int> from;
     std::optional<int> to;
@@ -29,13 +31,7 @@ struct ExportRequest {
 };
 
 // The arguments read, or what is wrong with them (a usage error).
-struct ParsedArguments {
-    bool ok = false;
-    ExportRequest request;
-    std::string error;
-};
-
-ParsedArguments ParseExportArguments(const std::vector<std::string>& arguments);
+movement::Result<ExportRequest> ParseExportArguments(const std::vector<std::string>& arguments);
 
 extern const char* const UsageText;
 

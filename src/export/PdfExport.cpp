@@ -4,14 +4,12 @@
 #include "movement/MainWindowState.h"
 #include "movement/MovementCheck.h"
 #include "movement/SchemeFile.h"
-#include "movement/SchemeLine.h"
 #include "movement/SchemeSelection.h"
 #include "movement/StepChoices.h"
 #include "printing/CardPrinter.h"
 #include "printing/QtPrintSurface.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QPageSize>
 #include <QPrinter>
 #include <QTemporaryFile>
@@ -24,25 +22,11 @@ namespace pdfexport {
 namespace {
 
 using movement::MovementState;
-
-// Message boxes start a new line at a carriage return; a terminal at a line feed.
-std::string ForTerminal(std::string message) {
-    for (char& c : message)
-        if (c == '\r') c = '\n';
-    return message;
-}
+using movement::Outcome;
 
 int BadInput(std::ostream& errors, const std::string& message) {
-    errors << ForTerminal(message) << '\n';
+    errors << message << '\n';
     return 1;
-}
-
-// The caption of the shipped scheme file of this name, or none.
-std::string SourceFor(const std::string& schemeFile) {
-    const std::string name = QFileInfo(QString::fromStdString(schemeFile)).fileName().toStdString();
-    for (const auto& shipped : movement::ShippedSchemeFiles)
-        if (name == shipped.fileName) return shipped.sourceText;
-    return {};
 }
 
 QPageSize PageSizeOf(Paper paper) {
@@ -57,19 +41,14 @@ QPageSize PageSizeOf(Paper paper) {
     return QPageSize(QPageSize::A4);
 }
 
-bool ReadLines(const std::string& schemeFile, movement::SchemeLines& lines, std::ostream& errors) {
-    movement::SchemeFileReading reading = movement::ReadSchemeFile(schemeFile);
-    if (!reading.ok) {
-        BadInput(errors, "Nie można odczytać pliku " + schemeFile + ": " + reading.error);
-        return false;
-    }
-    lines = std::move(reading.lines);
-    return true;
+std::string CannotRead(const std::string& schemeFile, const std::string& reason) {
+    return "Nie można odczytać pliku " + schemeFile + ": " + reason;
 }
 
 int ListLines(const ExportRequest& request, std::ostream& out, std::ostream& errors) {
-    movement::SchemeLines lines;
-    if (!ReadLines(request.schemeFile, lines, errors)) return 1;
+    const movement::Result<movement::SchemeLines> read = movement::ReadSchemeFile(request.schemeFile);
+    if (!read.accepted()) return BadInput(errors, CannotRead(request.schemeFile, read.message()));
+    const movement::SchemeLines& lines = read.value();
     for (std::size_t k = 0; k < lines.lines.size(); ++k)
         out << k + 1 << ": " << movement::CatalogueListLine(lines.lines[k]) << '\n';
     if (lines.leftOut > 0) errors << movement::LeftOutMessage(lines.leftOut) << '\n';
@@ -77,14 +56,12 @@ int ListLines(const ExportRequest& request, std::ostream& out, std::ostream& err
 }
 
 int CheckLines(const ExportRequest& request, std::ostream& out, std::ostream& errors) {
-    movement::SchemeLines lines;
-    if (!ReadLines(request.schemeFile, lines, errors)) return 1;
+    const movement::Result<movement::SchemeLines> read = movement::ReadSchemeFile(request.schemeFile);
+    if (!read.accepted()) return BadInput(errors, CannotRead(request.schemeFile, read.message()));
+    const movement::SchemeLines& lines = read.value();
     bool allSound = true;
     for (std::size_t k = 0; k < lines.lines.size(); ++k) {
-        const movement::SchemeLineReading reading = movement::ReadSchemeLine(lines.lines[k]);
-        const movement::Outcome checked = reading.accepted
-                                              ? movement::CheckMovement(reading.movement.RoundCount, reading.movement.Tables)
-                                              : movement::Outcome::Refused(reading.refusal);
+        const auto checked = movement::CheckSchemeLine(lines.lines[k]);
         out << k + 1 << ": " << (checked.accepted() ? std::string("OK") : checked.message()) << '\n';
         allSound = allSound && checked.accepted();
     }
@@ -92,61 +69,43 @@ int CheckLines(const ExportRequest& request, std::ostream& out, std::ostream& er
     return allSound ? 0 : 1;
 }
 
-// The movement as the director would set it up in the windows.
-bool SetUpMovement(const ExportRequest& request, MovementState& state, std::ostream& errors) {
-    const std::string source = request.source.value_or(SourceFor(request.schemeFile));
-    const movement::SchemeFileLoad load = movement::LoadSchemeFile(state, request.schemeFile, source);
-    if (load.status != movement::SchemeFileLoad::Status::Loaded) {
-        BadInput(errors, "Nie można odczytać pliku " + request.schemeFile + ": " + load.error);
-        return false;
-    }
-    if (request.line > static_cast<int>(load.listLines.size())) {
-        BadInput(errors, "Plik " + request.schemeFile + " nie ma linii schematu numer " + std::to_string(request.line) +
-                             " (ma ich " + std::to_string(load.listLines.size()) + ").");
-        return false;
-    }
-    if (const auto selected = movement::SelectScheme(state, request.line - 1, movement::NoItemSelected);
-        !selected.accepted()) {
-        BadInput(errors, selected.message());
-        return false;
-    }
+// The movement as the director would set it up in the windows, step by step.
+Outcome SetUpMovement(const ExportRequest& request, MovementState& state) {
+    const std::string source = request.source.value_or(movement::ShippedSourceText(request.schemeFile));
+    const auto load = movement::LoadSchemeFile(state, request.schemeFile, source);
+    if (!load.accepted()) return Outcome::Refused(CannotRead(request.schemeFile, load.message()));
+    if (request.line > static_cast<int>(load.value().listLines.size()))
+        return Outcome::Refused("Plik " + request.schemeFile + " nie ma linii schematu numer " +
+                                std::to_string(request.line) + " (ma ich " +
+                                std::to_string(load.value().listLines.size()) + ").");
+    if (Outcome selected = movement::SelectScheme(state, request.line - 1, movement::NoItemSelected);
+        !selected.accepted())
+        return selected;
 
-    for (int table : request.swaps) {
-        if (table < 1 || table > state.TableCount) {
-            BadInput(errors, "Nie ma stołu numer " + std::to_string(table) + ".");
-            return false;
-        }
-        movement::SwapNsWe(state, table);
-    }
+    for (const int table : request.swaps)
+        if (Outcome swapped = movement::SwapNsWe(state, table); !swapped.accepted()) return swapped;
 
     if (request.numbers.empty()) {
-        movement::ChooseNumberingStep(state, request.numberingItem);
+        if (Outcome chosen = movement::ChooseNumberingStep(state, request.numberingItem); !chosen.accepted())
+            return chosen;
     } else {
-        // As the arbitrary-numbers window: the first step, then the numbers checked alike.
-        movement::ChooseNumberingStep(state, 0);
-        movement::UseFirstStepChoice(state);
-        std::vector<std::string> newNumbers = movement::InitialNewNumbers(state.TableCount);
-        for (const auto& [old, typed] : request.numbers) {
-            if (old < 1 || old > static_cast<int>(newNumbers.size())) {
-                BadInput(errors, "Nie ma pary o numerze " + std::to_string(old) + ".");
-                return false;
-            }
-            newNumbers[old - 1] = typed;
-        }
-        if (const auto accepted = movement::ValidateNumbers(state, newNumbers); !accepted.accepted()) {
-            BadInput(errors, accepted.message());
-            return false;
-        }
+        // As the arbitrary-numbers window, and back to the main window as from it.
+        if (Outcome begun = movement::BeginArbitraryNumbers(state, movement::NoItemSelected); !begun.accepted())
+            return begun;
+        if (Outcome applied = movement::ApplyArbitraryNumbers(state, request.numbers); !applied.accepted())
+            return applied;
+        movement::Zakrp(state, movement::NoItemSelected);
     }
 
     state.PrintFrom = request.from.value_or(1);
     state.PrintTo = request.to.value_or(state.TableCount);
-    return true;
+    return Outcome::Accepted();
 }
 
 int ExportCards(const ExportRequest& request, std::ostream& errors) {
     MovementState state;
-    if (!SetUpMovement(request, state, errors)) return 1;
+    if (const Outcome ready = SetUpMovement(request, state); !ready.accepted())
+        return BadInput(errors, ready.message());
 
     // The cards go to a file beside the output and take its name only once they are complete.
     const QString output = QString::fromStdString(request.output);
@@ -163,7 +122,7 @@ int ExportCards(const ExportRequest& request, std::ostream& errors) {
     const printing::PageMetrics page{printer.width(), printer.height()};
 
     printing::QtPrintSurface surface(printer);
-    const movement::Outcome printed = printing::PrintCards(state, page, state.PrintFrom, state.PrintTo, false, surface);
+    const Outcome printed = printing::PrintCards(state, page, state.PrintFrom, state.PrintTo, false, surface);
     if (!printed.accepted()) return BadInput(errors, printed.message());
 
     // A new file gets the permissions any new file gets, not the private ones of a temporary.

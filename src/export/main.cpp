@@ -18,10 +18,10 @@ int main(int argc, char* argv[]) {
     QGuiApplication application(argc, argv);
 
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    const pdfexport::ParsedArguments parsed = pdfexport::ParseExportArguments(arguments);
-    if (!parsed.ok) {
-        std::cerr << parsed.error << "\n\n" << pdfexport::UsageText;
+    const auto parsed = pdfexport::ParseExportArguments(arguments);
+    if (!parsed.accepted()) {
+        std::cerr << parsed.message() << "\n\n" << pdfexport::UsageText;
         return 2;
     }
-    return pdfexport::RunExport(parsed.request, std::cout, std::cerr);
+    return pdfexport::RunExport(parsed.value(), std::cout, std::cerr);
 }

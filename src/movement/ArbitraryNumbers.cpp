@@ -42,10 +42,13 @@ std::vector<std::string> InitialNewNumbers(int32_t tableCount) {
     return numbers;
 }
 
-bool ShiftGroup(const RenumberingGroups& groups, int k, int32_t shift, int32_t roundCount,
-                std::vector<std::string>& newNumbers) {
-    if (k < 0 || k >= RenumberingGroupCount) return false;
-    if (k == 3 && groups.GroupCaption[3].empty()) return false;
+Outcome ShiftGroup(const RenumberingGroups& groups, int k, int32_t shift, int32_t roundCount,
+                   std::vector<std::string>& newNumbers) {
+    if (k < 0 || k >= RenumberingGroupCount || (k == 3 && groups.GroupCaption[3].empty()))
+        return Outcome::Refused("Nie ma takiej grupy par.");
+    if (shift < 0 || shift > MaxGroupShift || shift % GroupShiftStep != 0)
+        return Outcome::Refused("Grupę numeruje się od 0 do " + std::to_string(MaxGroupShift) + " co " +
+                                std::to_string(GroupShiftStep) + ".");
 
     // Each group's first old pair, and what is taken off its old numbers before the shift.
     const int64_t rounds = roundCount;
@@ -56,7 +59,7 @@ bool ShiftGroup(const RenumberingGroups& groups, int k, int32_t shift, int32_t r
     const int64_t last = std::min<int64_t>(groups.GroupEnd[k], static_cast<int64_t>(newNumbers.size()));
     for (int64_t x = std::max<int64_t>(first[k], 1); x <= last; ++x)
         newNumbers[x - 1] = std::to_string(shift + x - offset[k]);
-    return true;
+    return Outcome::Accepted();
 }
 
 Outcome ValidateNumbers(MovementState& state, const std::vector<std::string>& newNumbers) {
@@ -67,9 +70,9 @@ Outcome ValidateNumbers(MovementState& state, const std::vector<std::string>& ne
         const std::size_t row = x - 1;
         const std::string text = row < newNumbers.size() ? newNumbers[row] : std::string();
         const auto value = ParseTypedInteger(text);
-        if (!value) return Outcome::Refused("Błąd liczby:" + text + " popraw!\rNumer:" + std::to_string(x));
+        if (!value) return Outcome::Refused("Błąd liczby:" + text + " popraw!\nNumer:" + std::to_string(x));
         if (*value < LowestNumber || *value > HighestNumber)
-            return Outcome::Refused("Dopuszczalne są numery z przedziału (1,99) popraw!\rNumer:" +
+            return Outcome::Refused("Dopuszczalne są numery z przedziału (1,99) popraw!\nNumer:" +
                                     std::to_string(x));
         numbers[x] = *value;
     }
@@ -82,6 +85,16 @@ Outcome ValidateNumbers(MovementState& state, const std::vector<std::string>& ne
 
     state.PairNumberMap = numbers;
     return Outcome::Accepted();
+}
+
+Outcome ApplyArbitraryNumbers(MovementState& state, const std::vector<TypedNumber>& typed) {
+    std::vector<std::string> newNumbers = InitialNewNumbers(state.TableCount);
+    for (const TypedNumber& number : typed) {
+        if (number.pair < 1 || number.pair > static_cast<int32_t>(newNumbers.size()))
+            return Outcome::Refused("Nie ma pary o numerze " + std::to_string(number.pair) + ".");
+        newNumbers[number.pair - 1] = number.text;
+    }
+    return ValidateNumbers(state, newNumbers);
 }
 
 }  // namespace movement

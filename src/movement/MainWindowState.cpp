@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <string>
 
 namespace movement {
 
@@ -29,19 +30,44 @@ void FormActivate(MovementState& state) {
     state.StepChoices = ComputeStepChoices(state.RoundCount);
 }
 
-void SwapNsWe(MovementState& state, int32_t table) {
-    if (table < 1 || table > std::min(state.TableCount, MaxTables)) return;
+Outcome SwapNsWe(MovementState& state, int32_t table) {
+    if (table < 1 || table > std::min(state.TableCount, MaxTables))
+        return Outcome::Refused("Nie ma stołu numer " + std::to_string(table) + ".");
     TableSeat& seat = state.Seating[table];
     std::swap(seat.NsPair, seat.WePair);
+    return Outcome::Accepted();
+}
+
+Outcome RequireMovement(const MovementState& state) {
+    if (state.StepChoices[0] == 0) return Outcome::Refused("Nieznany schemat Howell'a");
+    return Outcome::Accepted();
 }
 
 Outcome ChooseNumberingStep(MovementState& state, int item) {
-    if (state.StepChoices[0] == 0) return Outcome::Refused("Nieznany schemat Howell'a");
+    if (Outcome chosen = RequireMovement(state); !chosen.accepted()) return chosen;
     DeriveNumberingStep(state, item);
     std::iota(state.PairNumberMap.begin(), state.PairNumberMap.end(), 0);
     return Outcome::Accepted();
 }
 
 void UseFirstStepChoice(MovementState& state) { state.NumberingStep = state.StepChoices[0]; }
+
+void BeginTypedScheme(MovementState& state) {
+    state.SchemeSource.clear();
+    ResetSchemeState(state);
+}
+
+Outcome BeginArbitraryNumbers(MovementState& state, int selectedStepItem) {
+    if (Outcome chosen = RequireMovement(state); !chosen.accepted()) {
+        UseFirstStepChoice(state);
+        return chosen;
+    }
+    if (selectedStepItem != 0) {
+        if (Outcome first = ChooseNumberingStep(state, 0); !first.accepted()) return first;
+    }
+    UseFirstStepChoice(state);
+    ResetSchemeState(state);
+    return Outcome::Accepted();
+}
 
 }  // namespace movement

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "MovementState.h"
-#include "Outcome.h"
+#include "Result.h"
 
 namespace movement {
 
@@ -20,8 +20,12 @@ void Zakrp(MovementState& state, int selectedStepItem);
 void FormActivate(MovementState& state);
 
 // The director's double click on table t's list line: its NS and WE pairs change places.
-// A table outside 1..TableCount changes nothing.
-void SwapNsWe(MovementState& state, int32_t table);
+// A table outside 1..TableCount is refused and changes nothing.
+Outcome SwapNsWe(MovementState& state, int32_t table);
+
+// Whether a movement has been chosen, which numbering needs: refused as "Nieznany schemat
+// Howell'a" while the step choices are those of no movement.
+Outcome RequireMovement(const MovementState& state);
 
 // The director's choice of a numbering item: item 0..2 its numbering step, item 3 Mitchell
 // numbering, and the pair numbers back to the identity. Refused without a movement.
@@ -30,5 +34,15 @@ Outcome ChooseNumberingStep(MovementState& state, int item);
 // Before arbitrary numbers are typed: the numbering step becomes the rounds (StepChoices[0]),
 // under which every pair prints exactly as its PairNumberMap entry.
 void UseFirstStepChoice(MovementState& state);
+
+// "Z palca": a typed movement has no scheme file, so the source is emptied; then
+// ResetSchemeState.
+void BeginTypedScheme(MovementState& state);
+
+// "Numery dowolne": the first numbering item is chosen (as a click on it when another item or
+// none was selected: the pair numbers back to the identity), the numbering step becomes the
+// rounds, and ResetSchemeState. Refused without a movement, when only the numbering step
+// changes (to 0, that of no movement).
+Outcome BeginArbitraryNumbers(MovementState& state, int selectedStepItem);
 
 }  // namespace movement

@@ -94,4 +94,12 @@ Outcome CheckMovement(int32_t rounds, const std::vector<TableSeat>& tables) {
     return CheckRounds(rounds, tables);
 }
 
+Result<SchemeMovement> CheckSchemeLine(std::string_view line) {
+    Result<SchemeMovement> reading = ReadSchemeLine(line);
+    if (!reading.accepted()) return reading;
+    const Outcome checked = CheckMovement(reading.value().RoundCount, reading.value().Tables);
+    if (!checked.accepted()) return Result<SchemeMovement>::Refused(checked.message());
+    return reading;
+}
+
 }  // namespace movement

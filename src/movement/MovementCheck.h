@@ -1,9 +1,11 @@
 #pragma once
 
 #include "MovementState.h"
-#include "Outcome.h"
+#include "Result.h"
+#include "SchemeLine.h"
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 namespace movement {
@@ -21,5 +23,9 @@ Outcome CheckRounds(int32_t rounds, const std::vector<TableSeat>& tables);
 
 // Both, in that order.
 Outcome CheckMovement(int32_t rounds, const std::vector<TableSeat>& tables);
+
+// A scheme line read as a chosen line is, then played through both checks: its movement, or
+// the first reason it cannot be used or is no sound movement.
+Result<SchemeMovement> CheckSchemeLine(std::string_view line);
 
 }  // namespace movement

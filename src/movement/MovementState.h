@@ -36,6 +36,7 @@ struct MovementState {
     std::array<int32_t, StepChoiceCount> StepChoices{};
 
     std::array<std::string, CatalogueCapacity> SchemeCatalogue{};
+    int32_t CatalogueLineCount = 0;  // entries of the file loaded last; later ones are an older file's
     bool CatalogueLoaded = false;
 
     std::array<int32_t, PairMapSize> PairNumberMap{};  // entry n: number printed for pair n

@@ -129,23 +129,14 @@ SchemeLines SplitSchemeLines(std::string_view bytes) {
     return splitter.Finish();
 }
 
-SchemeFileReading ReadSchemeFile(const std::string& fileName) {
-    SchemeFileReading reading;
+Result<SchemeLines> ReadSchemeFile(const std::string& fileName) {
+    const auto failed = [](int error) { return Result<SchemeLines>::Refused(FileErrorText(error)); };
     OpenFile file(fileName);
-    if (file.fd() < 0) {
-        reading.error = FileErrorText(errno);
-        return reading;
-    }
+    if (file.fd() < 0) return failed(errno);
     struct stat status {};
-    if (::fstat(file.fd(), &status) != 0) {
-        reading.error = FileErrorText(errno);
-        return reading;
-    }
+    if (::fstat(file.fd(), &status) != 0) return failed(errno);
     // A directory, a device or a pipe is no scheme file, and reading one could block forever.
-    if (!S_ISREG(status.st_mode)) {
-        reading.error = FileErrorText(S_ISDIR(status.st_mode) ? EISDIR : EACCES);
-        return reading;
-    }
+    if (!S_ISREG(status.st_mode)) return failed(S_ISDIR(status.st_mode) ? EISDIR : EACCES);
 
     SchemeLineSplitter splitter;
     std::array<char, 1 << 16> buffer{};
@@ -154,43 +145,47 @@ SchemeFileReading ReadSchemeFile(const std::string& fileName) {
         if (got == 0) break;
         if (got < 0) {
             if (errno == EINTR) continue;
-            reading.error = FileErrorText(errno);
-            return reading;
+            return failed(errno);
         }
         splitter.Feed(std::string_view(buffer.data(), static_cast<std::size_t>(got)));
     }
-    reading.lines = splitter.Finish();
-    reading.ok = true;
-    return reading;
+    return Result<SchemeLines>::Accepted(splitter.Finish());
+}
+
+std::string ShippedSourceText(std::string_view path) {
+    const auto slash = path.find_last_of('/');
+    const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    for (const ShippedSchemeFile& shipped : ShippedSchemeFiles)
+        if (name == shipped.fileName) return shipped.sourceText;
+    return {};
 }
 
 std::string CatalogueListLine(std::string_view schemeLine) {
     return ListedField(ListedToken(schemeLine, 0), 2) + "  " + ListedField(ListedToken(schemeLine, 1), 5);
 }
 
-SchemeFileLoad LoadSchemeFile(MovementState& state, const std::string& fileName,
-                              const std::string& sourceText) {
+Result<SchemeFileLoad> LoadSchemeFile(MovementState& state, const std::string& fileName,
+                                      const std::string& sourceText) {
     SchemeFileLoad load;
-    if (state.CatalogueLoaded) return load;
-
-    state.SchemeSource = sourceText;
-    SchemeFileReading reading = ReadSchemeFile(fileName);
-    if (!reading.ok) {
-        load.status = SchemeFileLoad::Status::Failed;
-        load.error = std::move(reading.error);
-        return load;
+    if (state.CatalogueLoaded) {
+        load.locked = true;
+        return Result<SchemeFileLoad>::Accepted(std::move(load));
     }
 
-    // Entries beyond this file's lines keep what an earlier file left; the list never shows them.
-    auto& lines = reading.lines.lines;
+    state.SchemeSource = sourceText;
+    Result<SchemeLines> reading = ReadSchemeFile(fileName);
+    if (!reading.accepted()) return Result<SchemeFileLoad>::Refused(reading.message());
+
+    // Entries beyond this file's lines keep what an earlier file left; nothing offers them.
+    auto& lines = reading.value().lines;
     for (std::size_t k = 0; k < lines.size(); ++k) state.SchemeCatalogue[k] = std::move(lines[k]);
+    state.CatalogueLineCount = static_cast<int32_t>(lines.size());
     state.CatalogueLoaded = true;
 
-    load.status = SchemeFileLoad::Status::Loaded;
-    load.leftOut = reading.lines.leftOut;
+    load.leftOut = reading.value().leftOut;
     for (std::size_t k = 0; k < lines.size(); ++k)
         load.listLines.push_back(CatalogueListLine(state.SchemeCatalogue[k]));
-    return load;
+    return Result<SchemeFileLoad>::Accepted(std::move(load));
 }
 
 std::string LeftOutMessage(int64_t leftOut) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MovementState.h"
+#include "Result.h"
 
 #include <array>
 #include <cstddef>
@@ -21,6 +22,10 @@ inline constexpr std::array<ShippedSchemeFile, 3> ShippedSchemeFiles = {{
     {"HowellPV.txt", "Wg P. Plovera"},
     {"Duzo_Zb.txt", "Dużo Zbiornic PV"},
 }};
+
+// The caption of the shipped scheme file that a path names (by its last component), or empty
+// for any other file.
+std::string ShippedSourceText(std::string_view path);
 
 // The scheme lines of a scheme file, in file order, at most CatalogueCapacity of them.
 struct SchemeLines {
@@ -53,14 +58,9 @@ private:
 
 SchemeLines SplitSchemeLines(std::string_view bytes);
 
-// Reads the scheme lines of a file. On failure `error` holds the text to show, as the
-// platform would word it ("File not found." for a missing file).
-struct SchemeFileReading {
-    bool ok = false;
-    SchemeLines lines;
-    std::string error;
-};
-SchemeFileReading ReadSchemeFile(const std::string& fileName);
+// Reads the scheme lines of a file. Refused with the text to show, as the platform would word
+// it ("File not found." for a missing file).
+Result<SchemeLines> ReadSchemeFile(const std::string& fileName);
 
 // The list line of a catalogue entry: its rounds (the text before the first space, empty when it
 // has none) right-aligned in 3 (2 from 10 on), two spaces, and its tables (the text between the
@@ -70,22 +70,17 @@ std::string CatalogueListLine(std::string_view schemeLine);
 
 // What a click on a scheme-file button did, for the window to show.
 struct SchemeFileLoad {
-    enum class Status {
-        Locked,  // a file has been loaded already: nothing happened at all
-        Loaded,  // the catalogue holds the file's lines; listLines are the list's new lines
-        Failed,  // the file could not be read: show `error`; only SchemeSource changed
-    };
-    Status status = Status::Locked;
-    std::vector<std::string> listLines;
-    int64_t leftOut = 0;  // scheme lines beyond the catalogue's capacity, not loaded
-    std::string error;
+    bool locked = false;                 // a file has been loaded already: nothing happened at all
+    std::vector<std::string> listLines;  // otherwise the list's new lines, one per catalogue entry
+    int64_t leftOut = 0;                 // scheme lines beyond the catalogue's capacity, not loaded
 };
 
 // A scheme-file button: unless the catalogue is locked, sets SchemeSource, reads the file and
-// on success stores its lines as catalogue entries 0..n-1 and locks the catalogue. The current
-// movement is not touched: only choosing a line makes one current.
-SchemeFileLoad LoadSchemeFile(MovementState& state, const std::string& fileName,
-                              const std::string& sourceText);
+// stores its lines as catalogue entries 0..n-1, their count as CatalogueLineCount, and locks the
+// catalogue. A file that cannot be read is refused with the platform's text; only SchemeSource
+// has then changed. The current movement is not touched: only choosing a line makes one current.
+Result<SchemeFileLoad> LoadSchemeFile(MovementState& state, const std::string& fileName,
+                                      const std::string& sourceText);
 
 // The Polish notice for a file with more scheme lines than the catalogue holds.
 std::string LeftOutMessage(int64_t leftOut);

@@ -4,6 +4,7 @@
 
 #include <limits>
 #include <optional>
+#include <utility>
 
 namespace movement {
 
@@ -42,10 +43,8 @@ bool WithinRange(std::optional<int32_t> value, int32_t low, int32_t high) {
     return value && *value >= low && *value <= high;
 }
 
-SchemeLineReading Refuse(const std::string& reason) {
-    SchemeLineReading reading;
-    reading.refusal = RefusalPrefix + reason;
-    return reading;
+Result<SchemeMovement> Refuse(const std::string& reason) {
+    return Result<SchemeMovement>::Refused(RefusalPrefix + reason);
 }
 
 std::string EndedBeforeTable(int32_t table) {
@@ -59,7 +58,7 @@ std::string PairTooLarge(int32_t table) {
 
 }  // namespace
 
-SchemeLineReading ReadSchemeLine(std::string_view line) {
+Result<SchemeMovement> ReadSchemeLine(std::string_view line) {
     SchemeLineCursor cursor(line);
 
     const auto roundsText = cursor.TakeFollowedNumber();
@@ -74,8 +73,7 @@ SchemeLineReading ReadSchemeLine(std::string_view line) {
     if (!WithinRange(tables, 1, MaxTables))
         return Refuse("liczba stołów musi wynosić od 1 do " + std::to_string(MaxTables) + ".");
 
-    SchemeLineReading reading;
-    SchemeMovement& movement = reading.movement;
+    SchemeMovement movement;
     movement.RoundCount = *rounds;
     movement.TableCount = *tables;
     movement.Tables.reserve(*tables);
@@ -99,8 +97,7 @@ SchemeLineReading ReadSchemeLine(std::string_view line) {
     // More tables than board sets: the last table shares set 1.
     if (movement.TableCount > movement.RoundCount) movement.Tables.back().BoardSet = 1;
 
-    reading.accepted = true;
-    return reading;
+    return Result<SchemeMovement>::Accepted(std::move(movement));
 }
 
 }  // namespace movement

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MovementState.h"
+#include "Result.h"
 
 #include <cstdint>
 #include <string>
@@ -23,20 +24,14 @@ struct SchemeMovement {
     friend bool operator==(const SchemeMovement&, const SchemeMovement&) = default;
 };
 
-// Either the movement of a line, or the Polish reason why the program cannot use it.
-struct SchemeLineReading {
-    bool accepted = false;
-    SchemeMovement movement;
-    std::string refusal;
-};
-
-// Reads a scheme line the way a chosen catalogue line becomes the current movement: the rounds,
+// Reads a scheme line, giving its movement or the Polish reason why the program cannot use it,
+// the way a chosen catalogue line becomes the current movement: the rounds,
 // the tables, then one slot per board set ("0" for a set no table plays, or an NS and a WE pair);
 // every single space ends a number, so two spaces in a row hold an empty number that reads as 0.
 // A table's board set is the position of its slot; with more tables than rounds the last table
 // shares set 1. Anything after the last table's WE pair is not read.
 // Refused, as a whole: rounds outside 1..99, tables outside 1..48, a pair above 99 (digits that
 // overflow included), or a line that ends before the last table's WE pair.
-SchemeLineReading ReadSchemeLine(std::string_view line);
+Result<SchemeMovement> ReadSchemeLine(std::string_view line);
 
 }  // namespace movement

@@ -3,16 +3,19 @@
 #include "SchemeLine.h"
 #include "StepChoices.h"
 
+#include <algorithm>
+
 namespace movement {
 
 Outcome SelectScheme(MovementState& state, int k, int selectedStepItem) {
-    if (k < 0 || k >= CatalogueCapacity)
+    // Entries past the lines of the file now loaded hold an earlier file's lines.
+    if (k < 0 || k >= std::min<int32_t>(state.CatalogueLineCount, CatalogueCapacity))
         return Outcome::Refused("Niepoprawny schemat: nie ma takiej linii w pliku.");
 
-    const SchemeLineReading reading = ReadSchemeLine(state.SchemeCatalogue[k]);
-    if (!reading.accepted) return Outcome::Refused(reading.refusal);
+    const Result<SchemeMovement> reading = ReadSchemeLine(state.SchemeCatalogue[k]);
+    if (!reading.accepted()) return Outcome::Refused(reading.message());
 
-    const SchemeMovement& movement = reading.movement;
+    const SchemeMovement& movement = reading.value();
     state.RoundCount = movement.RoundCount;
     state.TableCount = movement.TableCount;
     for (int32_t t = 1; t <= movement.TableCount; ++t)

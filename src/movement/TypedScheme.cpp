@@ -39,7 +39,7 @@ Outcome ValidateScheme(MovementState& state, int32_t chosenTables, int32_t chose
             const std::string text = CellText(rows, t, column);
             const auto value = ParseTypedInteger(text);
             if (!value)
-                return Reject(state, "Błąd liczby:" + text + " popraw!\rStół:" + std::to_string(t) +
+                return Reject(state, "Błąd liczby:" + text + " popraw!\nStół:" + std::to_string(t) +
                                          SchemeColumnNames[column]);
             values[column] = *value;
         }

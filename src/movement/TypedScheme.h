@@ -1,7 +1,7 @@
 #pragma once
 
 #include "MovementState.h"
-#include "Outcome.h"
+#include "Result.h"
 
 #include <array>
 #include <cstdint>

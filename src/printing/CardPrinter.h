@@ -3,7 +3,7 @@
 #include "PrintSurface.h"
 
 #include "movement/MovementState.h"
-#include "movement/Outcome.h"
+#include "movement/Result.h"
 
 #include <cstdint>
 

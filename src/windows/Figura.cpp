@@ -166,18 +166,18 @@ void TDrog::PloverClick() { LoadSchemeFile(movement::ShippedSchemeFiles[1]); }
 void TDrog::DuzoZbiornicClick() { LoadSchemeFile(movement::ShippedSchemeFiles[2]); }
 
 void TDrog::LoadSchemeFile(const movement::ShippedSchemeFile& file) {
-    const movement::SchemeFileLoad load = movement::LoadSchemeFile(state_, file.fileName, file.sourceText);
-    if (load.status == movement::SchemeFileLoad::Status::Locked) return;
+    const auto load = movement::LoadSchemeFile(state_, file.fileName, file.sourceText);
+    if (load.accepted() && load.value().locked) return;
 
     ListBox1->setVisible(true);
     Rds->setVisible(true);
     ListBox1->SetShowHint(true);
-    if (load.status == movement::SchemeFileLoad::Status::Failed) {
-        toolkit::ShowErrorReport(this, FromCore(load.error));
+    if (!load.accepted()) {
+        toolkit::ShowErrorReport(this, FromCore(load.message()));
         return;
     }
-    for (const std::string& line : load.listLines) ListBox1->AddLine(FromCore(line));
-    if (load.leftOut > 0) toolkit::ShowMessage(this, FromCore(movement::LeftOutMessage(load.leftOut)));
+    for (const std::string& line : load.value().listLines) ListBox1->AddLine(FromCore(line));
+    if (load.value().leftOut > 0) toolkit::ShowMessage(this, FromCore(movement::LeftOutMessage(load.value().leftOut)));
 }
 
 void TDrog::ListBox1DblClick() {
@@ -211,6 +211,10 @@ void TDrog::SetPrintRangeSpinners() {
 
 void TDrog::ResetSchemeState() {
     movement::ResetSchemeState(state_);
+    ClearSchemeControls();
+}
+
+void TDrog::ClearSchemeControls() {
     for (toolkit::UpDown* spinner : {OdSt, DoSt}) {
         spinner->SetPosition(0);
         spinner->SetMin(0);
@@ -241,9 +245,8 @@ void TDrog::ShowStepChoices() {
 void TDrog::lista_stol() { ListBox2->SetLines(FromCore(movement::TableListLines(state_))); }
 
 void TDrog::ListBox2DblClick() {
-    const int line = ListBox2->ItemIndex();
-    if (line < 0) return;
-    movement::SwapNsWe(state_, line + 1);
+    // A click beside the lines selects none, and nothing changes.
+    if (!movement::SwapNsWe(state_, ListBox2->ItemIndex() + 1).accepted()) return;
     lista_stol();
 }
 
@@ -265,25 +268,37 @@ void TDrog::SkkNClick() {
 }
 
 void TDrog::ZPalcaClick() {
-    state_.SchemeSource.clear();
-    ResetSchemeState();
+    opening_ = movement::TakeOpeningSnapshot(state_, SkkN->ItemIndex());
+    movement::BeginTypedScheme(state_);
+    ClearSchemeControls();
     HandOverTo(windows_.ZPL());
+    HideSchemeList();
+}
+
+void TDrog::NzplClick() {
+    opening_ = movement::TakeOpeningSnapshot(state_, SkkN->ItemIndex());
+    const movement::Outcome begun = movement::BeginArbitraryNumbers(state_, SkkN->ItemIndex());
+    if (!begun.accepted()) {
+        toolkit::MessageDlg(this, FromCore(begun.message()));
+        SkkN->SetItemIndex(-1);
+        return;
+    }
+    ClearSchemeControls();
+    Tndw& ndw = windows_.ndw();
+    ndw.SetGroups(movement::MakeRenumberingGroups(state_.RoundCount, state_.TableCount));
+    ndw.MarkGridStale();
+    HandOverTo(ndw);
+    HideSchemeList();
+}
+
+void TDrog::HideSchemeList() {
     ListBox1->hide();
     Rds->hide();
 }
 
-void TDrog::NzplClick() {
-    SkkN->SetItemIndex(0);  // as the director's click: SkkNClick runs if the selection changes
-    movement::UseFirstStepChoice(state_);
-    if (SkkN->ItemIndex() < 0) return;
-
-    ResetSchemeState();
-    Tndw& ndw = windows_.ndw();
-    ndw.SetGroups(movement::MakeRenumberingGroups(state_.RoundCount, state_.TableCount));
-    HandOverTo(ndw);
-    ListBox1->hide();
-    Rds->hide();
-    ndw.MarkGridStale();
+void TDrog::GiveBackOpening() {
+    SkkN->RestoreItemIndex(movement::RestoreOpeningSnapshot(state_, opening_));
+    lista_stol();
 }
 
 void TDrog::DrukarkaClick() {

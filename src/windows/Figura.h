@@ -3,6 +3,7 @@
 #include "toolkit/ProgramWindow.h"
 
 #include "movement/MovementState.h"
+#include "movement/OpeningSnapshot.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -50,6 +51,10 @@ public:
     void DrukarkaClick();
     void DrukujClick();
 
+    // After a secondary window was left through its title bar: the movement and the numbering
+    // as they were when the director opened it.
+    void GiveBackOpening();
+
     // The controls, named as on the form.
     toolkit::Label* Label6;
     toolkit::Label* Rds;
@@ -84,7 +89,10 @@ private:
     void LoadSchemeFile(const movement::ShippedSchemeFile& file);
     void ShowStepChoices();
     void SetPrintRangeSpinners();
+    void ClearSchemeControls();
+    void HideSchemeList();
 
     movement::MovementState& state_;
     ProgramWindows& windows_;
+    movement::OpeningSnapshot opening_;
 };

@@ -46,6 +46,7 @@ void Tndw::CreateControls() {
     Zmna->SetDefaultRowHeight(RowHeight);
     Zmna->setFont(SansFont(16, false));
     Zmna->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Zmna->SetBackground(toolkit::MenuColour());
 
     Label3 = MakeLabel(this, "Label3", QStringLiteral("<- Pojedyńcze zmiany"), 96, 52);
     Label3->setFont(SansFont(11, true));
@@ -67,8 +68,8 @@ void Tndw::CreateControls() {
         G[k]->setObjectName(QStringLiteral("G%1").arg(k));
         G[k]->setGeometry(96, spinnerTops[k], 16, spinnerHeights[k]);
         G[k]->SetMin(0);
-        G[k]->SetMax(90);
-        G[k]->SetIncrement(10);
+        G[k]->SetMax(movement::MaxGroupShift);
+        G[k]->SetIncrement(movement::GroupShiftStep);
         G[k]->SetPosition(0);
     }
 
@@ -80,7 +81,6 @@ void Tndw::CreateControls() {
 
 void Tndw::ConnectHandlers() {
     connect(Zmna, &toolkit::TextGrid::Enter, this, &Tndw::ZmnaEnter);
-    connect(Zmna, &toolkit::TextGrid::DrawCell, this, &Tndw::ZmnaDrawCell);
     connect(G[0], &toolkit::UpDown::Click, this, &Tndw::G0Click);
     connect(G[1], &toolkit::UpDown::Click, this, &Tndw::G1Click);
     connect(G[2], &toolkit::UpDown::Click, this, &Tndw::G2Click);
@@ -93,14 +93,15 @@ void Tndw::SetGroups(const movement::RenumberingGroups& groups) { Groups = group
 
 int Tndw::PairRows() const { return movement::NumberedPairs(state_.TableCount); }
 
+void Tndw::FormActivate() {
+    if (NumbersGridStale) LayOutWindow();
+}
+
 void Tndw::ZmnaEnter() {
     if (NumbersGridStale) LayOutWindow();
 }
 
-void Tndw::ZmnaDrawCell() {
-    Zmna->SetBackground(toolkit::MenuColour());
-    if (NumbersGridStale) LayOutWindow();
-}
+void Tndw::TitleBarClosed() { windows_.Drog().GiveBackOpening(); }
 
 void Tndw::LayOutWindow() {
     const std::vector<std::string> numbers = movement::InitialNewNumbers(state_.TableCount);
@@ -125,6 +126,12 @@ void Tndw::LayOutWindow() {
     NumbersGridStale = false;
 }
 
+std::vector<movement::TypedNumber> Tndw::TypedNumbers() const {
+    std::vector<movement::TypedNumber> typed;
+    for (int row = 0; row < PairRows(); ++row) typed.push_back({row + 1, Zmna->Cell(1, row).toStdString()});
+    return typed;
+}
+
 std::vector<std::string> Tndw::NewNumbers() const {
     std::vector<std::string> numbers;
     for (int row = 0; row < PairRows(); ++row) numbers.push_back(Zmna->Cell(1, row).toStdString());
@@ -139,14 +146,14 @@ void Tndw::G3Click() { ShiftGroup(3); }
 void Tndw::ShiftGroup(int k) {
     std::vector<std::string> numbers = NewNumbers();
     const int shift = G[k]->Position();
-    if (!movement::ShiftGroup(Groups, k, shift, state_.RoundCount, numbers)) return;
+    if (!movement::ShiftGroup(Groups, k, shift, state_.RoundCount, numbers).accepted()) return;
     W[k]->SetCaption(QString::number(shift));
     for (int row = 0; row < static_cast<int>(numbers.size()); ++row)
         Zmna->SetCell(1, row, QString::fromStdString(numbers[row]));
 }
 
 void Tndw::DrukowanieClick() {
-    const movement::Outcome outcome = movement::ValidateNumbers(state_, NewNumbers());
+    const movement::Outcome outcome = movement::ApplyArbitraryNumbers(state_, TypedNumbers());
     if (!outcome.accepted()) {
         toolkit::ShowMessage(this, QString::fromStdString(outcome.message()));
         return;

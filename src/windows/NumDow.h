@@ -29,8 +29,9 @@ public:
     void SetGroups(const movement::RenumberingGroups& groups);
     void MarkGridStale() { NumbersGridStale = true; }
 
+    // Lays the window out for the movement when it opens.
+    void FormActivate() override;
     void ZmnaEnter();
-    void ZmnaDrawCell();
     void G0Click();
     void G1Click();
     void G2Click();
@@ -52,6 +53,10 @@ public:
     QPushButton* Koniec;
     toolkit::Label* Label2;
 
+protected:
+    // Nothing is stored: the main window gives back what the opening found.
+    void TitleBarClosed() override;
+
 private:
     void CreateControls();
     void ConnectHandlers();
@@ -59,6 +64,7 @@ private:
     void ShiftGroup(int k);
     int PairRows() const;
     std::vector<std::string> NewNumbers() const;
+    std::vector<movement::TypedNumber> TypedNumbers() const;
 
     movement::MovementState& state_;
     ProgramWindows& windows_;

@@ -52,6 +52,7 @@ void TZPL::CreateControls() {
     Schemat->SetDefaultColumnWidth(40);
     Schemat->SetDefaultRowHeight(16);
     Schemat->setFont(SansFont(16, false));
+    Schemat->SetBackground(toolkit::MenuColour());
 
     IlSto = MakeLabel(this, "IlSto", QStringLiteral("Ile Stołów ?"), 256, 20);
     StolEB = MakeLabel(this, "StolEB", QStringLiteral("0"), 264, 48);
@@ -71,7 +72,6 @@ void TZPL::ConnectHandlers() {
     connect(StolUD, &toolkit::UpDown::Changing, this, &TZPL::StolUDChanging);
     connect(RdUD, &toolkit::UpDown::Changing, this, &TZPL::RdUDChanging);
     connect(Schemat, &toolkit::TextGrid::Enter, this, &TZPL::SchematEnter);
-    connect(Schemat, &toolkit::TextGrid::DrawCell, this, &TZPL::SchematDrawCell);
     connect(fin, &QPushButton::clicked, this, &TZPL::finClick);
     connect(Koniec, &QPushButton::clicked, this, &TZPL::KoniecClick);
 }
@@ -84,21 +84,14 @@ void TZPL::FormCreate() {
     SchemeGridStale = false;
 }
 
-void TZPL::FormActivate() {
-    atOpening_ = {state_.RoundCount, state_.TableCount, state_.Seating};
-}
-
-void TZPL::TitleBarClosed() {
-    // A refused scheme has already changed the counts and seats; nothing typed is taken over.
-    state_.RoundCount = atOpening_.RoundCount;
-    state_.TableCount = atOpening_.TableCount;
-    state_.Seating = atOpening_.Seating;
-}
+void TZPL::TitleBarClosed() { windows_.Drog().GiveBackOpening(); }
 
 void TZPL::StolUDChanging(int position) {
     SchemeGridStale = true;
     ChosenTables = position;
     StolEB->SetCaption(QString::number(ChosenTables));
+    // Laid out at once, before the grid is painted again.
+    LayOutGrid();
 }
 
 void TZPL::RdUDChanging(int position) {
@@ -107,11 +100,6 @@ void TZPL::RdUDChanging(int position) {
 }
 
 void TZPL::SchematEnter() {
-    if (SchemeGridStale) LayOutGrid();
-}
-
-void TZPL::SchematDrawCell() {
-    Schemat->SetBackground(toolkit::MenuColour());
     if (SchemeGridStale) LayOutGrid();
 }
 

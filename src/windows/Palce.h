@@ -5,7 +5,6 @@
 #include "movement/MovementState.h"
 #include "movement/TypedScheme.h"
 
-#include <array>
 #include <vector>
 
 class QPushButton;
@@ -29,13 +28,8 @@ public:
     void StolUDChanging(int position);
     void RdUDChanging(int position);
     void SchematEnter();
-    void SchematDrawCell();
     void finClick();
     void KoniecClick();
-
-    // Remembers the movement current at the opening, to restore it if the director leaves
-    // through the title bar.
-    void FormActivate() override;
 
     int32_t ChosenTables = 0;
     int32_t ChosenRounds = 0;
@@ -57,6 +51,7 @@ public:
     toolkit::Label* Label2;
 
 protected:
+    // Nothing typed is taken over: the main window gives back what the opening found.
     void TitleBarClosed() override;
 
 private:
@@ -67,11 +62,4 @@ private:
 
     movement::MovementState& state_;
     ProgramWindows& windows_;
-
-    struct CurrentMovement {
-        int32_t RoundCount = 0;
-        int32_t TableCount = 0;
-        std::array<movement::TableSeat, movement::MaxTables + 1> Seating{};
-    };
-    CurrentMovement atOpening_;
 };

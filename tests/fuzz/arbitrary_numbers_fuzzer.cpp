@@ -27,8 +27,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     // A few shifts, one byte each: the group and the shift.
     const std::size_t shifts = data[2] % 8;
     std::size_t at = 3;
-    for (std::size_t i = 0; i < shifts && at < size; ++i, ++at)
-        ShiftGroup(groups, data[at] % 5, 10 * (data[at] / 5 % 10), state.RoundCount, numbers);
+    for (std::size_t i = 0; i < shifts && at < size; ++i, ++at) {
+        const int k = data[at] % 5;
+        const bool shifted = ShiftGroup(groups, k, 10 * (data[at] / 5 % 10), state.RoundCount, numbers).accepted();
+        FUZZ_CHECK(shifted == (k < 3 || (k == 3 && !groups.GroupCaption[3].empty())));
+    }
     FUZZ_CHECK(numbers.size() == pairs);
 
     // Then typed cells: a row number byte and a text up to the next new line.

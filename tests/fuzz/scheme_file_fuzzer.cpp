@@ -35,7 +35,9 @@ void NumberAndPrint(MovementState state, int k) {
     UseFirstStepChoice(state);
     const RenumberingGroups groups = MakeRenumberingGroups(state.RoundCount, state.TableCount);
     std::vector<std::string> numbers = InitialNewNumbers(state.TableCount);
-    ShiftGroup(groups, 1 + k % 3, 10 * (k % 10), state.RoundCount, numbers);
+    const int group = 1 + k % 3;
+    const bool shifted = ShiftGroup(groups, group, 10 * (k % 10), state.RoundCount, numbers).accepted();
+    FUZZ_CHECK(shifted == (group < 3 || !groups.GroupCaption[3].empty()));
     if (ValidateNumbers(state, numbers).accepted()) PrintAll(state, false);
 }
 
@@ -57,8 +59,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     int printed = 0;  // every card of the first lines accepted; more would only repeat the work
     for (std::size_t k = 0; k < whole.lines.size(); ++k) {
         state.SchemeCatalogue[k] = whole.lines[k];
-        CatalogueListLine(whole.lines[k]);
+        FUZZ_CHECK(!CatalogueListLine(whole.lines[k]).empty());
     }
+    state.CatalogueLineCount = static_cast<int32_t>(whole.lines.size());
     for (int k = 0; k < static_cast<int>(whole.lines.size()); ++k) {
         const MovementState before = state;
         const Outcome selected = SelectScheme(state, k, k % 5 - 1);
@@ -76,8 +79,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         // A swap and a second swap put the table back.
         const int32_t table = 1 + k % state.TableCount;
         const TableSeat seat = state.Seating[table];
-        SwapNsWe(state, table);
-        SwapNsWe(state, table);
+        FUZZ_CHECK(SwapNsWe(state, table).accepted());
+        FUZZ_CHECK(SwapNsWe(state, table).accepted());
         FUZZ_CHECK(state.Seating[table] == seat);
 
         if (printed++ < 2) NumberAndPrint(state, k);

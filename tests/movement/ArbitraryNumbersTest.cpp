@@ -33,10 +33,10 @@ TEST(RenumberingGroups, RoundsOfTwiceTheTablesLeaveGroupTwoEmpty) {
     EXPECT_EQ(groups.GroupCaption, (Captions{"1 do 4", "1 do 5", "6 do 4", ""}));
 
     Numbers numbers = InitialNewNumbers(2);
-    EXPECT_TRUE(ShiftGroup(groups, 2, 10, 5, numbers));
+    EXPECT_TRUE(ShiftGroup(groups, 2, 10, 5, numbers).accepted());
     EXPECT_EQ(numbers, (Numbers{"1", "2", "3", "4"}));
     // Group 1 runs to pair 5, but only the grid's four rows exist.
-    ShiftGroup(groups, 1, 20, 5, numbers);
+    ASSERT_TRUE(ShiftGroup(groups, 1, 20, 5, numbers).accepted());
     EXPECT_EQ(numbers, (Numbers{"21", "22", "23", "24"}));
 }
 
@@ -46,9 +46,9 @@ TEST(GroupShift, ThreeRoundsOnFiveTablesGiveEachGroupItsOwnRunOfNumbers) {
     Numbers numbers = InitialNewNumbers(5);
     EXPECT_EQ(numbers, (Numbers{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
 
-    ShiftGroup(groups, 1, 10, 3, numbers);
-    ShiftGroup(groups, 2, 20, 3, numbers);
-    ShiftGroup(groups, 3, 30, 3, numbers);
+    ASSERT_TRUE(ShiftGroup(groups, 1, 10, 3, numbers).accepted());
+    ASSERT_TRUE(ShiftGroup(groups, 2, 20, 3, numbers).accepted());
+    ASSERT_TRUE(ShiftGroup(groups, 3, 30, 3, numbers).accepted());
     EXPECT_EQ(numbers, (Numbers{"11", "12", "13", "21", "22", "23", "31", "32", "33", "34"}));
 
     ASSERT_TRUE(ValidateNumbers(state, numbers).accepted());
@@ -61,9 +61,9 @@ TEST(GroupShift, AShiftOverwritesOnlyItsOwnRowsAndAnyTypedNumberInThem) {
     Numbers numbers = InitialNewNumbers(5);
     numbers[4] = "abc";
     numbers[8] = "77";
-    ShiftGroup(groups, 2, 40, 3, numbers);
+    ASSERT_TRUE(ShiftGroup(groups, 2, 40, 3, numbers).accepted());
     EXPECT_EQ(numbers, (Numbers{"1", "2", "3", "41", "42", "43", "7", "8", "77", "10"}));
-    ShiftGroup(groups, 0, 50, 3, numbers);
+    ASSERT_TRUE(ShiftGroup(groups, 0, 50, 3, numbers).accepted());
     EXPECT_EQ(numbers, (Numbers{"51", "52", "53", "54", "55", "56", "57", "58", "59", "60"}));
 }
 
@@ -71,20 +71,44 @@ TEST(GroupShift, GroupThreeOfAMovementWithoutItDoesNothing) {
     const RenumberingGroups groups = MakeRenumberingGroups(7, 7);
     Numbers numbers = InitialNewNumbers(7);
     const Numbers before = numbers;
-    EXPECT_FALSE(ShiftGroup(groups, 3, 30, 7, numbers));
-    EXPECT_FALSE(ShiftGroup(groups, 4, 30, 7, numbers));
+    EXPECT_FALSE(ShiftGroup(groups, 3, 30, 7, numbers).accepted());
+    EXPECT_FALSE(ShiftGroup(groups, 4, 30, 7, numbers).accepted());
     EXPECT_EQ(numbers, before);
+}
+
+TEST(GroupShift, OnlyMultiplesOfTenUpTo90ShiftAGroup) {
+    const RenumberingGroups groups = MakeRenumberingGroups(3, 5);
+    Numbers numbers = InitialNewNumbers(5);
+    const Numbers before = numbers;
+    EXPECT_FALSE(ShiftGroup(groups, 0, 100, 3, numbers).accepted());
+    EXPECT_FALSE(ShiftGroup(groups, 1, -10, 3, numbers).accepted());
+    EXPECT_FALSE(ShiftGroup(groups, 2, 15, 3, numbers).accepted());
+    EXPECT_EQ(numbers, before);
+    EXPECT_TRUE(ShiftGroup(groups, 0, 90, 3, numbers).accepted());
 }
 
 TEST(GroupShift, ShiftingGroupTwoUpAndBackGivesRepeatedNumbers) {
     MovementState state = testing::MovementOf(7, {{}, {}, {}, {}, {}, {}, {}});
     const RenumberingGroups groups = MakeRenumberingGroups(7, 7);
     Numbers numbers = InitialNewNumbers(7);
-    ShiftGroup(groups, 2, 10, 7, numbers);
+    ASSERT_TRUE(ShiftGroup(groups, 2, 10, 7, numbers).accepted());
     EXPECT_EQ(numbers[7], "11");
-    ShiftGroup(groups, 2, 0, 7, numbers);
+    ASSERT_TRUE(ShiftGroup(groups, 2, 0, 7, numbers).accepted());
     EXPECT_EQ(numbers[7], "1");
     EXPECT_EQ(ValidateNumbers(state, numbers).message(), "Powtórzony numer 1 popraw!");
+}
+
+TEST(TypedNumbers, NameSomePairsTheRestKeepTheirOwnAndAPairOutsideIsRefused) {
+    MovementState state = testing::MovementOf(3, {{}, {}});
+    ASSERT_TRUE(ApplyArbitraryNumbers(state, {{2, "12"}, {4, " 14"}}).accepted());
+    EXPECT_EQ(state.PairNumberMap[1], 1);
+    EXPECT_EQ(state.PairNumberMap[2], 12);
+    EXPECT_EQ(state.PairNumberMap[4], 14);
+
+    const MovementState before = state;
+    EXPECT_EQ(ApplyArbitraryNumbers(state, {{5, "15"}}).message(), "Nie ma pary o numerze 5.");
+    EXPECT_EQ(ApplyArbitraryNumbers(state, {{1, "3"}, {3, "3"}}).message(), "Powtórzony numer 3 popraw!");
+    EXPECT_EQ(state, before);
 }
 
 class CheckingNewNumbers : public ::testing::Test {
@@ -108,27 +132,27 @@ protected:
 };
 
 TEST_F(CheckingNewNumbers, GroupZeroAtNinetyGoesPast99) {
-    ShiftGroup(MakeRenumberingGroups(7, 7), 0, 90, 7, numbers);
+    ASSERT_TRUE(ShiftGroup(MakeRenumberingGroups(7, 7), 0, 90, 7, numbers).accepted());
     EXPECT_EQ(numbers.back(), "104");
-    ExpectRefused("Dopuszczalne są numery z przedziału (1,99) popraw!\rNumer:10");
+    ExpectRefused("Dopuszczalne są numery z przedziału (1,99) popraw!\nNumer:10");
 }
 
 TEST_F(CheckingNewNumbers, ACellThatIsNoNumberIsNamed) {
     numbers[2] = "abc";
-    ExpectRefused("Błąd liczby:abc popraw!\rNumer:3");
+    ExpectRefused("Błąd liczby:abc popraw!\nNumer:3");
     numbers[2] = "";
-    ExpectRefused("Błąd liczby: popraw!\rNumer:3");
+    ExpectRefused("Błąd liczby: popraw!\nNumer:3");
     numbers[2] = "$3";
-    ExpectRefused("Błąd liczby:$3 popraw!\rNumer:3");
+    ExpectRefused("Błąd liczby:$3 popraw!\nNumer:3");
 }
 
 TEST_F(CheckingNewNumbers, TheFirstBadRowIsNamedWhateverFollows) {
     numbers[1] = "0";
     numbers[2] = "abc";
-    ExpectRefused("Dopuszczalne są numery z przedziału (1,99) popraw!\rNumer:2");
+    ExpectRefused("Dopuszczalne są numery z przedziału (1,99) popraw!\nNumer:2");
     numbers[1] = "2";
     numbers[5] = "100";
-    ExpectRefused("Błąd liczby:abc popraw!\rNumer:3");
+    ExpectRefused("Błąd liczby:abc popraw!\nNumer:3");
 }
 
 TEST_F(CheckingNewNumbers, TheSmallestRepeatedNumberIsNamed) {
@@ -162,12 +186,12 @@ TEST(ValidateNumbers, ThirtyTablesCheckAllSixtyRows) {
     Numbers numbers = InitialNewNumbers(30);
     ASSERT_EQ(numbers.size(), 60u);
     numbers[59] = "x";
-    EXPECT_EQ(ValidateNumbers(state, numbers).message(), "Błąd liczby:x popraw!\rNumer:60");
+    EXPECT_EQ(ValidateNumbers(state, numbers).message(), "Błąd liczby:x popraw!\nNumer:60");
     numbers[59] = "60";
     EXPECT_TRUE(ValidateNumbers(state, numbers).accepted());
     // Fewer rows than pairs: the missing ones read as empty cells.
     numbers.pop_back();
-    EXPECT_EQ(ValidateNumbers(state, numbers).message(), "Błąd liczby: popraw!\rNumer:60");
+    EXPECT_EQ(ValidateNumbers(state, numbers).message(), "Błąd liczby: popraw!\nNumer:60");
 }
 
 }  // namespace

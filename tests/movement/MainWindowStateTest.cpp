@@ -1,7 +1,9 @@
 #include "ExampleMovements.h"
 
 #include "movement/MainWindowState.h"
+#include "movement/OpeningSnapshot.h"
 #include "movement/StepChoices.h"
+#include "movement/TypedScheme.h"
 
 #include <gtest/gtest.h>
 
@@ -97,10 +99,10 @@ TEST(FormActivate, PutsTheRangeBackToAllTablesAndRecomputesTheChoices) {
 
 TEST(SwapNsWe, ExchangesTheTwoPairsOfOneTableAndASecondSwapRestoresThem) {
     MovementState state = MovementOf(3, {{1, 4, 1}, {2, 6, 2}, {5, 12, 3}});
-    SwapNsWe(state, 3);
+    ASSERT_TRUE(SwapNsWe(state, 3).accepted());
     EXPECT_EQ(state.Seating[3], (TableSeat{12, 5, 3}));
     EXPECT_EQ(state.Seating[2], (TableSeat{2, 6, 2}));
-    SwapNsWe(state, 3);
+    ASSERT_TRUE(SwapNsWe(state, 3).accepted());
     EXPECT_EQ(state.Seating[3], (TableSeat{5, 12, 3}));
 }
 
@@ -108,9 +110,9 @@ TEST(SwapNsWe, ATableOutsideTheMovementChangesNothing) {
     MovementState state = MovementOf(3, {{1, 4, 1}});
     state.Seating[2] = {7, 8, 2};
     const MovementState before = state;
-    SwapNsWe(state, 0);
-    SwapNsWe(state, 2);
-    SwapNsWe(state, 49);
+    EXPECT_EQ(SwapNsWe(state, 0).message(), "Nie ma stołu numer 0.");
+    EXPECT_FALSE(SwapNsWe(state, 2).accepted());
+    EXPECT_FALSE(SwapNsWe(state, 49).accepted());
     EXPECT_EQ(state, before);
 }
 
@@ -131,12 +133,52 @@ TEST(ChooseNumberingStep, SetsTheStepAndDiscardsArbitraryNumbers) {
     EXPECT_EQ(state.NumberingStep, 10);
     for (int32_t n = 0; n < PairMapSize; ++n) EXPECT_EQ(state.PairNumberMap[n], n);
 
-    ChooseNumberingStep(state, 0);
+    ASSERT_TRUE(ChooseNumberingStep(state, 0).accepted());
     EXPECT_EQ(state.NumberingStep, 7);
-    ChooseNumberingStep(state, 2);
+    ASSERT_TRUE(ChooseNumberingStep(state, 2).accepted());
     EXPECT_EQ(state.NumberingStep, 20);
-    ChooseNumberingStep(state, MitchellItem);
+    ASSERT_TRUE(ChooseNumberingStep(state, MitchellItem).accepted());
     EXPECT_EQ(state.NumberingStep, MitchellNumbering);
+}
+
+TEST(ArbitraryNumbersBegin, WithAMovementTheFirstStepIsChosenAndTheSchemeStateReset) {
+    MovementState state = BusyMovement();
+    ASSERT_TRUE(BeginArbitraryNumbers(state, MitchellItem).accepted());
+    EXPECT_EQ(state.NumberingStep, 7);
+    for (int32_t n = 0; n < PairMapSize; ++n) EXPECT_EQ(state.PairNumberMap[n], n);
+    EXPECT_EQ(state.StepChoices, (std::array<int32_t, 3>{0, 0, 0}));
+    EXPECT_EQ(state.PrintTo, 0);
+    EXPECT_FALSE(state.CatalogueLoaded);
+}
+
+TEST(ArbitraryNumbersBegin, WithoutAMovementIsRefusedAndOnlyTheStepFallsToNone) {
+    MovementState state;
+    state.NumberingStep = 7;  // chosen before a typed movement was refused
+    FormActivate(state);
+    MovementState expected = state;
+    const Outcome begun = BeginArbitraryNumbers(state, NoItemSelected);
+    EXPECT_EQ(begun.message(), "Nieznany schemat Howell'a");
+    expected.NumberingStep = 0;
+    EXPECT_EQ(state, expected);
+}
+
+TEST(OpeningSnapshotOfASecondaryWindow, GivesBackTheMovementAndItsNumberingExactly) {
+    MovementState state = BusyMovement();
+    const OpeningSnapshot opening = TakeOpeningSnapshot(state, 1);
+    const MovementState before = state;
+
+    BeginTypedScheme(state);
+    EXPECT_EQ(state.SchemeSource, "");
+    ASSERT_FALSE(ValidateScheme(state, 2, 2, {{"4", "1", "1"}, {"2", "3", "1"}}).accepted());
+    EXPECT_EQ(RestoreOpeningSnapshot(state, opening), 1);
+    FormActivate(state);
+
+    EXPECT_EQ(state.RoundCount, before.RoundCount);
+    EXPECT_EQ(state.TableCount, before.TableCount);
+    EXPECT_EQ(state.Seating, before.Seating);
+    EXPECT_EQ(state.SchemeSource, before.SchemeSource);
+    EXPECT_EQ(state.NumberingStep, before.NumberingStep);
+    EXPECT_EQ(state.PairNumberMap, before.PairNumberMap);
 }
 
 }  // namespace

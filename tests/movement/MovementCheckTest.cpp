@@ -7,9 +7,9 @@ namespace movement {
 namespace {
 
 std::vector<TableSeat> TablesOf(std::string_view line) {
-    const SchemeLineReading reading = ReadSchemeLine(line);
-    EXPECT_TRUE(reading.accepted) << reading.refusal;
-    return reading.movement.Tables;
+    const auto reading = ReadSchemeLine(line);
+    EXPECT_TRUE(reading.accepted()) << reading.message();
+    return reading.value().Tables;
 }
 
 TEST(MovementCheck, AFourTableHowellWrittenAsASchemeLinePasses) {
@@ -20,6 +20,14 @@ TEST(MovementCheck, MovingATableToAnotherSetOrExchangingPairsFails) {
     // Table 4 on set 4 instead of 5: the same meetings, but pairs play some sets twice.
     EXPECT_EQ(CheckMovement(7, TablesOf("7 4 8 1 5 6 2 4 3 7")).message(), "Błąd zbiornic, popraw!");
     EXPECT_EQ(CheckMovement(7, TablesOf("7 4 8 1 2 6 0 3 5 0 4 7")).message(), "Błąd rozbicia, popraw!");
+}
+
+TEST(MovementCheck, ASchemeLineIsReadThenPlayedThroughAndTheFirstFaultIsNamed) {
+    const auto sound = CheckSchemeLine("7 4 8 1 5 6 2 4 0 3 7");
+    ASSERT_TRUE(sound.accepted()) << sound.message();
+    EXPECT_EQ(sound.value().Tables.back(), (TableSeat{3, 7, 5}));
+    EXPECT_EQ(CheckSchemeLine("7 4 8 1 5 6").message(), "Niepoprawny schemat: linia kończy się przed parami stołu 3.");
+    EXPECT_EQ(CheckSchemeLine("7 4 8 1 2 6 0 3 5 0 4 7").message(), "Błąd rozbicia, popraw!");
 }
 
 TEST(MovementCheck, PairNumbersMustBeOneToTwiceTheTables) {

@@ -13,7 +13,12 @@ namespace movement {
 namespace {
 
 using testing::TempFolder;
-using Status = SchemeFileLoad::Status;
+// What a scheme-file button did: nothing while locked, a loaded file, or a file not read.
+enum class Status { Locked, Loaded, Failed };
+Status StatusOf(const Result<SchemeFileLoad>& load) {
+    if (!load.accepted()) return Status::Failed;
+    return load.value().locked ? Status::Locked : Status::Loaded;
+}
 
 const std::string ExampleFile =
     "* Howell - rundy, stoly, potem NS WE albo 0\r\n"
@@ -104,6 +109,13 @@ TEST(CatalogueListLines, NumbersAreTheirLeadingDigitsAndWideOnesAreWrittenWhole)
     EXPECT_EQ(CatalogueListLine("99999999999 5 1"), " ?       5");
 }
 
+TEST(ShippedSchemeFileCaption, GoesByTheFilesNameWhereverItLies) {
+    EXPECT_EQ(ShippedSourceText("HowellKS.txt"), "Wg K. Kestrela");
+    EXPECT_EQ(ShippedSourceText("/srv/turniej/Duzo_Zb.txt"), "Dużo Zbiornic PV");
+    EXPECT_EQ(ShippedSourceText("HowellPV.txt.bak"), "");
+    EXPECT_EQ(ShippedSourceText("inny/howellpv.txt"), "");
+}
+
 class SchemeFileLoading : public ::testing::Test {
 protected:
     TempFolder folder;
@@ -112,11 +124,11 @@ protected:
 
 TEST_F(SchemeFileLoading, LoadsTheExampleFileIntoTheCatalogueAndTheList) {
     const auto file = folder.Write("HowellKS.txt", ExampleFile);
-    const SchemeFileLoad load = LoadSchemeFile(state, file, "Wg K. Kestrela");
+    const auto load = LoadSchemeFile(state, file, "Wg K. Kestrela");
 
-    EXPECT_EQ(load.status, Status::Loaded);
-    EXPECT_EQ(load.listLines, (std::vector<std::string>{"  5       3", "11       6"}));
-    EXPECT_EQ(load.leftOut, 0);
+    EXPECT_EQ(StatusOf(load), Status::Loaded);
+    EXPECT_EQ(load.value().listLines, (std::vector<std::string>{"  5       3", "11       6"}));
+    EXPECT_EQ(load.value().leftOut, 0);
     EXPECT_EQ(state.SchemeCatalogue[0], "5 3 6 1 0 2 5 0 3 4");
     EXPECT_EQ(state.SchemeCatalogue[1], "11 6 12 1 0 2 11 0 3 10 4 9 0 5 8 0 0 6 7");
     EXPECT_TRUE(state.CatalogueLoaded);
@@ -132,41 +144,42 @@ TEST_F(SchemeFileLoading, LoadingMakesNoMovementCurrent) {
     state.PrintTo = 3;
     MovementState expected = state;
 
-    LoadSchemeFile(state, folder.Write("f.txt", ExampleFile), "Wg P. Plovera");
+    ASSERT_TRUE(LoadSchemeFile(state, folder.Write("f.txt", ExampleFile), "Wg P. Plovera").accepted());
 
     expected.SchemeCatalogue = state.SchemeCatalogue;
+    expected.CatalogueLineCount = 2;
     expected.CatalogueLoaded = true;
     expected.SchemeSource = "Wg P. Plovera";
     EXPECT_EQ(state, expected);
 }
 
 TEST_F(SchemeFileLoading, ASecondClickAfterALoadDoesNothingAtAll) {
-    LoadSchemeFile(state, folder.Write("a.txt", "5 3 6 1 0 2 5 0 3 4\n"), "Wg K. Kestrela");
+    ASSERT_TRUE(LoadSchemeFile(state, folder.Write("a.txt", "5 3 6 1 0 2 5 0 3 4\n"), "Wg K. Kestrela").accepted());
     const MovementState afterFirst = state;
 
-    const SchemeFileLoad second = LoadSchemeFile(state, folder.Write("b.txt", "7 4 1 2 3 4\n"), "Wg P. Plovera");
-    EXPECT_EQ(second.status, Status::Locked);
-    EXPECT_TRUE(second.listLines.empty());
+    const auto second = LoadSchemeFile(state, folder.Write("b.txt", "7 4 1 2 3 4\n"), "Wg P. Plovera");
+    EXPECT_EQ(StatusOf(second), Status::Locked);
+    EXPECT_TRUE(second.value().listLines.empty());
     EXPECT_EQ(state, afterFirst);
 
     // Even a missing file is not looked at while the catalogue is locked.
-    EXPECT_EQ(LoadSchemeFile(state, folder.PathOf("none.txt"), "Dużo Zbiornic PV").status, Status::Locked);
+    EXPECT_EQ(StatusOf(LoadSchemeFile(state, folder.PathOf("none.txt"), "Dużo Zbiornic PV")), Status::Locked);
     EXPECT_EQ(state, afterFirst);
 }
 
 TEST_F(SchemeFileLoading, AFileOfCommentsOnlyLoadsAnEmptyListAndStillLocks) {
-    const SchemeFileLoad load = LoadSchemeFile(state, folder.Write("c.txt", "* tylko\n* komentarze"), "Wg K. Kestrela");
-    EXPECT_EQ(load.status, Status::Loaded);
-    EXPECT_TRUE(load.listLines.empty());
+    const auto load = LoadSchemeFile(state, folder.Write("c.txt", "* tylko\n* komentarze"), "Wg K. Kestrela");
+    EXPECT_EQ(StatusOf(load), Status::Loaded);
+    EXPECT_TRUE(load.value().listLines.empty());
     EXPECT_TRUE(state.CatalogueLoaded);
-    EXPECT_EQ(LoadSchemeFile(state, folder.Write("d.txt", "5 3 1 2\n"), "x").status, Status::Locked);
+    EXPECT_EQ(StatusOf(LoadSchemeFile(state, folder.Write("d.txt", "5 3 1 2\n"), "x")), Status::Locked);
 }
 
 TEST_F(SchemeFileLoading, EntriesBeyondTheNewFileKeepWhatAnEarlierFileLeft) {
-    LoadSchemeFile(state, folder.Write("long.txt", "1 1 1 2\n2 1 1 2\n3 1 1 2\n"), "a");
+    ASSERT_TRUE(LoadSchemeFile(state, folder.Write("long.txt", "1 1 1 2\n2 1 1 2\n3 1 1 2\n"), "a").accepted());
     state.CatalogueLoaded = false;  // as ResetSchemeState leaves it
-    const SchemeFileLoad load = LoadSchemeFile(state, folder.Write("short.txt", "9 1 1 2\n"), "b");
-    EXPECT_EQ(load.listLines.size(), 1u);
+    const auto load = LoadSchemeFile(state, folder.Write("short.txt", "9 1 1 2\n"), "b");
+    EXPECT_EQ(load.value().listLines.size(), 1u);
     EXPECT_EQ(state.SchemeCatalogue[0], "9 1 1 2");
     EXPECT_EQ(state.SchemeCatalogue[1], "2 1 1 2");
 }
@@ -175,24 +188,24 @@ TEST_F(SchemeFileLoading, AMissingFileSaysFileNotFoundAndChangesOnlyTheSource) {
     state.SchemeCatalogue[0] = "7 4 1 2";
     MovementState expected = state;
 
-    const SchemeFileLoad load = LoadSchemeFile(state, folder.PathOf("HowellPV.txt"), "Wg P. Plovera");
+    const auto load = LoadSchemeFile(state, folder.PathOf("HowellPV.txt"), "Wg P. Plovera");
 
-    EXPECT_EQ(load.status, Status::Failed);
-    EXPECT_EQ(load.error, "File not found.");
+    EXPECT_EQ(StatusOf(load), Status::Failed);
+    EXPECT_EQ(load.message(), "File not found.");
     expected.SchemeSource = "Wg P. Plovera";
     EXPECT_EQ(state, expected);
 
     // Still unlocked: another button loads its file.
-    EXPECT_EQ(LoadSchemeFile(state, folder.Write("Duzo_Zb.txt", "5 3 1 2\n"), "Dużo Zbiornic PV").status,
+    EXPECT_EQ(StatusOf(LoadSchemeFile(state, folder.Write("Duzo_Zb.txt", "5 3 1 2\n"), "Dużo Zbiornic PV")),
               Status::Loaded);
     EXPECT_EQ(state.SchemeSource, "Dużo Zbiornic PV");
 }
 
 TEST_F(SchemeFileLoading, ADirectoryIsRefusedWithoutReadingIt) {
     std::filesystem::create_directory(folder.PathOf("HowellKS.txt"));
-    const SchemeFileLoad load = LoadSchemeFile(state, folder.PathOf("HowellKS.txt"), "Wg K. Kestrela");
-    EXPECT_EQ(load.status, Status::Failed);
-    EXPECT_EQ(load.error, "Access denied.");
+    const auto load = LoadSchemeFile(state, folder.PathOf("HowellKS.txt"), "Wg K. Kestrela");
+    EXPECT_EQ(StatusOf(load), Status::Failed);
+    EXPECT_EQ(load.message(), "Access denied.");
     EXPECT_FALSE(state.CatalogueLoaded);
 }
 
@@ -200,8 +213,8 @@ TEST_F(SchemeFileLoading, AnUnreadableFileIsRefused) {
     const auto file = folder.Write("HowellKS.txt", "5 3 1 2\n");
     ::chmod(file.c_str(), 0);
     const auto loadRefused = [&] {
-        const SchemeFileLoad load = LoadSchemeFile(state, file, "Wg K. Kestrela");
-        return load.status == Status::Failed && load.error == "Access denied." && !state.CatalogueLoaded;
+        const auto load = LoadSchemeFile(state, file, "Wg K. Kestrela");
+        return StatusOf(load) == Status::Failed && load.message() == "Access denied." && !state.CatalogueLoaded;
     };
     if (::geteuid() != 0) {
         EXPECT_TRUE(loadRefused());
@@ -222,12 +235,12 @@ TEST_F(SchemeFileLoading, AnUnreadableFileIsRefused) {
 TEST_F(SchemeFileLoading, AFileOfMoreThan101LinesLoadsTheFirst101AndSaysHowManyWereLeftOut) {
     std::string bytes;
     for (int i = 1; i <= 105; ++i) bytes += std::to_string(i) + " 1 1 2\n";
-    const SchemeFileLoad load = LoadSchemeFile(state, folder.Write("big.txt", bytes), "Wg K. Kestrela");
-    EXPECT_EQ(load.status, Status::Loaded);
-    EXPECT_EQ(load.listLines.size(), 101u);
-    EXPECT_EQ(load.leftOut, 4);
+    const auto load = LoadSchemeFile(state, folder.Write("big.txt", bytes), "Wg K. Kestrela");
+    EXPECT_EQ(StatusOf(load), Status::Loaded);
+    EXPECT_EQ(load.value().listLines.size(), 101u);
+    EXPECT_EQ(load.value().leftOut, 4);
     EXPECT_EQ(state.SchemeCatalogue[100], "101 1 1 2");
-    EXPECT_EQ(LeftOutMessage(load.leftOut),
+    EXPECT_EQ(LeftOutMessage(load.value().leftOut),
               "Plik zawiera więcej schematów, niż mieści lista. Wczytano pierwsze 101, liczba pominiętych: 4.");
 }
 

@@ -7,15 +7,15 @@ namespace movement {
 namespace {
 
 SchemeMovement Read(std::string_view line) {
-    const SchemeLineReading reading = ReadSchemeLine(line);
-    EXPECT_TRUE(reading.accepted) << line << ": " << reading.refusal;
-    return reading.movement;
+    const auto reading = ReadSchemeLine(line);
+    EXPECT_TRUE(reading.accepted()) << line << ": " << reading.message();
+    return reading.value();
 }
 
 std::string RefusalOf(std::string_view line) {
-    const SchemeLineReading reading = ReadSchemeLine(line);
-    EXPECT_FALSE(reading.accepted) << line;
-    return reading.refusal;
+    const auto reading = ReadSchemeLine(line);
+    EXPECT_FALSE(reading.accepted()) << line;
+    return reading.message();
 }
 
 TEST(SchemeNumberValue, IsTheValueOfTheLeadingDigits) {

@@ -17,7 +17,7 @@ class ChoosingASchemeLine : public ::testing::Test {
 protected:
     void Load(const std::string& bytes) {
         const auto load = LoadSchemeFile(state, folder.Write("HowellKS.txt", bytes), "Wg K. Kestrela");
-        ASSERT_EQ(load.status, SchemeFileLoad::Status::Loaded);
+        ASSERT_TRUE(load.accepted() && !load.value().locked) << load.message();
     }
 
     TempFolder folder;
@@ -67,15 +67,15 @@ TEST_F(ChoosingASchemeLine, ANewLineRederivesTheNumberingFromTheSelectedItem) {
     ASSERT_TRUE(ChooseNumberingStep(state, 0).accepted());
     EXPECT_EQ(state.NumberingStep, 7);
 
-    SelectScheme(state, 1, 0);
+    ASSERT_TRUE(SelectScheme(state, 1, 0).accepted());
     EXPECT_EQ(state.NumberingStep, 13);
-    SelectScheme(state, 0, 1);
+    ASSERT_TRUE(SelectScheme(state, 0, 1).accepted());
     EXPECT_EQ(state.NumberingStep, 10);
-    SelectScheme(state, 1, 2);
+    ASSERT_TRUE(SelectScheme(state, 1, 2).accepted());
     EXPECT_EQ(state.NumberingStep, 30);
-    SelectScheme(state, 0, MitchellItem);
+    ASSERT_TRUE(SelectScheme(state, 0, MitchellItem).accepted());
     EXPECT_EQ(state.NumberingStep, MitchellNumbering);
-    SelectScheme(state, 1, NoItemSelected);
+    ASSERT_TRUE(SelectScheme(state, 1, NoItemSelected).accepted());
     EXPECT_EQ(state.NumberingStep, MitchellNumbering);
 }
 
@@ -83,8 +83,8 @@ TEST_F(ChoosingASchemeLine, ASmallerMovementLeavesTheOldTablesBeyondItUnseen) {
     std::string ten = "10 10";
     for (int pair = 1; pair <= 20; ++pair) ten += " " + std::to_string(pair);
     Load(ten + "\n7 6 1 2 3 4 5 6 7 8 9 10 11 12\n");
-    SelectScheme(state, 0, NoItemSelected);
-    SelectScheme(state, 1, NoItemSelected);
+    ASSERT_TRUE(SelectScheme(state, 0, NoItemSelected).accepted());
+    ASSERT_TRUE(SelectScheme(state, 1, NoItemSelected).accepted());
 
     EXPECT_EQ(state.TableCount, 6);
     EXPECT_EQ(state.Seating[7], (TableSeat{13, 14, 7}));  // from the 10-table movement
@@ -121,10 +121,20 @@ TEST_F(ChoosingASchemeLine, AnIndexOutsideTheCatalogueIsRefused) {
     EXPECT_EQ(state, before);
 }
 
+TEST_F(ChoosingASchemeLine, LinesLeftByAnEarlierLongerFileAreNotOffered) {
+    Load("5 3 6 1 0 2 5 0 3 4\n7 4 8 1 0 0 3 6 0 5 2 7 4\n");
+    state.CatalogueLoaded = false;  // as ResetSchemeState leaves it
+    Load("5 3 6 1 0 2 5 0 3 4\n");
+    ASSERT_EQ(state.SchemeCatalogue[1], "7 4 8 1 0 0 3 6 0 5 2 7 4");
+    const MovementState before = state;
+    EXPECT_EQ(SelectScheme(state, 1, NoItemSelected).message(), "Niepoprawny schemat: nie ma takiej linii w pliku.");
+    EXPECT_EQ(state, before);
+}
+
 TEST_F(ChoosingASchemeLine, LoadListChooseSwapAndChooseAgainRestoresTheLine) {
     Load("* przyklad\n7 4 8 1 0 0 3 6 0 5 2 7 4\n");
     ASSERT_TRUE(SelectScheme(state, 0, NoItemSelected).accepted());
-    SwapNsWe(state, 3);
+    ASSERT_TRUE(SwapNsWe(state, 3).accepted());
     EXPECT_EQ(TableListLines(state)[2], "  3      2      5      6");
 
     ASSERT_TRUE(SelectScheme(state, 0, NoItemSelected).accepted());

@@ -101,16 +101,16 @@ TEST_F(TypingAScheme, TheFirstCellThatIsNoNumberIsNamedWithItsTableAndColumn) {
     const MovementState before = state;
     const Rows rows = {{"1", "6", "1"}, {"2", "5", "2"}, {"3", "x", "3"}, {"", "", ""}};
     const Outcome outcome = Finish(3, 5, rows);
-    EXPECT_EQ(outcome.message(), "Błąd liczby:x popraw!\rStół:3; WE");
+    EXPECT_EQ(outcome.message(), "Błąd liczby:x popraw!\nStół:3; WE");
     EXPECT_EQ(state.RoundCount, 0);
     EXPECT_EQ(state.TableCount, 3);
     EXPECT_EQ(state.Seating, before.Seating);
 
-    EXPECT_EQ(Finish(1, 1, {{"", "2", "1"}}).message(), "Błąd liczby: popraw!\rStół:1; NS");
-    EXPECT_EQ(Finish(2, 3, {{"4", "1", "1"}, {"2", "3", "1 "}}).message(), "Błąd liczby:1  popraw!\rStół:2; Komplet");
-    EXPECT_EQ(Finish(2, 3, {{"4", "1", "x"}, {"y", "3", "1"}}).message(), "Błąd liczby:x popraw!\rStół:1; Komplet");
-    EXPECT_EQ(Finish(2, 3, {{"4", "$1", "1"}}).message(), "Błąd liczby:$1 popraw!\rStół:1; WE");
-    EXPECT_EQ(Finish(1, 1, {{"ąę", "2", "1"}}).message(), "Błąd liczby:ąę popraw!\rStół:1; NS");
+    EXPECT_EQ(Finish(1, 1, {{"", "2", "1"}}).message(), "Błąd liczby: popraw!\nStół:1; NS");
+    EXPECT_EQ(Finish(2, 3, {{"4", "1", "1"}, {"2", "3", "1 "}}).message(), "Błąd liczby:1  popraw!\nStół:2; Komplet");
+    EXPECT_EQ(Finish(2, 3, {{"4", "1", "x"}, {"y", "3", "1"}}).message(), "Błąd liczby:x popraw!\nStół:1; Komplet");
+    EXPECT_EQ(Finish(2, 3, {{"4", "$1", "1"}}).message(), "Błąd liczby:$1 popraw!\nStół:1; WE");
+    EXPECT_EQ(Finish(1, 1, {{"ąę", "2", "1"}}).message(), "Błąd liczby:ąę popraw!\nStół:1; NS");
 }
 
 TEST_F(TypingAScheme, TypedNumbersWithABlankOrASignInFrontAreRead) {
@@ -127,7 +127,7 @@ TEST_F(TypingAScheme, RowsBeyondTheChosenTablesAreNeitherCheckedNorStored) {
 }
 
 TEST_F(TypingAScheme, MissingRowsReadAsEmptyCells) {
-    EXPECT_EQ(Finish(3, 3, ThreeRoundsOnTwoTables).message(), "Błąd liczby: popraw!\rStół:3; NS");
+    EXPECT_EQ(Finish(3, 3, ThreeRoundsOnTwoTables).message(), "Błąd liczby: popraw!\nStół:3; NS");
 }
 
 TEST_F(TypingAScheme, ARejectedSchemeCanBeCorrectedAndAccepted) {

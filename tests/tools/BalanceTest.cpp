@@ -8,7 +8,7 @@
 namespace schemelibrary {
 namespace {
 
-movement::SchemeMovement Read(const std::string& line) { return movement::ReadSchemeLine(line).movement; }
+movement::SchemeMovement Read(const std::string& line) { return movement::ReadSchemeLine(line).value(); }
 
 TEST(BalanceOfMovement, CountsSetsPlayedInTheSameDirection) {
     // One table, one round: the two pairs sit on opposite lines.

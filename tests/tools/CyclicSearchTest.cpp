@@ -11,10 +11,8 @@ constexpr CyclicSeat First(int32_t p) { return {SeatKind::FirstRotation, p}; }
 constexpr CyclicSeat Second(int32_t p) { return {SeatKind::SecondRotation, p}; }
 constexpr CyclicSeat Stationary() { return {}; }
 
-movement::Outcome PlayedThrough(const std::string& line) {
-    const movement::SchemeLineReading reading = movement::ReadSchemeLine(line);
-    if (!reading.accepted) return movement::Outcome::Refused(reading.refusal);
-    return movement::CheckMovement(reading.movement.RoundCount, reading.movement.Tables);
+movement::Result<movement::SchemeMovement> PlayedThrough(const std::string& line) {
+    return movement::CheckSchemeLine(line);
 }
 
 TEST(SchemeLineOf, WritesOneSlotPerSetWithZerosForSetsNoTableStartsOn) {
@@ -31,7 +29,7 @@ TEST(SchemeLineOf, PutsTheTableSharingSetOneLastAndNumbersStationaryPairsInTable
                                              {2, First(2), Second(2)}};
     const std::string line = SchemeLineOf(*ShapeOf(3, 4), tables);
     EXPECT_EQ(line, "3 4 1 4 2 5 3 6 7 8");
-    EXPECT_EQ(movement::ReadSchemeLine(line).movement.Tables.back(), (movement::TableSeat{7, 8, 1}));
+    EXPECT_EQ(movement::ReadSchemeLine(line).value().Tables.back(), (movement::TableSeat{7, 8, 1}));
 }
 
 TEST(ShapeOf, RefusesSizesNoSchemeLineCanHold) {

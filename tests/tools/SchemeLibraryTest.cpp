@@ -11,9 +11,9 @@ namespace {
 TEST(SettleSize, AFoundLinePlaysThroughAndCarriesItsBalance) {
     const SettledSize howell = SettleSize(11, 6);
     ASSERT_EQ(howell.status, SizeStatus::Found);
-    const movement::SchemeLineReading reading = movement::ReadSchemeLine(howell.line);
-    ASSERT_TRUE(reading.accepted);
-    EXPECT_TRUE(movement::CheckMovement(11, reading.movement.Tables).accepted());
+    const auto played = movement::CheckSchemeLine(howell.line);
+    ASSERT_TRUE(played.accepted()) << played.message();
+    EXPECT_EQ(played.value().RoundCount, 11);
     // 6 tables: every two pairs face the same way on exactly 5 of the 11 sets.
     EXPECT_EQ(howell.balance.pairsByCount, (std::map<int32_t, int64_t>{{5, 66}}));
     EXPECT_TRUE(howell.mostBalancedProved);

@@ -26,13 +26,17 @@ std::string BytesOf(const std::string& fileName) {
 
 // The shipped lines of a file by size, read as the program reads the file.
 std::map<Size, std::string> ShippedLines(const std::string& fileName) {
-    const movement::SchemeFileReading reading = movement::ReadSchemeFile(PathOf(fileName));
-    EXPECT_TRUE(reading.ok) << fileName << ": " << reading.error;
-    EXPECT_EQ(reading.lines.leftOut, 0);
+    const auto reading = movement::ReadSchemeFile(PathOf(fileName));
     std::map<Size, std::string> lines;
-    for (const std::string& line : reading.lines.lines) {
-        const movement::SchemeLineReading read = movement::ReadSchemeLine(line);
-        lines[{read.movement.RoundCount, read.movement.TableCount}] = line;
+    if (!reading.accepted()) {
+        ADD_FAILURE() << fileName << ": " << reading.message();
+        return lines;
+    }
+    EXPECT_EQ(reading.value().leftOut, 0);
+    for (const std::string& line : reading.value().lines) {
+        const auto read = movement::ReadSchemeLine(line);
+        if (read.accepted()) lines[{read.value().RoundCount, read.value().TableCount}] = line;
+        else ADD_FAILURE() << line << ": " << read.message();
     }
     return lines;
 }
@@ -47,19 +51,17 @@ class ShippedSchemeFile : public ::testing::TestWithParam<SchemeFamily> {};
 
 TEST_P(ShippedSchemeFile, EveryLinePlaysThroughAsTheProgramReadsIt) {
     const SchemeFamily& family = GetParam();
-    const movement::SchemeFileReading reading = movement::ReadSchemeFile(PathOf(family.fileName));
-    ASSERT_TRUE(reading.ok) << reading.error;
-    ASSERT_FALSE(reading.lines.lines.empty());
+    const auto reading = movement::ReadSchemeFile(PathOf(family.fileName));
+    ASSERT_TRUE(reading.accepted()) << reading.message();
+    ASSERT_FALSE(reading.value().lines.empty());
 
     const std::set<Size> asked(family.sizes.begin(), family.sizes.end());
     Size previous{0, 0};
-    for (const std::string& line : reading.lines.lines) {
-        const movement::SchemeLineReading read = movement::ReadSchemeLine(line);
-        ASSERT_TRUE(read.accepted) << line << ": " << read.refusal;
-        const movement::Outcome outcome = movement::CheckMovement(read.movement.RoundCount, read.movement.Tables);
-        EXPECT_TRUE(outcome.accepted()) << line << ": " << outcome.message();
+    for (const std::string& line : reading.value().lines) {
+        const auto read = movement::CheckSchemeLine(line);
+        ASSERT_TRUE(read.accepted()) << line << ": " << read.message();
 
-        const Size size{read.movement.RoundCount, read.movement.TableCount};
+        const Size size{read.value().RoundCount, read.value().TableCount};
         EXPECT_TRUE(asked.count(size)) << line;
         // Ordered by tables, then rounds, each size once.
         EXPECT_LT(std::pair(previous.second, previous.first), std::pair(size.second, size.first)) << line;

@@ -218,14 +218,27 @@ TEST_F(ArbitraryNumbersWindow, TheMostTablesGive96RowsAndTheirNumbersCanAllBeCho
     EXPECT_EQ(state.PairNumberMap[96], 96);
 }
 
-TEST_F(ArbitraryNumbersWindow, ClosingThroughTheTitleBarStoresNothing) {
+TEST_F(ArbitraryNumbersWindow, ClosingThroughTheTitleBarGivesBackTheNumberingOfTheOpening) {
     ChooseMovement(3, 5);
+    Pick(drog.SkkN, 2);
+    ASSERT_EQ(state.NumberingStep, 20);
+    const auto numbers = state.PairNumberMap;
     Open();
     ShiftTo(0, 30);
     ndw.close();
+
     EXPECT_TRUE(drog.isVisible());
-    EXPECT_EQ(state.PairNumberMap[1], 1);
+    EXPECT_EQ(state.PairNumberMap, numbers);
+    EXPECT_EQ(state.NumberingStep, 20);
+    EXPECT_EQ(drog.SkkN->ItemIndex(), 2);
+    EXPECT_EQ(drog.SkkN->ItemCaption(2), QStringLiteral("20"));
     EXPECT_EQ(state.PrintTo, 5);
+
+    windows.Page() = {4800, 6800};
+    Click(drog.Drukuj);
+    bool stepShown = false;
+    for (const auto& text : surface.texts) stepShown = stepShown || text.text == "Skok numeracji: 20";
+    EXPECT_TRUE(stepShown);
 }
 
 }  // namespace

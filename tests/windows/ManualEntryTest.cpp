@@ -197,6 +197,7 @@ TEST_F(ManualEntry, ClosingThroughTheTitleBarRestoresTheMovementOfTheOpening) {
     WriteFile(QStringLiteral("HowellKS.txt"), "7 4 8 1 0 0 3 6 0 5 2 7 4\n");
     Click(drog.Kestrel);
     DoubleClickLine(drog.ListBox1, 0);
+    Pick(drog.SkkN, 1);
     const auto seating = state.Seating;
     Open();
     TypeThreeRoundsOnTwoTables();
@@ -212,6 +213,9 @@ TEST_F(ManualEntry, ClosingThroughTheTitleBarRestoresTheMovementOfTheOpening) {
     EXPECT_EQ(state.Seating, seating);
     EXPECT_EQ(state.PrintTo, 4);
     EXPECT_EQ(drog.SkkN->ItemCaption(0), QStringLiteral("7"));
+    EXPECT_EQ(drog.SkkN->ItemIndex(), 1);
+    EXPECT_EQ(state.NumberingStep, 10);
+    EXPECT_EQ(state.SchemeSource, "Wg K. Kestrela");
     EXPECT_EQ(zpl.Schemat->Cell(1, 0), QStringLiteral("4"));  // the typing is kept
 }
 

@@ -43,9 +43,10 @@ void ReadAndListSchemeFile(benchmark::State& run) {
     MovementState state;
     for (auto _ : run) {
         state.CatalogueLoaded = false;
-        const SchemeFileLoad load = LoadSchemeFile(state, file.string(), "Wg K. Kestrela");
-        benchmark::DoNotOptimize(load.listLines.data());
-        if (load.listLines.size() != 101) throw std::runtime_error("not every line was listed");
+        const auto load = LoadSchemeFile(state, file.string(), "Wg K. Kestrela");
+        if (!load.accepted() || load.value().listLines.size() != 101)
+            throw std::runtime_error("not every line was listed");
+        benchmark::DoNotOptimize(load.value().listLines.data());
     }
     std::filesystem::remove(file);
 }
@@ -54,6 +55,7 @@ BENCHMARK(ReadAndListSchemeFile)->Unit(benchmark::kMicrosecond);
 void SelectSchemeOnTheLongestLine(benchmark::State& run) {
     MovementState state;
     state.SchemeCatalogue[0] = LongestLine();
+    state.CatalogueLineCount = 1;
     for (auto _ : run) {
         const Outcome selected = SelectScheme(state, 0, 0);
         benchmark::DoNotOptimize(state.Seating.data());
@@ -64,12 +66,13 @@ BENCHMARK(SelectSchemeOnTheLongestLine)->Unit(benchmark::kMicrosecond);
 
 // The shipped movement of 24 tables and 23 rounds, typed into the grid.
 void ValidateSchemeAt24TablesAnd23Rounds(benchmark::State& run) {
-    const SchemeFileReading file = ReadSchemeFile(std::string(SCHEME_DATA_DIR) + "/Duzo_Zb.txt");
+    const auto file = ReadSchemeFile(std::string(SCHEME_DATA_DIR) + "/Duzo_Zb.txt");
+    if (!file.accepted()) throw std::runtime_error(file.message());
     std::vector<TypedRow> rows;
-    for (const std::string& line : file.lines.lines) {
-        const SchemeLineReading reading = ReadSchemeLine(line);
-        if (!reading.accepted || reading.movement.TableCount != 24 || reading.movement.RoundCount != 23) continue;
-        for (const TableSeat& seat : reading.movement.Tables)
+    for (const std::string& line : file.value().lines) {
+        const auto reading = ReadSchemeLine(line);
+        if (!reading.accepted() || reading.value().TableCount != 24 || reading.value().RoundCount != 23) continue;
+        for (const TableSeat& seat : reading.value().Tables)
             rows.push_back({std::to_string(seat.NsPair), std::to_string(seat.WePair), std::to_string(seat.BoardSet)});
     }
     if (rows.size() != 24) throw std::runtime_error("no movement of 24 tables and 23 rounds in Duzo_Zb.txt");
@@ -86,7 +89,9 @@ BENCHMARK(ValidateSchemeAt24TablesAnd23Rounds)->Unit(benchmark::kMicrosecond);
 void LayOutAllCardsOf48Tables(benchmark::State& run) {
     MovementState state;
     state.SchemeCatalogue[0] = "23 48" + Pairs(1, 96);
-    SelectScheme(state, 0, NoItemSelected);
+    state.CatalogueLineCount = 1;
+    if (const Outcome selected = SelectScheme(state, 0, NoItemSelected); !selected.accepted())
+        throw std::runtime_error(selected.message());
     state.NumberingStep = 30;
     for (int32_t n = 0; n < PairMapSize; ++n) state.PairNumberMap[n] = n;
     for (auto _ : run) {

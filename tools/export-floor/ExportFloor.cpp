@@ -25,14 +25,15 @@ int main(int argc, char* argv[]) {
     }
 
     // The texts to draw, as the card printer lays them out.
-    movement::SchemeFileReading file = movement::ReadSchemeFile(argv[1]);
-    if (!file.ok || file.lines.lines.empty()) return 1;
-    const movement::SchemeLineReading line = movement::ReadSchemeLine(file.lines.lines.front());
-    if (!line.accepted) return 1;
+    const auto file = movement::ReadSchemeFile(argv[1]);
+    if (!file.accepted() || file.value().lines.empty()) return 1;
+    const auto line = movement::ReadSchemeLine(file.value().lines.front());
+    if (!line.accepted()) return 1;
+    const movement::SchemeMovement& movement = line.value();
     movement::MovementState state;
-    state.RoundCount = line.movement.RoundCount;
-    state.TableCount = line.movement.TableCount;
-    for (int t = 1; t <= state.TableCount; ++t) state.Seating[t] = line.movement.Tables[t - 1];
+    state.RoundCount = movement.RoundCount;
+    state.TableCount = movement.TableCount;
+    for (int t = 1; t <= state.TableCount; ++t) state.Seating[t] = movement.Tables[t - 1];
     state.NumberingStep = state.RoundCount;
     for (int n = 0; n < movement::PairMapSize; ++n) state.PairNumberMap[n] = n;
 
@@ -42,7 +43,9 @@ int main(int argc, char* argv[]) {
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setOutputFileName(QString::fromLocal8Bit(argv[2]));
     printing::RecordingSurface recorded;
-    printing::PrintCards(state, {printer.width(), printer.height()}, 1, state.TableCount, false, recorded);
+    if (!printing::PrintCards(state, {printer.width(), printer.height()}, 1, state.TableCount, false, recorded)
+             .accepted())
+        return 1;
 
     // Every font once, with its ascent.
     struct Face {

@@ -27,13 +27,6 @@ DirectionPattern PatternOf(const MovementShape& shape, const std::vector<CyclicT
     return pattern;
 }
 
-// A line read back exactly as the program reads a chosen scheme line, then played through.
-movement::Outcome PlayedThrough(const std::string& line) {
-    const movement::SchemeLineReading reading = movement::ReadSchemeLine(line);
-    if (!reading.accepted) return movement::Outcome::Refused(reading.refusal);
-    return movement::CheckMovement(reading.movement.RoundCount, reading.movement.Tables);
-}
-
 std::string Plural(int32_t n, const char* one, const char* few, const char* many) {
     if (n == 1) return one;
     const int32_t lastDigit = n % 10;
@@ -122,11 +115,12 @@ SettledSize SettleSize(int32_t rounds, int32_t tables) {
     if (chosen.empty()) chosen = any.tables;
 
     settled.line = SchemeLineOf(*shape, chosen);
-    const movement::Outcome outcome = PlayedThrough(settled.line);
-    if (!outcome.accepted()) throw std::logic_error("line fails (" + outcome.message() + "): " + settled.line);
+    // Read back exactly as the program reads a chosen scheme line, then played through.
+    const auto played = movement::CheckSchemeLine(settled.line);
+    if (!played.accepted()) throw std::logic_error("line fails (" + played.message() + "): " + settled.line);
 
     settled.status = SizeStatus::Found;
-    settled.balance = BalanceOfMovement(movement::ReadSchemeLine(settled.line).movement);
+    settled.balance = BalanceOfMovement(played.value());
     if (KeyOf(settled.balance) != KeyOfPattern(*shape, PatternOf(*shape, chosen)))
         throw std::logic_error("balance of the played line differs from its pattern: " + settled.line);
     settled.smallestPossibleSpread = shortlist.smallestPossibleSpread;

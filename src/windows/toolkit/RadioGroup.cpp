@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 namespace toolkit {
 
@@ -35,6 +36,11 @@ void RadioGroup::SetItemIndex(int index) {
         return;
     }
     buttons_[index]->setChecked(true);
+}
+
+void RadioGroup::RestoreItemIndex(int index) {
+    const QSignalBlocker quiet(this);
+    SetItemIndex(index);
 }
 
 QString RadioGroup::ItemCaption(int index) const {

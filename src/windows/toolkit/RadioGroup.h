@@ -21,6 +21,8 @@ public:
     int ItemIndex() const { return itemIndex_; }  // -1 when nothing is selected
     // Selects item `index`; -1 clears the selection without a Click.
     void SetItemIndex(int index);
+    // Selects item `index` again as it was before, without a Click.
+    void RestoreItemIndex(int index);
 
     int ItemCount() const { return static_cast<int>(buttons_.size()); }
     QString ItemCaption(int index) const;

@@ -82,11 +82,6 @@ void TextGrid::focusInEvent(QFocusEvent* event) {
     emit Enter();
 }
 
-void TextGrid::paintEvent(QPaintEvent* event) {
-    QTableWidget::paintEvent(event);
-    emit DrawCell();
-}
-
 QModelIndex TextGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
     QModelIndex next = QTableWidget::moveCursor(action, modifiers);
     // Tab passes over the fixed column; the number of steps is bounded by one row's cells.

@@ -6,8 +6,7 @@ namespace toolkit {
 
 // A grid of text cells. Column 0 is fixed: the program writes it and the director cannot edit
 // it; the other cells are edited freely and Tab moves from cell to cell. Rows beyond the row
-// count are hidden but keep their text. `Enter` runs when the grid gets the focus, `DrawCell`
-// after it has been painted.
+// count are hidden but keep their text. `Enter` runs when the grid gets the focus.
 class TextGrid : public QTableWidget {
     Q_OBJECT
 
@@ -27,11 +26,9 @@ public:
 
 signals:
     void Enter();
-    void DrawCell();
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 
 private:
