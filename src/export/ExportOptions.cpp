@@ -3,6 +3,7 @@
 #include "movement/TypedInteger.h"
 
 #include <map>
+#include <set>
 #include <utility>
 
 namespace pdfexport {
@@ -27,8 +28,13 @@ const char* const UsageText =
     "  --source TEKST              źródło schematu na rozstawikach\n"
     "  --list PLIK_SCHEMATÓW       wypisuje linie listy schematów, numerowane od 1\n"
     "  --check PLIK_SCHEMATÓW      sprawdza każdą linię pliku jak schemat wprowadzany z palca\n"
+    "  --help                      wypisuje ten opis\n"
+    "  --version                   wypisuje wersję programu\n"
+    "  --                          kończy opcje (dalej same argumenty, np. plik o nazwie\n"
+    "                              zaczynającej się od --)\n"
     "\n"
-    "Kod wyjścia: 0 sukces, 1 błędne dane, 2 błędne wywołanie.\n";
+    "Każdą opcję podaje się najwyżej raz; --numbering i --numbers wykluczają się.\n"
+    "Kod wyjścia: 0 sukces, 1 błędne dane albo nieudany zapis, 2 błędne wywołanie.\n";
 
 namespace {
 
@@ -53,62 +59,96 @@ using ParsedArguments = movement::Result<ExportRequest>;
 
 ParsedArguments Wrong(const std::string& error) { return ParsedArguments::Refused(error); }
 
+// Reads the value of one option into the request.
+movement::Outcome ReadOption(const std::string& option, const std::string& value, ExportRequest& request) {
+    using movement::Outcome;
+    if (option == "--numbering") {
+        static const std::map<std::string, int> items = {{"1", 0}, {"2", 1}, {"3", 2}, {"mitchell", 3}};
+        const auto item = items.find(value);
+        if (item == items.end()) return Outcome::Refused("Opcja --numbering przyjmuje 1, 2, 3 albo mitchell.");
+        request.numberingItem = item->second;
+    } else if (option == "--numbers") {
+        for (const std::string& pair : SplitCommas(value)) {
+            const auto equals = pair.find('=');
+            const auto old = equals == std::string::npos ? std::nullopt : Integer(pair.substr(0, equals));
+            if (!old) return Outcome::Refused("Opcja --numbers przyjmuje pary STARY=NOWY rozdzielone przecinkami.");
+            request.numbers.push_back({*old, pair.substr(equals + 1)});
+        }
+    } else if (option == "--swap") {
+        for (const std::string& table : SplitCommas(value)) {
+            const auto number = Integer(table);
+            if (!number) return Outcome::Refused("Opcja --swap przyjmuje numery stołów rozdzielone przecinkami.");
+            request.swaps.push_back(*number);
+        }
+    } else if (option == "--from" || option == "--to") {
+        const auto number = Integer(value);
+        if (!number) return Outcome::Refused("Opcja " + option + " przyjmuje numer stołu.");
+        (option == "--from" ? request.from : request.to) = *number;
+    } else if (option == "--paper") {
+        static const std::map<std::string, Paper> papers = {
+            {"A4", Paper::A4}, {"A5", Paper::A5}, {"Letter", Paper::Letter}};
+        const auto paper = papers.find(value);
+        if (paper == papers.end()) return Outcome::Refused("Opcja --paper przyjmuje A4, A5 albo Letter.");
+        request.paper = paper->second;
+    } else if (option == "--resolution") {
+        const auto dpi = Integer(value);
+        if (!dpi || *dpi < 72 || *dpi > 2400)
+            return Outcome::Refused("Opcja --resolution przyjmuje liczbę od 72 do 2400.");
+        request.resolution = *dpi;
+    } else if (option == "--source") {
+        request.source = value;
+    } else if (option == "--list" || option == "--check") {
+        request.mode = option == "--list" ? ExportRequest::Mode::List : ExportRequest::Mode::Check;
+        request.schemeFile = value;
+    }
+    return Outcome::Accepted();
+}
+
+// The options that shape the cards, which have no meaning for a listing or a check.
+bool ShapesTheCards(const std::string& option) { return option != "--list" && option != "--check"; }
+
+// Two options given together that ask for different things.
+std::optional<std::string> Conflict(const std::set<std::string>& given) {
+    if (given.count("--list") != 0 && given.count("--check") != 0) return "Opcje --list i --check wykluczają się.";
+    if (given.count("--numbering") != 0 && given.count("--numbers") != 0)
+        return "Opcje --numbering i --numbers wykluczają się: numery dowolne drukuje się przy pierwszym skoku.";
+    const bool listing = given.count("--list") != 0 || given.count("--check") != 0;
+    for (const std::string& option : given)
+        if (listing && ShapesTheCards(option)) return "Opcja " + option + " nie dotyczy --list ani --check.";
+    return std::nullopt;
+}
+
 }  // namespace
 
 ParsedArguments ParseExportArguments(const std::vector<std::string>& arguments) {
+    static const std::set<std::string> valued = {"--numbering", "--numbers", "--swap",   "--from",  "--to",
+                                                 "--paper",     "--resolution", "--source", "--list", "--check"};
     ExportRequest request;
     std::vector<std::string> positional;
+    std::set<std::string> given;
+    bool optionsEnded = false;
 
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        if (argument.rfind("--", 0) != 0) {
+        if (optionsEnded || argument.rfind("--", 0) != 0) {
             positional.push_back(argument);
             continue;
         }
-        if (i + 1 >= arguments.size()) return Wrong("Brak wartości opcji " + argument + ".");
-        const std::string& value = arguments[++i];
-
-        if (argument == "--numbering") {
-            static const std::map<std::string, int> items = {{"1", 0}, {"2", 1}, {"3", 2}, {"mitchell", 3}};
-            const auto item = items.find(value);
-            if (item == items.end()) return Wrong("Opcja --numbering przyjmuje 1, 2, 3 albo mitchell.");
-            request.numberingItem = item->second;
-        } else if (argument == "--numbers") {
-            for (const std::string& pair : SplitCommas(value)) {
-                const auto equals = pair.find('=');
-                const auto old = equals == std::string::npos ? std::nullopt : Integer(pair.substr(0, equals));
-                if (!old) return Wrong("Opcja --numbers przyjmuje pary STARY=NOWY rozdzielone przecinkami.");
-                request.numbers.push_back({*old, pair.substr(equals + 1)});
-            }
-        } else if (argument == "--swap") {
-            for (const std::string& table : SplitCommas(value)) {
-                const auto number = Integer(table);
-                if (!number) return Wrong("Opcja --swap przyjmuje numery stołów rozdzielone przecinkami.");
-                request.swaps.push_back(*number);
-            }
-        } else if (argument == "--from" || argument == "--to") {
-            const auto number = Integer(value);
-            if (!number) return Wrong("Opcja " + argument + " przyjmuje numer stołu.");
-            (argument == "--from" ? request.from : request.to) = *number;
-        } else if (argument == "--paper") {
-            static const std::map<std::string, Paper> papers = {
-                {"A4", Paper::A4}, {"A5", Paper::A5}, {"Letter", Paper::Letter}};
-            const auto paper = papers.find(value);
-            if (paper == papers.end()) return Wrong("Opcja --paper przyjmuje A4, A5 albo Letter.");
-            request.paper = paper->second;
-        } else if (argument == "--resolution") {
-            const auto dpi = Integer(value);
-            if (!dpi || *dpi < 72 || *dpi > 2400) return Wrong("Opcja --resolution przyjmuje liczbę od 72 do 2400.");
-            request.resolution = *dpi;
-        } else if (argument == "--source") {
-            request.source = value;
-        } else if (argument == "--list" || argument == "--check") {
-            request.mode = argument == "--list" ? ExportRequest::Mode::List : ExportRequest::Mode::Check;
-            request.schemeFile = value;
-        } else {
-            return Wrong("Nieznana opcja " + argument + ".");
+        if (argument == "--") {
+            optionsEnded = true;
+            continue;
         }
+        if (argument == "--help" || argument == "--version") {
+            request.mode = argument == "--help" ? ExportRequest::Mode::Help : ExportRequest::Mode::Version;
+            return ParsedArguments::Accepted(std::move(request));
+        }
+        if (valued.count(argument) == 0) return Wrong("Nieznana opcja " + argument + ".");
+        if (!given.insert(argument).second) return Wrong("Opcja " + argument + " podana dwa razy.");
+        if (i + 1 >= arguments.size()) return Wrong("Brak wartości opcji " + argument + ".");
+        if (const auto read = ReadOption(argument, arguments[++i], request); !read.accepted())
+            return Wrong(read.message());
     }
+    if (const auto conflict = Conflict(given)) return Wrong(*conflict);
 
     if (request.mode != ExportRequest::Mode::Export) {
         if (!positional.empty()) return Wrong("Przy --list i --check podaje się tylko plik schematów.");

@@ -13,7 +13,7 @@ enum class Paper { A4, A5, Letter };
 
 // What one run of the export was asked to do.
 struct ExportRequest {
-    enum class Mode { Export, List, Check };
+    enum class Mode { Export, List, Check, Help, Version };
     Mode mode = Mode::Export;
 
     std::string schemeFile;

@@ -7,15 +7,12 @@
 #include "movement/SchemeSelection.h"
 #include "movement/StepChoices.h"
 #include "printing/CardPrinter.h"
-#include "printing/QtPrintSurface.h"
+#include "printing/PdfFileOutput.h"
 
-#include <QFile>
 #include <QPageSize>
 #include <QPrinter>
-#include <QTemporaryFile>
 
-#include <cstdio>
-#include <sys/stat.h>
+#include <vector>
 
 namespace pdfexport {
 
@@ -45,28 +42,44 @@ std::string CannotRead(const std::string& schemeFile, const std::string& reason)
     return "Nie można odczytać pliku " + schemeFile + ": " + reason;
 }
 
+// A listing that could not be written out is a failure too (a full disk, a closed pipe).
+int Written(std::ostream& out, std::ostream& errors, int status) {
+    out.flush();
+    if (out) return status;
+    return BadInput(errors, "Nie można wypisać wyników na standardowe wyjście.");
+}
+
+// Tells what the reading skipped; true when it skipped anything.
+bool ReportSkipped(const movement::SchemeLines& lines, std::ostream& errors) {
+    const std::string notice = movement::SkippedLinesNotice(lines.leftOut, lines.tooLong);
+    if (!notice.empty()) errors << notice << '\n';
+    return !notice.empty();
+}
+
 int ListLines(const ExportRequest& request, std::ostream& out, std::ostream& errors) {
     const movement::Result<movement::SchemeLines> read = movement::ReadSchemeFile(request.schemeFile);
     if (!read.accepted()) return BadInput(errors, CannotRead(request.schemeFile, read.message()));
     const movement::SchemeLines& lines = read.value();
     for (std::size_t k = 0; k < lines.lines.size(); ++k)
         out << k + 1 << ": " << movement::CatalogueListLine(lines.lines[k]) << '\n';
-    if (lines.leftOut > 0) errors << movement::LeftOutMessage(lines.leftOut) << '\n';
-    return 0;
+    ReportSkipped(lines, errors);
+    return Written(out, errors, 0);
 }
 
+// Every line as a typed scheme is checked. Fails when a line fails or was skipped, and says which.
 int CheckLines(const ExportRequest& request, std::ostream& out, std::ostream& errors) {
     const movement::Result<movement::SchemeLines> read = movement::ReadSchemeFile(request.schemeFile);
     if (!read.accepted()) return BadInput(errors, CannotRead(request.schemeFile, read.message()));
     const movement::SchemeLines& lines = read.value();
-    bool allSound = true;
+    std::string failed;
     for (std::size_t k = 0; k < lines.lines.size(); ++k) {
         const auto checked = movement::CheckSchemeLine(lines.lines[k]);
         out << k + 1 << ": " << (checked.accepted() ? std::string("OK") : checked.message()) << '\n';
-        allSound = allSound && checked.accepted();
+        if (!checked.accepted()) failed += (failed.empty() ? "" : ", ") + std::to_string(k + 1);
     }
-    if (lines.leftOut > 0) errors << movement::LeftOutMessage(lines.leftOut) << '\n';
-    return allSound ? 0 : 1;
+    if (!failed.empty()) errors << "Błędne linie: " << failed << ".\n";
+    const bool skipped = ReportSkipped(lines, errors);
+    return Written(out, errors, failed.empty() && !skipped ? 0 : 1);
 }
 
 // The movement as the director would set it up in the windows, step by step.
@@ -102,36 +115,36 @@ Outcome SetUpMovement(const ExportRequest& request, MovementState& state) {
     return Outcome::Accepted();
 }
 
+// A movement that fails the checks still prints, as the windows print it, but not silently.
+void WarnIfUnsound(const MovementState& state, std::ostream& errors) {
+    const std::vector<movement::TableSeat> tables(state.Seating.begin() + 1,
+                                                  state.Seating.begin() + 1 + state.TableCount);
+    const Outcome sound = movement::DiagnoseMovement(state.RoundCount, tables);
+    if (!sound.accepted())
+        errors << "Uwaga: schemat nie przechodzi sprawdzenia: " << sound.message() << " Rozstawiki wydrukowano mimo to.\n";
+}
+
 int ExportCards(const ExportRequest& request, std::ostream& errors) {
     MovementState state;
     if (const Outcome ready = SetUpMovement(request, state); !ready.accepted())
         return BadInput(errors, ready.message());
+    WarnIfUnsound(state, errors);
 
-    // The cards go to a file beside the output and take its name only once they are complete.
-    const QString output = QString::fromStdString(request.output);
-    QTemporaryFile partial(output + QStringLiteral(".XXXXXX"));
-    if (!partial.open()) return BadInput(errors, "Nie można zapisać pliku " + request.output + ".");
-    partial.close();
-
+    // The page as a PDF printer lays it out, margins included, so that the cards are the same
+    // as those the window prints to a file.
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setResolution(request.resolution);
     printer.setPageSize(PageSizeOf(request.paper));
-    printer.setOutputFileName(partial.fileName());
-    printer.setCreator(QStringLiteral("Rozstawiki stolikowe"));
-    const printing::PageMetrics page{printer.width(), printer.height()};
-
-    printing::QtPrintSurface surface(printer);
-    const Outcome printed = printing::PrintCards(state, page, state.PrintFrom, state.PrintTo, false, surface);
-    if (!printed.accepted()) return BadInput(errors, printed.message());
-
-    // A new file gets the permissions any new file gets, not the private ones of a temporary.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::chmod(partial.fileName().toLocal8Bit().constData(), 0666 & ~mask);
-    if (std::rename(partial.fileName().toLocal8Bit().constData(), output.toLocal8Bit().constData()) != 0)
-        return BadInput(errors, "Nie można zapisać pliku " + request.output + ".");
-    partial.setAutoRemove(false);
+    printing::PdfSettings settings;
+    settings.layout = printer.pageLayout();
+    settings.resolution = request.resolution;
+    const Outcome written = printing::PrintCardsToPdfFile(
+        request.output, {request.schemeFile}, settings,
+        [&](printing::PrintSurface& surface, const printing::PageMetrics& page) {
+            return printing::PrintCards(state, page, state.PrintFrom, state.PrintTo, false, surface);
+        });
+    if (!written.accepted()) return BadInput(errors, written.message());
     return 0;
 }
 
@@ -139,6 +152,12 @@ int ExportCards(const ExportRequest& request, std::ostream& errors) {
 
 int RunExport(const ExportRequest& request, std::ostream& out, std::ostream& errors) {
     switch (request.mode) {
+        case ExportRequest::Mode::Help:
+            out << UsageText;
+            return Written(out, errors, 0);
+        case ExportRequest::Mode::Version:
+            out << "rozstawiki-pdf " << ROZSTAWIKI_VERSION << '\n';
+            return Written(out, errors, 0);
         case ExportRequest::Mode::List:
             return ListLines(request, out, errors);
         case ExportRequest::Mode::Check:

@@ -3,6 +3,8 @@
 #include "ExportOptions.h"
 #include "PdfExport.h"
 
+#include "printing/OutputFile.h"
+
 #include <QGuiApplication>
 
 #include <cstdlib>
@@ -16,6 +18,7 @@ int main(int argc, char* argv[]) {
         if (type == QtFatalMsg) std::cerr << message.toStdString() << '\n';
     });
     QGuiApplication application(argc, argv);
+    printing::RemovePendingOutputOnSignals();
 
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const auto parsed = pdfexport::ParseExportArguments(arguments);

@@ -4,16 +4,25 @@
 #include "SchemeLine.h"
 
 #include <algorithm>
+#include <string>
 
 namespace movement {
 
 namespace {
 
+// Room for a table indexed [1..rows][1..columns].
+std::size_t Cells(int32_t rows, int32_t columns) {
+    return static_cast<std::size_t>(rows + 1) * static_cast<std::size_t>(columns + 1);
+}
+
 // Counts made while the rounds are played, for pairs 1..pairs and board sets 1..sets.
 class PlayCounts {
 public:
     PlayCounts(int32_t pairs, int32_t sets)
-        : pairs_(pairs), sets_(sets), meetings_((pairs + 1) * (pairs + 1)), plays_((pairs + 1) * (sets + 1)) {}
+        : pairs_(pairs),
+          sets_(sets),
+          meetings_(Cells(pairs, pairs)),
+          plays_(Cells(pairs, sets)) {}
 
     void CountRound(const TableSeat& seat) {
         const int32_t larger = std::max(seat.NsPair, seat.WePair);
@@ -48,6 +57,76 @@ private:
     std::vector<int> meetings_;  // [larger][smaller]
     std::vector<int> plays_;     // [pair][set]
 };
+
+// Every round of a movement from round 1, for the faults' details.
+std::vector<std::vector<TableSeat>> PlayedRounds(int32_t rounds, const std::vector<TableSeat>& tables) {
+    MovementState counts;
+    counts.RoundCount = rounds;
+    counts.TableCount = static_cast<int32_t>(tables.size());
+    std::vector<std::vector<TableSeat>> played;
+    std::vector<TableSeat> seats = tables;
+    for (int32_t round = 1; round <= rounds; ++round) {
+        played.push_back(seats);
+        for (TableSeat& seat : seats)
+            seat = {AdvanceNumber(counts, seat.NsPair), AdvanceNumber(counts, seat.WePair),
+                    AdvanceNumber(counts, seat.BoardSet)};
+    }
+    return played;
+}
+
+std::string SeatingDetail(const std::vector<TableSeat>& tables) {
+    const int64_t pairs = 2 * static_cast<int64_t>(tables.size());
+    std::vector<int> uses(pairs + 1);
+    for (const TableSeat& seat : tables)
+        for (const int32_t p : {seat.NsPair, seat.WePair}) {
+            if (p < 1 || p > pairs)
+                return "para " + std::to_string(p) + " wykracza poza numerację 1.." + std::to_string(pairs) + ".";
+            ++uses[p];
+        }
+    for (int64_t p = 1; p <= pairs; ++p) {
+        if (uses[p] == 0) return "para " + std::to_string(p) + " nie siedzi przy żadnym stole.";
+        if (uses[p] > 1) return "para " + std::to_string(p) + " siedzi przy kilku stołach naraz.";
+    }
+    return {};
+}
+
+std::string MeetingDetail(const std::vector<std::vector<TableSeat>>& played, int32_t pairs) {
+    std::vector<int32_t> firstMeeting(Cells(pairs, pairs));
+    for (std::size_t r = 0; r < played.size(); ++r)
+        for (const TableSeat& seat : played[r]) {
+            const int32_t larger = std::max(seat.NsPair, seat.WePair);
+            const int32_t smaller = std::min(seat.NsPair, seat.WePair);
+            if (smaller < 1 || larger > pairs) continue;
+            int32_t& first = firstMeeting[larger * (pairs + 1) + smaller];
+            const auto round = static_cast<int32_t>(r + 1);
+            if (first != 0)
+                return "pary " + std::to_string(smaller) + " i " + std::to_string(larger) +
+                       " spotykają się dwa razy, w rundach " + std::to_string(first) + " i " + std::to_string(round) +
+                       ".";
+            first = round;
+        }
+    return {};
+}
+
+std::string BoardSetDetail(const std::vector<std::vector<TableSeat>>& played, int32_t pairs, int32_t sets) {
+    std::vector<int32_t> firstPlay(Cells(pairs, sets));
+    for (std::size_t r = 0; r < played.size(); ++r)
+        for (const TableSeat& seat : played[r])
+            for (const int32_t p : {seat.NsPair, seat.WePair}) {
+                if (p < 1 || p > pairs || seat.BoardSet < 1 || seat.BoardSet > sets) continue;
+                int32_t& first = firstPlay[p * (sets + 1) + seat.BoardSet];
+                const auto round = static_cast<int32_t>(r + 1);
+                if (first != 0)
+                    return "para " + std::to_string(p) + " gra komplet " + std::to_string(seat.BoardSet) +
+                           " dwa razy, w rundach " + std::to_string(first) + " i " + std::to_string(round) + ".";
+                first = round;
+            }
+    for (int32_t p = 1; p <= pairs; ++p)
+        for (int32_t b = 1; b <= sets; ++b)
+            if (firstPlay[p * (sets + 1) + b] == 0)
+                return "para " + std::to_string(p) + " nie gra kompletu " + std::to_string(b) + ".";
+    return {};
+}
 
 }  // namespace
 
@@ -92,6 +171,20 @@ Outcome CheckMovement(int32_t rounds, const std::vector<TableSeat>& tables) {
     Outcome numbering = CheckPairNumbering(tables);
     if (!numbering.accepted()) return numbering;
     return CheckRounds(rounds, tables);
+}
+
+Outcome DiagnoseMovement(int32_t rounds, const std::vector<TableSeat>& tables) {
+    const Outcome checked = CheckMovement(rounds, tables);
+    if (checked.accepted()) return checked;
+    std::string detail = SeatingDetail(tables);
+    if (detail.empty() && rounds >= 1 && rounds <= MaxSchemeRounds && !tables.empty() &&
+        tables.size() <= static_cast<std::size_t>(MaxTables)) {
+        const auto played = PlayedRounds(rounds, tables);
+        const auto pairs = static_cast<int32_t>(2 * tables.size());
+        detail = MeetingDetail(played, pairs);
+        if (detail.empty()) detail = BoardSetDetail(played, pairs, rounds);
+    }
+    return Outcome::Refused(detail.empty() ? checked.message() : checked.message() + " " + detail);
 }
 
 Result<SchemeMovement> CheckSchemeLine(std::string_view line) {

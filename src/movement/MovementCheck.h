@@ -24,6 +24,12 @@ Outcome CheckRounds(int32_t rounds, const std::vector<TableSeat>& tables);
 // Both, in that order.
 Outcome CheckMovement(int32_t rounds, const std::vector<TableSeat>& tables);
 
+// The first fault of a movement, said so that the director can find it: which pair is seated
+// twice or not at all, which two pairs meet twice and in which rounds, which pair plays a set
+// twice or never. Accepted when CheckMovement accepts; otherwise refused with CheckMovement's
+// message followed by the detail.
+Outcome DiagnoseMovement(int32_t rounds, const std::vector<TableSeat>& tables);
+
 // A scheme line read as a chosen line is, then played through both checks: its movement, or
 // the first reason it cannot be used or is no sound movement.
 Result<SchemeMovement> CheckSchemeLine(std::string_view line);

@@ -16,6 +16,7 @@ namespace {
 constexpr char LineFeed = '\n';
 constexpr char CarriageReturn = '\r';
 constexpr char CtrlZ = '\x1a';
+constexpr std::string_view ByteOrderMark = "\xef\xbb\xbf";
 
 // The platform's wording of a failed open or read.
 std::string FileErrorText(int error) {
@@ -70,6 +71,21 @@ std::string ListedField(std::string_view token, std::size_t narrowWidth) {
 }  // namespace
 
 void SchemeLineSplitter::Feed(std::string_view bytes) {
+    // The mark may come split over two pieces.
+    while (!startDecided_ && !bytes.empty()) {
+        startOfFile_.push_back(bytes.front());
+        bytes.remove_prefix(1);
+        if (ByteOrderMark.substr(0, startOfFile_.size()) != startOfFile_) {
+            startDecided_ = true;
+            FeedText(startOfFile_);
+        } else if (startOfFile_.size() == ByteOrderMark.size()) {
+            startDecided_ = true;
+        }
+    }
+    FeedText(bytes);
+}
+
+void SchemeLineSplitter::FeedText(std::string_view bytes) {
     for (char c : bytes) {
         if (endOfFile_) return;
         if (pendingCarriageReturn_) {
@@ -94,6 +110,10 @@ void SchemeLineSplitter::Feed(std::string_view bytes) {
 }
 
 SchemeLines SchemeLineSplitter::Finish() {
+    if (!startDecided_) {
+        startDecided_ = true;
+        FeedText(startOfFile_);
+    }
     if (pendingCarriageReturn_) Append(CarriageReturn);
     pendingCarriageReturn_ = false;
     if (!atLineStart_) EndLine();
@@ -102,22 +122,38 @@ SchemeLines SchemeLineSplitter::Finish() {
 
 void SchemeLineSplitter::Append(char c) {
     atLineStart_ = false;
+    // Spaces count only once something follows them: trailing spaces are no part of a line.
+    if (c == ' ') {
+        ++pendingSpaces_;
+        return;
+    }
     if (c == '*') lineHasAsterisk_ = true;
-    if (c != ' ') lineHasNonSpace_ = true;
-    // Lines beyond the capacity are only counted, so their text is not kept.
-    if (!lineHasAsterisk_ && result_.lines.size() < CatalogueCapacity) line_.push_back(c);
+    lineHasNonSpace_ = true;
+    Keep(' ', pendingSpaces_);
+    pendingSpaces_ = 0;
+    Keep(c, 1);
+}
+
+void SchemeLineSplitter::Keep(char c, std::size_t count) {
+    lineLength_ += count;
+    // Lines beyond the capacity or the length are only counted, so their text is not kept.
+    if (!lineHasAsterisk_ && lineLength_ <= MaxSchemeLineLength && result_.lines.size() < CatalogueCapacity)
+        line_.append(count, c);
 }
 
 void SchemeLineSplitter::EndLine() {
     if (!lineHasAsterisk_ && lineHasNonSpace_) {
-        if (result_.lines.size() < CatalogueCapacity) {
-            while (!line_.empty() && line_.back() == ' ') line_.pop_back();
+        if (lineLength_ > MaxSchemeLineLength) {
+            ++result_.tooLong;
+        } else if (result_.lines.size() < CatalogueCapacity) {
             result_.lines.push_back(std::move(line_));
         } else {
             ++result_.leftOut;
         }
     }
     line_.clear();
+    lineLength_ = 0;
+    pendingSpaces_ = 0;
     atLineStart_ = true;
     lineHasAsterisk_ = false;
     lineHasNonSpace_ = false;
@@ -183,6 +219,7 @@ Result<SchemeFileLoad> LoadSchemeFile(MovementState& state, const std::string& f
     state.CatalogueLoaded = true;
 
     load.leftOut = reading.value().leftOut;
+    load.tooLong = reading.value().tooLong;
     for (std::size_t k = 0; k < lines.size(); ++k)
         load.listLines.push_back(CatalogueListLine(state.SchemeCatalogue[k]));
     return Result<SchemeFileLoad>::Accepted(std::move(load));
@@ -191,6 +228,17 @@ Result<SchemeFileLoad> LoadSchemeFile(MovementState& state, const std::string& f
 std::string LeftOutMessage(int64_t leftOut) {
     return "Plik zawiera więcej schematów, niż mieści lista. Wczytano pierwsze " +
            std::to_string(CatalogueCapacity) + ", liczba pominiętych: " + std::to_string(leftOut) + ".";
+}
+
+std::string SkippedLinesNotice(int64_t leftOut, int64_t tooLong) {
+    std::string notice;
+    if (leftOut > 0) notice = LeftOutMessage(leftOut);
+    if (tooLong > 0) {
+        if (!notice.empty()) notice += "\n";
+        notice += "Pominięto linie dłuższe niż " + std::to_string(MaxSchemeLineLength) +
+                  " znaków, które nie mogą być schematami; liczba pominiętych: " + std::to_string(tooLong) + ".";
+    }
+    return notice;
 }
 
 }  // namespace movement

@@ -86,6 +86,7 @@ CardLayout ComputeCardLayout(int32_t pageWidth, int32_t pageHeight) {
     rows.NsDrop = y(150);
     rows.WeDrop = y(250);
     rows.BoardSetDrop = y(350);
+    rows.BlockStep = y(450);
     return layout;
 }
 

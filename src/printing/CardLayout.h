@@ -79,7 +79,8 @@ struct CardLayout {
         int LineStep = 0;
     } Summary;
 
-    // The round rows under the frame: rounds, NS pairs, WE pairs and board sets.
+    // The round rows under the frame: rounds, NS pairs, WE pairs and board sets. Rounds beyond
+    // the page's width go on in further blocks of the four rows, one under another.
     struct RoundRowPlaces {
         int RoundLabelX = 0;  // each from the page's left edge
         int NsLabelX = 0;
@@ -90,6 +91,7 @@ struct CardLayout {
         int NsDrop = 0;
         int WeDrop = 0;
         int BoardSetDrop = 0;
+        int BlockStep = 0;  // from one block's rows to the next block's
     } RoundRows;
 
     // Derived while drawing, from converted values, by integer division.
@@ -103,7 +105,8 @@ struct CardFontSizes {
     static constexpr int TableNumber = 230;
     static constexpr int BoxLabel = 20;
     static constexpr int MoveLine = 16;  // and the compass
-    static constexpr int Attribution = 10;  // and table 1's summary
+    static constexpr int Attribution = 10;
+    static constexpr int Summary = 10;
     static constexpr int Information = 12;
     static constexpr int RoundRows = 11;
 };

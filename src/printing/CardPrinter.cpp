@@ -1,9 +1,10 @@
 #include "CardPrinter.h"
 
+#include "CardContent.h"
+#include "CardFit.h"
 #include "CardLayout.h"
 
 #include "movement/PairNumbering.h"
-#include "movement/RoundProgression.h"
 
 #include <algorithm>
 #include <string>
@@ -15,10 +16,8 @@ const char* const AttributionText = "Rozstawiki stolikowe";
 
 namespace {
 
-using movement::FormatCardNumber;
 using movement::MovementState;
 using movement::Outcome;
-using movement::TableSeat;
 
 // The arrow of the move line: character 232 of a symbol face, "č" in the card's code page.
 const char* const ArrowText = "\xc4\x8d";
@@ -26,45 +25,42 @@ const char* const ArrowText = "\xc4\x8d";
 // Draws one card: the steps keep the order in which the card is built up.
 class CardDrawing {
 public:
-    CardDrawing(const MovementState& state, const CardLayout& layout, bool arbitraryNumbers, PrintSurface& surface)
-        : state_(state), layout_(layout), arbitraryNumbers_(arbitraryNumbers), surface_(surface) {}
+    CardDrawing(const CardContent& card, const CardLayout& layout, const CardFit& fit, PrintSurface& surface)
+        : card_(card), layout_(layout), fit_(fit), fonts_(fit.Fonts), surface_(surface) {}
 
-    void Draw(int32_t table) {
-        const TableSeat seat = state_.Seating[table];
-        DrawBoxNumbers(seat);
-        DrawTableNumber(table);
+    void Draw() {
+        DrawBoxNumbers();
+        DrawTableNumber();
         DrawBoxLabels();
         DrawFrame();
-        DrawMoveLine(seat);
+        DrawMoveLine();
         DrawCompass();
         DrawAttribution();
-        if (table == 1) DrawSummary();
+        if (!card_.Summary.empty()) DrawSummary();
         DrawInformation();
-        DrawRoundRows(seat);
+        DrawRoundRows();
     }
 
 private:
-    void DrawBoxNumbers(const TableSeat& seat) {
+    void DrawBoxNumbers() {
         const CardLayout::PairBoxes& boxes = layout_.Boxes;
         surface_.SetFontName("Arial");
-        surface_.SetFontSize(CardFontSizes::BoxNumber);
+        surface_.SetFontSize(fonts_.BoxNumber);
         const auto boxX = [&](int32_t n) { return n < 10 ? boxes.OneDigitX : layout_.CardLeft + boxes.TwoDigitOffset; };
-        const int32_t ns = movement::BoxNumber(state_, seat.NsPair);
-        const int32_t we = movement::BoxNumber(state_, seat.WePair);
+        const int32_t ns = card_.NsBoxNumber;
+        const int32_t we = card_.WeBoxNumber;
         surface_.TextOut(boxX(ns), layout_.CardTop + boxes.NumberDrop, std::to_string(ns));
         surface_.TextOut(boxX(we), layout_.CardMiddle + boxes.NumberDrop, std::to_string(we));
     }
 
-    void DrawTableNumber(int32_t table) {
-        const CardLayout::TableNumberPlace& place = layout_.TableNumber;
-        surface_.SetFontSize(CardFontSizes::TableNumber);
-        const int x = table < 10 ? layout_.ThirdWidth() + place.OneDigitOffset : layout_.CardDivider + place.TwoDigitOffset;
-        surface_.TextOut(x, layout_.CardTop + place.Drop, std::to_string(table));
+    void DrawTableNumber() {
+        surface_.SetFontSize(fonts_.TableNumber);
+        surface_.TextOut(fit_.TableNumberX, layout_.CardTop + layout_.TableNumber.Drop, std::to_string(card_.Table));
     }
 
     void DrawBoxLabels() {
         const CardLayout::PairBoxes& boxes = layout_.Boxes;
-        surface_.SetFontSize(CardFontSizes::BoxLabel);
+        surface_.SetFontSize(fonts_.BoxLabel);
         surface_.TextOut(layout_.HalfLeftWidth() - boxes.LabelBack, boxes.NsLabelY, "NS");
         surface_.TextOut(layout_.HalfLeftWidth() - boxes.LabelBack, boxes.WeLabelY, "WE");
     }
@@ -85,22 +81,21 @@ private:
         Line(l.CardLeft, l.CardMiddle, l.CardDivider, l.CardMiddle);
     }
 
-    void DrawMove(int labelOffset, int arrowOffset, const char* label, int32_t pair) {
+    void DrawMove(int labelOffset, int arrowOffset, const char* label, const std::string& nextSeat) {
         const CardLayout::MoveLinePlaces& move = layout_.MoveLine;
         surface_.TextOut(layout_.CardLeft + labelOffset, move.Y, label);
         surface_.SetFontName("WingDings");
         surface_.TextOut(layout_.CardLeft + arrowOffset, move.Y, ArrowText);
         surface_.SetFontName("Arial");
-        surface_.TextOut(layout_.CardLeft + arrowOffset + move.SeatAfterArrow, move.Y,
-                         movement::NextSeatText(state_, pair));
+        surface_.TextOut(layout_.CardLeft + arrowOffset + move.SeatAfterArrow, move.Y, nextSeat);
     }
 
-    void DrawMoveLine(const TableSeat& seat) {
+    void DrawMoveLine() {
         const CardLayout::MoveLinePlaces& move = layout_.MoveLine;
         surface_.SetFontName("Arial");
-        surface_.SetFontSize(CardFontSizes::MoveLine);
-        DrawMove(move.NsLabelOffset, move.NsArrowOffset, "NS", seat.NsPair);
-        DrawMove(move.WeLabelOffset, move.WeArrowOffset, "WE", seat.WePair);
+        surface_.SetFontSize(fonts_.MoveLine);
+        DrawMove(move.NsLabelOffset, move.NsArrowOffset, "NS", card_.NsNextSeat);
+        DrawMove(move.WeLabelOffset, move.WeArrowOffset, "WE", card_.WeNextSeat);
     }
 
     void DrawCompass() {
@@ -113,72 +108,62 @@ private:
     }
 
     void DrawAttribution() {
-        surface_.SetFontSize(CardFontSizes::Attribution);
+        surface_.SetFontSize(fonts_.Attribution);
         surface_.SetFontStyle(FontStyle::Underline);
         surface_.TextOut(layout_.ThirdWidth() + layout_.Attribution.Offset, layout_.CardTop + layout_.Attribution.Drop,
                          AttributionText);
         surface_.SetFontStyle(FontStyle::Plain);
     }
 
+    // Group by group, each under its heading.
     void DrawSummary() {
-        const CardLayout::SummaryPlaces& summary = layout_.Summary;
-        const int x = layout_.ThirdWidth() + summary.Offset;
-        int y = summary.Top + summary.LineStep;
-        surface_.TextOut(x, y, " St NS WE  kp");
-        for (int32_t t = 1; t <= state_.TableCount; ++t) {
-            const TableSeat& seat = state_.Seating[t];
-            y += summary.LineStep;
-            surface_.TextOut(x, y,
-                             FormatCardNumber(t) + " " + FormatCardNumber(movement::SummaryNumber(state_, seat.NsPair)) +
-                                 " " + FormatCardNumber(movement::SummaryNumber(state_, seat.WePair)) + " " +
-                                 FormatCardNumber(seat.BoardSet));
+        const SummaryFit& summary = fit_.Summary;
+        if (fonts_.Summary != fonts_.Attribution) surface_.SetFontSize(fonts_.Summary);
+        const auto lines = static_cast<int32_t>(card_.Summary.size());
+        for (int32_t first = 1, x = summary.X; first < lines; first += summary.TablesPerGroup, x += summary.GroupStep) {
+            int y = layout_.Summary.Top + layout_.Summary.LineStep;
+            surface_.TextOut(x, y, card_.Summary.front());
+            for (int32_t line = first; line < std::min(lines, first + summary.TablesPerGroup); ++line)
+                surface_.TextOut(x, y += layout_.Summary.LineStep, card_.Summary[line]);
         }
     }
 
     void DrawInformation() {
         const CardLayout::InformationPlaces& information = layout_.Information;
-        surface_.SetFontSize(CardFontSizes::Information);
+        surface_.SetFontSize(fonts_.Information);
         const int x = layout_.CardDivider + information.Offset;
-        surface_.TextOut(x, layout_.CardTop + information.CountsDrop,
-                         "Rund:" + std::to_string(state_.RoundCount) + "; Stołów:" + std::to_string(state_.TableCount));
-        std::string numbering;
-        if (arbitraryNumbers_)
-            numbering = "Numery dowolne";
-        else if (state_.NumberingStep < 0)
-            numbering = "Numery jak w Mitchell'u";
-        else
-            numbering = "Skok numeracji: " + std::to_string(state_.NumberingStep);
-        surface_.TextOut(x, layout_.CardTop + information.NumberingDrop, numbering);
-        if (!state_.SchemeSource.empty())
-            surface_.TextOut(x, layout_.CardTop + information.SourceDrop, state_.SchemeSource);
+        const int drops[] = {information.CountsDrop, information.NumberingDrop, information.SourceDrop};
+        for (std::size_t line = 0; line < card_.Information.size(); ++line)
+            surface_.TextOut(x, layout_.CardTop + drops[line], card_.Information[line]);
     }
 
-    void DrawRoundRows(const TableSeat& seat) {
+    // Block by block: the four headings, then the rows.
+    void DrawRoundRows() {
         const CardLayout::RoundRowPlaces& rows = layout_.RoundRows;
-        const int bottom = layout_.CardBottom;
-        surface_.SetFontSize(CardFontSizes::RoundRows);
+        const RoundBlocks& blocks = fit_.Rows;
+        surface_.SetFontSize(fonts_.RoundRows);
         surface_.SetFontStyle(FontStyle::Plain);
-        surface_.TextOut(rows.RoundLabelX, bottom + rows.RoundDrop, "  Runda:");
-        surface_.TextOut(rows.NsLabelX, bottom + rows.NsDrop, "  NS:");
-        surface_.TextOut(rows.WeLabelX, bottom + rows.WeDrop, "  WE:");
-        surface_.TextOut(layout_.CardLeft, bottom + rows.BoardSetDrop, "Komplet:");
-
-        const int32_t rounds = state_.RoundCount;
-        const auto row = [&](int y, auto valueOfRound) {
-            int x = rows.FirstValueX;
-            for (int32_t round = 1; round <= rounds; ++round, x += rows.ValueStep)
-                surface_.TextOut(x, y, FormatCardNumber(valueOfRound(round)));
-        };
-        row(bottom + rows.RoundDrop, [](int32_t round) { return round; });
-        row(bottom + rows.NsDrop, [&](int32_t round) { return movement::RowNumber(state_, seat.NsPair, round); });
-        row(bottom + rows.WeDrop, [&](int32_t round) { return movement::RowNumber(state_, seat.WePair, round); });
-        row(bottom + rows.BoardSetDrop,
-            [&](int32_t round) { return movement::BoardSetInRound(state_, seat.BoardSet, round); });
+        const int drops[] = {rows.RoundDrop, rows.NsDrop, rows.WeDrop, rows.BoardSetDrop};
+        const auto rounds = static_cast<int32_t>(card_.Rows[RoundsRow].size());
+        int top = layout_.CardBottom;
+        for (int32_t first = 0; first < rounds || first == 0; first += blocks.RoundsPerBlock, top += rows.BlockStep) {
+            surface_.TextOut(rows.RoundLabelX, top + rows.RoundDrop, "  Runda:");
+            surface_.TextOut(rows.NsLabelX, top + rows.NsDrop, "  NS:");
+            surface_.TextOut(rows.WeLabelX, top + rows.WeDrop, "  WE:");
+            surface_.TextOut(layout_.CardLeft, top + rows.BoardSetDrop, "Komplet:");
+            const int32_t last = std::min(rounds, first + blocks.RoundsPerBlock);
+            for (int row = 0; row < RoundRowCount; ++row) {
+                int x = rows.FirstValueX;
+                for (int32_t round = first; round < last; ++round, x += blocks.ValueStep)
+                    surface_.TextOut(x, top + drops[row], card_.Rows[row][round]);
+            }
+        }
     }
 
-    const MovementState& state_;
+    const CardContent& card_;
     const CardLayout& layout_;
-    bool arbitraryNumbers_;
+    const CardFit& fit_;
+    const CardFonts& fonts_;
     PrintSurface& surface_;
 };
 
@@ -193,13 +178,14 @@ Outcome PrinterFailed(PrintSurface& surface) {
 Outcome CanPrint(const MovementState& state, const PageMetrics& page) {
     if (state.NumberingStep == 0) return Outcome::Refused("Nieznany skok Numeracji !");
     if (page.PageHeight == 0 || page.PageWidth == 0)
-        return Outcome::Refused("     Ustaw parametry strony !\rNaciskając kl. Ustawienia Druku");
+        return Outcome::Refused("     Ustaw parametry strony !\nNaciskając kl. Ustawienia Druku");
     return Outcome::Accepted();
 }
 
 Outcome PrintCards(const MovementState& state, const PageMetrics& page, int32_t first, int32_t last,
                    bool separateJobs, PrintSurface& surface) {
     const CardLayout layout = ComputeCardLayout(page.PageWidth, page.PageHeight);
+    const CardFonts fonts = ScaledFonts(PageFontScale(layout, surface));
     const bool arbitraryNumbers = movement::ArbitraryNumbersInUse(state);
 
     const int32_t tables = std::clamp(state.TableCount, 0, movement::MaxTables);
@@ -211,11 +197,12 @@ Outcome PrintCards(const MovementState& state, const PageMetrics& page, int32_t 
     // Separate jobs written to one file would each overwrite the one before.
     const bool jobPerCard = separateJobs && !surface.WritesToFile();
 
-    CardDrawing card(state, layout, arbitraryNumbers, surface);
     if (!jobPerCard && !surface.BeginDoc()) return PrinterFailed(surface);
     for (int32_t table = first; table <= last; ++table) {
         if (jobPerCard && !surface.BeginDoc()) return PrinterFailed(surface);
-        card.Draw(table);
+        const CardContent card = ContentOf(state, table, arbitraryNumbers);
+        const CardFit fit = FitCard(card, layout, fonts, page.PageWidth, surface);
+        CardDrawing(card, layout, fit, surface).Draw();
         if (table != last && !surface.NewPage()) return PrinterFailed(surface);
         if (jobPerCard && !surface.EndDoc()) return PrinterFailed(surface);
     }

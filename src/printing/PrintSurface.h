@@ -32,6 +32,11 @@ public:
     virtual void SetFontSize(int points) = 0;
     virtual void SetFontStyle(FontStyle style) = 0;
     virtual void SetPenWidth(int pixels) = 0;
+
+    // Measures in the card face at a size in points, whatever the current font: how far a text
+    // advances, in device pixels, and how many device pixels make a point.
+    virtual double TextWidth(const std::string& text, int points) = 0;
+    virtual double PixelsPerPoint() const = 0;
 };
 
 }  // namespace printing

@@ -1,7 +1,9 @@
 #include "QtPrintSurface.h"
 
-#include <QFontMetricsF>
+#include <QPdfWriter>
 #include <QPrinter>
+
+#include <algorithm>
 
 namespace printing {
 
@@ -12,12 +14,24 @@ const QString CardFace = QStringLiteral("Arial");
 // Character 232 of the symbol face, as the card's code page writes it, and what it shows.
 const QString SymbolArrow = QStringLiteral("č");
 const QString RightArrow = QStringLiteral("→");
+// What the cards print beyond plain Latin letters: digits, Polish letters and the arrow.
+const QString NeededCharacters = QStringLiteral("0123456789ąćęłńóśźżĄĆĘŁŃÓŚŹŻ→");
+
+// Whether the card face, or the face the system puts in its place, can show every needed
+// character; with no face at all Qt would draw nothing, or empty boxes.
+bool CardFaceUsable(QPaintDevice* device) {
+    const QFontMetricsF metrics(QFont(CardFace), device);
+    return std::all_of(NeededCharacters.begin(), NeededCharacters.end(),
+                       [&](QChar character) { return metrics.inFont(character); });
+}
 
 }  // namespace
 
-QtPrintSurface::QtPrintSurface(QPrinter& printer) : printer_(printer) {}
+QtPrintSurface::QtPrintSurface(QPrinter& printer) : device_(printer), printer_(&printer) {}
 
-bool QtPrintSurface::WritesToFile() const { return !printer_.outputFileName().isEmpty(); }
+QtPrintSurface::QtPrintSurface(QPdfWriter& writer) : device_(writer) {}
+
+bool QtPrintSurface::WritesToFile() const { return printer_ == nullptr || !printer_->outputFileName().isEmpty(); }
 
 bool QtPrintSurface::Fail(const QString& reason) {
     error_ = reason.toStdString();
@@ -26,10 +40,13 @@ bool QtPrintSurface::Fail(const QString& reason) {
 
 bool QtPrintSurface::BeginDoc() {
     error_.clear();
-    if (!painter_.begin(&printer_)) {
+    if (!CardFaceUsable(&device_))
+        return Fail(QStringLiteral("Brak czcionki Arial (ani zastępczej) – nie można drukować rozstawików."));
+    if (!painter_.begin(&device_)) {
+        if (printer_ == nullptr) return Fail(QStringLiteral("Nie można rozpocząć pliku PDF."));
         if (WritesToFile())
-            return Fail(QStringLiteral("Nie można zapisać pliku %1.").arg(printer_.outputFileName()));
-        return Fail(QStringLiteral("Nie można rozpocząć wydruku na drukarce %1.").arg(printer_.printerName()));
+            return Fail(QStringLiteral("Nie można zapisać pliku %1.").arg(printer_->outputFileName()));
+        return Fail(QStringLiteral("Nie można rozpocząć wydruku na drukarce %1.").arg(printer_->printerName()));
     }
     fontChanged_ = true;  // a new job starts with the painter's defaults
     ApplyPen();
@@ -37,24 +54,25 @@ bool QtPrintSurface::BeginDoc() {
 }
 
 bool QtPrintSurface::NewPage() {
-    if (!printer_.newPage()) return Fail(QStringLiteral("Drukarka nie przyjęła następnej strony."));
+    if (!device_.newPage()) return Fail(QStringLiteral("Drukarka nie przyjęła następnej strony."));
     return true;
 }
 
 bool QtPrintSurface::EndDoc() {
     const bool ended = painter_.end();
-    if (!ended || printer_.printerState() == QPrinter::Error) {
+    if (printer_ == nullptr) return ended || Fail(QStringLiteral("Nie można dokończyć pliku PDF."));
+    if (!ended || printer_->printerState() == QPrinter::Error) {
         if (WritesToFile())
-            return Fail(QStringLiteral("Nie można zapisać pliku %1.").arg(printer_.outputFileName()));
+            return Fail(QStringLiteral("Nie można zapisać pliku %1.").arg(printer_->outputFileName()));
         return Fail(QStringLiteral("Drukarka %1 zgłosiła błąd; wydruk mógł nie zostać ukończony.")
-                        .arg(printer_.printerName()));
+                        .arg(printer_->printerName()));
     }
     return true;
 }
 
 void QtPrintSurface::AbortDoc() {
     if (painter_.isActive()) {
-        printer_.abort();
+        if (printer_ != nullptr) printer_->abort();
         painter_.end();
     }
 }
@@ -70,7 +88,7 @@ void QtPrintSurface::UseFont(bool forSymbol) {
     if (!fontChanged_ && fontIsSymbol_ == forSymbol) return;
     const QFont font = CurrentFont(forSymbol);
     painter_.setFont(font);
-    ascent_ = QFontMetricsF(font, &printer_).ascent();
+    ascent_ = QFontMetricsF(font, &device_).ascent();
     fontChanged_ = false;
     fontIsSymbol_ = forSymbol;
 }
@@ -111,6 +129,22 @@ void QtPrintSurface::SetPenWidth(int pixels) {
     penWidth_ = pixels;
     ApplyPen();
 }
+
+double QtPrintSurface::TextWidth(const std::string& text, int points) {
+    if (device_.logicalDpiY() != measuredDpi_) {
+        measures_.clear();
+        measuredDpi_ = device_.logicalDpiY();
+    }
+    auto measure = measures_.find(points);
+    if (measure == measures_.end()) {
+        QFont font(CardFace);
+        font.setPointSize(points);
+        measure = measures_.emplace(points, QFontMetricsF(font, &device_)).first;
+    }
+    return measure->second.horizontalAdvance(QString::fromStdString(text));
+}
+
+double QtPrintSurface::PixelsPerPoint() const { return device_.logicalDpiY() / 72.0; }
 
 void QtPrintSurface::ApplyPen() {
     if (painter_.isActive()) painter_.setPen(QPen(Qt::black, penWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));

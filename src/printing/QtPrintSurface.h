@@ -3,20 +3,27 @@
 #include "PrintSurface.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPoint>
 #include <QString>
 
+#include <map>
+
+class QPagedPaintDevice;
+class QPdfWriter;
 class QPrinter;
 
 namespace printing {
 
 // The print surface on Qt's printer: a QPainter on the program's one QPrinter, which may be a
-// real printer or a PDF file. Fonts are in points at the printer's resolution; the symbol
-// face's arrow is drawn as U+2192 in the card face, which has it.
+// real printer or a PDF file, or on a PDF writer that writes wherever it is given. Fonts are in points at the printer's resolution; the symbol
+// face's arrow is drawn as U+2192 in the card face, which has it. A job does not start where
+// neither the card face nor a face in its place has the characters the cards print.
 class QtPrintSurface : public PrintSurface {
 public:
     explicit QtPrintSurface(QPrinter& printer);
+    explicit QtPrintSurface(QPdfWriter& writer);
 
     bool BeginDoc() override;
     bool NewPage() override;
@@ -32,6 +39,8 @@ public:
     void SetFontSize(int points) override;
     void SetFontStyle(FontStyle style) override;
     void SetPenWidth(int pixels) override;
+    double TextWidth(const std::string& text, int points) override;
+    double PixelsPerPoint() const override;
 
 private:
     QFont CurrentFont(bool forSymbol) const;
@@ -40,7 +49,8 @@ private:
     void ApplyPen();
     bool Fail(const QString& reason);
 
-    QPrinter& printer_;
+    QPagedPaintDevice& device_;
+    QPrinter* printer_ = nullptr;  // none for a PDF writer
     QPainter painter_;
     QString fontName_ = QStringLiteral("Arial");
     int fontSize_ = 10;
@@ -51,6 +61,9 @@ private:
     bool fontChanged_ = true;
     bool fontIsSymbol_ = false;
     qreal ascent_ = 0;
+    // The card face's metrics by size, for the printer's resolution when they were taken.
+    std::map<int, QFontMetricsF> measures_;
+    int measuredDpi_ = 0;
 };
 
 }  // namespace printing

@@ -1,8 +1,44 @@
 #include "RecordingSurface.h"
 
+#include <iterator>
+
 namespace printing {
 
 namespace {
+
+// Advance widths of the card face in thousandths of its size: printable ASCII from the space on,
+// then the Polish letters; any other character is taken as wide as a digit.
+constexpr short AsciiWidths[] = {
+    278, 278, 355, 556, 556, 889, 667, 191, 333, 333, 389, 584, 278, 333, 278, 278,   // space to slash
+    556, 556, 556, 556, 556, 556, 556, 556, 556, 556, 278, 278, 584, 584, 584, 556,   // digits to question mark
+    1015, 667, 667, 722, 722, 667, 611, 778, 722, 278, 500, 667, 556, 833, 722, 778,  // at sign to O
+    667, 778, 722, 667, 611, 722, 667, 944, 667, 667, 611, 278, 278, 278, 469, 556,   // P to underscore
+    333, 556, 556, 500, 556, 556, 278, 556, 556, 222, 222, 500, 222, 833, 556, 556,   // grave accent to o
+    556, 556, 333, 500, 278, 556, 500, 722, 500, 500, 500, 334, 260, 334, 584,        // p to tilde
+};
+static_assert(std::size(AsciiWidths) == '~' - ' ' + 1);
+constexpr char32_t PolishLetters[] = U"ąćęłńóśźżĄĆĘŁŃÓŚŹŻ";
+constexpr short PolishWidths[] = {556, 500, 556, 222, 556, 556, 500, 500, 500,
+                                  667, 722, 667, 556, 722, 778, 667, 611, 611};
+constexpr short DigitWidth = 556;
+
+short AdvanceOf(char32_t character) {
+    if (character >= U' ' && character <= U'~') return AsciiWidths[character - U' '];
+    for (std::size_t i = 0; i < std::size(PolishWidths); ++i)
+        if (PolishLetters[i] == character) return PolishWidths[i];
+    return DigitWidth;
+}
+
+// The next character of UTF-8 text from `at`, which moves past it.
+char32_t NextCharacter(const std::string& text, std::size_t& at) {
+    const auto lead = static_cast<unsigned char>(text[at++]);
+    if (lead < 0x80) return lead;
+    const int followers = lead >= 0xf0 ? 3 : lead >= 0xe0 ? 2 : 1;
+    char32_t character = lead & (0x3f >> followers);
+    for (int i = 0; i < followers && at < text.size(); ++i)
+        character = (character << 6) | (static_cast<unsigned char>(text[at++]) & 0x3fu);
+    return character;
+}
 
 std::string Words(const char* operation, int x, int y) {
     return std::string(operation) + " " + std::to_string(x) + " " + std::to_string(y);
@@ -80,6 +116,12 @@ void RecordingSurface::SetFontStyle(FontStyle style) {
 void RecordingSurface::SetPenWidth(int pixels) {
     Log(Operation::Kind::PenWidth, pixels);
     penWidth_ = pixels;
+}
+
+double RecordingSurface::TextWidth(const std::string& text, int points) {
+    long thousandths = 0;
+    for (std::size_t at = 0; at < text.size();) thousandths += AdvanceOf(NextCharacter(text, at));
+    return static_cast<double>(thousandths) / 1000.0 * points * PixelsPerPoint();
 }
 
 void RecordingSurface::FailAt(const std::string& operation, const std::string& reason) {

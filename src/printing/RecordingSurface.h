@@ -8,7 +8,8 @@
 namespace printing {
 
 // A surface that keeps every operation, for tests: the job structure as a list of words, and
-// every text and line with the font or pen in force when it was drawn.
+// every text and line with the font or pen in force when it was drawn. It measures as a 600 dpi
+// printer would, from the card face's advance widths; measuring is not an operation.
 class RecordingSurface : public PrintSurface {
 public:
     struct Text {
@@ -39,6 +40,8 @@ public:
     void SetFontSize(int points) override;
     void SetFontStyle(FontStyle style) override;
     void SetPenWidth(int pixels) override;
+    double TextWidth(const std::string& text, int points) override;
+    double PixelsPerPoint() const override { return 600.0 / 72.0; }
 
     // For tests of failures and of file output.
     void FailAt(const std::string& operation, const std::string& reason);

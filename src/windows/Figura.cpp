@@ -177,7 +177,8 @@ void TDrog::LoadSchemeFile(const movement::ShippedSchemeFile& file) {
         return;
     }
     for (const std::string& line : load.value().listLines) ListBox1->AddLine(FromCore(line));
-    if (load.value().leftOut > 0) toolkit::ShowMessage(this, FromCore(movement::LeftOutMessage(load.value().leftOut)));
+    const std::string notice = movement::SkippedLinesNotice(load.value().leftOut, load.value().tooLong);
+    if (!notice.empty()) toolkit::ShowMessage(this, FromCore(notice));
 }
 
 void TDrog::ListBox1DblClick() {
@@ -312,7 +313,7 @@ void TDrog::DrukujClick() {
         toolkit::ShowMessage(this, FromCore(ready.message()));
         return;
     }
-    const movement::Outcome printed = printing::PrintCards(state_, windows_.Page(), state_.PrintFrom, state_.PrintTo,
-                                                           BegDoc->isChecked(), windows_.Surface());
+    const movement::Outcome printed =
+        windows_.PrintCards(state_, state_.PrintFrom, state_.PrintTo, BegDoc->isChecked());
     if (!printed.accepted()) toolkit::ShowErrorReport(this, FromCore(printed.message()));
 }

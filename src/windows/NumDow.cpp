@@ -128,12 +128,14 @@ void Tndw::LayOutWindow() {
 
 std::vector<movement::TypedNumber> Tndw::TypedNumbers() const {
     std::vector<movement::TypedNumber> typed;
+    typed.reserve(static_cast<std::size_t>(PairRows()));
     for (int row = 0; row < PairRows(); ++row) typed.push_back({row + 1, Zmna->Cell(1, row).toStdString()});
     return typed;
 }
 
 std::vector<std::string> Tndw::NewNumbers() const {
     std::vector<std::string> numbers;
+    numbers.reserve(static_cast<std::size_t>(PairRows()));
     for (int row = 0; row < PairRows(); ++row) numbers.push_back(Zmna->Cell(1, row).toStdString());
     return numbers;
 }

@@ -115,6 +115,7 @@ void TZPL::LayOutGrid() {
 
 std::vector<movement::TypedRow> TZPL::TypedRows() const {
     std::vector<movement::TypedRow> rows;
+    rows.reserve(static_cast<std::size_t>(std::max(ChosenTables, 0)));
     for (int row = 0; row < std::min(ChosenTables, GridRows); ++row)
         rows.push_back({Schemat->Cell(1, row).toStdString(), Schemat->Cell(2, row).toStdString(),
                         Schemat->Cell(3, row).toStdString()});

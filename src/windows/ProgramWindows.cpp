@@ -5,8 +5,11 @@
 #include "Palce.h"
 #include "drkr.h"
 
+#include "movement/SchemeFile.h"
+#include "printing/PdfFileOutput.h"
 #include "printing/QtPrintSurface.h"
 
+#include <QFile>
 #include <QPrinter>
 
 ProgramWindows::ProgramWindows(movement::MovementState& state, printing::PrintSurface* surface)
@@ -37,4 +40,24 @@ printing::PrintSurface& ProgramWindows::Surface() {
         surface_ = ownSurface_.get();
     }
     return *surface_;
+}
+
+movement::Outcome ProgramWindows::PrintCards(const movement::MovementState& state, int32_t first, int32_t last,
+                                             bool separateJobs) {
+    const bool toPdfFile = surface_ == nullptr && Printer().outputFormat() == QPrinter::PdfFormat &&
+                           !Printer().outputFileName().isEmpty();
+    if (!toPdfFile) return printing::PrintCards(state, page_, first, last, separateJobs, Surface());
+
+    // The scheme files are read from the working folder; none of them may become the output.
+    std::vector<std::string> schemeFiles;
+    for (const movement::ShippedSchemeFile& file : movement::ShippedSchemeFiles) schemeFiles.emplace_back(file.fileName);
+    printing::PdfSettings settings;
+    settings.layout = Printer().pageLayout();
+    settings.resolution = Printer().resolution();
+    return printing::PrintCardsToPdfFile(
+        QFile::encodeName(Printer().outputFileName()).toStdString(), schemeFiles, settings,
+        [&](printing::PrintSurface& surface, const printing::PageMetrics&) {
+            // The cards keep the metrics measured in the print settings, as on a printer.
+            return printing::PrintCards(state, page_, first, last, separateJobs, surface);
+        });
 }

@@ -39,9 +39,16 @@ public:
     // does not need.
     QPrinter& Printer();
     printing::PageMetrics& Page() { return page_; }
-    printing::PrintSurface& Surface();
+
+    // The cards of tables first..last with the measured page: on the surface a test passed in,
+    // into the PDF file the print dialog chose (safely, see PrintCardsToPdfFile), or on the
+    // printer.
+    movement::Outcome PrintCards(const movement::MovementState& state, int32_t first, int32_t last,
+                                 bool separateJobs);
 
 private:
+    printing::PrintSurface& Surface();
+
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<printing::PrintSurface> ownSurface_;
     printing::PrintSurface* surface_;

@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -48,10 +51,13 @@ protected:
         std::ofstream(folder / name, std::ios::binary) << bytes;
     }
 
-    CommandRun Export(const std::vector<std::string>& arguments) {
-        std::string command = "cd " + Quoted(folder.string()) + " && " + Quoted(ROZSTAWIKI_PDF);
+    // `shell` goes before the command (a limit to set) and `output` is where its standard
+    // output goes.
+    CommandRun Export(const std::vector<std::string>& arguments, const std::string& shell = "",
+                      const std::string& output = "out.txt") {
+        std::string command = "cd " + Quoted(folder.string()) + " && " + shell + Quoted(ROZSTAWIKI_PDF);
         for (const std::string& argument : arguments) command += " " + Quoted(argument);
-        command += " >out.txt 2>errors.txt";
+        command += " >" + output + " 2>errors.txt";
         const int status = std::system(command.c_str());
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadAll(folder / "out.txt"),
                 ReadAll(folder / "errors.txt")};
@@ -75,7 +81,7 @@ protected:
 };
 
 TEST_F(ExportCommand, WritesOneCardPerTableWithTheFilesCaption) {
-    const CommandRun run = Export({"HowellKS.txt", "1", "karty.pdf"});
+    const CommandRun run = Export({"HowellKS.txt", "2", "karty.pdf"});
     ASSERT_EQ(run.status, 0) << run.errors;
     EXPECT_TRUE(run.errors.empty()) << run.errors;
     EXPECT_EQ(Pages("karty.pdf"), 4);
@@ -127,7 +133,9 @@ TEST_F(ExportCommand, BadInputLeavesNoFileAndAnExistingOneUntouched) {
         {{"HowellKS.txt", "4", "stare.pdf"}, "Plik HowellKS.txt nie ma linii schematu numer 4 (ma ich 3).\n"},
         {{"Brak.txt", "1", "stare.pdf"}, "Nie można odczytać pliku Brak.txt: File not found.\n"},
         {{"--swap", "5", "HowellKS.txt", "1", "stare.pdf"}, "Nie ma stołu numer 5.\n"},
-        {{"HowellKS.txt", "1", "brak/stare.pdf"}, "Nie można zapisać pliku brak/stare.pdf.\n"},
+        {{"HowellKS.txt", "2", "brak/stare.pdf"}, "Nie można zapisać pliku brak/stare.pdf: folder nie istnieje.\n"},
+        {{"HowellKS.txt", "2", "HowellKS.txt"},
+         "Nie można zapisać pliku HowellKS.txt: to plik schematów, z którego czytane są rozstawiki.\n"},
     };
     for (const auto& [arguments, message] : cases) {
         const CommandRun run = Export(arguments);
@@ -137,6 +145,45 @@ TEST_F(ExportCommand, BadInputLeavesNoFileAndAnExistingOneUntouched) {
     }
     for (const auto& entry : fs::directory_iterator(folder))
         EXPECT_EQ(entry.path().filename().string().find("stare.pdf."), std::string::npos) << entry.path();
+}
+
+TEST_F(ExportCommand, AWriteThatFailsIsAFailureAndTheOldFileStays) {
+    Write("karty.pdf", "%PDF-1.4 stare");
+    // The file may not grow past four kilobytes: the write fails instead of ending the program.
+    const CommandRun run = Export({"HowellKS.txt", "2", "karty.pdf"}, "ulimit -f 4 && ");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.errors, "Nie można zapisać pliku karty.pdf: plik przekroczył dopuszczalny rozmiar.\n");
+    EXPECT_EQ(ReadAll(folder / "karty.pdf"), "%PDF-1.4 stare");
+    for (const auto& entry : fs::directory_iterator(folder))
+        EXPECT_EQ(entry.path().filename().string().find("rozstawiki-"), std::string::npos) << entry.path();
+}
+
+TEST_F(ExportCommand, AMovementThatFailsTheChecksPrintsWithAWarningNamingTheFault) {
+    const CommandRun run = Export({"HowellKS.txt", "1", "karty.pdf"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.errors,
+              "Uwaga: schemat nie przechodzi sprawdzenia: Błąd rozbicia, popraw! pary 2 i 6 spotykają się dwa razy, "
+              "w rundach 1 i 3. Rozstawiki wydrukowano mimo to.\n");
+    EXPECT_EQ(Pages("karty.pdf"), 4);
+}
+
+TEST_F(ExportCommand, HelpVersionTheEndOfOptionsAndOptionsGivenTwiceOrAtOdds) {
+    const CommandRun help = Export({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("Użycie:", 0), 0u);
+    EXPECT_EQ(Export({"--version"}).out, std::string("rozstawiki-pdf ") + ROZSTAWIKI_VERSION + "\n");
+
+    Write("--dziwny.txt", "7 4 8 1 5 6 2 4 0 3 7\n");
+    EXPECT_EQ(Export({"--", "--dziwny.txt", "1", "d.pdf"}).status, 0);
+    EXPECT_EQ(Pages("d.pdf"), 4);
+
+    const CommandRun twice = Export({"--paper", "A4", "--paper", "A5", "HowellKS.txt", "2", "x.pdf"});
+    EXPECT_EQ(twice.status, 2);
+    EXPECT_EQ(twice.errors.substr(0, twice.errors.find('\n')), "Opcja --paper podana dwa razy.");
+    EXPECT_EQ(Export({"--numbering", "2", "--numbers", "1=3", "HowellKS.txt", "2", "x.pdf"}).status, 2);
+    EXPECT_EQ(Export({"--list", "HowellKS.txt", "--check", "HowellKS.txt"}).status, 2);
+    EXPECT_EQ(Export({"--paper", "A5", "--list", "HowellKS.txt"}).status, 2);
+    EXPECT_FALSE(fs::exists(folder / "x.pdf"));
 }
 
 TEST_F(ExportCommand, UsageErrorsExitWithTwoAndTheUsage) {
@@ -159,8 +206,45 @@ TEST_F(ExportCommand, ChecksEveryLineAsATypedScheme) {
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out,
               "1: Błąd rozbicia, popraw!\n2: OK\n3: Niepoprawny schemat: linia kończy się przed parami stołu 3.\n");
-    Write("dobre.txt", "7 4 8 1 5 6 2 4 0 3 7\n");
+    EXPECT_EQ(run.errors, "Błędne linie: 1, 3.\n");
+    Write("dobre.txt", "\xef\xbb\xbf" "7 4 8 1 5 6 2 4 0 3 7\n");
     EXPECT_EQ(Export({"--check", "dobre.txt"}).status, 0);
+
+    // A line skipped as too long fails the check too, and so does output that cannot be written.
+    Write("długie.txt", "7 4 8 1 5 6 2 4 0 3 7\n" + std::string(5000, '1') + "\n");
+    const CommandRun skipped = Export({"--check", "długie.txt"});
+    EXPECT_EQ(skipped.status, 1);
+    EXPECT_EQ(skipped.out, "1: OK\n");
+    EXPECT_NE(skipped.errors.find("liczba pominiętych: 1."), std::string::npos);
+    EXPECT_EQ(Export({"--check", "dobre.txt"}, "", "/dev/full").status, 1);
+    EXPECT_EQ(Export({"--list", "dobre.txt"}, "", "/dev/full").status, 1);
+}
+
+TEST_F(ExportCommand, AFileOf300MegabytesIsListedQuicklyInLittleMemory) {
+    {
+        std::ofstream big(folder / "duży.txt", std::ios::binary);
+        const std::string line = "7 4 8 1 5 6 2 4 0 3 7\r\n";
+        std::string megabyte;
+        while (megabyte.size() < 1'000'000) megabyte += line;
+        for (int i = 0; i < 100; ++i) big << megabyte;
+        const std::string digits(1'000'000, '3');
+        for (int i = 0; i < 200; ++i) big << digits;
+    }
+    const auto start = std::chrono::steady_clock::now();
+    const CommandRun run = Export({"--list", "duży.txt"});
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    struct rusage children {};
+    ::getrusage(RUSAGE_CHILDREN, &children);
+    fs::remove(folder / "duży.txt");
+
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 101);
+    EXPECT_NE(run.errors.find("liczba pominiętych: 1."), std::string::npos);
+#if !defined(__SANITIZE_ADDRESS__)
+    EXPECT_LT(seconds, 3.0);
+    EXPECT_LT(children.ru_maxrss, 100 * 1024);
+#endif
+    RecordProperty("seconds", std::to_string(seconds));
 }
 
 }  // namespace

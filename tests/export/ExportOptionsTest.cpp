@@ -25,12 +25,13 @@ TEST(ExportArguments, TheThreeArgumentsWithDefaults) {
 
 TEST(ExportArguments, EveryOption) {
     const ParsedArguments parsed =
-        Parse({"--numbering", "mitchell", "--numbers", "1=11,2=12", "--swap", "3,1", "--from", "2", "--to", "3",
-               "--paper", "Letter", "--resolution", "300", "--source", "Klub", "f.txt", "1", "o.pdf"});
+        Parse({"--numbering", "mitchell", "--swap", "3,1", "--from", "2", "--to", "3", "--paper", "Letter",
+               "--resolution", "300", "--source", "Klub", "f.txt", "1", "o.pdf"});
     ASSERT_TRUE(parsed.accepted()) << parsed.message();
     const ExportRequest& request = parsed.value();
     EXPECT_EQ(request.numberingItem, 3);
-    EXPECT_EQ(request.numbers, (std::vector<movement::TypedNumber>{{1, "11"}, {2, "12"}}));
+    EXPECT_EQ(Parse({"--numbers", "1=11,2=12", "f.txt", "1", "o.pdf"}).value().numbers,
+              (std::vector<movement::TypedNumber>{{1, "11"}, {2, "12"}}));
     EXPECT_EQ(request.swaps, (std::vector<int>{3, 1}));
     EXPECT_EQ(request.from, 2);
     EXPECT_EQ(request.to, 3);

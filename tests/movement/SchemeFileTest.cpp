@@ -79,6 +79,25 @@ TEST(SchemeFileLines, LinesBeyondTheCapacityAreCountedNotKept) {
     EXPECT_EQ(lines.leftOut, 29);
 }
 
+TEST(SchemeFileLines, LinesTooLongForAMovementAreCountedNotKeptButTrailingSpacesDoNotCount) {
+    const std::string longest(MaxSchemeLineLength, '7');
+    const std::string bytes = longest + "\n" + longest + "1\n* " + longest + "\n5 3 1" +
+                              std::string(2 * MaxSchemeLineLength, ' ') + "\n";
+    const SchemeLines lines = SplitSchemeLines(bytes);
+    EXPECT_EQ(lines.lines, (std::vector<std::string>{longest, "5 3 1"}));
+    EXPECT_EQ(lines.tooLong, 1);
+    EXPECT_EQ(SkippedLinesNotice(lines.leftOut, lines.tooLong),
+              "Pominięto linie dłuższe niż 4096 znaków, które nie mogą być schematami; liczba pominiętych: 1.");
+}
+
+TEST(SchemeFileLines, AByteOrderMarkAtTheStartIsSkippedEvenWhenItComesInPieces) {
+    EXPECT_EQ(LinesOf("\xef\xbb\xbf" "5 3 1\n"), (std::vector<std::string>{"5 3 1"}));
+    SchemeLineSplitter splitter;
+    for (const char* piece : {"\xef", "\xbb", "\xbf" "7 4", " 1\n\xef\xbb\xbf"}) splitter.Feed(piece);
+    EXPECT_EQ(splitter.Finish().lines, (std::vector<std::string>{"7 4 1", "\xef\xbb\xbf"}));
+    EXPECT_EQ(LinesOf("\xef\xbb" "5 3 1"), (std::vector<std::string>{"\xef\xbb" "5 3 1"}));
+}
+
 TEST(SchemeFileLines, BinaryBytesAreKeptAsTheyStand) {
     const std::string bytes("5 3\0 1\xff\n", 8);
     EXPECT_EQ(LinesOf(bytes), (std::vector<std::string>{std::string("5 3\0 1\xff", 7)}));

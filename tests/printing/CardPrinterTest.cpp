@@ -111,8 +111,8 @@ TEST(PrintCommand, RefusesWithoutANumberingFirstThenWithoutPageMetrics) {
     EXPECT_EQ(CanPrint(state, {}).message(), "Nieznany skok Numeracji !");
     EXPECT_EQ(CanPrint(state, PageOf4800By6800).message(), "Nieznany skok Numeracji !");
     state.NumberingStep = 7;
-    EXPECT_EQ(CanPrint(state, {0, 6800}).message(), "     Ustaw parametry strony !\rNaciskając kl. Ustawienia Druku");
-    EXPECT_EQ(CanPrint(state, {4800, 0}).message(), "     Ustaw parametry strony !\rNaciskając kl. Ustawienia Druku");
+    EXPECT_EQ(CanPrint(state, {0, 6800}).message(), "     Ustaw parametry strony !\nNaciskając kl. Ustawienia Druku");
+    EXPECT_EQ(CanPrint(state, {4800, 0}).message(), "     Ustaw parametry strony !\nNaciskając kl. Ustawienia Druku");
     EXPECT_TRUE(CanPrint(state, PageOf4800By6800).accepted());
 }
 

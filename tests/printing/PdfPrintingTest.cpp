@@ -3,6 +3,8 @@
 
 #include "ExampleMovements.h"
 
+#include "movement/PairNumbering.h"
+#include "printing/CardLayout.h"
 #include "printing/CardPrinter.h"
 #include "printing/QtPrintSurface.h"
 #include "printing/RecordingSurface.h"
@@ -10,15 +12,21 @@
 #include <QApplication>
 #include <QFile>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPageLayout>
+#include <QPainter>
 #include <QPrinter>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdlib>
+#include <map>
+#include <numeric>
+#include <set>
 
 namespace {
 
@@ -35,7 +43,7 @@ MovementState SevenRounds() {
 
 struct Word {
     int page;
-    double xMin, yMin;
+    double xMin, yMin, xMax, yMax;
     QString text;
 };
 
@@ -48,16 +56,17 @@ std::vector<Word> WordsOf(const QString& pdf) {
     std::vector<Word> words;
     int page = -1;
     static const QRegularExpression tag(
-        QString::fromLatin1(R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="[\d.]+">([^<]*)</word>)re"));
+        QString::fromLatin1(R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
     for (auto match = tag.globalMatch(html); match.hasNext();) {
         const auto found = match.next();
         if (found.captured(0).startsWith(QStringLiteral("<page"))) {
             ++page;
             continue;
         }
-        QString text = found.captured(3);
+        QString text = found.captured(5);
         text.replace(QStringLiteral("&amp;"), QStringLiteral("&")).replace(QStringLiteral("&apos;"), QStringLiteral("'"));
-        words.push_back({page, found.captured(1).toDouble(), found.captured(2).toDouble(), text});
+        words.push_back({page, found.captured(1).toDouble(), found.captured(2).toDouble(), found.captured(3).toDouble(),
+                         found.captured(4).toDouble(), text});
     }
     return words;
 }
@@ -140,6 +149,222 @@ TEST_F(PdfCards, SeparateJobsToAFileKeepEveryCard) {
     ASSERT_FALSE(words.empty());
     EXPECT_EQ(words.back().page, 3);
 }
+
+// With no face for the card font, as under a fontconfig that knows no fonts, printing stops with
+// the reason before any file is made; the same program prints with the system's fonts.
+TEST_F(PdfCards, WithNoFaceForTheCardFontNothingIsPrintedAndTheReasonIsGiven) {
+    QFile conf(folder.filePath(QStringLiteral("fonts.conf")));
+    ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
+    conf.write("<?xml version=\"1.0\"?>\n<fontconfig><cachedir>" + folder.filePath("cache").toUtf8() + "</cachedir></fontconfig>\n");
+    conf.close();
+    const auto printOneCard = [&](bool withoutFonts) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        if (withoutFonts) environment.insert(QStringLiteral("FONTCONFIG_FILE"), conf.fileName());
+        QProcess child;
+        child.setProcessEnvironment(environment);
+        child.start(QStringLiteral(PRINT_ONE_CARD), {printer.outputFileName()});
+        EXPECT_TRUE(child.waitForFinished(30000));
+        return std::make_pair(child.exitCode(), QString::fromUtf8(child.readAllStandardOutput()));
+    };
+    EXPECT_EQ(printOneCard(true),
+              std::make_pair(1, QStringLiteral("Brak czcionki Arial (ani zastępczej) – nie można drukować rozstawików.")));
+    EXPECT_FALSE(QFile::exists(printer.outputFileName()));
+    EXPECT_EQ(printOneCard(false), std::make_pair(0, QString()));
+    EXPECT_TRUE(QFile::exists(printer.outputFileName()));
+}
+
+// The edges of the program's range on four papers, table 1's card and the last one.
+struct Paper {
+    const char* name;
+    QPageSize::PageSizeId size;
+    QPageLayout::Orientation orientation;
+};
+struct Edge {
+    const char* name;
+    int32_t rounds, tables, step;
+};
+void PrintTo(const Paper& paper, std::ostream* out) { *out << paper.name; }
+void PrintTo(const Edge& edge, std::ostream* out) { *out << edge.name; }
+const Paper Papers[] = {{"A4", QPageSize::A4, QPageLayout::Portrait},
+                        {"Letter", QPageSize::Letter, QPageLayout::Portrait},
+                        {"A5", QPageSize::A5, QPageLayout::Portrait},
+                        {"A5Landscape", QPageSize::A5, QPageLayout::Landscape}};
+// A step of 40 for 23 rounds numbers the pairs above 46 from 81 to 130.
+const Edge Edges[] = {{"Rounds25", 25, 13, 25},  {"Rounds31", 31, 16, 31},  {"Rounds99", 99, 48, 99},
+                      {"Tables24", 23, 24, 23},  {"Tables48", 23, 48, 23},  {"PairsAbove100", 23, 48, 40},
+                      {"Mitchell", 23, 24, movement::MitchellNumbering}};
+
+// Pairs 1..2T each seated once, board sets one per table.
+MovementState EdgeMovement(const Edge& edge) {
+    MovementState state;
+    state.RoundCount = edge.rounds;
+    state.TableCount = edge.tables;
+    for (int32_t t = 1; t <= edge.tables; ++t) state.Seating[t] = {t, edge.tables + t, (t - 1) % edge.rounds + 1};
+    state.SchemeSource = "Dużo Zbiornic PV";
+    return movement::testing::Numbered(state, edge.step);
+}
+
+// Whose ink meets whose. pdftotext's boxes span the face's ascent, descent and advance, wider
+// than the ink, and the big 1 stands on a foot that reaches under the summary beside it: so
+// each word is drawn in the card face at the size and place its box gives, with the frame's
+// lines, onto a map of the paper in quarter points that keeps who inked each dot.
+std::set<std::string> InkCollisions(const std::vector<Word>& words, const std::vector<QRectF>& frame, QSizeF paper) {
+    constexpr double Dots = 4;  // per point
+    constexpr QRgb FrameOwner = 0xffffff;
+    QImage owners((paper * Dots).toSize(), QImage::Format_RGB32);
+    owners.fill(0u);
+    for (const QRectF& line : frame) QPainter(&owners).fillRect(QRectF(line.topLeft() * Dots, line.size() * Dots), QColor(FrameOwner));
+    const auto nameOf = [&](QRgb owner) { return owner == FrameOwner ? std::string("the frame") : words[owner - 1].text.toStdString(); };
+    QFont face(QStringLiteral("Arial"));
+    face.setStyleStrategy(QFont::NoAntialias);
+    face.setHintingPreference(QFont::PreferNoHinting);
+    face.setPixelSize(1000);
+    const double lineHeight = QFontMetricsF(face).height() / 1000;  // in the face's sizes
+    std::set<std::string> collisions;
+    for (std::size_t index = 0; index < words.size(); ++index) {
+        const Word& word = words[index];
+        const QRect box = QRectF(QPointF(word.xMin, word.yMin) * Dots, QPointF(word.xMax, word.yMax) * Dots)
+                              .toAlignedRect()
+                              .adjusted(-8, -8, 8, 8);
+        QImage ink(box.size(), QImage::Format_RGB32);
+        ink.setDotsPerMeterX(qRound(72 * Dots / 0.0254));  // a point of the face is Dots dots
+        ink.setDotsPerMeterY(ink.dotsPerMeterX());
+        ink.fill(Qt::white);
+        QPainter painter(&ink);
+        face.setPointSizeF((word.yMax - word.yMin) / lineHeight);
+        painter.setFont(face);
+        painter.drawText(QPointF(word.xMin * Dots - box.left(), word.yMin * Dots - box.top() + QFontMetricsF(face, &ink).ascent()),
+                         word.text);
+        painter.end();
+        for (int y = 0; y < ink.height(); ++y)
+            for (int x = 0; x < ink.width(); ++x) {
+                const QPoint dot = box.topLeft() + QPoint(x, y);
+                if (ink.pixel(x, y) == qRgb(255, 255, 255) || !owners.rect().contains(dot)) continue;
+                if (const QRgb earlier = owners.pixel(dot) & 0xffffff; earlier != 0)
+                    collisions.insert(word.text.toStdString() + " meets " + nameOf(earlier));
+                owners.setPixel(dot, 0xff000000u | static_cast<QRgb>(index + 1));
+            }
+    }
+    return collisions;
+}
+
+// The frame's lines as wide as their pen, in points on the paper.
+std::vector<QRectF> FrameOf(const printing::PageMetrics& page, QPointF origin) {
+    const printing::CardLayout l = printing::ComputeCardLayout(page.PageWidth, page.PageHeight);
+    const double pen = l.FramePen / 2.0;
+    const double points = 72.0 / Resolution;
+    const auto line = [&](int fromX, int fromY, int toX, int toY) {
+        return QRectF(QPointF(fromX - pen, fromY - pen) * points + origin, QPointF(toX + pen, toY + pen) * points + origin);
+    };
+    return {line(l.CardLeft, l.CardTop, l.CardRight, l.CardTop),    line(l.CardRight, l.CardTop, l.CardRight, l.CardBottom),
+            line(l.CardLeft, l.CardBottom, l.CardRight, l.CardBottom), line(l.CardLeft, l.CardTop, l.CardLeft, l.CardBottom),
+            line(l.CardDivider, l.CardTop, l.CardDivider, l.CardBottom), line(l.CardLeft, l.CardMiddle, l.CardDivider, l.CardMiddle)};
+}
+
+int NumberIn(const QString& text) {
+    bool number = false;
+    const int value = text.toInt(&number);
+    return number ? value : -1;
+}
+
+std::vector<int> OneTo(int32_t last) {
+    std::vector<int> numbers(static_cast<std::size_t>(last));
+    std::iota(numbers.begin(), numbers.end(), 1);
+    return numbers;
+}
+
+// The numbers after each `label` on its line, block by block from the top; -1 for other words.
+std::vector<std::vector<int>> RowsAfter(const std::vector<Word>& words, const QString& label) {
+    std::vector<const Word*> labels;
+    for (const Word& word : words)
+        if (word.text == label) labels.push_back(&word);
+    std::sort(labels.begin(), labels.end(), [](const Word* a, const Word* b) { return a->yMin < b->yMin; });
+    std::vector<std::vector<int>> rows;
+    for (const Word* at : labels) {
+        std::map<double, int> line;
+        for (const Word& word : words)
+            if (std::abs(word.yMin - at->yMin) < 0.5 && word.xMin > at->xMax) line[word.xMin] = NumberIn(word.text);
+        rows.emplace_back();
+        for (const auto& [x, number] : line) rows.back().push_back(number);
+    }
+    return rows;
+}
+
+// The first column of table 1's summary: its lines are the words in the heading's face below it
+// and above the round rows, four numbers for each group side by side.
+std::vector<int> SummaryTables(const std::vector<Word>& words, double rowsTop) {
+    const auto kp = std::find_if(words.begin(), words.end(), [](const Word& word) { return word.text == "kp"; });
+    std::map<double, std::map<double, int>> lines;
+    for (const Word& word : words)
+        if (std::abs(word.yMax - word.yMin - (kp->yMax - kp->yMin)) < 0.05 && word.yMin > kp->yMin + 0.5 && word.yMax < rowsTop)
+            lines[word.yMin][word.xMin] = NumberIn(word.text);
+    std::vector<int> tables;
+    for (const auto& [y, line] : lines) {
+        EXPECT_EQ(line.size() % 4, 0u) << "summary line at " << y;
+        int column = 0;
+        for (const auto& [x, number] : line) {
+            EXPECT_GE(number, 0) << "summary line at " << y;
+            if (column++ % 4 == 0) tables.push_back(number);
+        }
+    }
+    std::sort(tables.begin(), tables.end());
+    return tables;
+}
+
+class PdfCardsAtTheEdges : public ::testing::TestWithParam<std::tuple<Paper, Edge>> {};
+
+TEST_P(PdfCardsAtTheEdges, EveryWordStandsClearOnThePageAndNothingIsLeftOut) {
+    const auto& [paper, edge] = GetParam();
+    const MovementState state = EdgeMovement(edge);
+    QTemporaryDir folder;
+    for (const int32_t table : {1, edge.tables}) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setResolution(Resolution);
+        printer.setPageSize(QPageSize(paper.size));
+        printer.setPageOrientation(paper.orientation);
+        printer.setOutputFileName(folder.filePath(QStringLiteral("%1.pdf").arg(table)));
+        const printing::PageMetrics page{printer.width(), printer.height()};
+        printing::QtPrintSurface surface(printer);
+        const movement::Outcome printed = printing::PrintCards(state, page, table, table, false, surface);
+        ASSERT_TRUE(printed.accepted()) << printed.message();
+        const std::vector<Word> words = WordsOf(printer.outputFileName());
+        SCOPED_TRACE("table " + std::to_string(table));
+
+        const QRectF paperArea = printer.pageLayout().fullRect(QPageLayout::Point);
+        const std::vector<QRectF> frame =
+            FrameOf(page, QPointF(printer.pageLayout().paintRectPixels(Resolution).topLeft()) * 72.0 / Resolution);
+        for (const Word& word : words)
+            EXPECT_TRUE(paperArea.contains(QRectF(QPointF(word.xMin, word.yMin), QPointF(word.xMax, word.yMax))))
+                << word.text.toStdString() << " leaves the paper";
+        EXPECT_EQ(InkCollisions(words, frame, paperArea.size()), std::set<std::string>());
+
+        const std::vector<std::vector<int>> rounds = RowsAfter(words, QStringLiteral("Runda:"));
+        std::vector<int> everyRound;
+        for (const auto& block : rounds) everyRound.insert(everyRound.end(), block.begin(), block.end());
+        EXPECT_EQ(everyRound, OneTo(edge.rounds));
+        for (const char* label : {"NS:", "WE:", "Komplet:"}) {
+            const std::vector<std::vector<int>> rows = RowsAfter(words, QString::fromLatin1(label));
+            ASSERT_EQ(rows.size(), rounds.size()) << label;
+            for (std::size_t block = 0; block < rows.size(); ++block) {
+                EXPECT_EQ(rows[block].size(), rounds[block].size()) << label;
+                EXPECT_TRUE(std::none_of(rows[block].begin(), rows[block].end(), [](int n) { return n < 0; })) << label;
+            }
+        }
+        double rowsTop = paperArea.bottom();
+        for (const Word& word : words)
+            if (word.text == "Runda:") rowsTop = std::min(rowsTop, word.yMin);
+        if (table == 1) {
+            EXPECT_EQ(SummaryTables(words, rowsTop), OneTo(edge.tables));
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(PapersAndEdges, PdfCardsAtTheEdges, ::testing::Combine(::testing::ValuesIn(Papers), ::testing::ValuesIn(Edges)),
+                         [](const auto& instance) {
+                             return std::string(std::get<0>(instance.param).name) + "_" + std::get<1>(instance.param).name;
+                         });
 
 }  // namespace
 

@@ -26,7 +26,6 @@ public:
 
     const std::vector<ShownMessage>& Shown() const { return shown_; }
     QString LastText() const { return shown_.empty() ? QString() : shown_.back().text; }
-    void Clear() { shown_.clear(); }
 
     void AnswerPrintDialogs(bool accept) { acceptPrintDialogs_ = accept; }
     int PrintDialogsShown() const { return printDialogs_; }

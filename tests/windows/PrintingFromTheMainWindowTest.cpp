@@ -4,6 +4,7 @@
 #include "toolkit/UpDown.h"
 
 #include <QCheckBox>
+#include <QPrinter>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -100,6 +101,62 @@ TEST_F(PrintingFromTheMainWindow, ATypedMovementIsPrintedWithItsOwnRounds) {
         if (text.page == 1 && text.y == 3041) weRow.push_back(text.text);
     EXPECT_EQ(weRow, (Strings{"  WE:", "   3", "   1", "   2"}));
     for (const auto& text : surface.texts) EXPECT_NE(text.text, "Wg K. Kestrela");
+}
+
+// Printing to a PDF file as the print dialog sets it: on the program's own printer, not a recorder.
+class PrintingToAPdfFile : public ::testing::Test {
+protected:
+    PrintingToAPdfFile() : previousFolder_(QDir::currentPath()) {
+        QDir::setCurrent(folder_.path());
+        QFile scheme(QStringLiteral("HowellKS.txt"));
+        if (scheme.open(QIODevice::WriteOnly)) scheme.write("7 4 8 1 5 6 2 4 0 3 7\n");
+        scheme.close();
+        windows.Start();
+    }
+    ~PrintingToAPdfFile() override { QDir::setCurrent(previousFolder_); }
+
+    void PrintTo(const QString& output) {
+        TDrog& drog = windows.Drog();
+        QTest::mouseClick(drog.Kestrel, Qt::LeftButton);
+        drog.ListBox1->setCurrentRow(0);
+        drog.ListBox1DblClick();
+        drog.SkkN->SetItemIndex(0);
+        QPrinter& printer = windows.Printer();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(output);
+        windows.Page() = {printer.width(), printer.height()};
+        QTest::mouseClick(drog.Drukuj, Qt::LeftButton);
+    }
+
+    static QByteArray Contents(const QString& name) {
+        QFile file(name);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+private:
+    QTemporaryDir folder_;
+    QString previousFolder_;
+
+protected:
+    movement::MovementState state;
+    ProgramWindows windows{state};
+    MessageBoxWatcher messages;
+};
+
+TEST_F(PrintingToAPdfFile, TheCardsAreWrittenWholeAndAFileThatIsNoPdfIsLeftAlone) {
+    PrintTo(QStringLiteral("karty.pdf"));
+    EXPECT_TRUE(messages.Shown().empty()) << messages.LastText().toStdString();
+    EXPECT_TRUE(Contents(QStringLiteral("karty.pdf")).startsWith("%PDF-"));
+
+    QFile notes(QStringLiteral("notatki.txt"));
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write("wyniki sesji");
+    notes.close();
+    PrintTo(QStringLiteral("notatki.txt"));
+    EXPECT_EQ(messages.LastText(), QStringLiteral("Nie można zapisać pliku notatki.txt: plik istnieje i nie jest "
+                                                  "plikiem PDF, więc nie zostanie zastąpiony."));
+    EXPECT_EQ(messages.Shown().back().icon, QMessageBox::Critical);
+    EXPECT_EQ(Contents(QStringLiteral("notatki.txt")), QByteArray("wyniki sesji"));
 }
 
 }  // namespace

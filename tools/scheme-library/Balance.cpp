@@ -65,10 +65,6 @@ PatternHistogram HistogramOf(const MovementShape& shape, const DirectionPattern&
 
 BalanceKey KeyOf(const BalanceFigures& figures) { return {figures.spread(), figures.sumOfSquares}; }
 
-bool MoreBalanced(const BalanceFigures& a, const BalanceFigures& b) { return KeyOf(a) < KeyOf(b); }
-
-bool EquallyBalanced(const BalanceFigures& a, const BalanceFigures& b) { return KeyOf(a) == KeyOf(b); }
-
 BalanceFigures BalanceOfMovement(const movement::SchemeMovement& played) {
     movement::MovementState state;
     state.RoundCount = played.RoundCount;

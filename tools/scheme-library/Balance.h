@@ -30,11 +30,9 @@ struct BalanceKey {
 
     friend auto operator<=>(const BalanceKey&, const BalanceKey&) = default;
 };
+// Ordered by balance: smaller spread first, then the smaller sum of squares (the counts closer
+// to their mean).
 BalanceKey KeyOf(const BalanceFigures& figures);
-
-// Smaller spread first, then the smaller sum of squares (the counts closer to their mean).
-bool MoreBalanced(const BalanceFigures& a, const BalanceFigures& b);
-bool EquallyBalanced(const BalanceFigures& a, const BalanceFigures& b);
 
 // Plays every round of a movement as the program does and counts. Sets a pair never plays do
 // not count.

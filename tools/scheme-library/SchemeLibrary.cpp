@@ -148,20 +148,20 @@ std::vector<SchemeFamily> SchemeFamilies() {
     SchemeFamily shortened{"HowellPV.txt",
                            {"Howelle skrócone: T stołów, od T+1 do 2T-2 rund, od 3 do 13 stołów.",
                             "Każda para gra z każdą najwyżej raz i rozgrywa każdy komplet dokładnie raz.",
-                            "Pary 1..R i komplety przesuwają się co rundę o jeden, "
-                            "pary od R+1 do 2T stoją w miejscu.",
+                            ("Pary 1..R i komplety przesuwają się co rundę o jeden, "
+                             "pary od R+1 do 2T stoją w miejscu."),
                             lineFormat, balance},
                            {}};
     for (int32_t t = 3; t <= 13; ++t)
         for (int32_t r = t + 1; r < 2 * t - 1; ++r) shortened.sizes.emplace_back(r, t);
 
     SchemeFamily manySets{"Duzo_Zb.txt",
-                          {"Dużo zbiornic: T stołów i tyle samo kompletów (R = T) albo o jeden mniej "
-                           "(R = T-1), od 2 do 24 stołów.",
+                          {("Dużo zbiornic: T stołów i tyle samo kompletów (R = T) albo o jeden mniej "
+                            "(R = T-1), od 2 do 24 stołów."),
                            "Każda para gra z każdą najwyżej raz i rozgrywa każdy komplet dokładnie raz.",
-                           "Pary 1..R i pary R+1..2R przesuwają się co rundę o jeden, każde w swoim kręgu; "
-                           "przy R = T-1 pary 2T-1 i 2T stoją w miejscu, a ostatni stół gra te same "
-                           "komplety co stół 1.",
+                           ("Pary 1..R i pary R+1..2R przesuwają się co rundę o jeden, każde w swoim kręgu; "
+                            "przy R = T-1 pary 2T-1 i 2T stoją w miejscu, a ostatni stół gra te same "
+                            "komplety co stół 1."),
                            lineFormat, balance},
                           {}};
     for (int32_t t = 2; t <= 24; ++t) {
@@ -187,7 +187,10 @@ std::string SchemeFileBytes(const SchemeFamily& family, const std::vector<Settle
     if (!open.empty())
         bytes += Encoded("* Nie rozstrzygnięto jeszcze: " + SizesText(open) + ".") + lineEnd;
     for (const SettledSize& size : settled)
-        if (size.status == SizeStatus::Found) bytes += size.line + lineEnd;
+        if (size.status == SizeStatus::Found) {
+            bytes += size.line;
+            bytes += lineEnd;
+        }
     return bytes;
 }
 

@@ -19,7 +19,6 @@ public:
     int RowCount() const { return rowCount_; }
     void SetRowCount(int rows);
 
-    int DefaultRowHeight() const { return rowHeight_; }
     void SetDefaultRowHeight(int height);  // every row
     void SetDefaultColumnWidth(int width);  // every column
     void SetBackground(const QColor& colour);

@@ -16,10 +16,7 @@ class UpDown : public QWidget {
 public:
     explicit UpDown(QWidget* parent = nullptr);
 
-    int Min() const { return min_; }
-    int Max() const { return max_; }
     int Position() const { return position_; }
-    int Increment() const { return increment_; }
 
     void SetMin(int min) { min_ = min; }
     void SetMax(int max) { max_ = max; }

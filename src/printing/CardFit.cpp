@@ -1,0 +1,167 @@
+#include "CardFit.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace printing {
+
+namespace {
+
+// The card face's heights in proportion to its size; Arial and Liberation Sans share them.
+constexpr double Ascent = 0.905;
+constexpr double Descent = 0.212;
+constexpr double CapHeight = 0.716;
+// A big digit may stand on a foot reaching out beside it in its lowest tenth, as the 1 does.
+constexpr double FootHeight = 0.1;
+
+// The face's digits are all as wide, so any two stand for every two-digit number.
+const std::string TwoDigits = "88";
+
+double Proportion(double room, double need) { return need > 0 ? room / need : 1.0; }
+
+int Floor(double value) { return static_cast<int>(std::floor(std::clamp(value, -1e9, 1e9))); }
+int Ceil(double value) { return static_cast<int>(std::ceil(std::clamp(value, -1e9, 1e9))); }
+
+int Scaled(int size, double scale) { return std::max(1, Floor(size * scale)); }
+
+double Em(PrintSurface& surface, int size) { return size * surface.PixelsPerPoint(); }
+
+double WidestOf(PrintSurface& surface, const std::vector<std::string>& texts, int size) {
+    double widest = 0;
+    for (const std::string& text : texts) widest = std::max(widest, surface.TextWidth(text, size));
+    return widest;
+}
+
+// The largest size up to `size` at which `text` advances no further than `room`.
+int SizeToFit(PrintSurface& surface, const std::string& text, int size, double room) {
+    const double width = surface.TextWidth(text, size);
+    if (width <= room) return size;
+    int fitted = std::min(size, Scaled(size, Proportion(room, width)));
+    while (fitted > 1 && surface.TextWidth(text, fitted) > room) --fitted;
+    return fitted;
+}
+
+// The card's two numbers share a size at which the longer fits its box across, and whose
+// baseline stays above the caps of the box's label.
+int FitBoxNumbers(const CardContent& card, const CardLayout& layout, const CardFonts& fonts, PrintSurface& surface) {
+    const CardLayout::PairBoxes& boxes = layout.Boxes;
+    const std::string ns = std::to_string(card.NsBoxNumber);
+    const std::string we = std::to_string(card.WeBoxNumber);
+    const double across = layout.CardDivider - layout.FramePen / 2.0 - (layout.CardLeft + boxes.TwoDigitOffset);
+    const double labelCaps = (Ascent - CapHeight) * Em(surface, fonts.BoxLabel);
+    const double down = std::min(boxes.NsLabelY - layout.CardTop, boxes.WeLabelY - layout.CardMiddle) -
+                        boxes.NumberDrop + labelCaps;
+    const int tallest = std::clamp(Floor(down / (Ascent * surface.PixelsPerPoint())), 1, fonts.BoxNumber);
+    return SizeToFit(surface, ns.size() >= we.size() ? ns : we, tallest, across);
+}
+
+// One group keeps the design's place, beside the table number, while it ends above the number's
+// foot. Otherwise the tables go in as few groups as fit above the card's bottom, standing
+// together an em from the card's right edge, clear of the information lines, in a smaller face
+// if need be.
+SummaryFit FitSummary(const CardContent& card, const CardLayout& layout, const CardFonts& fonts, int& size,
+                      PrintSurface& surface) {
+    const double pen = layout.FramePen / 2.0;
+    const int headingY = layout.Summary.Top + layout.Summary.LineStep;
+    const int placeX = layout.ThirdWidth() + layout.Summary.Offset;
+    const double information = layout.CardDivider + layout.Information.Offset +
+                               WidestOf(surface, card.Information, fonts.Information);
+    const double tableFoot =
+        layout.CardTop + layout.TableNumber.Drop + (Ascent - FootHeight) * Em(surface, fonts.TableNumber);
+    const auto tables = static_cast<int32_t>(card.Summary.size()) - 1;
+    for (;;) {
+        const double em = Em(surface, size);
+        const double linesRoom = layout.CardBottom - pen - (Ascent + Descent) * em - headingY;
+        const int32_t fitting =
+            std::max(1, layout.Summary.LineStep > 0 ? Floor(linesRoom / layout.Summary.LineStep) : tables);
+        const int32_t groups = std::max(1, (tables + fitting - 1) / fitting);
+        SummaryFit fit;
+        fit.TablesPerGroup = std::max(1, (tables + groups - 1) / groups);
+        const double width = WidestOf(surface, card.Summary, size);
+        const double right = layout.CardRight - pen - em;
+        const double lastBaseline = headingY + tables * layout.Summary.LineStep + Ascent * em;
+        if (groups == 1 && placeX + width <= right && lastBaseline <= tableFoot) {
+            fit.X = placeX;
+            return fit;
+        }
+        fit.AtItsPlace = false;
+        fit.GroupStep = Ceil(width + em);
+        const double together = groups * fit.GroupStep - em;
+        fit.X = Floor(right - together);
+        const double left = information + em;
+        if (fit.X >= left || size == 1) return fit;
+        size = std::min(size - 1, Scaled(size, Proportion(right - left, together)));
+    }
+}
+
+// The table number keeps its place unless the summary has moved up to it: then it takes the
+// two-digit place and ends an em before the summary.
+void PlaceTableNumber(const CardContent& card, const CardLayout& layout, CardFit& fit, PrintSurface& surface) {
+    const bool summaryMoved = !fit.Summary.AtItsPlace;
+    fit.TableNumberX = card.Table < 10 && !summaryMoved ? layout.ThirdWidth() + layout.TableNumber.OneDigitOffset
+                                                        : layout.CardDivider + layout.TableNumber.TwoDigitOffset;
+    const double right =
+        summaryMoved ? fit.Summary.X - Em(surface, fit.Fonts.Summary) : layout.CardRight - layout.FramePen / 2.0;
+    fit.Fonts.TableNumber =
+        SizeToFit(surface, std::to_string(card.Table), fit.Fonts.TableNumber, right - fit.TableNumberX);
+}
+
+// Rounds go on along the rows while they fit the page's width, no closer than their widest cell,
+// which begins with a space; further rounds go on in blocks under the first, shared out evenly.
+// The page has room below the card for more blocks than 99 rounds of three-digit numbers take.
+RoundBlocks FitRoundBlocks(const CardContent& card, const CardLayout& layout, int size, int32_t pageWidth,
+                           PrintSurface& surface) {
+    double widest = 0;
+    for (const auto& row : card.Rows) widest = std::max(widest, WidestOf(surface, row, size));
+    const CardLayout::RoundRowPlaces& rows = layout.RoundRows;
+    RoundBlocks fit;
+    fit.ValueStep = std::max({1, rows.ValueStep, Ceil(widest)});
+    const auto rounds = static_cast<int32_t>(card.Rows[RoundsRow].size());
+    const int32_t fitting = std::max(1, Floor((pageWidth - rows.FirstValueX - widest) / fit.ValueStep) + 1);
+    const int32_t blocks = std::max(1, (rounds + fitting - 1) / fitting);
+    fit.RoundsPerBlock = std::max(1, (rounds + blocks - 1) / blocks);
+    return fit;
+}
+
+}  // namespace
+
+double PageFontScale(const CardLayout& layout, PrintSurface& surface) {
+    const double pen = layout.FramePen / 2.0;
+    const double point = surface.PixelsPerPoint();
+    const int boxX = layout.CardLeft + layout.Boxes.TwoDigitOffset;
+    const int tableX = layout.CardDivider + layout.TableNumber.TwoDigitOffset;
+    const double boxAcross = Proportion(layout.CardDivider - pen - boxX,
+                                        surface.TextWidth(TwoDigits, CardFontSizes::BoxNumber));
+    const double tableAcross = Proportion(layout.CardRight - pen - tableX,
+                                          surface.TextWidth(TwoDigits, CardFontSizes::TableNumber));
+    // Down, a big number's baseline stays above the caps of the box's label, which shrinks along
+    // with it, or above the frame.
+    const double boxDown =
+        Proportion(layout.Boxes.NsLabelY - (layout.CardTop + layout.Boxes.NumberDrop),
+                   (Ascent * CardFontSizes::BoxNumber - (Ascent - CapHeight) * CardFontSizes::BoxLabel) * point);
+    const double tableDown = Proportion(layout.CardBottom - pen - (layout.CardTop + layout.TableNumber.Drop),
+                                        Ascent * CardFontSizes::TableNumber * point);
+    return std::clamp(std::min({boxAcross, tableAcross, boxDown, tableDown}), 0.0, 1.0);
+}
+
+CardFonts ScaledFonts(double scale) {
+    CardFonts fonts;
+    for (int* size : {&fonts.BoxNumber, &fonts.TableNumber, &fonts.BoxLabel, &fonts.MoveLine, &fonts.Attribution,
+                      &fonts.Summary, &fonts.Information, &fonts.RoundRows})
+        *size = Scaled(*size, scale);
+    return fonts;
+}
+
+CardFit FitCard(const CardContent& content, const CardLayout& layout, const CardFonts& fonts, int32_t pageWidth,
+                PrintSurface& surface) {
+    CardFit fit;
+    fit.Fonts = fonts;
+    fit.Fonts.BoxNumber = FitBoxNumbers(content, layout, fonts, surface);
+    if (!content.Summary.empty())
+        fit.Summary = FitSummary(content, layout, fonts, fit.Fonts.Summary, surface);
+    PlaceTableNumber(content, layout, fit, surface);
+    fit.Rows = FitRoundBlocks(content, layout, fonts.RoundRows, pageWidth, surface);
+    return fit;
+}
+
+}  // namespace printing

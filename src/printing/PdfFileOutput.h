@@ -1,0 +1,34 @@
+#pragma once
+
+#include "CardPrinter.h"
+#include "PrintSurface.h"
+
+#include "movement/Result.h"
+
+#include <QPageLayout>
+#include <QString>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace printing {
+
+// How the PDF's pages are set up.
+struct PdfSettings {
+    QPageLayout layout;
+    int resolution = 600;
+    QString title;
+};
+
+// Draws the cards of one run on a surface with the page's metrics.
+using CardRun = std::function<movement::Outcome(PrintSurface& surface, const PageMetrics& page)>;
+
+// Prints a run into a PDF file so that nothing of the director's is lost: the output is checked
+// first (see ChooseOutputTarget; `inputs` are the scheme files being read), the PDF is written
+// beside it and takes its place only once complete; any failure leaves the output as it was and
+// is refused with its reason in Polish.
+movement::Outcome PrintCardsToPdfFile(const std::string& output, const std::vector<std::string>& inputs,
+                                      const PdfSettings& settings, const CardRun& run);
+
+}  // namespace printing

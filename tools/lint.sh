@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Holds the tree to its written habits: the layout of .clang-format and the bug-prone and
+# performance checks of .clang-tidy (whose warnings count as errors). Reads the compile commands
+# of the `build` folder, and of `build-fuzz` for the fuzz targets, so ./test runs it after both.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+mapfile -t sources < <(git ls-files -- 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'tools/*.cpp' 'tools/*.h')
+echo "== clang-format over ${#sources[@]} files"
+clang-format --dry-run --Werror "${sources[@]}"
+
+root=$PWD
+status=0
+tidy() {  # build folder, file pattern
+  local log
+  log=$(mktemp)
+  run-clang-tidy -p "$1" -j "$(nproc)" -quiet "$2" >"$log" 2>&1 || status=1
+  # Colour codes and the per-file chatter are taken out; the findings stay.
+  sed -r 's/\x1b\[[0-9;]*m//g' "$log" | grep -E -A4 '(warning|error): ' || true
+  rm -f "$log"
+}
+echo "== clang-tidy"
+tidy build "^$root/(src|tests|tools)/"
+[[ -f build-fuzz/compile_commands.json ]] && tidy build-fuzz "^$root/tests/fuzz/"
+exit "$status"
