@@ -4,9 +4,9 @@
 
 #include "movement/MovementState.h"
 
+#include <array>
 #include <filesystem>
 #include <fstream>
-#include <array>
 #include <initializer_list>
 #include <string>
 #include <unistd.h>
@@ -42,20 +42,15 @@ inline MovementState ReadyToPrint(MovementState state, int32_t step) {
 
 // Seven rounds on four tables: pairs 1..7 rotate and pair 8 stays NS at table 1. Pairs 2 and 6
 // meet twice, so it is no Howell, but every rule of the cards shows on it.
-inline MovementState SevenRoundsOnFourTables() {
-    return MovementOf(7, {{8, 1, 1}, {2, 6, 2}, {3, 5, 4}, {4, 7, 6}});
-}
+inline MovementState SevenRoundsOnFourTables() { return MovementOf(7, {{8, 1, 1}, {2, 6, 2}, {3, 5, 4}, {4, 7, 6}}); }
 
 // Three rounds on four tables: pairs 1..3 and 4..6 rotate side by side, pairs 7 and 8 stay at
 // table 4, which shares board set 1 with table 1.
-inline MovementState ThreeRoundsOnFourTables() {
-    return MovementOf(3, {{1, 4, 1}, {2, 5, 2}, {3, 6, 3}, {7, 8, 1}});
-}
+inline MovementState ThreeRoundsOnFourTables() { return MovementOf(3, {{1, 4, 1}, {2, 5, 2}, {3, 6, 3}, {7, 8, 1}}); }
 
 // Three rounds on two tables as typed into the grid (NS, WE, board set): pairs 1..3 rotate
 // round pair 4, and both tables share set 1.
-inline const std::vector<std::array<std::string, 3>> ThreeRoundsOnTwoTablesTyped = {{"4", "1", "1"},
-                                                                                   {"2", "3", "1"}};
+inline const std::vector<std::array<std::string, 3>> ThreeRoundsOnTwoTablesTyped = {{"4", "1", "1"}, {"2", "3", "1"}};
 
 // A folder of its own for each test, removed afterwards.
 class TempFolder {

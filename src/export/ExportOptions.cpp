@@ -85,8 +85,9 @@ movement::Outcome ReadOption(const std::string& option, const std::string& value
         if (!number) return Outcome::Refused("Opcja " + option + " przyjmuje numer stołu.");
         (option == "--from" ? request.from : request.to) = *number;
     } else if (option == "--paper") {
-        static const std::map<std::string, Paper> papers = {
-            {"A4", Paper::A4}, {"A5", Paper::A5}, {"Letter", Paper::Letter}};
+        static const std::map<std::string, Paper> papers = {{"A4", Paper::A4},
+                                                            {"A5", Paper::A5},
+                                                            {"Letter", Paper::Letter}};
         const auto paper = papers.find(value);
         if (paper == papers.end()) return Outcome::Refused("Opcja --paper przyjmuje A4, A5 albo Letter.");
         request.paper = paper->second;
@@ -121,7 +122,7 @@ std::optional<std::string> Conflict(const std::set<std::string>& given) {
 }  // namespace
 
 ParsedArguments ParseExportArguments(const std::vector<std::string>& arguments) {
-    static const std::set<std::string> valued = {"--numbering", "--numbers", "--swap",   "--from",  "--to",
+    static const std::set<std::string> valued = {"--numbering", "--numbers",    "--swap",   "--from", "--to",
                                                  "--paper",     "--resolution", "--source", "--list", "--check"};
     ExportRequest request;
     std::vector<std::string> positional;

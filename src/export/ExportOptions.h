@@ -20,7 +20,7 @@ struct ExportRequest {
     int line = 0;  // counted from 1, as the scheme list shows the lines
     std::string output;
 
-    int numberingItem = 0;  // the numbering choice: steps 0..2, or 3 for Mitchell numbering
+    int numberingItem = 0;                       // the numbering choice: steps 0..2, or 3 for Mitchell numbering
     std::vector<movement::TypedNumber> numbers;  // old pair and its new number as typed
     std::vector<int> swaps;
     std::optional<int> from;

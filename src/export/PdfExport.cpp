@@ -121,7 +121,8 @@ void WarnIfUnsound(const MovementState& state, std::ostream& errors) {
                                                   state.Seating.begin() + 1 + state.TableCount);
     const Outcome sound = movement::DiagnoseMovement(state.RoundCount, tables);
     if (!sound.accepted())
-        errors << "Uwaga: schemat nie przechodzi sprawdzenia: " << sound.message() << " Rozstawiki wydrukowano mimo to.\n";
+        errors << "Uwaga: schemat nie przechodzi sprawdzenia: " << sound.message()
+               << " Rozstawiki wydrukowano mimo to.\n";
 }
 
 int ExportCards(const ExportRequest& request, std::ostream& errors) {
@@ -139,11 +140,12 @@ int ExportCards(const ExportRequest& request, std::ostream& errors) {
     printing::PdfSettings settings;
     settings.layout = printer.pageLayout();
     settings.resolution = request.resolution;
-    const Outcome written = printing::PrintCardsToPdfFile(
-        request.output, {request.schemeFile}, settings,
-        [&](printing::PrintSurface& surface, const printing::PageMetrics& page) {
-            return printing::PrintCards(state, page, state.PrintFrom, state.PrintTo, false, surface);
-        });
+    const Outcome written =
+        printing::PrintCardsToPdfFile(request.output, {request.schemeFile}, settings,
+                                      [&](printing::PrintSurface& surface, const printing::PageMetrics& page) {
+                                          return printing::PrintCards(state, page, state.PrintFrom, state.PrintTo,
+                                                                      false, surface);
+                                      });
     if (!written.accepted()) return BadInput(errors, written.message());
     return 0;
 }

@@ -11,9 +11,7 @@ namespace {
 constexpr int32_t LowestNumber = 1;
 constexpr int32_t HighestNumber = 99;
 
-std::string Range(int64_t first, int64_t last) {
-    return std::to_string(first) + " do " + std::to_string(last);
-}
+std::string Range(int64_t first, int64_t last) { return std::to_string(first) + " do " + std::to_string(last); }
 
 }  // namespace
 
@@ -72,16 +70,14 @@ Outcome ValidateNumbers(MovementState& state, const std::vector<std::string>& ne
         const auto value = ParseTypedInteger(text);
         if (!value) return Outcome::Refused("Błąd liczby:" + text + " popraw!\nNumer:" + std::to_string(x));
         if (*value < LowestNumber || *value > HighestNumber)
-            return Outcome::Refused("Dopuszczalne są numery z przedziału (1,99) popraw!\nNumer:" +
-                                    std::to_string(x));
+            return Outcome::Refused("Dopuszczalne są numery z przedziału (1,99) popraw!\nNumer:" + std::to_string(x));
         numbers[x] = *value;
     }
 
     std::array<int, HighestNumber + 1> uses{};
     for (int32_t x = 1; x <= pairs; ++x) ++uses[numbers[x]];
     for (int32_t v = LowestNumber; v <= HighestNumber; ++v)
-        if (uses[v] > 1)
-            return Outcome::Refused("Powtórzony numer " + std::to_string(v) + " popraw!");
+        if (uses[v] > 1) return Outcome::Refused("Powtórzony numer " + std::to_string(v) + " popraw!");
 
     state.PairNumberMap = numbers;
     return Outcome::Accepted();

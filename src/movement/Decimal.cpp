@@ -7,8 +7,6 @@ std::string PadLeft(const std::string& text, std::size_t width) {
     return std::string(width - text.size(), ' ') + text;
 }
 
-std::string RightAligned(int64_t n, std::size_t width) {
-    return PadLeft(std::to_string(n), width);
-}
+std::string RightAligned(int64_t n, std::size_t width) { return PadLeft(std::to_string(n), width); }
 
 }  // namespace movement

@@ -19,10 +19,7 @@ std::size_t Cells(int32_t rows, int32_t columns) {
 class PlayCounts {
 public:
     PlayCounts(int32_t pairs, int32_t sets)
-        : pairs_(pairs),
-          sets_(sets),
-          meetings_(Cells(pairs, pairs)),
-          plays_(Cells(pairs, sets)) {}
+        : pairs_(pairs), sets_(sets), meetings_(Cells(pairs, pairs)), plays_(Cells(pairs, sets)) {}
 
     void CountRound(const TableSeat& seat) {
         const int32_t larger = std::max(seat.NsPair, seat.WePair);

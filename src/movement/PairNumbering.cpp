@@ -51,9 +51,7 @@ int32_t MappedNumber(const MovementState& state, int32_t n) {
     return state.PairNumberMap[n];
 }
 
-int32_t BoxNumber(const MovementState& state, int32_t p) {
-    return PrintedNumber(state, MappedNumber(state, p));
-}
+int32_t BoxNumber(const MovementState& state, int32_t p) { return PrintedNumber(state, MappedNumber(state, p)); }
 
 int32_t RowNumber(const MovementState& state, int32_t p, int32_t r) {
     const int32_t printed = PrintedNumber(state, PairInRound(state, p, r));
@@ -61,13 +59,9 @@ int32_t RowNumber(const MovementState& state, int32_t p, int32_t r) {
     return MappedNumber(state, printed);
 }
 
-int32_t SummaryNumber(const MovementState& state, int32_t p) {
-    return MappedNumber(state, PrintedNumber(state, p));
-}
+int32_t SummaryNumber(const MovementState& state, int32_t p) { return MappedNumber(state, PrintedNumber(state, p)); }
 
-std::string FormatCardNumber(int32_t n) {
-    return RightAligned(n, FieldWidth(n, 3));
-}
+std::string FormatCardNumber(int32_t n) { return RightAligned(n, FieldWidth(n, 3)); }
 
 bool ArbitraryNumbersInUse(const MovementState& state) {
     for (int32_t n = 1; n < PairMapSize; ++n)

@@ -200,8 +200,7 @@ std::string CatalogueListLine(std::string_view schemeLine) {
     return ListedField(ListedToken(schemeLine, 0), 2) + "  " + ListedField(ListedToken(schemeLine, 1), 5);
 }
 
-Result<SchemeFileLoad> LoadSchemeFile(MovementState& state, const std::string& fileName,
-                                      const std::string& sourceText) {
+Result<SchemeFileLoad> LoadSchemeFile(MovementState& state, const std::string& fileName, const std::string& sourceText) {
     SchemeFileLoad load;
     if (state.CatalogueLoaded) {
         load.locked = true;
@@ -226,8 +225,8 @@ Result<SchemeFileLoad> LoadSchemeFile(MovementState& state, const std::string& f
 }
 
 std::string LeftOutMessage(int64_t leftOut) {
-    return "Plik zawiera więcej schematów, niż mieści lista. Wczytano pierwsze " +
-           std::to_string(CatalogueCapacity) + ", liczba pominiętych: " + std::to_string(leftOut) + ".";
+    return "Plik zawiera więcej schematów, niż mieści lista. Wczytano pierwsze " + std::to_string(CatalogueCapacity) +
+           ", liczba pominiętych: " + std::to_string(leftOut) + ".";
 }
 
 std::string SkippedLinesNotice(int64_t leftOut, int64_t tooLong) {

@@ -60,7 +60,7 @@ private:
     std::string line_;
     std::size_t lineLength_ = 0;     // without its trailing spaces
     std::size_t pendingSpaces_ = 0;  // spaces not yet followed by anything
-    std::string startOfFile_;  // bytes that may still be a byte-order mark
+    std::string startOfFile_;        // bytes that may still be a byte-order mark
     bool startDecided_ = false;
     bool atLineStart_ = true;
     bool pendingCarriageReturn_ = false;
@@ -93,8 +93,7 @@ struct SchemeFileLoad {
 // stores its lines as catalogue entries 0..n-1, their count as CatalogueLineCount, and locks the
 // catalogue. A file that cannot be read is refused with the platform's text; only SchemeSource
 // has then changed. The current movement is not touched: only choosing a line makes one current.
-Result<SchemeFileLoad> LoadSchemeFile(MovementState& state, const std::string& fileName,
-                                      const std::string& sourceText);
+Result<SchemeFileLoad> LoadSchemeFile(MovementState& state, const std::string& fileName, const std::string& sourceText);
 
 // The Polish notice for a file with more scheme lines than the catalogue holds.
 std::string LeftOutMessage(int64_t leftOut);

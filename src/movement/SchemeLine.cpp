@@ -52,8 +52,7 @@ std::string EndedBeforeTable(int32_t table) {
 }
 
 std::string PairTooLarge(int32_t table) {
-    return "numer pary przy stole " + std::to_string(table) + " przekracza " +
-           std::to_string(MaxPairNumber) + ".";
+    return "numer pary przy stole " + std::to_string(table) + " przekracza " + std::to_string(MaxPairNumber) + ".";
 }
 
 }  // namespace
@@ -82,8 +81,7 @@ Result<SchemeMovement> ReadSchemeLine(std::string_view line) {
     while (static_cast<int32_t>(movement.Tables.size()) < movement.TableCount) {
         const int32_t table = static_cast<int32_t>(movement.Tables.size()) + 1;
         const auto slotText = cursor.TakeFollowedNumber();
-        if (!slotText || slot == std::numeric_limits<int32_t>::max())
-            return Refuse(EndedBeforeTable(table));
+        if (!slotText || slot == std::numeric_limits<int32_t>::max()) return Refuse(EndedBeforeTable(table));
         ++slot;
         const auto ns = SchemeNumberValue(*slotText);
         if (!WithinRange(ns, 0, MaxPairNumber)) return Refuse(PairTooLarge(table));

@@ -46,14 +46,12 @@ Outcome ValidateScheme(MovementState& state, int32_t chosenTables, int32_t chose
         typed[t - 1] = TableSeat{values[0], values[1], values[2]};
     }
 
-    if (Outcome numbering = CheckPairNumbering(typed); !numbering.accepted())
-        return Reject(state, numbering.message());
+    if (Outcome numbering = CheckPairNumbering(typed); !numbering.accepted()) return Reject(state, numbering.message());
 
     // Stored before the rounds are played: a refusal below leaves these seats in place.
     for (int32_t t = 1; t <= tables; ++t) state.Seating[t] = typed[t - 1];
 
-    if (Outcome rounds = CheckRounds(chosenRounds, typed); !rounds.accepted())
-        return Reject(state, rounds.message());
+    if (Outcome rounds = CheckRounds(chosenRounds, typed); !rounds.accepted()) return Reject(state, rounds.message());
 
     return Outcome::Accepted();
 }

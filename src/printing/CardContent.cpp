@@ -23,8 +23,9 @@ std::vector<std::string> InformationOf(const MovementState& state, bool arbitrar
         numbering = "Numery jak w Mitchell'u";
     else
         numbering = "Skok numeracji: " + std::to_string(state.NumberingStep);
-    std::vector<std::string> lines = {
-        "Rund:" + std::to_string(state.RoundCount) + "; Stołów:" + std::to_string(state.TableCount), numbering};
+    std::vector<std::string> lines = {"Rund:" + std::to_string(state.RoundCount) +
+                                          "; Stołów:" + std::to_string(state.TableCount),
+                                      numbering};
     if (!state.SchemeSource.empty()) lines.push_back(state.SchemeSource);
     return lines;
 }
@@ -33,8 +34,8 @@ std::vector<std::string> SummaryOf(const MovementState& state) {
     std::vector<std::string> lines = {SummaryHeading};
     for (int32_t t = 1; t <= std::min(state.TableCount, movement::MaxTables); ++t) {
         const TableSeat& seat = state.Seating[t];
-        lines.push_back(FormatCardNumber(t) + " " + FormatCardNumber(movement::SummaryNumber(state, seat.NsPair)) + " " +
-                        FormatCardNumber(movement::SummaryNumber(state, seat.WePair)) + " " +
+        lines.push_back(FormatCardNumber(t) + " " + FormatCardNumber(movement::SummaryNumber(state, seat.NsPair)) +
+                        " " + FormatCardNumber(movement::SummaryNumber(state, seat.WePair)) + " " +
                         FormatCardNumber(seat.BoardSet));
     }
     return lines;

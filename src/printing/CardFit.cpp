@@ -49,8 +49,8 @@ int FitBoxNumbers(const CardContent& card, const CardLayout& layout, const CardF
     const std::string we = std::to_string(card.WeBoxNumber);
     const double across = layout.CardDivider - layout.FramePen / 2.0 - (layout.CardLeft + boxes.TwoDigitOffset);
     const double labelCaps = (Ascent - CapHeight) * Em(surface, fonts.BoxLabel);
-    const double down = std::min(boxes.NsLabelY - layout.CardTop, boxes.WeLabelY - layout.CardMiddle) -
-                        boxes.NumberDrop + labelCaps;
+    const double down =
+        std::min(boxes.NsLabelY - layout.CardTop, boxes.WeLabelY - layout.CardMiddle) - boxes.NumberDrop + labelCaps;
     const int tallest = std::clamp(Floor(down / (Ascent * surface.PixelsPerPoint())), 1, fonts.BoxNumber);
     return SizeToFit(surface, ns.size() >= we.size() ? ns : we, tallest, across);
 }
@@ -64,8 +64,8 @@ SummaryFit FitSummary(const CardContent& card, const CardLayout& layout, const C
     const double pen = layout.FramePen / 2.0;
     const int headingY = layout.Summary.Top + layout.Summary.LineStep;
     const int placeX = layout.ThirdWidth() + layout.Summary.Offset;
-    const double information = layout.CardDivider + layout.Information.Offset +
-                               WidestOf(surface, card.Information, fonts.Information);
+    const double information =
+        layout.CardDivider + layout.Information.Offset + WidestOf(surface, card.Information, fonts.Information);
     const double tableFoot =
         layout.CardTop + layout.TableNumber.Drop + (Ascent - FootHeight) * Em(surface, fonts.TableNumber);
     const auto tables = static_cast<int32_t>(card.Summary.size()) - 1;
@@ -130,10 +130,10 @@ double PageFontScale(const CardLayout& layout, PrintSurface& surface) {
     const double point = surface.PixelsPerPoint();
     const int boxX = layout.CardLeft + layout.Boxes.TwoDigitOffset;
     const int tableX = layout.CardDivider + layout.TableNumber.TwoDigitOffset;
-    const double boxAcross = Proportion(layout.CardDivider - pen - boxX,
-                                        surface.TextWidth(TwoDigits, CardFontSizes::BoxNumber));
-    const double tableAcross = Proportion(layout.CardRight - pen - tableX,
-                                          surface.TextWidth(TwoDigits, CardFontSizes::TableNumber));
+    const double boxAcross =
+        Proportion(layout.CardDivider - pen - boxX, surface.TextWidth(TwoDigits, CardFontSizes::BoxNumber));
+    const double tableAcross =
+        Proportion(layout.CardRight - pen - tableX, surface.TextWidth(TwoDigits, CardFontSizes::TableNumber));
     // Down, a big number's baseline stays above the caps of the box's label, which shrinks along
     // with it, or above the frame.
     const double boxDown =
@@ -157,8 +157,7 @@ CardFit FitCard(const CardContent& content, const CardLayout& layout, const Card
     CardFit fit;
     fit.Fonts = fonts;
     fit.Fonts.BoxNumber = FitBoxNumbers(content, layout, fonts, surface);
-    if (!content.Summary.empty())
-        fit.Summary = FitSummary(content, layout, fonts, fit.Fonts.Summary, surface);
+    if (!content.Summary.empty()) fit.Summary = FitSummary(content, layout, fonts, fit.Fonts.Summary, surface);
     PlaceTableNumber(content, layout, fit, surface);
     fit.Rows = FitRoundBlocks(content, layout, fonts.RoundRows, pageWidth, surface);
     return fit;

@@ -24,7 +24,8 @@ constexpr double DesignFramePen = 50;
 }  // namespace
 
 int RoundHalfEven(double value) {
-    const double clamped = std::clamp(value, double{std::numeric_limits<int>::min()}, double{std::numeric_limits<int>::max()});
+    const double clamped =
+        std::clamp(value, double{std::numeric_limits<int>::min()}, double{std::numeric_limits<int>::max()});
     const double floor = std::floor(clamped);
     const double fraction = clamped - floor;
     double rounded = fraction > 0.5 ? floor + 1 : floor;

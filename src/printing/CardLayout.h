@@ -66,7 +66,7 @@ struct CardLayout {
 
     // The movement's data in the right part: rounds and tables, numbering, source.
     struct InformationPlaces {
-        int Offset = 0;  // right of CardDivider
+        int Offset = 0;      // right of CardDivider
         int CountsDrop = 0;  // each below CardTop
         int NumberingDrop = 0;
         int SourceDrop = 0;

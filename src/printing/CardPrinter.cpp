@@ -182,8 +182,8 @@ Outcome CanPrint(const MovementState& state, const PageMetrics& page) {
     return Outcome::Accepted();
 }
 
-Outcome PrintCards(const MovementState& state, const PageMetrics& page, int32_t first, int32_t last,
-                   bool separateJobs, PrintSurface& surface) {
+Outcome PrintCards(const MovementState& state, const PageMetrics& page, int32_t first, int32_t last, bool separateJobs,
+                   PrintSurface& surface) {
     const CardLayout layout = ComputeCardLayout(page.PageWidth, page.PageHeight);
     const CardFonts fonts = ScaledFonts(PageFontScale(layout, surface));
     const bool arbitraryNumbers = movement::ArbitraryNumbersInUse(state);

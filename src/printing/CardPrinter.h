@@ -26,7 +26,7 @@ movement::Outcome CanPrint(const movement::MovementState& state, const PageMetri
 // `separateJobs` is set and the surface does not write to a file (a second job would
 // overwrite it). Stops at the first failing printer operation, abandons the job and returns
 // the printer's reason.
-movement::Outcome PrintCards(const movement::MovementState& state, const PageMetrics& page, int32_t first,
-                             int32_t last, bool separateJobs, PrintSurface& surface);
+movement::Outcome PrintCards(const movement::MovementState& state, const PageMetrics& page, int32_t first, int32_t last,
+                             bool separateJobs, PrintSurface& surface);
 
 }  // namespace printing

@@ -101,7 +101,9 @@ std::string WriteErrorText(int error) {
 }
 
 Result<OutputTarget> ChooseOutputTarget(const std::string& output, const std::vector<std::string>& inputs) {
-    const auto refused = [&](const std::string& reason) { return Result<OutputTarget>::Refused(CannotWrite(output, reason)); };
+    const auto refused = [&](const std::string& reason) {
+        return Result<OutputTarget>::Refused(CannotWrite(output, reason));
+    };
     if (output.empty()) return refused("pusta nazwa");
 
     // A symbolic link stays a link: the file it leads to is written.

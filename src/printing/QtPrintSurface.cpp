@@ -44,8 +44,7 @@ bool QtPrintSurface::BeginDoc() {
         return Fail(QStringLiteral("Brak czcionki Arial (ani zastępczej) – nie można drukować rozstawików."));
     if (!painter_.begin(&device_)) {
         if (printer_ == nullptr) return Fail(QStringLiteral("Nie można rozpocząć pliku PDF."));
-        if (WritesToFile())
-            return Fail(QStringLiteral("Nie można zapisać pliku %1.").arg(printer_->outputFileName()));
+        if (WritesToFile()) return Fail(QStringLiteral("Nie można zapisać pliku %1.").arg(printer_->outputFileName()));
         return Fail(QStringLiteral("Nie można rozpocząć wydruku na drukarce %1.").arg(printer_->printerName()));
     }
     fontChanged_ = true;  // a new job starts with the painter's defaults
@@ -62,8 +61,7 @@ bool QtPrintSurface::EndDoc() {
     const bool ended = painter_.end();
     if (printer_ == nullptr) return ended || Fail(QStringLiteral("Nie można dokończyć pliku PDF."));
     if (!ended || printer_->printerState() == QPrinter::Error) {
-        if (WritesToFile())
-            return Fail(QStringLiteral("Nie można zapisać pliku %1.").arg(printer_->outputFileName()));
+        if (WritesToFile()) return Fail(QStringLiteral("Nie można zapisać pliku %1.").arg(printer_->outputFileName()));
         return Fail(QStringLiteral("Drukarka %1 zgłosiła błąd; wydruk mógł nie zostać ukończony.")
                         .arg(printer_->printerName()));
     }

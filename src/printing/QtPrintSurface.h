@@ -17,9 +17,10 @@ class QPrinter;
 namespace printing {
 
 // The print surface on Qt's printer: a QPainter on the program's one QPrinter, which may be a
-// real printer or a PDF file, or on a PDF writer that writes wherever it is given. Fonts are in points at the printer's resolution; the symbol
-// face's arrow is drawn as U+2192 in the card face, which has it. A job does not start where
-// neither the card face nor a face in its place has the characters the cards print.
+// real printer or a PDF file, or on a PDF writer that writes wherever it is given. Fonts are in
+// points at the printer's resolution; the symbol face's arrow is drawn as U+2192 in the card
+// face, which has it. A job does not start where neither the card face nor a face in its place
+// has the characters the cards print.
 class QtPrintSurface : public PrintSurface {
 public:
     explicit QtPrintSurface(QPrinter& printer);

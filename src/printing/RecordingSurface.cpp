@@ -9,12 +9,12 @@ namespace {
 // Advance widths of the card face in thousandths of its size: printable ASCII from the space on,
 // then the Polish letters; any other character is taken as wide as a digit.
 constexpr short AsciiWidths[] = {
-    278, 278, 355, 556, 556, 889, 667, 191, 333, 333, 389, 584, 278, 333, 278, 278,   // space to slash
-    556, 556, 556, 556, 556, 556, 556, 556, 556, 556, 278, 278, 584, 584, 584, 556,   // digits to question mark
+    278,  278, 355, 556, 556, 889, 667, 191, 333, 333, 389, 584, 278, 333, 278, 278,  // space to slash
+    556,  556, 556, 556, 556, 556, 556, 556, 556, 556, 278, 278, 584, 584, 584, 556,  // digits to question mark
     1015, 667, 667, 722, 722, 667, 611, 778, 722, 278, 500, 667, 556, 833, 722, 778,  // at sign to O
-    667, 778, 722, 667, 611, 722, 667, 944, 667, 667, 611, 278, 278, 278, 469, 556,   // P to underscore
-    333, 556, 556, 500, 556, 556, 278, 556, 556, 222, 222, 500, 222, 833, 556, 556,   // grave accent to o
-    556, 556, 333, 500, 278, 556, 500, 722, 500, 500, 500, 334, 260, 334, 584,        // p to tilde
+    667,  778, 722, 667, 611, 722, 667, 944, 667, 667, 611, 278, 278, 278, 469, 556,  // P to underscore
+    333,  556, 556, 500, 556, 556, 278, 556, 556, 222, 222, 500, 222, 833, 556, 556,  // grave accent to o
+    556,  556, 333, 500, 278, 556, 500, 722, 500, 500, 500, 334, 260, 334, 584,       // p to tilde
 };
 static_assert(std::size(AsciiWidths) == '~' - ' ' + 1);
 constexpr char32_t PolishLetters[] = U"ąćęłńóśźżĄĆĘŁŃÓŚŹŻ";
@@ -134,21 +134,39 @@ std::vector<std::string> RecordingSurface::Operations() const {
     words.reserve(log_.size());
     for (const Operation& operation : log_) {
         switch (operation.kind) {
-            case Operation::Kind::BeginDoc: words.push_back("BeginDoc"); break;
-            case Operation::Kind::NewPage: words.push_back("NewPage"); break;
-            case Operation::Kind::EndDoc: words.push_back("EndDoc"); break;
-            case Operation::Kind::AbortDoc: words.push_back("AbortDoc"); break;
+            case Operation::Kind::BeginDoc:
+                words.push_back("BeginDoc");
+                break;
+            case Operation::Kind::NewPage:
+                words.push_back("NewPage");
+                break;
+            case Operation::Kind::EndDoc:
+                words.push_back("EndDoc");
+                break;
+            case Operation::Kind::AbortDoc:
+                words.push_back("AbortDoc");
+                break;
             case Operation::Kind::TextOut:
                 words.push_back(Words("TextOut", operation.x, operation.y) + " " + texts[operation.text].text);
                 break;
-            case Operation::Kind::MoveTo: words.push_back(Words("MoveTo", operation.x, operation.y)); break;
-            case Operation::Kind::LineTo: words.push_back(Words("LineTo", operation.x, operation.y)); break;
-            case Operation::Kind::FontName: words.push_back("FontName " + operation.name); break;
-            case Operation::Kind::FontSize: words.push_back("FontSize " + std::to_string(operation.x)); break;
+            case Operation::Kind::MoveTo:
+                words.push_back(Words("MoveTo", operation.x, operation.y));
+                break;
+            case Operation::Kind::LineTo:
+                words.push_back(Words("LineTo", operation.x, operation.y));
+                break;
+            case Operation::Kind::FontName:
+                words.push_back("FontName " + operation.name);
+                break;
+            case Operation::Kind::FontSize:
+                words.push_back("FontSize " + std::to_string(operation.x));
+                break;
             case Operation::Kind::FontStyle:
                 words.push_back(operation.x == 1 ? "FontStyle underline" : "FontStyle plain");
                 break;
-            case Operation::Kind::PenWidth: words.push_back("PenWidth " + std::to_string(operation.x)); break;
+            case Operation::Kind::PenWidth:
+                words.push_back("PenWidth " + std::to_string(operation.x));
+                break;
         }
     }
     return words;

@@ -57,7 +57,19 @@ public:
 private:
     // An operation as it came, put into words only when a test asks.
     struct Operation {
-        enum class Kind { BeginDoc, NewPage, EndDoc, AbortDoc, TextOut, MoveTo, LineTo, FontName, FontSize, FontStyle, PenWidth };
+        enum class Kind {
+            BeginDoc,
+            NewPage,
+            EndDoc,
+            AbortDoc,
+            TextOut,
+            MoveTo,
+            LineTo,
+            FontName,
+            FontSize,
+            FontStyle,
+            PenWidth
+        };
         Kind kind;
         int x = 0;
         int y = 0;

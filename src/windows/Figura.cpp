@@ -313,7 +313,6 @@ void TDrog::DrukujClick() {
         toolkit::ShowMessage(this, FromCore(ready.message()));
         return;
     }
-    const movement::Outcome printed =
-        windows_.PrintCards(state_, state_.PrintFrom, state_.PrintTo, BegDoc->isChecked());
+    const movement::Outcome printed = windows_.PrintCards(state_, state_.PrintFrom, state_.PrintTo, BegDoc->isChecked());
     if (!printed.accepted()) toolkit::ShowErrorReport(this, FromCore(printed.message()));
 }

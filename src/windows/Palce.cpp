@@ -35,7 +35,8 @@ TZPL::TZPL(movement::MovementState& state, ProgramWindows& windows) : state_(sta
     setFont(SansFont(13, false));
     CreateControls();
     ConnectHandlers();
-    for (auto [from, to] : {std::pair<QWidget*, QWidget*>{Koniec, RdUD}, {RdUD, StolUD}, {StolUD, Schemat}, {Schemat, fin}})
+    for (auto [from, to] :
+         {std::pair<QWidget*, QWidget*>{Koniec, RdUD}, {RdUD, StolUD}, {StolUD, Schemat}, {Schemat, fin}})
         setTabOrder(from, to);
     FormCreate();
 }

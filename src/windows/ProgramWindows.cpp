@@ -19,9 +19,9 @@ ProgramWindows::ProgramWindows(movement::MovementState& state, printing::PrintSu
       zpl_(std::make_unique<TZPL>(state, *this)),
       ndw_(std::make_unique<Tndw>(state, *this)) {
     // Closing a secondary window through its title bar hands control back to the main window.
-    for (toolkit::ProgramWindow* window : {static_cast<toolkit::ProgramWindow*>(ustWydr_.get()),
-                                           static_cast<toolkit::ProgramWindow*>(zpl_.get()),
-                                           static_cast<toolkit::ProgramWindow*>(ndw_.get())})
+    for (toolkit::ProgramWindow* window :
+         {static_cast<toolkit::ProgramWindow*>(ustWydr_.get()), static_cast<toolkit::ProgramWindow*>(zpl_.get()),
+          static_cast<toolkit::ProgramWindow*>(ndw_.get())})
         window->SetTitleBarCloseTarget(drog_.get());
 }
 
@@ -44,20 +44,21 @@ printing::PrintSurface& ProgramWindows::Surface() {
 
 movement::Outcome ProgramWindows::PrintCards(const movement::MovementState& state, int32_t first, int32_t last,
                                              bool separateJobs) {
-    const bool toPdfFile = surface_ == nullptr && Printer().outputFormat() == QPrinter::PdfFormat &&
-                           !Printer().outputFileName().isEmpty();
+    const bool toPdfFile =
+        surface_ == nullptr && Printer().outputFormat() == QPrinter::PdfFormat && !Printer().outputFileName().isEmpty();
     if (!toPdfFile) return printing::PrintCards(state, page_, first, last, separateJobs, Surface());
 
     // The scheme files are read from the working folder; none of them may become the output.
     std::vector<std::string> schemeFiles;
-    for (const movement::ShippedSchemeFile& file : movement::ShippedSchemeFiles) schemeFiles.emplace_back(file.fileName);
+    for (const movement::ShippedSchemeFile& file : movement::ShippedSchemeFiles)
+        schemeFiles.emplace_back(file.fileName);
     printing::PdfSettings settings;
     settings.layout = Printer().pageLayout();
     settings.resolution = Printer().resolution();
-    return printing::PrintCardsToPdfFile(
-        QFile::encodeName(Printer().outputFileName()).toStdString(), schemeFiles, settings,
-        [&](printing::PrintSurface& surface, const printing::PageMetrics&) {
-            // The cards keep the metrics measured in the print settings, as on a printer.
-            return printing::PrintCards(state, page_, first, last, separateJobs, surface);
-        });
+    return printing::PrintCardsToPdfFile(QFile::encodeName(Printer().outputFileName()).toStdString(), schemeFiles,
+                                         settings, [&](printing::PrintSurface& surface, const printing::PageMetrics&) {
+                                             // The cards keep the metrics measured in the print settings, as on a printer.
+                                             return printing::PrintCards(state, page_, first, last, separateJobs,
+                                                                         surface);
+                                         });
 }

@@ -43,8 +43,7 @@ public:
     // The cards of tables first..last with the measured page: on the surface a test passed in,
     // into the PDF file the print dialog chose (safely, see PrintCardsToPdfFile), or on the
     // printer.
-    movement::Outcome PrintCards(const movement::MovementState& state, int32_t first, int32_t last,
-                                 bool separateJobs);
+    movement::Outcome PrintCards(const movement::MovementState& state, int32_t first, int32_t last, bool separateJobs);
 
 private:
     printing::PrintSurface& Surface();

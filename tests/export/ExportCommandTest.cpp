@@ -94,7 +94,7 @@ TEST_F(ExportCommand, WritesOneCardPerTableWithTheFilesCaption) {
 
 TEST_F(ExportCommand, NumberingSwapRangeSourceAndPaper) {
     const CommandRun run = Export({"--numbering", "mitchell", "--swap", "2", "--from", "3", "--to", "2", "--source",
-                            "Klub Łódź", "--paper", "A5", "--resolution", "300", "HowellKS.txt", "1", "k.pdf"});
+                                   "Klub Łódź", "--paper", "A5", "--resolution", "300", "HowellKS.txt", "1", "k.pdf"});
     ASSERT_EQ(run.status, 0) << run.errors;
     EXPECT_EQ(Pages("k.pdf"), 2);
     const std::string text = Text("k.pdf");
@@ -207,7 +207,9 @@ TEST_F(ExportCommand, ChecksEveryLineAsATypedScheme) {
     EXPECT_EQ(run.out,
               "1: Błąd rozbicia, popraw!\n2: OK\n3: Niepoprawny schemat: linia kończy się przed parami stołu 3.\n");
     EXPECT_EQ(run.errors, "Błędne linie: 1, 3.\n");
-    Write("dobre.txt", "\xef\xbb\xbf" "7 4 8 1 5 6 2 4 0 3 7\n");
+    Write("dobre.txt",
+          "\xef\xbb\xbf"
+          "7 4 8 1 5 6 2 4 0 3 7\n");
     EXPECT_EQ(Export({"--check", "dobre.txt"}).status, 0);
 
     // A line skipped as too long fails the check too, and so does output that cannot be written.

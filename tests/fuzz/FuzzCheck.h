@@ -4,10 +4,10 @@
 #include <cstdlib>
 
 // A broken promise is a crash the fuzzer reports, with the promise that broke.
-#define FUZZ_CHECK(condition)                                                   \
-    do {                                                                        \
-        if (!(condition)) {                                                     \
+#define FUZZ_CHECK(condition)                                                             \
+    do {                                                                                  \
+        if (!(condition)) {                                                               \
             std::fprintf(stderr, "broken: %s (%s:%d)\n", #condition, __FILE__, __LINE__); \
-            std::abort();                                                       \
-        }                                                                       \
+            std::abort();                                                                 \
+        }                                                                                 \
     } while (false)

@@ -39,8 +39,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     while (at < size) {
         const std::size_t row = data[at++] % (pairs + 2);
         const std::size_t end = std::min(text.find('\n', at), size);
-        if (row < numbers.size()) numbers[row] = std::string(text.substr(at, end - at));
-        else numbers.resize(row);  // a grid of fewer rows than pairs
+        if (row < numbers.size())
+            numbers[row] = std::string(text.substr(at, end - at));
+        else
+            numbers.resize(row);  // a grid of fewer rows than pairs
         at = end + 1;
     }
 

@@ -61,7 +61,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     FUZZ_CHECK(state.RoundCount == 0);
     const std::string& message = outcome.message();
     const bool storedNothing = message.rfind("Błąd liczby:", 0) == 0 || message == "Nieciągła numeracja par, popraw !";
-    if (storedNothing) FUZZ_CHECK(state.Seating == before.Seating);
-    else FUZZ_CHECK(message == "Błąd rozbicia, popraw!" || message == "Błąd zbiornic, popraw!");
+    if (storedNothing)
+        FUZZ_CHECK(state.Seating == before.Seating);
+    else
+        FUZZ_CHECK(message == "Błąd rozbicia, popraw!" || message == "Błąd zbiornic, popraw!");
     return 0;
 }

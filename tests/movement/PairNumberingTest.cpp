@@ -36,8 +36,8 @@ TEST(PrintedNumber, SevenRoundsWithStepTenRenumbersOnlyTheStationaryPair) {
 
 TEST(PrintedNumber, SevenRoundsInMitchellNumberingGoesByRoundOneSeats) {
     const MovementState state = Numbered(SevenRounds, MitchellNumbering);
-    const std::vector<std::pair<int32_t, int32_t>> printedAs = {{8, 1}, {2, 2}, {3, 3}, {4, 4},
-                                                               {1, 11}, {6, 12}, {5, 13}, {7, 14}};
+    const std::vector<std::pair<int32_t, int32_t>> printedAs = {{8, 1},  {2, 2},  {3, 3},  {4, 4},
+                                                                {1, 11}, {6, 12}, {5, 13}, {7, 14}};
     for (const auto& [pair, number] : printedAs) EXPECT_EQ(PrintedNumber(state, pair), number) << pair;
     EXPECT_EQ(RowNumbers(state, 2), (Rounds{2, 3, 4, 13, 12, 14, 11}));
     EXPECT_EQ(RowNumbers(state, 6), (Rounds{12, 14, 11, 2, 3, 4, 13}));
@@ -107,12 +107,12 @@ TEST(CardNumbers, TheMapAndTheNumberingCombineInTheirOwnOrderForEachPlace) {
     MovementState state = Numbered(SevenRounds, 10);
     state.PairNumberMap[8] = 20;
     state.PairNumberMap[11] = 40;
-    EXPECT_EQ(BoxNumber(state, 8), 23);       // map 8 -> 20, then 20 - 7 + 10
-    EXPECT_EQ(RowNumber(state, 8, 1), 40);    // numbering 8 -> 11, then map 11 -> 40
+    EXPECT_EQ(BoxNumber(state, 8), 23);     // map 8 -> 20, then 20 - 7 + 10
+    EXPECT_EQ(RowNumber(state, 8, 1), 40);  // numbering 8 -> 11, then map 11 -> 40
     EXPECT_EQ(SummaryNumber(state, 8), 40);
 
     state.NumberingStep = MitchellNumbering;
-    EXPECT_EQ(RowNumber(state, 8, 1), 1);     // Mitchell rows never consult the map
+    EXPECT_EQ(RowNumber(state, 8, 1), 1);  // Mitchell rows never consult the map
     EXPECT_EQ(SummaryNumber(state, 8), 1);
     state.PairNumberMap[1] = 61;
     EXPECT_EQ(SummaryNumber(state, 8), 61);

@@ -62,12 +62,22 @@ TEST(SchemeFileLines, EmptyLinesAndLinesOfSpacesAreSkipped) {
     EXPECT_TRUE(LinesOf("").empty());
 }
 
+// clang-format off: a byte in hex ends where its literal ends
 TEST(SchemeFileLines, CtrlZAtTheStartOfALineEndsTheFileButInsideALineItIsText) {
-    EXPECT_EQ(LinesOf("5 3 1\n\x1a" "7 4 1\n9 9 9\n"), (std::vector<std::string>{"5 3 1"}));
-    EXPECT_EQ(LinesOf("5 3 1\x1a" "2\n7 4 1\n"), (std::vector<std::string>{"5 3 1\x1a" "2", "7 4 1"}));
+    EXPECT_EQ(LinesOf("5 3 1\n\x1a"
+                      "7 4 1\n9 9 9\n"),
+              (std::vector<std::string>{"5 3 1"}));
+    EXPECT_EQ(LinesOf("5 3 1\x1a"
+                      "2\n7 4 1\n"),
+              (std::vector<std::string>{"5 3 1\x1a"
+                                        "2",
+                                        "7 4 1"}));
     EXPECT_EQ(LinesOf("\r\x1a\n7 4 1"), (std::vector<std::string>{"\r\x1a", "7 4 1"}));
-    EXPECT_TRUE(LinesOf("\x1a" "5 3 1\n").empty());
+    EXPECT_TRUE(LinesOf("\x1a"
+                        "5 3 1\n")
+                    .empty());
 }
+// clang-format on
 
 TEST(SchemeFileLines, LinesBeyondTheCapacityAreCountedNotKept) {
     std::string bytes = "* naglowek\n";
@@ -81,8 +91,8 @@ TEST(SchemeFileLines, LinesBeyondTheCapacityAreCountedNotKept) {
 
 TEST(SchemeFileLines, LinesTooLongForAMovementAreCountedNotKeptButTrailingSpacesDoNotCount) {
     const std::string longest(MaxSchemeLineLength, '7');
-    const std::string bytes = longest + "\n" + longest + "1\n* " + longest + "\n5 3 1" +
-                              std::string(2 * MaxSchemeLineLength, ' ') + "\n";
+    const std::string bytes =
+        longest + "\n" + longest + "1\n* " + longest + "\n5 3 1" + std::string(2 * MaxSchemeLineLength, ' ') + "\n";
     const SchemeLines lines = SplitSchemeLines(bytes);
     EXPECT_EQ(lines.lines, (std::vector<std::string>{longest, "5 3 1"}));
     EXPECT_EQ(lines.tooLong, 1);
@@ -90,13 +100,24 @@ TEST(SchemeFileLines, LinesTooLongForAMovementAreCountedNotKeptButTrailingSpaces
               "Pominięto linie dłuższe niż 4096 znaków, które nie mogą być schematami; liczba pominiętych: 1.");
 }
 
+// clang-format off: a byte in hex ends where its literal ends
 TEST(SchemeFileLines, AByteOrderMarkAtTheStartIsSkippedEvenWhenItComesInPieces) {
-    EXPECT_EQ(LinesOf("\xef\xbb\xbf" "5 3 1\n"), (std::vector<std::string>{"5 3 1"}));
+    EXPECT_EQ(LinesOf("\xef\xbb\xbf"
+                      "5 3 1\n"),
+              (std::vector<std::string>{"5 3 1"}));
     SchemeLineSplitter splitter;
-    for (const char* piece : {"\xef", "\xbb", "\xbf" "7 4", " 1\n\xef\xbb\xbf"}) splitter.Feed(piece);
+    for (const char* piece : {"\xef", "\xbb",
+                              "\xbf"
+                              "7 4",
+                              " 1\n\xef\xbb\xbf"})
+        splitter.Feed(piece);
     EXPECT_EQ(splitter.Finish().lines, (std::vector<std::string>{"7 4 1", "\xef\xbb\xbf"}));
-    EXPECT_EQ(LinesOf("\xef\xbb" "5 3 1"), (std::vector<std::string>{"\xef\xbb" "5 3 1"}));
+    EXPECT_EQ(LinesOf("\xef\xbb"
+                      "5 3 1"),
+              (std::vector<std::string>{"\xef\xbb"
+                                        "5 3 1"}));
 }
+// clang-format on
 
 TEST(SchemeFileLines, BinaryBytesAreKeptAsTheyStand) {
     const std::string bytes("5 3\0 1\xff\n", 8);

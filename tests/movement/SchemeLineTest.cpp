@@ -32,8 +32,7 @@ TEST(SchemeNumberValue, IsTheValueOfTheLeadingDigits) {
 }
 
 TEST(SchemeLineReading, ExampleFileLinesGiveTheirTablesAndBoardSets) {
-    EXPECT_EQ(Read("5 3 6 1 0 2 5 0 3 4"),
-              (SchemeMovement{5, 3, {{6, 1, 1}, {2, 5, 3}, {3, 4, 5}}}));
+    EXPECT_EQ(Read("5 3 6 1 0 2 5 0 3 4"), (SchemeMovement{5, 3, {{6, 1, 1}, {2, 5, 3}, {3, 4, 5}}}));
     EXPECT_EQ(Read("11 6 12 1 0 2 11 0 3 10 4 9 0 5 8 0 0 6 7"),
               (SchemeMovement{11, 6, {{12, 1, 1}, {2, 11, 3}, {3, 10, 5}, {4, 9, 6}, {5, 8, 8}, {6, 7, 11}}}));
 }
@@ -66,11 +65,9 @@ TEST(SchemeLineReading, TextInPlaceOfANumberReadsAsItsLeadingDigits) {
 }
 
 TEST(SchemeLineReading, WithMoreTablesThanRoundsTheLastTableSharesSetOne) {
-    EXPECT_EQ(Read("3 4 1 2 3 4 5 6 7 8"),
-              (SchemeMovement{3, 4, {{1, 2, 1}, {3, 4, 2}, {5, 6, 3}, {7, 8, 1}}}));
+    EXPECT_EQ(Read("3 4 1 2 3 4 5 6 7 8"), (SchemeMovement{3, 4, {{1, 2, 1}, {3, 4, 2}, {5, 6, 3}, {7, 8, 1}}}));
     // T = R + 2: only the last table changes; the others keep sets above R.
-    EXPECT_EQ(Read("2 4 1 2 3 4 5 6 7 8"),
-              (SchemeMovement{2, 4, {{1, 2, 1}, {3, 4, 2}, {5, 6, 3}, {7, 8, 1}}}));
+    EXPECT_EQ(Read("2 4 1 2 3 4 5 6 7 8"), (SchemeMovement{2, 4, {{1, 2, 1}, {3, 4, 2}, {5, 6, 3}, {7, 8, 1}}}));
     // 8 tables and 7 rounds: table 8's slot said 8.
     EXPECT_EQ(Read("7 8 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16").Tables.back(), (TableSeat{15, 16, 1}));
     // 4 tables and 7 rounds: nothing changes.

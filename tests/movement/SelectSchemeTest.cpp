@@ -37,9 +37,9 @@ TEST_F(ChoosingASchemeLine, MakesTheLineTheCurrentMovementWithAllTablesToPrint) 
     EXPECT_EQ(state.PrintTo, 6);
     EXPECT_EQ(state.StepChoices, (std::array<int32_t, 3>{11, 20, 30}));
     EXPECT_EQ(state.NumberingStep, 0);
-    EXPECT_EQ(TableListLines(state),
-              (std::vector<std::string>{"  1    12      1      1", "  2      2    11      3", "  3      3    10      5",
-                                        "  4      4      9      6", "  5      5      8      8", "  6      6      7    11"}));
+    EXPECT_EQ(TableListLines(state), (std::vector<std::string>{"  1    12      1      1", "  2      2    11      3",
+                                                               "  3      3    10      5", "  4      4      9      6",
+                                                               "  5      5      8      8", "  6      6      7    11"}));
 }
 
 TEST_F(ChoosingASchemeLine, TheFirstListedLineIsCatalogueEntryZero) {

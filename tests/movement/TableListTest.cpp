@@ -23,7 +23,8 @@ TEST(TableListLine, WideNumbersAreWrittenWhole) {
 TEST(TableListLines, ListTablesOneToTableCountOnly) {
     MovementState state = testing::MovementOf(3, {{1, 4, 1}, {2, 5, 2}});
     state.Seating[3] = {9, 9, 9};
-    EXPECT_EQ(TableListLines(state), (std::vector<std::string>{"  1      1      4      1", "  2      2      5      2"}));
+    EXPECT_EQ(TableListLines(state),
+              (std::vector<std::string>{"  1      1      4      1", "  2      2      5      2"}));
     EXPECT_TRUE(TableListLines(MovementState{}).empty());
 }
 

@@ -46,30 +46,67 @@ TEST(TableCard, TableOneOfSevenRoundsOnFourTablesWithStepTenNumberForNumber) {
     state.SchemeSource = "Wg K. Kestrela";
     const RecordingSurface surface = Print(state, 1, 1);
 
+    // clang-format off: the operations stand grouped as the card is built up
     const Strings expected = {
         "BeginDoc",
-        "FontName Arial", "FontSize 130", "TextOut 138 243 11", "TextOut 669 1515 1",
-        "FontSize 230", "TextOut 2409 509 1",
-        "FontSize 20", "TextOut 624 1272 NS", "TextOut 624 2543 WE",
+        "FontName Arial",
+        "FontSize 130",
+        "TextOut 138 243 11",
+        "TextOut 669 1515 1",
+        "FontSize 230",
+        "TextOut 2409 509 1",
+        "FontSize 20",
+        "TextOut 624 1272 NS",
+        "TextOut 624 2543 WE",
         "PenWidth 45",
-        "MoveTo 71 208", "LineTo 4087 208", "MoveTo 4087 208", "LineTo 4087 2752",
-        "MoveTo 4087 2752", "LineTo 71 2752", "MoveTo 71 2752", "LineTo 71 208",
-        "MoveTo 1410 208", "LineTo 1410 2752", "MoveTo 71 1480", "LineTo 1410 1480",
-        "FontName Arial", "FontSize 16",
-        "TextOut 517 23 NS", "FontName WingDings", "TextOut 740 23 č", "FontName Arial", "TextOut 963 23 STAŁA",
-        "TextOut 2302 23 WE", "FontName WingDings", "TextOut 2525 23 č", "FontName Arial", "TextOut 2748 23 4 WE",
-        "TextOut 1633 1295 N", "TextOut 1499 1445 W    E", "TextOut 1633 1619 S",
-        "FontSize 10", "FontStyle underline", std::string("TextOut 2766 295 ") + AttributionText, "FontStyle plain",
+        "MoveTo 71 208",
+        "LineTo 4087 208",
+        "MoveTo 4087 208",
+        "LineTo 4087 2752",
+        "MoveTo 4087 2752",
+        "LineTo 71 2752",
+        "MoveTo 71 2752",
+        "LineTo 71 208",
+        "MoveTo 1410 208",
+        "LineTo 1410 2752",
+        "MoveTo 71 1480",
+        "LineTo 1410 1480",
+        "FontName Arial",
+        "FontSize 16",
+        "TextOut 517 23 NS",
+        "FontName WingDings",
+        "TextOut 740 23 č",
+        "FontName Arial",
+        "TextOut 963 23 STAŁA",
+        "TextOut 2302 23 WE",
+        "FontName WingDings",
+        "TextOut 2525 23 č",
+        "FontName Arial",
+        "TextOut 2748 23 4 WE",
+        "TextOut 1633 1295 N",
+        "TextOut 1499 1445 W    E",
+        "TextOut 1633 1619 S",
+        "FontSize 10",
+        "FontStyle underline",
+        std::string("TextOut 2766 295 ") + AttributionText,
+        "FontStyle plain",
         "TextOut 3301 492  St NS WE  kp",
         "TextOut 3301 579    1  11    1    1",
         "TextOut 3301 666    2    2    6    2",
         "TextOut 3301 753    3    3    5    4",
         "TextOut 3301 840    4    4    7    6",
-        "FontSize 12", "TextOut 1455 295 Rund:7; Stołów:4", "TextOut 1455 393 Skok numeracji: 10",
+        "FontSize 12",
+        "TextOut 1455 295 Rund:7; Stołów:4",
+        "TextOut 1455 393 Skok numeracji: 10",
         "TextOut 1455 509 Wg K. Kestrela",
-        "FontSize 11", "FontStyle plain",
-        "TextOut 98 2810   Runda:", "TextOut 241 2925   NS:", "TextOut 223 3041   WE:", "TextOut 71 3157 Komplet:",
+        "FontSize 11",
+        "FontStyle plain",
+        "TextOut 98 2810   Runda:",
+        "TextOut 241 2925   NS:",
+        "TextOut 223 3041   WE:",
+        "TextOut 71 3157 Komplet:",
     };
+    // clang-format on
     const Strings operations = surface.Operations();
     ASSERT_GE(operations.size(), expected.size());
     const Strings head(operations.begin(), operations.begin() + expected.size());
@@ -123,8 +160,8 @@ TEST(PrintRun, OneJobForTheRunWithAPageBreakBetweenCards) {
 
 TEST(PrintRun, SeparateJobsGiveOneJobPerCardEachButTheLastEndingWithAPageBreak) {
     const RecordingSurface surface = Print(SevenRounds(7), 1, 3, true);
-    EXPECT_EQ(surface.jobs, (Strings{"BeginDoc", "NewPage", "EndDoc", "BeginDoc", "NewPage", "EndDoc", "BeginDoc",
-                                     "EndDoc"}));
+    EXPECT_EQ(surface.jobs,
+              (Strings{"BeginDoc", "NewPage", "EndDoc", "BeginDoc", "NewPage", "EndDoc", "BeginDoc", "EndDoc"}));
 }
 
 TEST(PrintRun, SeparateJobsToAFileStayOneJobSoNoCardIsOverwritten) {

@@ -41,8 +41,10 @@ movement::Outcome WriteOutput(const std::string& output, const std::string& byte
     int error = 0;
     for (std::size_t at = 0; at < bytes.size() && error == 0;) {
         const ssize_t now = ::write(pending.value().fd(), bytes.data() + at, bytes.size() - at);
-        if (now < 0) error = errno;
-        else at += static_cast<std::size_t>(now);
+        if (now < 0)
+            error = errno;
+        else
+            at += static_cast<std::size_t>(now);
     }
     return pending.value().Commit(error);
 }
@@ -87,8 +89,8 @@ TEST_F(OutputFile, WhatTheDirectorDidNotMeanIsRefusedAndLeftAsItWas) {
     EXPECT_EQ(ReadAll(scheme), "7 4 8 1 5 6 2 4 0 3 7\n");
     EXPECT_EQ(ReadAll(letter), "Drogi Panie Sędzio");
     EXPECT_TRUE(fs::is_symlink(Path("do-schematu.pdf")));
-    EXPECT_EQ(Names(Path("")), (std::vector<std::string>{"HowellKS.txt", "do-schematu.pdf", "folder", "kolejka",
-                                                         "list.txt"}));
+    EXPECT_EQ(Names(Path("")),
+              (std::vector<std::string>{"HowellKS.txt", "do-schematu.pdf", "folder", "kolejka", "list.txt"}));
 }
 
 TEST_F(OutputFile, ALinkIsFollowedAndStaysALinkAndAnOldPdfKeepsItsPermissionsAndOwner) {

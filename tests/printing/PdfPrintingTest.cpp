@@ -55,8 +55,8 @@ std::vector<Word> WordsOf(const QString& pdf) {
     const QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
     std::vector<Word> words;
     int page = -1;
-    static const QRegularExpression tag(
-        QString::fromLatin1(R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    static const QRegularExpression tag(QString::fromLatin1(
+        R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
     for (auto match = tag.globalMatch(html); match.hasNext();) {
         const auto found = match.next();
         if (found.captured(0).startsWith(QStringLiteral("<page"))) {
@@ -115,8 +115,8 @@ TEST_F(PdfCards, EveryTextStandsWhereTheCardPutsItWithItsPolishLetters) {
             if (word.text.startsWith(first) && std::abs(word.xMin - expectedX) < 1.0) return true;
             return word.text.endsWith(first) && word.xMin < expectedX && expectedX - word.xMin < 40;
         });
-        EXPECT_NE(match, words.end()) << "\"" << text.text << "\" on page " << text.page << " at " << expectedX
-                                      << ", " << expectedY;
+        EXPECT_NE(match, words.end()) << "\"" << text.text << "\" on page " << text.page << " at " << expectedX << ", "
+                                      << expectedY;
         ++checked;
     }
     EXPECT_GT(checked, 4 * 40);
@@ -155,7 +155,8 @@ TEST_F(PdfCards, SeparateJobsToAFileKeepEveryCard) {
 TEST_F(PdfCards, WithNoFaceForTheCardFontNothingIsPrintedAndTheReasonIsGiven) {
     QFile conf(folder.filePath(QStringLiteral("fonts.conf")));
     ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
-    conf.write("<?xml version=\"1.0\"?>\n<fontconfig><cachedir>" + folder.filePath("cache").toUtf8() + "</cachedir></fontconfig>\n");
+    conf.write("<?xml version=\"1.0\"?>\n<fontconfig><cachedir>" + folder.filePath("cache").toUtf8() +
+               "</cachedir></fontconfig>\n");
     conf.close();
     const auto printOneCard = [&](bool withoutFonts) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -168,7 +169,8 @@ TEST_F(PdfCards, WithNoFaceForTheCardFontNothingIsPrintedAndTheReasonIsGiven) {
         return std::make_pair(child.exitCode(), QString::fromUtf8(child.readAllStandardOutput()));
     };
     EXPECT_EQ(printOneCard(true),
-              std::make_pair(1, QStringLiteral("Brak czcionki Arial (ani zastępczej) – nie można drukować rozstawików.")));
+              std::make_pair(1,
+                             QStringLiteral("Brak czcionki Arial (ani zastępczej) – nie można drukować rozstawików.")));
     EXPECT_FALSE(QFile::exists(printer.outputFileName()));
     EXPECT_EQ(printOneCard(false), std::make_pair(0, QString()));
     EXPECT_TRUE(QFile::exists(printer.outputFileName()));
@@ -191,8 +193,12 @@ const Paper Papers[] = {{"A4", QPageSize::A4, QPageLayout::Portrait},
                         {"A5", QPageSize::A5, QPageLayout::Portrait},
                         {"A5Landscape", QPageSize::A5, QPageLayout::Landscape}};
 // A step of 40 for 23 rounds numbers the pairs above 46 from 81 to 130.
-const Edge Edges[] = {{"Rounds25", 25, 13, 25},  {"Rounds31", 31, 16, 31},  {"Rounds99", 99, 48, 99},
-                      {"Tables24", 23, 24, 23},  {"Tables48", 23, 48, 23},  {"PairsAbove100", 23, 48, 40},
+const Edge Edges[] = {{"Rounds25", 25, 13, 25},
+                      {"Rounds31", 31, 16, 31},
+                      {"Rounds99", 99, 48, 99},
+                      {"Tables24", 23, 24, 23},
+                      {"Tables48", 23, 48, 23},
+                      {"PairsAbove100", 23, 48, 40},
                       {"Mitchell", 23, 24, movement::MitchellNumbering}};
 
 // Pairs 1..2T each seated once, board sets one per table.
@@ -214,8 +220,11 @@ std::set<std::string> InkCollisions(const std::vector<Word>& words, const std::v
     constexpr QRgb FrameOwner = 0xffffff;
     QImage owners((paper * Dots).toSize(), QImage::Format_RGB32);
     owners.fill(0u);
-    for (const QRectF& line : frame) QPainter(&owners).fillRect(QRectF(line.topLeft() * Dots, line.size() * Dots), QColor(FrameOwner));
-    const auto nameOf = [&](QRgb owner) { return owner == FrameOwner ? std::string("the frame") : words[owner - 1].text.toStdString(); };
+    for (const QRectF& line : frame)
+        QPainter(&owners).fillRect(QRectF(line.topLeft() * Dots, line.size() * Dots), QColor(FrameOwner));
+    const auto nameOf = [&](QRgb owner) {
+        return owner == FrameOwner ? std::string("the frame") : words[owner - 1].text.toStdString();
+    };
     QFont face(QStringLiteral("Arial"));
     face.setStyleStrategy(QFont::NoAntialias);
     face.setHintingPreference(QFont::PreferNoHinting);
@@ -234,7 +243,8 @@ std::set<std::string> InkCollisions(const std::vector<Word>& words, const std::v
         QPainter painter(&ink);
         face.setPointSizeF((word.yMax - word.yMin) / lineHeight);
         painter.setFont(face);
-        painter.drawText(QPointF(word.xMin * Dots - box.left(), word.yMin * Dots - box.top() + QFontMetricsF(face, &ink).ascent()),
+        painter.drawText(QPointF(word.xMin * Dots - box.left(),
+                                 word.yMin * Dots - box.top() + QFontMetricsF(face, &ink).ascent()),
                          word.text);
         painter.end();
         for (int y = 0; y < ink.height(); ++y)
@@ -255,11 +265,15 @@ std::vector<QRectF> FrameOf(const printing::PageMetrics& page, QPointF origin) {
     const double pen = l.FramePen / 2.0;
     const double points = 72.0 / Resolution;
     const auto line = [&](int fromX, int fromY, int toX, int toY) {
-        return QRectF(QPointF(fromX - pen, fromY - pen) * points + origin, QPointF(toX + pen, toY + pen) * points + origin);
+        return QRectF(QPointF(fromX - pen, fromY - pen) * points + origin,
+                      QPointF(toX + pen, toY + pen) * points + origin);
     };
-    return {line(l.CardLeft, l.CardTop, l.CardRight, l.CardTop),    line(l.CardRight, l.CardTop, l.CardRight, l.CardBottom),
-            line(l.CardLeft, l.CardBottom, l.CardRight, l.CardBottom), line(l.CardLeft, l.CardTop, l.CardLeft, l.CardBottom),
-            line(l.CardDivider, l.CardTop, l.CardDivider, l.CardBottom), line(l.CardLeft, l.CardMiddle, l.CardDivider, l.CardMiddle)};
+    return {line(l.CardLeft, l.CardTop, l.CardRight, l.CardTop),
+            line(l.CardRight, l.CardTop, l.CardRight, l.CardBottom),
+            line(l.CardLeft, l.CardBottom, l.CardRight, l.CardBottom),
+            line(l.CardLeft, l.CardTop, l.CardLeft, l.CardBottom),
+            line(l.CardDivider, l.CardTop, l.CardDivider, l.CardBottom),
+            line(l.CardLeft, l.CardMiddle, l.CardDivider, l.CardMiddle)};
 }
 
 int NumberIn(const QString& text) {
@@ -297,7 +311,8 @@ std::vector<int> SummaryTables(const std::vector<Word>& words, double rowsTop) {
     const auto kp = std::find_if(words.begin(), words.end(), [](const Word& word) { return word.text == "kp"; });
     std::map<double, std::map<double, int>> lines;
     for (const Word& word : words)
-        if (std::abs(word.yMax - word.yMin - (kp->yMax - kp->yMin)) < 0.05 && word.yMin > kp->yMin + 0.5 && word.yMax < rowsTop)
+        if (std::abs(word.yMax - word.yMin - (kp->yMax - kp->yMin)) < 0.05 && word.yMin > kp->yMin + 0.5 &&
+            word.yMax < rowsTop)
             lines[word.yMin][word.xMin] = NumberIn(word.text);
     std::vector<int> tables;
     for (const auto& [y, line] : lines) {
@@ -361,9 +376,11 @@ TEST_P(PdfCardsAtTheEdges, EveryWordStandsClearOnThePageAndNothingIsLeftOut) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(PapersAndEdges, PdfCardsAtTheEdges, ::testing::Combine(::testing::ValuesIn(Papers), ::testing::ValuesIn(Edges)),
+INSTANTIATE_TEST_SUITE_P(PapersAndEdges, PdfCardsAtTheEdges,
+                         ::testing::Combine(::testing::ValuesIn(Papers), ::testing::ValuesIn(Edges)),
                          [](const auto& instance) {
-                             return std::string(std::get<0>(instance.param).name) + "_" + std::get<1>(instance.param).name;
+                             return std::string(std::get<0>(instance.param).name) + "_" +
+                                    std::get<1>(instance.param).name;
                          });
 
 }  // namespace

@@ -17,8 +17,9 @@ movement::Result<movement::SchemeMovement> PlayedThrough(const std::string& line
 
 TEST(SchemeLineOf, WritesOneSlotPerSetWithZerosForSetsNoTableStartsOn) {
     // 5 rounds, 3 tables: pair 6 stationary, tables on sets 1, 3 and 5.
-    const std::vector<CyclicTable> tables = {
-        {4, First(2), First(3)}, {0, Stationary(), First(0)}, {2, First(1), First(4)}};
+    const std::vector<CyclicTable> tables = {{4, First(2), First(3)},
+                                             {0, Stationary(), First(0)},
+                                             {2, First(1), First(4)}};
     EXPECT_EQ(SchemeLineOf(*ShapeOf(5, 3), tables), "5 3 6 1 0 2 5 0 3 4");
 }
 
@@ -54,8 +55,8 @@ TEST(FindCyclicMovement, FindsRoundOnesThatPlayThroughForEveryKindOfSize) {
 
 TEST(FindCyclicMovement, ExhaustsTheSizesThatHaveNoRoundOne) {
     // (5,4), (7,6), (9,8): R = T + 1 odd, refuted by the offset sum as well.
-    for (const auto& [rounds, tables] : std::vector<std::pair<int32_t, int32_t>>{
-             {2, 2}, {3, 3}, {2, 3}, {6, 4}, {8, 5}, {5, 4}, {7, 6}, {9, 8}}) {
+    for (const auto& [rounds, tables] :
+         std::vector<std::pair<int32_t, int32_t>>{{2, 2}, {3, 3}, {2, 3}, {6, 4}, {8, 5}, {5, 4}, {7, 6}, {9, 8}}) {
         const SearchResult result = FindCyclicMovement(*ShapeOf(rounds, tables), nullptr, 1'000'000);
         EXPECT_EQ(result.status, SearchStatus::None) << rounds << " " << tables;
     }

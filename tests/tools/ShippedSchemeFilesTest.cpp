@@ -35,8 +35,10 @@ std::map<Size, std::string> ShippedLines(const std::string& fileName) {
     EXPECT_EQ(reading.value().leftOut, 0);
     for (const std::string& line : reading.value().lines) {
         const auto read = movement::ReadSchemeLine(line);
-        if (read.accepted()) lines[{read.value().RoundCount, read.value().TableCount}] = line;
-        else ADD_FAILURE() << line << ": " << read.message();
+        if (read.accepted())
+            lines[{read.value().RoundCount, read.value().TableCount}] = line;
+        else
+            ADD_FAILURE() << line << ": " << read.message();
     }
     return lines;
 }

@@ -101,7 +101,8 @@ TEST_F(MainWindow, ALongFileListsTheFirst101LinesAndSaysHowManyWereLeftOut) {
     Click(drog.Kestrel);
     EXPECT_EQ(drog.ListBox1->LineCount(), 101);
     EXPECT_EQ(messages.LastText(),
-              QStringLiteral("Plik zawiera więcej schematów, niż mieści lista. Wczytano pierwsze 101, liczba pominiętych: 2."));
+              QStringLiteral(
+                  "Plik zawiera więcej schematów, niż mieści lista. Wczytano pierwsze 101, liczba pominiętych: 2."));
 }
 
 TEST_F(MainWindow, DoubleClickingALineMakesItCurrentAndListsItsTables) {
@@ -277,7 +278,8 @@ TEST_F(MainWindow, TheEndButtonEndsTheProgram) {
 
 TEST_F(MainWindow, TableListColumnsLineUpBecauseADigitIsTwoSpacesWide) {
     const QFontMetricsF metrics(drog.ListBox2->font());
-    EXPECT_NEAR(metrics.horizontalAdvance(QStringLiteral("0")), 2 * metrics.horizontalAdvance(QStringLiteral(" ")), 0.01);
+    EXPECT_NEAR(metrics.horizontalAdvance(QStringLiteral("0")), 2 * metrics.horizontalAdvance(QStringLiteral(" ")),
+                0.01);
     EXPECT_NEAR(metrics.horizontalAdvance(QStringLiteral("  3      5    12      3")),
                 metrics.horizontalAdvance(QStringLiteral("  3    15    12    13")), 0.05);
 }

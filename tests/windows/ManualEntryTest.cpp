@@ -152,9 +152,9 @@ TEST_F(ManualEntry, TheLayoutFitsTheChosenTablesIntoTheGrid) {
     struct Expected {
         int tables, rowHeight, fontCellHeight;
     };
-    for (const Expected& expected : {Expected{4, 32, 17}, Expected{12, 32, 17}, Expected{13, 29, 14},
-                                     Expected{16, 24, 14}, Expected{17, 20, 12}, Expected{19, 20, 12},
-                                     Expected{20, 16, 10}, Expected{24, 16, 10}}) {
+    for (const Expected& expected :
+         {Expected{4, 32, 17}, Expected{12, 32, 17}, Expected{13, 29, 14}, Expected{16, 24, 14}, Expected{17, 20, 12},
+          Expected{19, 20, 12}, Expected{20, 16, 10}, Expected{24, 16, 10}}) {
         PressTo(zpl.StolUD, expected.tables);
         zpl.Schemat->grab();  // a paint lays the grid out
         EXPECT_FALSE(zpl.SchemeGridStale);

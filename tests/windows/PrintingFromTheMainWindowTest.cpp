@@ -85,7 +85,7 @@ TEST_F(PrintingFromTheMainWindow, ATypedMovementIsPrintedWithItsOwnRounds) {
     TZPL& zpl = windows.ZPL();
     Click(zpl.StolUD->UpButton());  // 2 tables
     Click(zpl.RdUD->UpButton());
-    Click(zpl.RdUD->UpButton());    // 3 rounds
+    Click(zpl.RdUD->UpButton());  // 3 rounds
     const QStringList cells = {"4", "1", "1", "2", "3", "1"};
     for (int cell = 0; cell < cells.size(); ++cell) TypeInto(zpl.Schemat, 1 + cell % 3, cell / 3, cells[cell]);
     Click(zpl.fin);

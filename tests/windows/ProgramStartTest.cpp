@@ -58,8 +58,8 @@ TEST_F(ProgramStart, TabRunsThroughEveryFormInTheFormsOrder) {
     };
     QList<QWidget*> main = {drog.Drukarka, drog.Drukuj, drog.Koniec, drog.ListBox1};
     for (int item = 0; item < drog.SkkN->ItemCount(); ++item) main.append(drog.SkkN->Item(item));
-    main += {drog.OdSt, drog.DoSt, drog.ListBox2, drog.BegDoc, drog.Nzpl, drog.Kestrel, drog.ZPalca, drog.Plover,
-             drog.DuzoZbiornic};
+    main += {drog.OdSt,    drog.DoSt,   drog.ListBox2, drog.BegDoc,      drog.Nzpl,
+             drog.Kestrel, drog.ZPalca, drog.Plover,   drog.DuzoZbiornic};
     expectOrder(main);
 
     const TUstWydr& ustWydr = windows.UstWydr();

@@ -137,13 +137,20 @@ TEST_F(SchemeFileLimits, CarriageReturnsAloneDoNotEndLines) {
     EXPECT_EQ(state.Seating[3], (movement::TableSeat{3, 4, 5}));
 }
 
+// clang-format off: a byte in hex ends where its literal ends
 TEST_F(SchemeFileLimits, CtrlZInsideALineIsTextAndAtItsStartEndsTheFile) {
     ChooseAMovementFirst();
-    LoadWithTheFirstButton("5 3 6 1 0 2 5 0 3 4\x1a" "9\n" + SevenRoundsFourTables + "\n\x1a" "9 9 9\n");
+    LoadWithTheFirstButton(
+        "5 3 6 1 0 2 5 0 3 4\x1a"
+        "9\n" +
+        SevenRoundsFourTables +
+        "\n\x1a"
+        "9 9 9\n");
     EXPECT_EQ(Lines(drog.ListBox1), (QStringList{"  5       3", "  7       4"}));
     DoubleClickLine(drog.ListBox1, 0);
     EXPECT_EQ(state.Seating[3], (movement::TableSeat{3, 4, 5}));
 }
+// clang-format on
 
 TEST_F(SchemeFileLimits, ASchemeFileThatIsADirectory) {
     ChooseAMovementFirst();

@@ -96,7 +96,8 @@ TEST(UpDownSpinner, TheArrowButtonsAndKeysPressIt) {
 
 class RadioGroupEvents : public ::testing::Test {
 protected:
-    RadioGroupEvents() : group(QStringLiteral("Grupa"), {"a", "b", "c", "d"}, 2), clicks(&group, &toolkit::RadioGroup::Click) {
+    RadioGroupEvents()
+        : group(QStringLiteral("Grupa"), {"a", "b", "c", "d"}, 2), clicks(&group, &toolkit::RadioGroup::Click) {
         group.resize(141, 45);
         group.show();
     }

@@ -43,8 +43,7 @@ int main(int argc, char* argv[]) {
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setOutputFileName(QString::fromLocal8Bit(argv[2]));
     printing::RecordingSurface recorded;
-    if (!printing::PrintCards(state, {printer.width(), printer.height()}, 1, state.TableCount, false, recorded)
-             .accepted())
+    if (!printing::PrintCards(state, {printer.width(), printer.height()}, 1, state.TableCount, false, recorded).accepted())
         return 1;
 
     // Every font once, with its ascent.

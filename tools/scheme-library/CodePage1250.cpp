@@ -12,11 +12,28 @@ struct Letter {
     unsigned char byte;
 };
 
+// clang-format off: capitals in one line pair, small letters in the next
 constexpr std::array<Letter, 18> PolishLetters = {{
-    {U'Ą', 0xA5}, {U'Ć', 0xC6}, {U'Ę', 0xCA}, {U'Ł', 0xA3}, {U'Ń', 0xD1}, {U'Ó', 0xD3},
-    {U'Ś', 0x8C}, {U'Ź', 0x8F}, {U'Ż', 0xAF}, {U'ą', 0xB9}, {U'ć', 0xE6}, {U'ę', 0xEA},
-    {U'ł', 0xB3}, {U'ń', 0xF1}, {U'ó', 0xF3}, {U'ś', 0x9C}, {U'ź', 0x9F}, {U'ż', 0xBF},
+    {U'Ą', 0xA5},
+    {U'Ć', 0xC6},
+    {U'Ę', 0xCA},
+    {U'Ł', 0xA3},
+    {U'Ń', 0xD1},
+    {U'Ó', 0xD3},
+    {U'Ś', 0x8C},
+    {U'Ź', 0x8F},
+    {U'Ż', 0xAF},
+    {U'ą', 0xB9},
+    {U'ć', 0xE6},
+    {U'ę', 0xEA},
+    {U'ł', 0xB3},
+    {U'ń', 0xF1},
+    {U'ó', 0xF3},
+    {U'ś', 0x9C},
+    {U'ź', 0x9F},
+    {U'ż', 0xBF},
 }};
+// clang-format on
 
 }  // namespace
 

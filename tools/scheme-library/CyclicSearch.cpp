@@ -104,10 +104,8 @@ private:
         if (shape_.rotations < 2) return 0;
         const int other = 1 - c;
         const bool north = FacesNorth(c, z_.Reduce(b - p));
-        const uint32_t meetings =
-            c == 0 ? z_.Shift(s.crossDifferences, p) : z_.SubtractFrom(p, s.crossDifferences);
-        return s.freePairs[other] & z_.SubtractFrom(b, PartnerOffsets(s, other, north)) & meetings &
-               PinMask(other, b);
+        const uint32_t meetings = c == 0 ? z_.Shift(s.crossDifferences, p) : z_.SubtractFrom(p, s.crossDifferences);
+        return s.freePairs[other] & z_.SubtractFrom(b, PartnerOffsets(s, other, north)) & meetings & PinMask(other, b);
     }
     bool StationaryPartner(const SearchState& s, int c, int32_t p, int32_t b) const {
         return s.stationaryLeft[StationarySlot(FacesNorth(c, z_.Reduce(b - p)))] > 0;
@@ -170,8 +168,7 @@ private:
         uint32_t same = SamePartners(s, c, p, b);
         if (onceFromSet) same &= ~((Residues::Bit(p) << 1) - 1);
         const SeatKind kind = c == 0 ? SeatKind::FirstRotation : SeatKind::SecondRotation;
-        for (; same != 0; same &= same - 1)
-            out.push_back(MakeTable(b, c, p, CyclicSeat{kind, std::countr_zero(same)}));
+        for (; same != 0; same &= same - 1) out.push_back(MakeTable(b, c, p, CyclicSeat{kind, std::countr_zero(same)}));
         if (!onceFromSet || c == 0) {
             const SeatKind otherKind = c == 0 ? SeatKind::SecondRotation : SeatKind::FirstRotation;
             for (uint32_t cross = CrossPartners(s, c, p, b); cross != 0; cross &= cross - 1)

@@ -184,8 +184,7 @@ std::string SchemeFileBytes(const SchemeFamily& family, const std::vector<Settle
     for (const std::string& text : family.heading) bytes += Encoded("* " + text) + lineEnd;
     if (!impossible.empty())
         bytes += Encoded("* Takie rozstawienia nie istnieją: " + SizesText(impossible) + ".") + lineEnd;
-    if (!open.empty())
-        bytes += Encoded("* Nie rozstrzygnięto jeszcze: " + SizesText(open) + ".") + lineEnd;
+    if (!open.empty()) bytes += Encoded("* Nie rozstrzygnięto jeszcze: " + SizesText(open) + ".") + lineEnd;
     for (const SettledSize& size : settled)
         if (size.status == SizeStatus::Found) {
             bytes += size.line;

@@ -24,7 +24,7 @@ struct SettledSize {
     int32_t rounds = 0;
     int32_t tables = 0;
     SizeStatus status = SizeStatus::Open;
-    std::string line;       // when found: the scheme line, as it goes into the file
+    std::string line;        // when found: the scheme line, as it goes into the file
     BalanceFigures balance;  // when found: counted by playing the line through
     // No line of this size has a smaller spread (proved), or 0 when nothing is known.
     int32_t smallestPossibleSpread = 0;
@@ -46,7 +46,7 @@ std::string ImpossibleByOffsetSum(int32_t rounds, int32_t tables);
 // One of the three files: its name, its Polish heading and the sizes it is asked to hold.
 struct SchemeFamily {
     std::string fileName;
-    std::vector<std::string> heading;  // UTF-8, each becomes a comment line
+    std::vector<std::string> heading;                // UTF-8, each becomes a comment line
     std::vector<std::pair<int32_t, int32_t>> sizes;  // (rounds, tables), ordered by tables then rounds
 };
 

@@ -18,9 +18,7 @@ using schemelibrary::SettledSize;
 using schemelibrary::SizeStatus;
 using Clock = std::chrono::steady_clock;
 
-double SecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
+double SecondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
 
 void Report(const std::string& file, const SettledSize& size, double seconds) {
     std::cout << file << "  R=" << size.rounds << " T=" << size.tables << "  ";

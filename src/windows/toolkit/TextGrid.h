@@ -19,7 +19,7 @@ public:
     int RowCount() const { return rowCount_; }
     void SetRowCount(int rows);
 
-    void SetDefaultRowHeight(int height);  // every row
+    void SetDefaultRowHeight(int height);   // every row
     void SetDefaultColumnWidth(int width);  // every column
     void SetBackground(const QColor& colour);
 
