@@ -171,7 +171,7 @@ Outcome CheckMovement(int32_t rounds, const std::vector<TableSeat>& tables) {
 }
 
 Outcome DiagnoseMovement(int32_t rounds, const std::vector<TableSeat>& tables) {
-    const Outcome checked = CheckMovement(rounds, tables);
+    Outcome checked = CheckMovement(rounds, tables);
     if (checked.accepted()) return checked;
     std::string detail = SeatingDetail(tables);
     if (detail.empty() && rounds >= 1 && rounds <= MaxSchemeRounds && !tables.empty() &&

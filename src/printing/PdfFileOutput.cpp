@@ -61,7 +61,7 @@ movement::Outcome PrintCardsToPdfFile(const std::string& output, const std::vect
         writer.setTitle(settings.title);
         const PageMetrics page{writer.width(), writer.height()};
         QtPrintSurface surface(writer);
-        const movement::Outcome printed = run(surface, page);
+        movement::Outcome printed = run(surface, page);
         if (!printed.accepted()) return printed;  // the pending file goes with it
     }
     return pending.value().Commit(device.FirstError());

@@ -50,6 +50,7 @@ movement::Outcome ProgramWindows::PrintCards(const movement::MovementState& stat
 
     // The scheme files are read from the working folder; none of them may become the output.
     std::vector<std::string> schemeFiles;
+    schemeFiles.reserve(movement::ShippedSchemeFiles.size());
     for (const movement::ShippedSchemeFile& file : movement::ShippedSchemeFiles)
         schemeFiles.emplace_back(file.fileName);
     printing::PdfSettings settings;

@@ -109,10 +109,10 @@ TEST(TableCard, TableOneOfSevenRoundsOnFourTablesWithStepTenNumberForNumber) {
     // clang-format on
     const Strings operations = surface.Operations();
     ASSERT_GE(operations.size(), expected.size());
-    const Strings head(operations.begin(), operations.begin() + expected.size());
+    const Strings head(operations.begin(), operations.begin() + static_cast<std::ptrdiff_t>(expected.size()));
     EXPECT_EQ(head, expected);
 
-    Strings rows(operations.begin() + expected.size(), operations.end());
+    Strings rows(operations.begin() + static_cast<std::ptrdiff_t>(expected.size()), operations.end());
     ASSERT_EQ(rows.size(), 4u * 7u + 1u);
     EXPECT_EQ(rows.back(), "EndDoc");
     const int xs[] = {446, 598, 750, 902, 1054, 1206, 1358};

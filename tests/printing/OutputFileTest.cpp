@@ -126,7 +126,7 @@ TEST_F(OutputFile, AFullDiskLeavesTheOldFileAndNoPendingOne) {
     const std::string old = disk + "/karty.pdf";
     std::ofstream(old) << "%PDF-1.4 stare";
 
-    const movement::Outcome written = WriteOutput(old, "%PDF-1.4 " + std::string(256 * 1024, 'x'));
+    const movement::Outcome written = WriteOutput(old, "%PDF-1.4 " + std::string(std::size_t{256} * 1024, 'x'));
 
     EXPECT_EQ(written.message(), "Nie można zapisać pliku " + old + ": brak miejsca na dysku.");
     EXPECT_EQ(ReadAll(old), "%PDF-1.4 stare");

@@ -181,10 +181,13 @@ std::string SchemeFileBytes(const SchemeFamily& family, const std::vector<Settle
     }
 
     std::string bytes;
-    for (const std::string& text : family.heading) bytes += Encoded("* " + text) + lineEnd;
-    if (!impossible.empty())
-        bytes += Encoded("* Takie rozstawienia nie istnieją: " + SizesText(impossible) + ".") + lineEnd;
-    if (!open.empty()) bytes += Encoded("* Nie rozstrzygnięto jeszcze: " + SizesText(open) + ".") + lineEnd;
+    const auto comment = [&](const std::string& text) {
+        bytes += Encoded("* " + text);
+        bytes += lineEnd;
+    };
+    for (const std::string& text : family.heading) comment(text);
+    if (!impossible.empty()) comment("Takie rozstawienia nie istnieją: " + SizesText(impossible) + ".");
+    if (!open.empty()) comment("Nie rozstrzygnięto jeszcze: " + SizesText(open) + ".");
     for (const SettledSize& size : settled)
         if (size.status == SizeStatus::Found) {
             bytes += size.line;
