@@ -6,8 +6,10 @@
 #include <array>
 #include <cerrno>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace movement {
 
@@ -18,18 +20,30 @@ constexpr char CarriageReturn = '\r';
 constexpr char CtrlZ = '\x1a';
 constexpr std::string_view ByteOrderMark = "\xef\xbb\xbf";
 
-// The platform's wording of a failed open or read.
-std::string FileErrorText(int error) {
+// A file's name and the folder it was looked for in, absolute, so that the director can find it.
+std::pair<std::string, std::string> NameAndFolder(const std::string& fileName) {
+    std::error_code failed;
+    std::filesystem::path path = std::filesystem::absolute(fileName, failed);
+    if (failed) path = fileName;
+    path = path.lexically_normal();
+    if (!path.has_filename()) return {fileName, path.string()};
+    return {path.filename().string(), path.parent_path().string()};
+}
+
+// A failed open or read, in the director's words.
+std::string FileErrorText(int error, const std::string& fileName) {
+    const auto [name, folder] = NameAndFolder(fileName);
+    const std::string where = "pliku „" + name + "” w folderze „" + folder + "”.";
     switch (error) {
         case ENOENT:
         case ENOTDIR:
-            return "File not found.";
+            return "Nie znaleziono " + where;
         case EACCES:
         case EPERM:
         case EISDIR:
-            return "Access denied.";
+            return "Brak dostępu do " + where;
         default:
-            return "I/O error " + std::to_string(error) + ".";
+            return "Błąd wejścia/wyjścia nr " + std::to_string(error) + " przy odczycie " + where;
     }
 }
 
@@ -176,7 +190,7 @@ SchemeLines SplitSchemeLines(std::string_view bytes) {
 }
 
 Result<SchemeLines> ReadSchemeFile(const std::string& fileName) {
-    const auto failed = [](int error) { return Result<SchemeLines>::Refused(FileErrorText(error)); };
+    const auto failed = [&fileName](int error) { return Result<SchemeLines>::Refused(FileErrorText(error, fileName)); };
     OpenFile file(fileName);
     if (file.fd() < 0) return failed(errno);
     struct stat status {};

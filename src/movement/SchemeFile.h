@@ -70,8 +70,9 @@ private:
 
 SchemeLines SplitSchemeLines(std::string_view bytes);
 
-// Reads the scheme lines of a file. Refused with the text to show, as the platform would word
-// it ("File not found." for a missing file).
+// Reads the scheme lines of a file. Refused with the Polish text to show, which names the file
+// and the folder it was looked for in: not found, access denied (also for a directory, a device
+// or a pipe), or an input/output error with its number.
 Result<SchemeLines> ReadSchemeFile(const std::string& fileName);
 
 // The list line of a catalogue entry: its rounds (the text before the first space, empty when it
@@ -90,7 +91,7 @@ struct SchemeFileLoad {
 
 // A scheme-file button: unless the catalogue is locked, sets SchemeSource, reads the file and
 // stores its lines as catalogue entries 0..n-1, their count as CatalogueLineCount, and locks the
-// catalogue. A file that cannot be read is refused with the platform's text; only SchemeSource
+// catalogue. A file that cannot be read is refused with ReadSchemeFile's text; only SchemeSource
 // has then changed. The current movement is not touched: only choosing a line makes one current.
 Result<SchemeFileLoad> LoadSchemeFile(MovementState& state, const std::string& fileName, const std::string& sourceText);
 

@@ -15,6 +15,7 @@
 #include "movement/ArbitraryNumbers.h"
 #include "movement/MainWindowState.h"
 #include "movement/SchemeFile.h"
+#include "movement/SchemeLine.h"
 #include "movement/SchemeSelection.h"
 #include "movement/TableList.h"
 #include "printing/CardPrinter.h"
@@ -63,6 +64,10 @@ void TDrog::CreateControls() {
     ListBox1->setGeometry(8, 28, 65, 491);
     ListBox1->setFont(SansFont(13, false));
     ListBox1->SetItemHeight(16);
+    // The style's scroll bar would hide the table counts of a list that scrolls.
+    const std::string widestScheme =
+        std::to_string(movement::MaxSchemeRounds) + " " + std::to_string(movement::MaxTables);
+    ListBox1->KeepLinesWhole(FromCore(movement::CatalogueListLine(widestScheme)));
     ListBox1->SetHint(QStringLiteral("Wybór przez podwójne kliknięcie"));
 
     Label4 = MakeLabel(this, "Label4", QStringLiteral("St.  NS  WE  Kpl."), 232, 4);

@@ -54,6 +54,11 @@ void TZPL::CreateControls() {
     Schemat->SetDefaultRowHeight(16);
     Schemat->setFont(SansFont(16, false));
     Schemat->SetBackground(toolkit::MenuColour());
+    // The headings reach a few pixels into the grid's top edge: drawn over it, they stay whole.
+    for (toolkit::Label* heading : {Label1, NS, WE, Komplet}) {
+        heading->setAttribute(Qt::WA_TransparentForMouseEvents);
+        heading->raise();
+    }
 
     IlSto = MakeLabel(this, "IlSto", QStringLiteral("Ile Stołów ?"), 256, 20);
     StolEB = MakeLabel(this, "StolEB", QStringLiteral("0"), 264, 48);

@@ -73,6 +73,8 @@ void TUstWydr::CreateControls() {
     Info->setGeometry(8, -32, 457, 325);
     Info->setFont(SansFont(11, true));
     Info->setFrameShape(QFrame::NoFrame);
+    // "Info" and the empty line stand above the window's top edge, and nothing of the help text.
+    Info->StartLineAtParentTop(2);
     Info->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Info->AppendLine(QStringLiteral("Info"));
 }

@@ -158,6 +158,8 @@ TEST(ShippedSchemeFileCaption, GoesByTheFilesNameWhereverItLies) {
 
 class SchemeFileLoading : public ::testing::Test {
 protected:
+    std::string FolderPath() const { return std::filesystem::path(folder.PathOf("f")).parent_path().string(); }
+
     TempFolder folder;
     MovementState state;
 };
@@ -224,14 +226,14 @@ TEST_F(SchemeFileLoading, EntriesBeyondTheNewFileKeepWhatAnEarlierFileLeft) {
     EXPECT_EQ(state.SchemeCatalogue[1], "2 1 1 2");
 }
 
-TEST_F(SchemeFileLoading, AMissingFileSaysFileNotFoundAndChangesOnlyTheSource) {
+TEST_F(SchemeFileLoading, AMissingFileIsNamedWithItsFolderAndChangesOnlyTheSource) {
     state.SchemeCatalogue[0] = "7 4 1 2";
     MovementState expected = state;
 
     const auto load = LoadSchemeFile(state, folder.PathOf("HowellPV.txt"), "Wg P. Plovera");
 
     EXPECT_EQ(StatusOf(load), Status::Failed);
-    EXPECT_EQ(load.message(), "File not found.");
+    EXPECT_EQ(load.message(), "Nie znaleziono pliku „HowellPV.txt” w folderze „" + FolderPath() + "”.");
     expected.SchemeSource = "Wg P. Plovera";
     EXPECT_EQ(state, expected);
 
@@ -245,7 +247,7 @@ TEST_F(SchemeFileLoading, ADirectoryIsRefusedWithoutReadingIt) {
     std::filesystem::create_directory(folder.PathOf("HowellKS.txt"));
     const auto load = LoadSchemeFile(state, folder.PathOf("HowellKS.txt"), "Wg K. Kestrela");
     EXPECT_EQ(StatusOf(load), Status::Failed);
-    EXPECT_EQ(load.message(), "Access denied.");
+    EXPECT_EQ(load.message(), "Brak dostępu do pliku „HowellKS.txt” w folderze „" + FolderPath() + "”.");
     EXPECT_FALSE(state.CatalogueLoaded);
 }
 
@@ -254,7 +256,9 @@ TEST_F(SchemeFileLoading, AnUnreadableFileIsRefused) {
     ::chmod(file.c_str(), 0);
     const auto loadRefused = [&] {
         const auto load = LoadSchemeFile(state, file, "Wg K. Kestrela");
-        return StatusOf(load) == Status::Failed && load.message() == "Access denied." && !state.CatalogueLoaded;
+        return StatusOf(load) == Status::Failed &&
+               load.message() == "Brak dostępu do pliku „HowellKS.txt” w folderze „" + FolderPath() + "”." &&
+               !state.CatalogueLoaded;
     };
     if (::geteuid() != 0) {
         EXPECT_TRUE(loadRefused());

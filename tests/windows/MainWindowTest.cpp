@@ -10,6 +10,8 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
 #include <QToolButton>
 
 namespace {
@@ -82,7 +84,8 @@ TEST_F(MainWindow, AMissingFileIsReportedAndAnotherButtonStillLoads) {
     Click(drog.Plover);
 
     ASSERT_EQ(messages.Shown().size(), 1u);
-    EXPECT_EQ(messages.Shown()[0].text, QStringLiteral("File not found."));
+    EXPECT_EQ(messages.Shown()[0].text,
+              QStringLiteral("Nie znaleziono pliku „HowellPV.txt” w folderze „%1”.").arg(QDir::currentPath()));
     EXPECT_EQ(messages.Shown()[0].icon, QMessageBox::Critical);
     EXPECT_EQ(messages.Shown()[0].title, QStringLiteral("Rozstawiki stolikowe"));
     EXPECT_EQ(state.SchemeSource, "Wg P. Plovera");  // set before the file was opened
@@ -92,6 +95,21 @@ TEST_F(MainWindow, AMissingFileIsReportedAndAnotherButtonStillLoads) {
     Click(drog.DuzoZbiornic);
     EXPECT_EQ(Lines(drog.ListBox1), QStringList{"  3       4"});
     EXPECT_EQ(state.SchemeSource, "Dużo Zbiornic PV");
+}
+
+TEST_F(MainWindow, AListThatScrollsStillShowsItsLinesWhole) {
+    QByteArray bytes;
+    for (int rounds = 1; rounds <= 60; ++rounds) bytes += QByteArray::number(rounds) + " 48 1 2\n";
+    WriteFile(QStringLiteral("HowellKS.txt"), bytes);
+    Click(drog.Kestrel);
+    toolkit::ListBox* list = drog.ListBox1;
+    QApplication::processEvents();  // the list lays its lines and scroll bars out in a queued call
+    ASSERT_TRUE(list->verticalScrollBar()->isVisible());
+    // Item views keep this margin either side of a line's text.
+    const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    for (const QString& line : Lines(list))
+        EXPECT_LE(list->fontMetrics().horizontalAdvance(line) + 2 * margin, list->viewport()->width())
+            << line.toStdString();
 }
 
 TEST_F(MainWindow, ALongFileListsTheFirst101LinesAndSaysHowManyWereLeftOut) {

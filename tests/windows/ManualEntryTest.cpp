@@ -169,6 +169,26 @@ TEST_F(ManualEntry, TheLayoutFitsTheChosenTablesIntoTheGrid) {
     }
 }
 
+TEST_F(ManualEntry, CtrlTabLeavesTheGridFromAnOpenCellWhichKeepsItsText) {
+    Open();
+    Choose(2, 3);
+    QApplication::setActiveWindow(&zpl);
+    zpl.Schemat->setFocus();
+    zpl.Schemat->setCurrentCell(0, 1);
+    QTest::keyClick(zpl.Schemat, Qt::Key_F2);
+    QWidget* editor = QApplication::focusWidget();
+    ASSERT_NE(editor, zpl.Schemat);
+    QTest::keyClicks(editor, QStringLiteral("7"));
+
+    QTest::keyClick(editor, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::focusWidget(), zpl.fin);
+    EXPECT_EQ(zpl.Schemat->Cell(1, 0), QStringLiteral("7"));
+
+    zpl.Schemat->setFocus();
+    QTest::keyClick(zpl.Schemat, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), zpl.StolUD);
+}
+
 TEST_F(ManualEntry, FewerTablesHideTheirRowsAndMoreBringThemBackUnchanged) {
     Open();
     Choose(3, 3);

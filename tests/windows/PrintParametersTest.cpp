@@ -8,6 +8,8 @@
 
 #include <QPrinter>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QToolButton>
 
 namespace {
@@ -37,6 +39,16 @@ TEST_F(PrintParameters, TheHelpTextHasItsTwentyFourLinesExactly) {
     for (int line = 2; line < 17; ++line) EXPECT_TRUE(lines[line].startsWith(QLatin1Char(' '))) << line;
     EXPECT_TRUE(ustWydr.Info->isReadOnly());
     EXPECT_EQ(ustWydr.Info->y(), -32);  // "Info" and the empty line stand above the window
+}
+
+TEST_F(PrintParameters, TheHelpTextsFirstLineStartsAtTheWindowsTopAndTheTwoBeforeItStandAbove) {
+    Open();
+    const auto topOfLine = [this](int line) {
+        const QRect place = ustWydr.Info->cursorRect(QTextCursor(ustWydr.Info->document()->findBlockByNumber(line)));
+        return ustWydr.Info->viewport()->mapTo(&ustWydr, place.topLeft()).y();
+    };
+    EXPECT_EQ(topOfLine(2), 0);
+    EXPECT_LT(topOfLine(1), 0);
 }
 
 TEST_F(PrintParameters, OpeningResetsThePrintRangeAndShowsNoMetricsYet) {

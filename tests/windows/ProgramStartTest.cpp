@@ -70,6 +70,18 @@ TEST_F(ProgramStart, TabRunsThroughEveryFormInTheFormsOrder) {
     expectOrder({ndw.Koniec, ndw.Zmna, ndw.Drukowanie, ndw.G[1], ndw.G[3], ndw.G[2], ndw.G[0]});
 }
 
+TEST_F(ProgramStart, EnterPressesTheFocusedButton) {
+    drog.Drukarka->setFocus();
+    QTest::keyClick(drog.Drukarka, Qt::Key_Return);
+    ASSERT_TRUE(windows.UstWydr().isVisible());
+
+    TUstWydr& ustWydr = windows.UstWydr();
+    ustWydr.Wydruki->setFocus();
+    QTest::keyClick(ustWydr.Wydruki, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_TRUE(drog.isVisible());
+    EXPECT_FALSE(ustWydr.isVisible());
+}
+
 TEST_F(ProgramStart, ClosingTheMainWindowEndsTheProgram) {
     EXPECT_TRUE(EndsTheProgram([this] { drog.close(); }));
 }

@@ -163,7 +163,8 @@ TEST_F(SchemeFileLimits, ASchemeFileThatIsADirectory) {
     QDir().mkdir(QStringLiteral("HowellKS.txt"));
     Click(drog.Kestrel);
     ASSERT_EQ(messages.Shown().size(), 1u);
-    EXPECT_EQ(messages.Shown()[0].text, QStringLiteral("Access denied."));
+    EXPECT_EQ(messages.Shown()[0].text,
+              QStringLiteral("Brak dostępu do pliku „HowellKS.txt” w folderze „%1”.").arg(QDir::currentPath()));
     EXPECT_EQ(messages.Shown()[0].icon, QMessageBox::Critical);
     EXPECT_EQ(drog.ListBox1->LineCount(), 0);
     EXPECT_FALSE(state.CatalogueLoaded);
@@ -176,7 +177,8 @@ TEST_F(SchemeFileLimits, ASchemeFileWithoutReadPermission) {
     WriteFile(QStringLiteral("HowellKS.txt"), SevenRoundsFourTables + "\n");
     QFile::setPermissions(QStringLiteral("HowellKS.txt"), QFileDevice::WriteOwner);
     Click(drog.Kestrel);
-    EXPECT_EQ(messages.LastText(), QStringLiteral("Access denied."));
+    EXPECT_EQ(messages.LastText(),
+              QStringLiteral("Brak dostępu do pliku „HowellKS.txt” w folderze „%1”.").arg(QDir::currentPath()));
     EXPECT_EQ(drog.ListBox1->LineCount(), 0);
     ExpectTheMovementAsItWas();
 }
@@ -196,7 +198,8 @@ TEST_F(SchemeFileLimits, AFileThatVanishesBetweenTwoClicks) {
     drog.ResetSchemeState();
     current = state;
     Click(drog.Kestrel);
-    EXPECT_EQ(messages.LastText(), QStringLiteral("File not found."));
+    EXPECT_EQ(messages.LastText(),
+              QStringLiteral("Nie znaleziono pliku „HowellKS.txt” w folderze „%1”.").arg(QDir::currentPath()));
     EXPECT_EQ(drog.ListBox1->LineCount(), 0);
     ExpectTheMovementAsItWas();
 }

@@ -10,7 +10,9 @@
 #include "toolkit/TextGrid.h"
 #include "toolkit/UpDown.h"
 
+#include <QGuiApplication>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -92,6 +94,20 @@ TEST(UpDownSpinner, TheArrowButtonsAndKeysPressIt) {
     QTest::mouseClick(spinner.DownButton(), Qt::LeftButton);
     QTest::keyClick(&spinner, Qt::Key_Down);
     EXPECT_EQ(spinner.Position(), 1);
+}
+
+TEST(UpDownSpinner, ShowsWhenItHasTheFocus) {
+    UpDown spinner;
+    spinner.resize(16, 29);
+    spinner.show();
+    QApplication::setActiveWindow(&spinner);
+    spinner.clearFocus();
+    const QImage unfocused = spinner.grab().toImage();
+    spinner.setFocus();
+    ASSERT_TRUE(spinner.hasFocus());
+    EXPECT_NE(spinner.grab().toImage(), unfocused);
+    spinner.clearFocus();
+    EXPECT_EQ(spinner.grab().toImage(), unfocused);
 }
 
 class RadioGroupEvents : public ::testing::Test {
@@ -214,6 +230,22 @@ TEST(HandOver, ClosingTheMainWindowEndsTheProgram) {
     CountingWindow main;
     main.ShowAndActivate();
     EXPECT_TRUE(EndsTheProgram([&] { main.close(); }));
+}
+
+TEST(WindowPlace, AWindowOpensWhollyOnItsScreenAndOneThatFitsKeepsItsFormsPlace) {
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    CountingWindow fitting;
+    CountingWindow overhanging;
+    CountingWindow tooLarge;
+    fitting.SetFormGeometry(available.left() + 10, available.top() + 20, 200, 100);
+    overhanging.SetFormGeometry(available.right() - 50, available.bottom() - 50, 200, 100);
+    tooLarge.SetFormGeometry(available.left() + 10, available.top() + 20, available.width() + 100, 100);
+    for (CountingWindow* window : {&fitting, &overhanging, &tooLarge}) window->ShowAndActivate();
+
+    EXPECT_EQ(fitting.pos(), available.topLeft() + QPoint(10, 20));
+    EXPECT_TRUE(available.contains(overhanging.frameGeometry()));
+    // Its title bar stays on the screen.
+    EXPECT_EQ(tooLarge.pos(), QPoint(available.left(), available.top() + 20));
 }
 
 TEST(ListBoxControl, ReportsTheSelectedLineAndEveryDoubleClick) {

@@ -1,6 +1,34 @@
 #include "ListBox.h"
 
+#include <QScrollBar>
+#include <QStyle>
+
+#include <algorithm>
+
 namespace toolkit {
+
+namespace {
+
+// Narrower than this, a scroll bar's arrows are no longer arrows.
+constexpr int MinScrollBarWidth = 6;
+
+// A vertical scroll bar no wider than its list leaves room for; the list lays its scroll bars
+// out by their size hints.
+class ListScrollBar : public QScrollBar {
+public:
+    explicit ListScrollBar(const ListBox& list) : QScrollBar(Qt::Vertical), list_(list) {}
+
+    QSize sizeHint() const override {
+        QSize hint = QScrollBar::sizeHint();
+        hint.setWidth(std::clamp(list_.RoomBesideLines(), std::min(MinScrollBarWidth, hint.width()), hint.width()));
+        return hint;
+    }
+
+private:
+    const ListBox& list_;
+};
+
+}  // namespace
 
 ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -45,6 +73,17 @@ void ListBox::SetShowHint(bool show) {
 }
 
 void ListBox::SetItemHeight(int height) { itemHeight_ = height; }
+
+void ListBox::KeepLinesWhole(const QString& widestLine) {
+    widestLine_ = widestLine;
+    setVerticalScrollBar(new ListScrollBar(*this));
+}
+
+int ListBox::RoomBesideLines() const {
+    // Item views leave this margin either side of an item's text.
+    const int textMargin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    return width() - 2 * frameWidth() - fontMetrics().horizontalAdvance(widestLine_) - 2 * textMargin;
+}
 
 void ListBox::mouseDoubleClickEvent(QMouseEvent* event) {
     QListWidget::mouseDoubleClickEvent(event);

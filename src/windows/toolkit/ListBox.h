@@ -25,6 +25,13 @@ public:
     // Every line takes this height in pixels.
     void SetItemHeight(int height);
 
+    // For a list narrower than its lines and the style's scroll bar: the vertical scroll bar
+    // takes only the room that lines as wide as `widestLine` leave, down to a few pixels, so that
+    // a list that scrolls still shows its lines whole.
+    void KeepLinesWhole(const QString& widestLine);
+    // The room beside such lines, inside the frame.
+    int RoomBesideLines() const;
+
 signals:
     void DblClick();
 
@@ -35,6 +42,7 @@ private:
     QString hint_;
     bool showHint_ = false;
     int itemHeight_ = 0;
+    QString widestLine_;
 };
 
 }  // namespace toolkit

@@ -3,6 +3,12 @@
 #include "Application.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace toolkit {
 
@@ -11,6 +17,26 @@ namespace {
 // The forms were drawn with a classic window frame: 4 pixels each side and a 19-pixel caption.
 constexpr int FrameWidth = 8;
 constexpr int FrameHeight = 27;
+
+// The frame the window manager draws round every window of the program, learnt when the first
+// window shown gets its frame; until then the forms' own.
+struct WindowFrame {
+    QMargins margins{FrameWidth / 2, FrameHeight - FrameWidth / 2, FrameWidth / 2, FrameWidth / 2};
+    bool learnt = false;
+};
+
+WindowFrame& ProgramFrame() {
+    static WindowFrame frame;
+    return frame;
+}
+
+// Where `outer` fits into `available` with the least move; one too large keeps its top left
+// corner, and with it the title bar, on the screen.
+QPoint FittedTopLeft(const QRect& outer, const QRect& available) {
+    const int left = std::max(std::min(outer.left(), available.right() + 1 - outer.width()), available.left());
+    const int top = std::max(std::min(outer.top(), available.bottom() + 1 - outer.height()), available.top());
+    return {left, top};
+}
 
 }  // namespace
 
@@ -22,6 +48,7 @@ void ProgramWindow::HandOverTo(ProgramWindow& next) {
 }
 
 void ProgramWindow::ShowAndActivate() {
+    KeepOnScreen();
     show();
     raise();
     activateWindow();
@@ -31,6 +58,49 @@ void ProgramWindow::ShowAndActivate() {
 void ProgramWindow::SetFormGeometry(int left, int top, int outerWidth, int outerHeight) {
     setFixedSize(outerWidth - FrameWidth, outerHeight - FrameHeight);
     move(left, top);
+}
+
+bool ProgramWindow::FrameKnown() const { return isVisible() && frameGeometry() != geometry(); }
+
+QMargins ProgramWindow::FrameMargins() const {
+    if (!FrameKnown()) return ProgramFrame().margins;
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+void ProgramWindow::KeepOnScreen() {
+    // pos() is the frame's top left corner, whether the frame is known yet or not.
+    const QRect outer(pos(), size().grownBy(FrameMargins()));
+    QScreen* screen = QGuiApplication::screenAt(outer.topLeft());
+    if (screen == nullptr) screen = this->screen();
+    if (screen == nullptr) return;
+    const QPoint fitted = FittedTopLeft(outer, screen->availableGeometry());
+    if (fitted != outer.topLeft()) move(fitted);
+}
+
+void ProgramWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // The window manager tells the frame only once it has put the first window on the screen;
+    // that window is placed again, and every later one before it shows.
+    WindowFrame& frame = ProgramFrame();
+    if (frame.learnt || !FrameKnown()) return;
+    frame.margins = FrameMargins();
+    frame.learnt = true;
+    KeepOnScreen();
+}
+
+void ProgramWindow::keyPressEvent(QKeyEvent* event) {
+    // A focused button passes Enter on to its window: outside dialogs Qt's buttons do not take it.
+    auto* button = qobject_cast<QPushButton*>(focusWidget());
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && button != nullptr) {
+        // One press, one click: a held key does not repeat it.
+        if (!event->isAutoRepeat()) button->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void ProgramWindow::closeEvent(QCloseEvent* event) {

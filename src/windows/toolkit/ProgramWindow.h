@@ -7,6 +7,7 @@ namespace toolkit {
 // A top-level window of the program. Only one is shown at a time: a window hands control to
 // another by hiding itself and showing the other, and the window that receives control runs its
 // FormActivate. Qt's own activation events are not used, so a closing message box never runs it.
+// A window always opens fully on its screen, and Enter presses its focused button.
 class ProgramWindow : public QWidget {
     Q_OBJECT
 
@@ -26,16 +27,25 @@ public:
     void SetTitleBarCloseTarget(ProgramWindow* target) { titleBarCloseTarget_ = target; }
 
     // Places the window as its form gives it: left and top of the frame, outer width and height.
+    // Where the window would not fit on its screen, it is moved onto it when shown.
     void SetFormGeometry(int left, int top, int outerWidth, int outerHeight);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
     // Runs before control goes back after the title bar's close box, for a window that must put
     // something back. Nothing is stored.
     virtual void TitleBarClosed() {}
 
 private:
+    // Moves the window, frame included, onto the available part of the screen it stands on,
+    // as little as it takes; a window that fits stays where it is.
+    void KeepOnScreen();
+    QMargins FrameMargins() const;
+    bool FrameKnown() const;
+
     ProgramWindow* titleBarCloseTarget_ = nullptr;
 };
 

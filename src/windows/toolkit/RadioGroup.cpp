@@ -3,6 +3,10 @@
 #include <QButtonGroup>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStyleOptionFrame>
+#include <QStylePainter>
+
+#include <algorithm>
 
 namespace toolkit {
 
@@ -12,6 +16,7 @@ namespace {
 constexpr int CaptionHeight = 14;
 constexpr int SideMargin = 8;
 constexpr int BottomMargin = 2;
+constexpr int CaptionPadding = 2;  // the gap in the frame line either side of the caption
 
 }  // namespace
 
@@ -55,6 +60,24 @@ void RadioGroup::ItemToggled(int index, bool checked) {
     if (!checked || index == itemIndex_) return;
     itemIndex_ = index;
     emit Click();
+}
+
+void RadioGroup::paintEvent(QPaintEvent* /*event*/) {
+    // A style's own group box may put its frame under the caption, where the first items stand.
+    QStylePainter painter(this);
+    QStyleOptionFrame frame;
+    frame.initFrom(this);
+    frame.rect = rect().adjusted(0, fontMetrics().height() / 2, 0, 0);
+    frame.frameShape = QFrame::StyledPanel;
+    frame.lineWidth = 1;
+    painter.drawPrimitive(QStyle::PE_Frame, frame);
+
+    const int captionWidth = fontMetrics().horizontalAdvance(title()) + 2 * CaptionPadding;
+    const QRect caption(SideMargin - CaptionPadding, 0, std::min(captionWidth, width() - SideMargin),
+                        fontMetrics().height());
+    painter.fillRect(caption, palette().window());
+    painter.drawItemText(caption, Qt::AlignCenter | Qt::TextShowMnemonic, palette(), isEnabled(), title(),
+                         QPalette::WindowText);
 }
 
 void RadioGroup::resizeEvent(QResizeEvent* event) {

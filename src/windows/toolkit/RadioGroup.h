@@ -11,7 +11,8 @@ namespace toolkit {
 
 // A captioned group of radio items laid out in columns. `Click` runs when another item becomes
 // selected, whether the director picks it or the program selects it; not when the selection is
-// cleared, nor when the selected item is chosen again.
+// cleared, nor when the selected item is chosen again. As the forms were drawn, the caption
+// stands on the frame's top line and the items under the caption.
 class RadioGroup : public QGroupBox {
     Q_OBJECT
 
@@ -33,6 +34,7 @@ signals:
     void Click();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

@@ -1,6 +1,7 @@
 #include "TextGrid.h"
 
 #include <QHeaderView>
+#include <QShortcut>
 
 namespace toolkit {
 
@@ -16,6 +17,23 @@ TextGrid::TextGrid(int columns, int rows, QWidget* parent) : QTableWidget(rows, 
                     QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked);
     SetDefaultRowHeight(rowHeight_);
     if (columns > 1 && rows > 0) setCurrentCell(0, 1);
+    // Shortcuts, so that an open cell's editor, which takes every Tab itself, passes them on.
+    new QShortcut(
+        QKeySequence(Qt::CTRL | Qt::Key_Tab), this, [this] { LeaveGrid(true); }, Qt::WidgetWithChildrenShortcut);
+    new QShortcut(
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), this, [this] { LeaveGrid(false); },
+        Qt::WidgetWithChildrenShortcut);
+}
+
+void TextGrid::LeaveGrid(bool forward) {
+    // Taking the focus from an open cell closes it and keeps what was typed.
+    setFocus(Qt::OtherFocusReason);
+    // A change by the keyboard, as Tab is: the style shows where the focus went.
+    window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    // Without Tab navigation the grid hands the focus on like any other control.
+    setTabKeyNavigation(false);
+    focusNextPrevChild(forward);
+    setTabKeyNavigation(true);
 }
 
 void TextGrid::StoreRows(int rows) {

@@ -5,8 +5,10 @@
 namespace toolkit {
 
 // A grid of text cells. Column 0 is fixed: the program writes it and the director cannot edit
-// it; the other cells are edited freely and Tab moves from cell to cell. Rows beyond the row
-// count are hidden but keep their text. `Enter` runs when the grid gets the focus.
+// it; the other cells are edited freely and Tab moves from cell to cell. Ctrl+Tab (Ctrl+Shift+Tab
+// back) leaves the grid for the window's next control, also from an open cell, which keeps its
+// text. Rows beyond the row count are hidden but keep their text. `Enter` runs when the grid
+// gets the focus.
 class TextGrid : public QTableWidget {
     Q_OBJECT
 
@@ -32,6 +34,7 @@ protected:
 
 private:
     QTableWidgetItem* ItemAt(int column, int row);
+    void LeaveGrid(bool forward);
     // Grows the stored rows to `rows`; new rows take the row height and are hidden beyond the count.
     void StoreRows(int rows);
 

@@ -1,6 +1,8 @@
 #include "UpDown.h"
 
 #include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
 #include <QToolButton>
 
 #include <algorithm>
@@ -8,7 +10,32 @@
 
 namespace toolkit {
 
-UpDown::UpDown(QWidget* parent) : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this)) {
+namespace {
+
+// The style's focus frame, drawn over the arrows: they fill the whole control and never take the
+// focus themselves.
+class FocusFrame : public QWidget {
+public:
+    explicit FocusFrame(QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        hide();
+    }
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QPainter painter(this);
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.state |= QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange;
+        option.backgroundColor = palette().color(QPalette::Button);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+};
+
+}  // namespace
+
+UpDown::UpDown(QWidget* parent)
+    : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this)), focusFrame_(new FocusFrame(this)) {
     setFocusPolicy(Qt::StrongFocus);
     for (QToolButton* button : {up_, down_}) {
         button->setFocusPolicy(Qt::NoFocus);
@@ -49,11 +76,23 @@ void UpDown::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
 }
 
+void UpDown::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    focusFrame_->show();
+}
+
+void UpDown::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    focusFrame_->hide();
+}
+
 void UpDown::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     const int upperHeight = height() / 2;
     up_->setGeometry(0, 0, width(), upperHeight);
     down_->setGeometry(0, upperHeight, width(), height() - upperHeight);
+    focusFrame_->setGeometry(rect());
+    focusFrame_->raise();
 }
 
 }  // namespace toolkit

@@ -9,7 +9,8 @@ namespace toolkit {
 // An up-down spinner: two arrow buttons stepping a position between a minimum and a maximum,
 // without wrapping. `Changing` runs for every press of an arrow, also at a limit, and whenever
 // the program sets the position; it carries the position after the press. `Click` runs only
-// after a press has changed the position.
+// after a press has changed the position. While it has the focus, a focus frame stands over its
+// arrows.
 class UpDown : public QWidget {
     Q_OBJECT
 
@@ -36,6 +37,8 @@ signals:
     void Click();
 
 protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -44,6 +47,7 @@ private:
 
     QToolButton* up_;
     QToolButton* down_;
+    QWidget* focusFrame_;
     int min_ = 0;
     int max_ = 100;
     int position_ = 0;
