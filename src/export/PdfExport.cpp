@@ -38,10 +38,6 @@ QPageSize PageSizeOf(Paper paper) {
     return QPageSize(QPageSize::A4);
 }
 
-std::string CannotRead(const std::string& schemeFile, const std::string& reason) {
-    return "Nie można odczytać pliku " + schemeFile + ": " + reason;
-}
-
 // A listing that could not be written out is a failure too (a full disk, a closed pipe).
 int Written(std::ostream& out, std::ostream& errors, int status) {
     out.flush();
@@ -58,7 +54,7 @@ bool ReportSkipped(const movement::SchemeLines& lines, std::ostream& errors) {
 
 int ListLines(const ExportRequest& request, std::ostream& out, std::ostream& errors) {
     const movement::Result<movement::SchemeLines> read = movement::ReadSchemeFile(request.schemeFile);
-    if (!read.accepted()) return BadInput(errors, CannotRead(request.schemeFile, read.message()));
+    if (!read.accepted()) return BadInput(errors, read.message());
     const movement::SchemeLines& lines = read.value();
     for (std::size_t k = 0; k < lines.lines.size(); ++k)
         out << k + 1 << ": " << movement::CatalogueListLine(lines.lines[k]) << '\n';
@@ -69,7 +65,7 @@ int ListLines(const ExportRequest& request, std::ostream& out, std::ostream& err
 // Every line as a typed scheme is checked. Fails when a line fails or was skipped, and says which.
 int CheckLines(const ExportRequest& request, std::ostream& out, std::ostream& errors) {
     const movement::Result<movement::SchemeLines> read = movement::ReadSchemeFile(request.schemeFile);
-    if (!read.accepted()) return BadInput(errors, CannotRead(request.schemeFile, read.message()));
+    if (!read.accepted()) return BadInput(errors, read.message());
     const movement::SchemeLines& lines = read.value();
     std::string failed;
     for (std::size_t k = 0; k < lines.lines.size(); ++k) {
@@ -86,7 +82,7 @@ int CheckLines(const ExportRequest& request, std::ostream& out, std::ostream& er
 Outcome SetUpMovement(const ExportRequest& request, MovementState& state) {
     const std::string source = request.source.value_or(movement::ShippedSourceText(request.schemeFile));
     const auto load = movement::LoadSchemeFile(state, request.schemeFile, source);
-    if (!load.accepted()) return Outcome::Refused(CannotRead(request.schemeFile, load.message()));
+    if (!load.accepted()) return Outcome::Refused(load.message());
     if (request.line > static_cast<int>(load.value().listLines.size()))
         return Outcome::Refused("Plik " + request.schemeFile + " nie ma linii schematu numer " +
                                 std::to_string(request.line) + " (ma ich " +

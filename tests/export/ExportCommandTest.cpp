@@ -137,8 +137,7 @@ TEST_F(ExportCommand, BadInputLeavesNoFileAndAnExistingOneUntouched) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{"HowellKS.txt", "3", "stare.pdf"}, "Niepoprawny schemat: linia kończy się przed parami stołu 3.\n"},
         {{"HowellKS.txt", "4", "stare.pdf"}, "Plik HowellKS.txt nie ma linii schematu numer 4 (ma ich 3).\n"},
-        {{"Brak.txt", "1", "stare.pdf"},
-         "Nie można odczytać pliku Brak.txt: Nie znaleziono pliku „Brak.txt” w folderze „" + folder.string() + "”.\n"},
+        {{"Brak.txt", "1", "stare.pdf"}, "Nie znaleziono pliku „Brak.txt” w folderze „" + folder.string() + "”.\n"},
         {{"--swap", "5", "HowellKS.txt", "1", "stare.pdf"}, "Nie ma stołu numer 5.\n"},
         {{"HowellKS.txt", "2", "brak/stare.pdf"}, "Nie można zapisać pliku brak/stare.pdf: folder nie istnieje.\n"},
         {{"HowellKS.txt", "2", "HowellKS.txt"},
