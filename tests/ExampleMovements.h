@@ -48,6 +48,12 @@ inline MovementState SevenRoundsOnFourTables() { return MovementOf(7, {{8, 1, 1}
 // table 4, which shares board set 1 with table 1.
 inline MovementState ThreeRoundsOnFourTables() { return MovementOf(3, {{1, 4, 1}, {2, 5, 2}, {3, 6, 3}, {7, 8, 1}}); }
 
+// The complete Howell on five tables as HowellKS.txt has it: every two pairs meet once, every
+// pair plays every set once, and pair 10 stays NS at table 3.
+inline MovementState CompleteHowellOnFiveTables() {
+    return MovementOf(9, {{1, 2, 1}, {8, 5, 3}, {10, 9, 5}, {6, 4, 7}, {7, 3, 9}});
+}
+
 // Three rounds on two tables as typed into the grid (NS, WE, board set): pairs 1..3 rotate
 // round pair 4, and both tables share set 1.
 inline const std::vector<std::array<std::string, 3>> ThreeRoundsOnTwoTablesTyped = {{"4", "1", "1"}, {"2", "3", "1"}};

@@ -14,15 +14,19 @@ const char* const UsageText =
     "  rozstawiki-pdf --list PLIK_SCHEMATÓW\n"
     "  rozstawiki-pdf --check PLIK_SCHEMATÓW\n"
     "\n"
-    "Drukuje rozstawiki stolikowe schematu z linii LINIA pliku (liczonej od 1, jak na liście\n"
-    "schematów) do pliku PDF.\n"
+    "Drukuje rozstawiki stolikowe, karty par albo arkusz schematu z linii LINIA pliku (liczonej\n"
+    "od 1, jak na liście schematów) do pliku PDF.\n"
     "\n"
     "Opcje:\n"
     "  --numbering 1|2|3|mitchell  pierwszy, drugi lub trzeci skok numeracji albo numeracja\n"
     "                              Mitchella (domyślnie 1)\n"
     "  --numbers STARY=NOWY[,...]  numery dowolne (1..99); numeracja jest wtedy pierwszym skokiem\n"
     "  --swap STÓŁ[,STÓŁ...]       zamiana NS z WE przy tych stołach\n"
-    "  --from N, --to N            zakres wydruku (domyślnie wszystkie stoły)\n"
+    "  --cards tables|pairs|sheet  co drukować: rozstawiki stolikowe (domyślnie), karty par\n"
+    "                              albo arkusz schematu\n"
+    "  --absent N                  para nieobecna, numer ze schematu (0 – grają wszystkie);\n"
+    "                              tylko dla kart par i arkusza schematu\n"
+    "  --from N, --to N            zakres wydruku rozstawików stolikowych (domyślnie wszystkie stoły)\n"
     "  --paper A4|A5|Letter        papier (domyślnie A4)\n"
     "  --resolution DPI            rozdzielczość (domyślnie 600, od 72 do 2400)\n"
     "  --source TEKST              źródło schematu na rozstawikach\n"
@@ -96,6 +100,17 @@ movement::Outcome ReadOption(const std::string& option, const std::string& value
         if (!dpi || *dpi < 72 || *dpi > 2400)
             return Outcome::Refused("Opcja --resolution przyjmuje liczbę od 72 do 2400.");
         request.resolution = *dpi;
+    } else if (option == "--cards") {
+        static const std::map<std::string, printing::Product> products = {{"tables", printing::Product::TableCards},
+                                                                          {"pairs", printing::Product::PairCards},
+                                                                          {"sheet", printing::Product::MovementSheet}};
+        const auto product = products.find(value);
+        if (product == products.end()) return Outcome::Refused("Opcja --cards przyjmuje tables, pairs albo sheet.");
+        request.product = product->second;
+    } else if (option == "--absent") {
+        const auto pair = Integer(value);
+        if (!pair) return Outcome::Refused("Opcja --absent przyjmuje numer pary.");
+        request.absentPair = *pair;
     } else if (option == "--source") {
         request.source = value;
     } else if (option == "--list" || option == "--check") {
@@ -109,10 +124,15 @@ movement::Outcome ReadOption(const std::string& option, const std::string& value
 bool ShapesTheCards(const std::string& option) { return option != "--list" && option != "--check"; }
 
 // Two options given together that ask for different things.
-std::optional<std::string> Conflict(const std::set<std::string>& given) {
+std::optional<std::string> Conflict(const std::set<std::string>& given, const ExportRequest& request) {
     if (given.count("--list") != 0 && given.count("--check") != 0) return "Opcje --list i --check wykluczają się.";
     if (given.count("--numbering") != 0 && given.count("--numbers") != 0)
         return "Opcje --numbering i --numbers wykluczają się: numery dowolne drukuje się przy pierwszym skoku.";
+    const bool tableCards = request.product == printing::Product::TableCards;
+    if (tableCards && given.count("--absent") != 0)
+        return "Opcja --absent dotyczy kart par i arkusza schematu; rozstawiki stolikowe są bez zmian.";
+    if (!tableCards && (given.count("--from") != 0 || given.count("--to") != 0))
+        return "Opcje --from i --to dotyczą tylko rozstawików stolikowych.";
     const bool listing = given.count("--list") != 0 || given.count("--check") != 0;
     for (const std::string& option : given)
         if (listing && ShapesTheCards(option)) return "Opcja " + option + " nie dotyczy --list ani --check.";
@@ -124,6 +144,8 @@ std::optional<std::string> Conflict(const std::set<std::string>& given) {
 ParsedArguments ParseExportArguments(const std::vector<std::string>& arguments) {
     static const std::set<std::string> valued = {"--numbering", "--numbers",    "--swap",   "--from", "--to",
                                                  "--paper",     "--resolution", "--source", "--list", "--check"};
+    // What to print, and who is absent.
+    static const std::set<std::string> productOptions = {"--cards", "--absent"};
     ExportRequest request;
     std::vector<std::string> positional;
     std::set<std::string> given;
@@ -143,13 +165,14 @@ ParsedArguments ParseExportArguments(const std::vector<std::string>& arguments) 
             request.mode = argument == "--help" ? ExportRequest::Mode::Help : ExportRequest::Mode::Version;
             return ParsedArguments::Accepted(std::move(request));
         }
-        if (valued.count(argument) == 0) return Wrong("Nieznana opcja " + argument + ".");
+        if (valued.count(argument) == 0 && productOptions.count(argument) == 0)
+            return Wrong("Nieznana opcja " + argument + ".");
         if (!given.insert(argument).second) return Wrong("Opcja " + argument + " podana dwa razy.");
         if (i + 1 >= arguments.size()) return Wrong("Brak wartości opcji " + argument + ".");
         if (const auto read = ReadOption(argument, arguments[++i], request); !read.accepted())
             return Wrong(read.message());
     }
-    if (const auto conflict = Conflict(given)) return Wrong(*conflict);
+    if (const auto conflict = Conflict(given, request)) return Wrong(*conflict);
 
     if (request.mode != ExportRequest::Mode::Export) {
         if (!positional.empty()) return Wrong("Przy --list i --check podaje się tylko plik schematów.");

@@ -2,6 +2,7 @@
 
 #include "movement/ArbitraryNumbers.h"
 #include "movement/Result.h"
+#include "printing/Products.h"
 
 #include <optional>
 #include <string>
@@ -28,6 +29,8 @@ struct ExportRequest {
     Paper paper = Paper::A4;
     int resolution = 600;
     std::optional<std::string> source;
+    printing::Product product = printing::Product::TableCards;
+    int absentPair = 0;  // as numbered in the scheme; 0 for nobody
 };
 
 // The arguments read, or what is wrong with them (a usage error).

@@ -1,13 +1,14 @@
 #include "PdfExport.h"
 
+#include "movement/AbsentPair.h"
 #include "movement/ArbitraryNumbers.h"
 #include "movement/MainWindowState.h"
 #include "movement/MovementCheck.h"
 #include "movement/SchemeFile.h"
 #include "movement/SchemeSelection.h"
 #include "movement/StepChoices.h"
-#include "printing/CardPrinter.h"
 #include "printing/PdfFileOutput.h"
+#include "printing/Products.h"
 
 #include <QPageSize>
 #include <QPrinter>
@@ -125,6 +126,8 @@ int ExportCards(const ExportRequest& request, std::ostream& errors) {
     MovementState state;
     if (const Outcome ready = SetUpMovement(request, state); !ready.accepted())
         return BadInput(errors, ready.message());
+    if (const Outcome absent = movement::CheckAbsentPair(state, request.absentPair); !absent.accepted())
+        return BadInput(errors, absent.message());
     WarnIfUnsound(state, errors);
 
     // The page as a PDF printer lays it out, margins included, so that the cards are the same
@@ -139,8 +142,9 @@ int ExportCards(const ExportRequest& request, std::ostream& errors) {
     const Outcome written =
         printing::PrintCardsToPdfFile(request.output, {request.schemeFile}, settings,
                                       [&](printing::PrintSurface& surface, const printing::PageMetrics& page) {
-                                          return printing::PrintCards(state, page, state.PrintFrom, state.PrintTo,
-                                                                      false, surface);
+                                          return printing::PrintProduct(request.product, state, page, state.PrintFrom,
+                                                                        state.PrintTo, false, request.absentPair,
+                                                                        surface);
                                       });
     if (!written.accepted()) return BadInput(errors, written.message());
     return 0;

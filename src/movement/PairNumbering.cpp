@@ -53,10 +53,14 @@ int32_t MappedNumber(const MovementState& state, int32_t n) {
 
 int32_t BoxNumber(const MovementState& state, int32_t p) { return PrintedNumber(state, MappedNumber(state, p)); }
 
-int32_t RowNumber(const MovementState& state, int32_t p, int32_t r) {
-    const int32_t printed = PrintedNumber(state, PairInRound(state, p, r));
+int32_t PairRowNumber(const MovementState& state, int32_t p) {
+    const int32_t printed = PrintedNumber(state, p);
     if (state.NumberingStep == MitchellNumbering) return printed;
     return MappedNumber(state, printed);
+}
+
+int32_t RowNumber(const MovementState& state, int32_t p, int32_t r) {
+    return PairRowNumber(state, PairInRound(state, p, r));
 }
 
 int32_t SummaryNumber(const MovementState& state, int32_t p) { return MappedNumber(state, PrintedNumber(state, p)); }

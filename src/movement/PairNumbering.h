@@ -22,8 +22,11 @@ int32_t PrintedNumber(const MovementState& state, int32_t p);
 // The number for the large NS or WE box of a card, for round-1 pair p: the map, then the numbering.
 int32_t BoxNumber(const MovementState& state, int32_t p);
 
-// The number in the NS or WE row for round r of the seat whose round-1 pair is p. Mitchell
-// numbering does not consult PairNumberMap; a numbering step is followed by the map.
+// The number the cards' rows print for pair p wherever it sits. Mitchell numbering does not
+// consult PairNumberMap; a numbering step is followed by the map.
+int32_t PairRowNumber(const MovementState& state, int32_t p);
+
+// The number in the NS or WE row for round r of the seat whose round-1 pair is p.
 int32_t RowNumber(const MovementState& state, int32_t p, int32_t r);
 
 // The number of round-1 pair p in the summary of table 1's card: the numbering, then the map.

@@ -16,16 +16,9 @@ using movement::MovementState;
 using movement::TableSeat;
 
 std::vector<std::string> InformationOf(const MovementState& state, bool arbitraryNumbers) {
-    std::string numbering;
-    if (arbitraryNumbers)
-        numbering = "Numery dowolne";
-    else if (state.NumberingStep < 0)
-        numbering = "Numery jak w Mitchell'u";
-    else
-        numbering = "Skok numeracji: " + std::to_string(state.NumberingStep);
     std::vector<std::string> lines = {"Rund:" + std::to_string(state.RoundCount) +
                                           "; Stołów:" + std::to_string(state.TableCount),
-                                      numbering};
+                                      NumberingText(state, arbitraryNumbers)};
     if (!state.SchemeSource.empty()) lines.push_back(state.SchemeSource);
     return lines;
 }
@@ -61,6 +54,12 @@ void WidenRowsForLongNumbers(std::array<std::vector<std::string>, RoundRowCount>
 }
 
 }  // namespace
+
+std::string NumberingText(const MovementState& state, bool arbitraryNumbers) {
+    if (arbitraryNumbers) return "Numery dowolne";
+    if (state.NumberingStep < 0) return "Numery jak w Mitchell'u";
+    return "Skok numeracji: " + std::to_string(state.NumberingStep);
+}
 
 CardContent ContentOf(const MovementState& state, int32_t table, bool arbitraryNumbers) {
     const TableSeat& seat = state.Seating[table];

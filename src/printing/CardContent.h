@@ -30,6 +30,9 @@ struct CardContent {
 // Table 1's summary heading, over the columns table, NS pair, WE pair and board set.
 extern const char* const SummaryHeading;
 
+// How the pairs are numbered, in the words of the cards' information lines.
+std::string NumberingText(const movement::MovementState& state, bool arbitraryNumbers);
+
 CardContent ContentOf(const movement::MovementState& state, int32_t table, bool arbitraryNumbers);
 
 }  // namespace printing

@@ -1,5 +1,7 @@
 #include "CardFit.h"
 
+#include "TextFit.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -7,9 +9,6 @@ namespace printing {
 
 namespace {
 
-// The card face's heights in proportion to its size; Arial and Liberation Sans share them.
-constexpr double Ascent = 0.905;
-constexpr double Descent = 0.212;
 constexpr double CapHeight = 0.716;
 // A big digit may stand on a foot reaching out beside it in its lowest tenth, as the 1 does.
 constexpr double FootHeight = 0.1;
@@ -22,25 +21,6 @@ double Proportion(double room, double need) { return need > 0 ? room / need : 1.
 int Floor(double value) { return static_cast<int>(std::floor(std::clamp(value, -1e9, 1e9))); }
 int Ceil(double value) { return static_cast<int>(std::ceil(std::clamp(value, -1e9, 1e9))); }
 
-int Scaled(int size, double scale) { return std::max(1, Floor(size * scale)); }
-
-double Em(PrintSurface& surface, int size) { return size * surface.PixelsPerPoint(); }
-
-double WidestOf(PrintSurface& surface, const std::vector<std::string>& texts, int size) {
-    double widest = 0;
-    for (const std::string& text : texts) widest = std::max(widest, surface.TextWidth(text, size));
-    return widest;
-}
-
-// The largest size up to `size` at which `text` advances no further than `room`.
-int SizeToFit(PrintSurface& surface, const std::string& text, int size, double room) {
-    const double width = surface.TextWidth(text, size);
-    if (width <= room) return size;
-    int fitted = std::min(size, Scaled(size, Proportion(room, width)));
-    while (fitted > 1 && surface.TextWidth(text, fitted) > room) --fitted;
-    return fitted;
-}
-
 // The card's two numbers share a size at which the longer fits its box across, and whose
 // baseline stays above the caps of the box's label.
 int FitBoxNumbers(const CardContent& card, const CardLayout& layout, const CardFonts& fonts, PrintSurface& surface) {
@@ -48,10 +28,10 @@ int FitBoxNumbers(const CardContent& card, const CardLayout& layout, const CardF
     const std::string ns = std::to_string(card.NsBoxNumber);
     const std::string we = std::to_string(card.WeBoxNumber);
     const double across = layout.CardDivider - layout.FramePen / 2.0 - (layout.CardLeft + boxes.TwoDigitOffset);
-    const double labelCaps = (Ascent - CapHeight) * Em(surface, fonts.BoxLabel);
+    const double labelCaps = (FaceAscent - CapHeight) * Em(surface, fonts.BoxLabel);
     const double down =
         std::min(boxes.NsLabelY - layout.CardTop, boxes.WeLabelY - layout.CardMiddle) - boxes.NumberDrop + labelCaps;
-    const int tallest = std::clamp(Floor(down / (Ascent * surface.PixelsPerPoint())), 1, fonts.BoxNumber);
+    const int tallest = std::clamp(Floor(down / (FaceAscent * surface.PixelsPerPoint())), 1, fonts.BoxNumber);
     return SizeToFit(surface, ns.size() >= we.size() ? ns : we, tallest, across);
 }
 
@@ -67,11 +47,11 @@ SummaryFit FitSummary(const CardContent& card, const CardLayout& layout, const C
     const double information =
         layout.CardDivider + layout.Information.Offset + WidestOf(surface, card.Information, fonts.Information);
     const double tableFoot =
-        layout.CardTop + layout.TableNumber.Drop + (Ascent - FootHeight) * Em(surface, fonts.TableNumber);
+        layout.CardTop + layout.TableNumber.Drop + (FaceAscent - FootHeight) * Em(surface, fonts.TableNumber);
     const auto tables = static_cast<int32_t>(card.Summary.size()) - 1;
     for (;;) {
         const double em = Em(surface, size);
-        const double linesRoom = layout.CardBottom - pen - (Ascent + Descent) * em - headingY;
+        const double linesRoom = layout.CardBottom - pen - (FaceAscent + FaceDescent) * em - headingY;
         const int32_t fitting =
             std::max(1, layout.Summary.LineStep > 0 ? Floor(linesRoom / layout.Summary.LineStep) : tables);
         const int32_t groups = std::max(1, (tables + fitting - 1) / fitting);
@@ -79,7 +59,7 @@ SummaryFit FitSummary(const CardContent& card, const CardLayout& layout, const C
         fit.TablesPerGroup = std::max(1, (tables + groups - 1) / groups);
         const double width = WidestOf(surface, card.Summary, size);
         const double right = layout.CardRight - pen - em;
-        const double lastBaseline = headingY + tables * layout.Summary.LineStep + Ascent * em;
+        const double lastBaseline = headingY + tables * layout.Summary.LineStep + FaceAscent * em;
         if (groups == 1 && placeX + width <= right && lastBaseline <= tableFoot) {
             fit.X = placeX;
             return fit;
@@ -138,9 +118,9 @@ double PageFontScale(const CardLayout& layout, PrintSurface& surface) {
     // with it, or above the frame.
     const double boxDown =
         Proportion(layout.Boxes.NsLabelY - (layout.CardTop + layout.Boxes.NumberDrop),
-                   (Ascent * CardFontSizes::BoxNumber - (Ascent - CapHeight) * CardFontSizes::BoxLabel) * point);
+                   (FaceAscent * CardFontSizes::BoxNumber - (FaceAscent - CapHeight) * CardFontSizes::BoxLabel) * point);
     const double tableDown = Proportion(layout.CardBottom - pen - (layout.CardTop + layout.TableNumber.Drop),
-                                        Ascent * CardFontSizes::TableNumber * point);
+                                        FaceAscent * CardFontSizes::TableNumber * point);
     return std::clamp(std::min({boxAcross, tableAcross, boxDown, tableDown}), 0.0, 1.0);
 }
 

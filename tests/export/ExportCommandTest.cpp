@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -129,6 +130,28 @@ TEST_F(ExportCommand, ArbitraryNumbersAreCheckedLikeTheWindowDoes) {
     EXPECT_EQ(repeated.errors, "Powtórzony numer 5 popraw!\n");
     const CommandRun noPair = Export({"--numbers", "9=5", "HowellKS.txt", "1", "x.pdf"});
     EXPECT_EQ(noPair.errors, "Nie ma pary o numerze 9.\n");
+    EXPECT_FALSE(fs::exists(folder / "x.pdf"));
+}
+
+TEST_F(ExportCommand, PairCardsAndTheSheetWithAnAbsentPair) {
+    const CommandRun pairs = Export({"--cards", "pairs", "--absent", "3", "HowellKS.txt", "2", "pary.pdf"});
+    ASSERT_EQ(pairs.status, 0) << pairs.errors;
+    EXPECT_EQ(Pages("pary.pdf"), 2);  // seven cards, four to an A4 page
+    const std::string cards = Text("pary.pdf");
+    EXPECT_NE(cards.find("pauza"), std::string::npos);
+    EXPECT_TRUE(std::regex_search(cards, std::regex("Para 8\\s")));
+    EXPECT_FALSE(std::regex_search(cards, std::regex("Para 3\\s")));
+
+    const CommandRun sheet = Export({"--cards", "sheet", "--absent", "3", "HowellKS.txt", "2", "arkusz.pdf"});
+    ASSERT_EQ(sheet.status, 0) << sheet.errors;
+    EXPECT_NE(Text("arkusz.pdf").find("Para nieobecna: 3 (w kratkach 3*)"), std::string::npos);
+
+    const CommandRun outside = Export({"--cards", "pairs", "--absent", "9", "HowellKS.txt", "2", "x.pdf"});
+    EXPECT_EQ(outside.status, 1);
+    EXPECT_EQ(outside.errors,
+              "Para nieobecna: nie ma pary o numerze 9 w schemacie; podaj numer od 1 do 8 albo 0, gdy grają wszystkie "
+              "pary.\n");
+    EXPECT_EQ(Export({"--absent", "3", "HowellKS.txt", "2", "x.pdf"}).status, 2);
     EXPECT_FALSE(fs::exists(folder / "x.pdf"));
 }
 

@@ -40,6 +40,18 @@ TEST(ExportArguments, EveryOption) {
     EXPECT_EQ(request.source, "Klub");
 }
 
+TEST(ExportArguments, WhatToPrintAndTheAbsentPair) {
+    EXPECT_EQ(Parse({"--cards", "sheet", "f.txt", "1", "o.pdf"}).value().product, printing::Product::MovementSheet);
+    EXPECT_EQ(Parse({"--cards", "board", "f.txt", "1", "o.pdf"}).message(),
+              "Opcja --cards przyjmuje tables, pairs albo sheet.");
+    EXPECT_EQ(Parse({"--cards", "pairs", "--absent", "x", "f.txt", "1", "o.pdf"}).message(),
+              "Opcja --absent przyjmuje numer pary.");
+    EXPECT_EQ(Parse({"--absent", "3", "f.txt", "1", "o.pdf"}).message(),
+              "Opcja --absent dotyczy kart par i arkusza schematu; rozstawiki stolikowe są bez zmian.");
+    EXPECT_EQ(Parse({"--cards", "sheet", "--to", "2", "f.txt", "1", "o.pdf"}).message(),
+              "Opcje --from i --to dotyczą tylko rozstawików stolikowych.");
+}
+
 TEST(ExportArguments, NewNumbersAreKeptAsTypedForTheirCheck) {
     const ParsedArguments parsed = Parse({"--numbers", "3=abc,4=", "f.txt", "1", "o.pdf"});
     ASSERT_TRUE(parsed.accepted());

@@ -2,6 +2,7 @@
 // file would see them: every text at its place, the Polish letters and the arrow intact.
 
 #include "ExampleMovements.h"
+#include "PdfReading.h"
 
 #include "movement/PairNumbering.h"
 #include "printing/CardLayout.h"
@@ -12,63 +13,28 @@
 #include <QApplication>
 #include <QFile>
 #include <QFontMetricsF>
-#include <QImage>
 #include <QPageLayout>
-#include <QPainter>
 #include <QPrinter>
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdlib>
 #include <map>
-#include <numeric>
 #include <set>
 
 namespace {
 
 using movement::MovementState;
-
-constexpr int Resolution = 600;
+using namespace pdftesting;
 
 // Seven rounds on four tables with step ten, under the caption of a shipped file.
 MovementState SevenRounds() {
     MovementState state = movement::testing::ReadyToPrint(movement::testing::SevenRoundsOnFourTables(), 10);
     state.SchemeSource = "Dużo Zbiornic PV";
     return state;
-}
-
-struct Word {
-    int page;
-    double xMin, yMin, xMax, yMax;
-    QString text;
-};
-
-// The words pdftotext finds, with their boxes in points from the top left of the page.
-std::vector<Word> WordsOf(const QString& pdf) {
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    EXPECT_TRUE(pdftotext.waitForFinished(30000));
-    const QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
-    std::vector<Word> words;
-    int page = -1;
-    static const QRegularExpression tag(QString::fromLatin1(
-        R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
-    for (auto match = tag.globalMatch(html); match.hasNext();) {
-        const auto found = match.next();
-        if (found.captured(0).startsWith(QStringLiteral("<page"))) {
-            ++page;
-            continue;
-        }
-        QString text = found.captured(5);
-        text.replace(QStringLiteral("&amp;"), QStringLiteral("&")).replace(QStringLiteral("&apos;"), QStringLiteral("'"));
-        words.push_back({page, found.captured(1).toDouble(), found.captured(2).toDouble(), found.captured(3).toDouble(),
-                         found.captured(4).toDouble(), text});
-    }
-    return words;
 }
 
 class PdfCards : public ::testing::Test {
@@ -176,23 +142,8 @@ TEST_F(PdfCards, WithNoFaceForTheCardFontNothingIsPrintedAndTheReasonIsGiven) {
     EXPECT_TRUE(QFile::exists(printer.outputFileName()));
 }
 
-// The edges of the program's range on four papers, table 1's card and the last one.
-struct Paper {
-    const char* name;
-    QPageSize::PageSizeId size;
-    QPageLayout::Orientation orientation;
-};
-struct Edge {
-    const char* name;
-    int32_t rounds, tables, step;
-};
-void PrintTo(const Paper& paper, std::ostream* out) { *out << paper.name; }
-void PrintTo(const Edge& edge, std::ostream* out) { *out << edge.name; }
-const Paper Papers[] = {{"A4", QPageSize::A4, QPageLayout::Portrait},
-                        {"Letter", QPageSize::Letter, QPageLayout::Portrait},
-                        {"A5", QPageSize::A5, QPageLayout::Portrait},
-                        {"A5Landscape", QPageSize::A5, QPageLayout::Landscape}};
-// A step of 40 for 23 rounds numbers the pairs above 46 from 81 to 130.
+// The edges of the program's range, table 1's card and the last one on every paper. A step of
+// 40 for 23 rounds numbers the pairs above 46 from 81 to 130.
 const Edge Edges[] = {{"Rounds25", 25, 13, 25},
                       {"Rounds31", 31, 16, 31},
                       {"Rounds99", 99, 48, 99},
@@ -200,64 +151,6 @@ const Edge Edges[] = {{"Rounds25", 25, 13, 25},
                       {"Tables48", 23, 48, 23},
                       {"PairsAbove100", 23, 48, 40},
                       {"Mitchell", 23, 24, movement::MitchellNumbering}};
-
-// Pairs 1..2T each seated once, board sets one per table.
-MovementState EdgeMovement(const Edge& edge) {
-    MovementState state;
-    state.RoundCount = edge.rounds;
-    state.TableCount = edge.tables;
-    for (int32_t t = 1; t <= edge.tables; ++t) state.Seating[t] = {t, edge.tables + t, (t - 1) % edge.rounds + 1};
-    state.SchemeSource = "Dużo Zbiornic PV";
-    return movement::testing::Numbered(state, edge.step);
-}
-
-// Whose ink meets whose. pdftotext's boxes span the face's ascent, descent and advance, wider
-// than the ink, and the big 1 stands on a foot that reaches under the summary beside it: so
-// each word is drawn in the card face at the size and place its box gives, with the frame's
-// lines, onto a map of the paper in quarter points that keeps who inked each dot.
-std::set<std::string> InkCollisions(const std::vector<Word>& words, const std::vector<QRectF>& frame, QSizeF paper) {
-    constexpr double Dots = 4;  // per point
-    constexpr QRgb FrameOwner = 0xffffff;
-    QImage owners((paper * Dots).toSize(), QImage::Format_RGB32);
-    owners.fill(0u);
-    for (const QRectF& line : frame)
-        QPainter(&owners).fillRect(QRectF(line.topLeft() * Dots, line.size() * Dots), QColor(FrameOwner));
-    const auto nameOf = [&](QRgb owner) {
-        return owner == FrameOwner ? std::string("the frame") : words[owner - 1].text.toStdString();
-    };
-    QFont face(QStringLiteral("Arial"));
-    face.setStyleStrategy(QFont::NoAntialias);
-    face.setHintingPreference(QFont::PreferNoHinting);
-    face.setPixelSize(1000);
-    const double lineHeight = QFontMetricsF(face).height() / 1000;  // in the face's sizes
-    std::set<std::string> collisions;
-    for (std::size_t index = 0; index < words.size(); ++index) {
-        const Word& word = words[index];
-        const QRect box = QRectF(QPointF(word.xMin, word.yMin) * Dots, QPointF(word.xMax, word.yMax) * Dots)
-                              .toAlignedRect()
-                              .adjusted(-8, -8, 8, 8);
-        QImage ink(box.size(), QImage::Format_RGB32);
-        ink.setDotsPerMeterX(qRound(72 * Dots / 0.0254));  // a point of the face is Dots dots
-        ink.setDotsPerMeterY(ink.dotsPerMeterX());
-        ink.fill(Qt::white);
-        QPainter painter(&ink);
-        face.setPointSizeF((word.yMax - word.yMin) / lineHeight);
-        painter.setFont(face);
-        painter.drawText(QPointF(word.xMin * Dots - box.left(),
-                                 word.yMin * Dots - box.top() + QFontMetricsF(face, &ink).ascent()),
-                         word.text);
-        painter.end();
-        for (int y = 0; y < ink.height(); ++y)
-            for (int x = 0; x < ink.width(); ++x) {
-                const QPoint dot = box.topLeft() + QPoint(x, y);
-                if (ink.pixel(x, y) == qRgb(255, 255, 255) || !owners.rect().contains(dot)) continue;
-                if (const QRgb earlier = owners.pixel(dot) & 0xffffff; earlier != 0)
-                    collisions.insert(word.text.toStdString() + " meets " + nameOf(earlier));
-                owners.setPixel(dot, 0xff000000u | static_cast<QRgb>(index + 1));
-            }
-    }
-    return collisions;
-}
 
 // The frame's lines as wide as their pen, in points on the paper.
 std::vector<QRectF> FrameOf(const printing::PageMetrics& page, QPointF origin) {
@@ -274,35 +167,6 @@ std::vector<QRectF> FrameOf(const printing::PageMetrics& page, QPointF origin) {
             line(l.CardLeft, l.CardTop, l.CardLeft, l.CardBottom),
             line(l.CardDivider, l.CardTop, l.CardDivider, l.CardBottom),
             line(l.CardLeft, l.CardMiddle, l.CardDivider, l.CardMiddle)};
-}
-
-int NumberIn(const QString& text) {
-    bool number = false;
-    const int value = text.toInt(&number);
-    return number ? value : -1;
-}
-
-std::vector<int> OneTo(int32_t last) {
-    std::vector<int> numbers(static_cast<std::size_t>(last));
-    std::iota(numbers.begin(), numbers.end(), 1);
-    return numbers;
-}
-
-// The numbers after each `label` on its line, block by block from the top; -1 for other words.
-std::vector<std::vector<int>> RowsAfter(const std::vector<Word>& words, const QString& label) {
-    std::vector<const Word*> labels;
-    for (const Word& word : words)
-        if (word.text == label) labels.push_back(&word);
-    std::sort(labels.begin(), labels.end(), [](const Word* a, const Word* b) { return a->yMin < b->yMin; });
-    std::vector<std::vector<int>> rows;
-    for (const Word* at : labels) {
-        std::map<double, int> line;
-        for (const Word& word : words)
-            if (std::abs(word.yMin - at->yMin) < 0.5 && word.xMin > at->xMax) line[word.xMin] = NumberIn(word.text);
-        rows.emplace_back();
-        for (const auto& [x, number] : line) rows.back().push_back(number);
-    }
-    return rows;
 }
 
 // The first column of table 1's summary: its lines are the words in the heading's face below it
@@ -334,12 +198,8 @@ TEST_P(PdfCardsAtTheEdges, EveryWordStandsClearOnThePageAndNothingIsLeftOut) {
     const MovementState state = EdgeMovement(edge);
     QTemporaryDir folder;
     for (const int32_t table : {1, edge.tables}) {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setResolution(Resolution);
-        printer.setPageSize(QPageSize(paper.size));
-        printer.setPageOrientation(paper.orientation);
-        printer.setOutputFileName(folder.filePath(QStringLiteral("%1.pdf").arg(table)));
+        const auto printerOnPaper = PdfPrinter(paper, folder.filePath(QStringLiteral("%1.pdf").arg(table)));
+        QPrinter& printer = *printerOnPaper;
         const printing::PageMetrics page{printer.width(), printer.height()};
         printing::QtPrintSurface surface(printer);
         const movement::Outcome printed = printing::PrintCards(state, page, table, table, false, surface);

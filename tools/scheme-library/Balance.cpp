@@ -1,29 +1,16 @@
 #include "Balance.h"
 
 #include "Residues.h"
-#include "movement/RoundProgression.h"
 
 #include <algorithm>
 #include <array>
 #include <bit>
 #include <cmath>
-#include <vector>
+#include <map>
 
 namespace schemelibrary {
 
 namespace {
-
-BalanceFigures FiguresOf(const std::map<int32_t, int64_t>& pairsByCount) {
-    BalanceFigures figures;
-    for (const auto& [count, pairs] : pairsByCount) {
-        if (pairs == 0) continue;
-        if (figures.pairsByCount.empty()) figures.lowest = count;
-        figures.highest = count;
-        figures.pairsByCount[count] = pairs;
-        figures.sumOfSquares += pairs * count * count;
-    }
-    return figures;
-}
 
 // pairs of pairs by count, counts 0..R
 using PatternHistogram = std::array<int64_t, MaxSearchRounds + 1>;
@@ -66,41 +53,14 @@ PatternHistogram HistogramOf(const MovementShape& shape, const DirectionPattern&
 BalanceKey KeyOf(const BalanceFigures& figures) { return {figures.spread(), figures.sumOfSquares}; }
 
 BalanceFigures BalanceOfMovement(const movement::SchemeMovement& played) {
-    movement::MovementState state;
-    state.RoundCount = played.RoundCount;
-    state.TableCount = played.TableCount;
-    const int32_t pairs = 2 * played.TableCount;
-    const int32_t sets = played.RoundCount;
-
-    // direction[pair][set]: +1 NS, -1 WE, 0 not played.
-    std::vector<std::vector<int>> direction(pairs + 1, std::vector<int>(sets + 1, 0));
-    auto play = [&](int32_t pair, int32_t set, int facing) {
-        if (pair >= 1 && pair <= pairs && set >= 1 && set <= sets) direction[pair][set] = facing;
-    };
-    for (int32_t round = 1; round <= played.RoundCount; ++round) {
-        for (const movement::TableSeat& seat : played.Tables) {
-            const int32_t set = movement::BoardSetInRound(state, seat.BoardSet, round);
-            play(movement::PairInRound(state, seat.NsPair, round), set, +1);
-            play(movement::PairInRound(state, seat.WePair, round), set, -1);
-        }
-    }
-
-    std::map<int32_t, int64_t> pairsByCount;
-    for (int32_t p = 1; p <= pairs; ++p)
-        for (int32_t q = p + 1; q <= pairs; ++q) {
-            int32_t same = 0;
-            for (int32_t s = 1; s <= sets; ++s)
-                if (direction[p][s] != 0 && direction[p][s] == direction[q][s]) ++same;
-            ++pairsByCount[same];
-        }
-    return FiguresOf(pairsByCount);
+    return movement::DirectionBalance(played.RoundCount, played.Tables);
 }
 
 BalanceFigures BalanceOfPattern(const MovementShape& shape, const DirectionPattern& pattern) {
     const PatternHistogram histogram = HistogramOf(shape, pattern);
     std::map<int32_t, int64_t> pairsByCount;
     for (int32_t count = 0; count <= shape.rounds; ++count) pairsByCount[count] = histogram[count];
-    return FiguresOf(pairsByCount);
+    return movement::BalanceFromCounts(pairsByCount);
 }
 
 BalanceKey KeyOfPattern(const MovementShape& shape, const DirectionPattern& pattern) {

@@ -2,26 +2,17 @@
 
 #include "CyclicMovement.h"
 #include "CyclicSearch.h"
+#include "movement/DirectionBalance.h"
 #include "movement/SchemeLine.h"
 
 #include <cstdint>
-#include <map>
 #include <string>
 
 namespace schemelibrary {
 
-// For every two pairs: on how many board sets they sat in the same direction (both NS or both
-// WE). The fewer distinct values, the fairer a single score table across the field.
-struct BalanceFigures {
-    int32_t lowest = 0;
-    int32_t highest = 0;
-    std::map<int32_t, int64_t> pairsByCount;  // count -> how many two-pair combinations have it
-    int64_t sumOfSquares = 0;                 // the counts' total is fixed by the size
-
-    int32_t spread() const { return highest - lowest; }
-
-    friend bool operator==(const BalanceFigures&, const BalanceFigures&) = default;
-};
+// For every two pairs: on how many board sets they sat in the same direction, as the movement
+// sheet prints it.
+using movement::BalanceFigures;
 
 // What ranks two movements of one size: their spread, then their sum of squares.
 struct BalanceKey {

@@ -1,0 +1,112 @@
+#include "PairCardPrinter.h"
+
+#include "PageRun.h"
+#include "PairCardContent.h"
+#include "PairCardFit.h"
+#include "Products.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace printing {
+
+namespace {
+
+void DashedLine(PrintSurface& surface, int fromX, int fromY, int toX, int toY, int dash) {
+    const bool across = fromY == toY;
+    const int length = across ? toX - fromX : toY - fromY;
+    for (int at = 0; at < length; at += 2 * dash) {
+        const int end = std::min(length, at + dash);
+        surface.MoveTo(across ? fromX + at : fromX, across ? fromY : fromY + at);
+        surface.LineTo(across ? fromX + end : fromX, across ? fromY : fromY + end);
+    }
+}
+
+class PairCardDrawing {
+public:
+    PairCardDrawing(const std::vector<PairCardContent>& cards, const PairCardFit& fit, const PageMetrics& page,
+                    PrintSurface& surface)
+        : cards_(cards), fit_(fit), page_(page), surface_(surface) {}
+
+    void DrawCuts() {
+        surface_.SetPenWidth(fit_.CutPen);
+        for (int32_t column = 1; column < fit_.Across; ++column)
+            DashedLine(surface_, column * fit_.CellWidth, 0, column * fit_.CellWidth, page_.PageHeight, fit_.CutDash);
+        for (int32_t row = 1; row < fit_.Down; ++row)
+            DashedLine(surface_, 0, row * fit_.CellHeight, page_.PageWidth, row * fit_.CellHeight, fit_.CutDash);
+    }
+
+    void Draw(const PairCardPiece& piece, int32_t cell) {
+        const PairCardContent& card = cards_[piece.Card];
+        const int left = (cell % fit_.Across) * fit_.CellWidth + fit_.Padding;
+        const int top = (cell / fit_.Across) * fit_.CellHeight + fit_.Padding;
+        surface_.SetFontName("Arial");
+        surface_.SetFontSize(fit_.HeadingSize);
+        surface_.TextOut(left, top, piece.Continued ? card.Heading + ContinuedMark : card.Heading);
+        if (!piece.Continued && !card.Stationary.empty()) {
+            surface_.SetFontSize(fit_.NoteSize);
+            surface_.TextOut(left, top + fit_.NoteTop, card.Stationary);
+        }
+        surface_.SetFontSize(fit_.RowSize);
+        const auto rows = static_cast<int32_t>(piece.Rows);
+        const int32_t groups = std::max(1, (rows + fit_.RowsPerGroup - 1) / fit_.RowsPerGroup);
+        const int32_t perGroup = std::max(1, (rows + groups - 1) / groups);
+        for (int32_t group = 0; group < groups; ++group) {
+            const int x = left + group * fit_.GroupStep;
+            DrawHeadings(x, top);
+            for (int32_t row = group * perGroup; row < std::min(rows, (group + 1) * perGroup); ++row)
+                DrawRow(card.Rows[piece.FirstRow + row], x, top + fit_.FirstRowTop + (row % perGroup) * fit_.RowStep);
+        }
+    }
+
+private:
+    // A text in the middle of its column. The rows repeat few texts, each measured once.
+    void Centred(const std::string& text, int x, int width, int y) {
+        auto advance = advances_.find(text);
+        if (advance == advances_.end()) advance = advances_.emplace(text, surface_.TextWidth(text, fit_.RowSize)).first;
+        surface_.TextOut(x + static_cast<int>(std::lround((width - advance->second) / 2)), y, text);
+    }
+
+    void DrawHeadings(int x, int top) {
+        for (int column = 0; column < PairColumnCount; ++column)
+            Centred(PairColumnHeadings[column], x + fit_.ColumnX[column], fit_.ColumnWidth[column],
+                    top + fit_.HeadingsTop);
+        surface_.MoveTo(x, top + fit_.RuleTop);
+        surface_.LineTo(x + fit_.GroupWidth, top + fit_.RuleTop);
+    }
+
+    void DrawRow(const std::array<std::string, PairColumnCount>& row, int x, int y) {
+        for (int column = 0; column < PairColumnCount; ++column)
+            Centred(row[column], x + fit_.ColumnX[column], fit_.ColumnWidth[column], y);
+    }
+
+    const std::vector<PairCardContent>& cards_;
+    const PairCardFit& fit_;
+    const PageMetrics& page_;
+    PrintSurface& surface_;
+    std::map<std::string, double> advances_;
+};
+
+}  // namespace
+
+movement::Outcome PrintPairCards(const movement::MovementState& state, const PageMetrics& page, bool separateJobs,
+                                 int32_t absentPair, PrintSurface& surface) {
+    const std::vector<PairCardContent> cards = PairCardsOf(state, absentPair);
+    const PairCardFit fit = FitPairCards(cards, page, surface);
+    const std::vector<PairCardPiece> pieces = CutIntoPieces(cards, fit);
+    const int32_t cellsPerPage = fit.Across * fit.Down;
+    const auto pages = static_cast<int32_t>((pieces.size() + cellsPerPage - 1) / cellsPerPage);
+    PairCardDrawing drawing(cards, fit, page, surface);
+    return PrintPages(surface, std::max(pages, 1), separateJobs, [&](int32_t pageIndex) {
+        drawing.DrawCuts();
+        for (int32_t cell = 0; cell < cellsPerPage; ++cell) {
+            const auto piece = static_cast<std::size_t>(pageIndex) * cellsPerPage + cell;
+            if (piece < pieces.size()) drawing.Draw(pieces[piece], cell);
+        }
+    });
+}
+
+}  // namespace printing

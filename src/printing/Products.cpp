@@ -1,0 +1,40 @@
+#include "Products.h"
+
+#include "MovementSheetPrinter.h"
+#include "PairCardPrinter.h"
+
+#include "movement/AbsentPair.h"
+
+namespace printing {
+
+const char* const ContinuedMark = " (cd.)";
+
+const char* ProductName(Product product) {
+    switch (product) {
+        case Product::PairCards:
+            return "Karty par";
+        case Product::MovementSheet:
+            return "Arkusz schematu";
+        case Product::TableCards:
+            break;
+    }
+    return "Rozstawiki stolikowe";
+}
+
+movement::Outcome PrintProduct(Product product, const movement::MovementState& state, const PageMetrics& page,
+                               int32_t first, int32_t last, bool separateJobs, int32_t absentPair,
+                               PrintSurface& surface) {
+    if (state.TableCount < 1) return movement::Outcome::Refused("Nieznany schemat Howell'a");
+    if (movement::Outcome absent = movement::CheckAbsentPair(state, absentPair); !absent.accepted()) return absent;
+    switch (product) {
+        case Product::PairCards:
+            return PrintPairCards(state, page, separateJobs, absentPair, surface);
+        case Product::MovementSheet:
+            return PrintMovementSheet(state, page, separateJobs, absentPair, surface);
+        case Product::TableCards:
+            break;
+    }
+    return PrintCards(state, page, first, last, separateJobs, surface);
+}
+
+}  // namespace printing

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "CardPrinter.h"
+#include "PrintSurface.h"
+
+#include "movement/MovementState.h"
+#include "movement/Result.h"
+
+#include <cstdint>
+
+namespace printing {
+
+// What the director prints from one movement.
+enum class Product {
+    TableCards,     // a card per table, as PrintCards prints them
+    PairCards,      // a card per pair, several to a page (PrintPairCards)
+    MovementSheet,  // the whole movement on a sheet, with what the checks found (PrintMovementSheet)
+};
+
+// After the heading of a pair card, or the title of a sheet's page, that goes on from the one
+// before.
+extern const char* const ContinuedMark;
+
+// The product's name as the director reads it: "Rozstawiki stolikowe", "Karty par",
+// "Arkusz schematu".
+const char* ProductName(Product product);
+
+// The one print command of the windows and the export. `first` and `last` are the table cards'
+// range, and `separateJobs` asks for a job per table card, or per page of the other products.
+// `absentPair` (as numbered in the scheme; movement::NoAbsentPair for none) leaves its pair
+// out of the pair cards and marks it on the sheet; the table cards are the same either way. A
+// pair the movement does not have is refused before anything is printed.
+movement::Outcome PrintProduct(Product product, const movement::MovementState& state, const PageMetrics& page,
+                               int32_t first, int32_t last, bool separateJobs, int32_t absentPair,
+                               PrintSurface& surface);
+
+}  // namespace printing

@@ -1,0 +1,70 @@
+#pragma once
+
+// Printed PDFs read back with pdftotext as a reader of the file would see them, and what the
+// PDF tests share: the papers, the movements at the edges of the program's range, and the check
+// that no two inks meet.
+
+#include "movement/MovementState.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+#include <QRectF>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <ostream>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace pdftesting {
+
+constexpr int Resolution = 600;
+
+struct Word {
+    int page;
+    double xMin, yMin, xMax, yMax;
+    QString text;
+};
+
+// The words pdftotext finds, with their boxes in points from the top left of the page; only
+// pages first..last (from 1) when given.
+std::vector<Word> WordsOf(const QString& pdf, int first = 0, int last = 0);
+
+// Whose ink meets whose: each word drawn in the card face at the size and place its box gives,
+// with the lines (rectangles as wide as their pen, in points on the paper).
+std::set<std::string> InkCollisions(const std::vector<Word>& words, const std::vector<QRectF>& lines, QSizeF paper);
+
+struct Paper {
+    const char* name;
+    QPageSize::PageSizeId size;
+    QPageLayout::Orientation orientation;
+};
+void PrintTo(const Paper& paper, std::ostream* out);
+extern const std::array<Paper, 4> Papers;
+
+// A PDF printer at the tests' resolution on `paper`, writing to `file`.
+std::unique_ptr<QPrinter> PdfPrinter(const Paper& paper, const QString& file);
+
+// A movement at an edge of the program's range.
+struct Edge {
+    const char* name;
+    int32_t rounds, tables, step;
+};
+void PrintTo(const Edge& edge, std::ostream* out);
+
+// Pairs 1..2T each seated once, board sets one per table.
+movement::MovementState EdgeMovement(const Edge& edge);
+
+// The number a word reads, or -1.
+int NumberIn(const QString& text);
+
+std::vector<int> OneTo(int32_t last);
+
+// The numbers after each `label` on its line, block by block from the top; -1 for other words.
+std::vector<std::vector<int>> RowsAfter(const std::vector<Word>& words, const QString& label);
+
+}  // namespace pdftesting

@@ -1,0 +1,61 @@
+#include "ExampleMovements.h"
+
+#include "printing/Products.h"
+#include "printing/RecordingSurface.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace printing {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+// Seven rounds on four tables, step ten, on a page of A4's size at 600 dpi: four pair cards to it.
+const movement::MovementState SevenRounds =
+    movement::testing::ReadyToPrint(movement::testing::SevenRoundsOnFourTables(), 10);
+const PageMetrics Page{4800, 6800};
+
+TEST(PrintProduct, APairTheMovementDoesNotHaveIsRefusedBeforeAnythingIsPrinted) {
+    for (const Product product : {Product::TableCards, Product::PairCards, Product::MovementSheet}) {
+        RecordingSurface surface;
+        const movement::Outcome printed = PrintProduct(product, SevenRounds, Page, 1, 4, false, 9, surface);
+        EXPECT_EQ(printed.message(),
+                  "Para nieobecna: nie ma pary o numerze 9 w schemacie; podaj numer od 1 do 8 albo 0, gdy grają "
+                  "wszystkie pary.");
+        EXPECT_TRUE(surface.jobs.empty());
+    }
+}
+
+TEST(PrintProduct, TheTableRangeAndTheAbsentPairLeaveWhatTheyDoNotConcern) {
+    const auto operations = [](Product product, int32_t first, int32_t last, int32_t absent) {
+        RecordingSurface surface;
+        EXPECT_TRUE(PrintProduct(product, SevenRounds, Page, first, last, false, absent, surface).accepted());
+        return surface.Operations();
+    };
+    EXPECT_EQ(operations(Product::TableCards, 2, 3, 5), operations(Product::TableCards, 2, 3, 0));
+    EXPECT_EQ(operations(Product::PairCards, 2, 2, 0), operations(Product::PairCards, 1, 4, 0));
+    EXPECT_EQ(operations(Product::MovementSheet, 3, 3, 0), operations(Product::MovementSheet, 1, 4, 0));
+}
+
+TEST(PrintProduct, SeparateJobsGiveEveryPageAJobOfItsOwnUnlessTheyGoToOneFile) {
+    RecordingSurface printer;
+    ASSERT_TRUE(PrintProduct(Product::PairCards, SevenRounds, Page, 1, 4, true, 0, printer).accepted());
+    EXPECT_EQ(printer.jobs, (Strings{"BeginDoc", "EndDoc", "BeginDoc", "EndDoc"}));
+    RecordingSurface file;
+    file.SetWritesToFile(true);
+    ASSERT_TRUE(PrintProduct(Product::PairCards, SevenRounds, Page, 1, 4, true, 0, file).accepted());
+    EXPECT_EQ(file.jobs, (Strings{"BeginDoc", "NewPage", "EndDoc"}));
+}
+
+TEST(PrintProduct, AFailingPrinterAbandonsTheJobWithItsReason) {
+    RecordingSurface surface;
+    surface.FailAt("NewPage", "Brak papieru.");
+    const movement::Outcome printed = PrintProduct(Product::PairCards, SevenRounds, Page, 1, 4, false, 0, surface);
+    EXPECT_EQ(printed.message(), "Brak papieru.");
+    EXPECT_EQ(surface.Operations().back(), "AbortDoc");
+}
+
+}  // namespace
+}  // namespace printing
