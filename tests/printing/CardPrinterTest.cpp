@@ -182,6 +182,19 @@ TEST(PrintRun, AReversedRangePrintsInAscendingOrderAndOneTableNeedsNoPageBreak) 
     EXPECT_EQ(TextsOnPage(single, 0)[2], "2");
 }
 
+TEST(PrintRun, CopiesRepeatTheRangeCollatedOrEachCardInTurn) {
+    const auto tables = [](Copies copies) {
+        RecordingSurface surface;
+        EXPECT_TRUE(PrintCards(SevenRounds(7), PageOf4800By6800, 2, 3, false, surface, copies).accepted());
+        EXPECT_EQ(surface.jobs, (Strings{"BeginDoc", "NewPage", "NewPage", "NewPage", "EndDoc"}));
+        Strings numbers;
+        for (int page = 0; page < 4; ++page) numbers.push_back(TextsOnPage(surface, page)[2]);
+        return numbers;
+    };
+    EXPECT_EQ(tables({2, true}), (Strings{"2", "3", "2", "3"}));
+    EXPECT_EQ(tables({2, false}), (Strings{"2", "2", "3", "3"}));
+}
+
 TEST(PrintRun, TheSummaryIsOnTableOnesCardOnly) {
     const RecordingSurface all = Print(SevenRounds(7), 1, 4);
     EXPECT_NE(Find(all, " St NS WE  kp", 0), nullptr);
