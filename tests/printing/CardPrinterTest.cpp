@@ -35,6 +35,11 @@ Strings TextsOnPage(const RecordingSurface& surface, int page) {
     return texts;
 }
 
+// A text drawn, as the surface's operation log writes it.
+std::string TextOut(int x, int y, const std::string& text) {
+    return std::string("TextOut ").append(std::to_string(x)).append(" ").append(std::to_string(y)).append(" ").append(text);
+}
+
 const RecordingSurface::Text* Find(const RecordingSurface& surface, const std::string& text, int page = 0) {
     for (const auto& drawn : surface.texts)
         if (drawn.text == text && drawn.page == page) return &drawn;
@@ -109,20 +114,21 @@ TEST(TableCard, TableOneOfSevenRoundsOnFourTablesWithStepTenNumberForNumber) {
     // clang-format on
     const Strings operations = surface.Operations();
     ASSERT_GE(operations.size(), expected.size());
-    const Strings head(operations.begin(), operations.begin() + expected.size());
+    const auto headSize = static_cast<std::ptrdiff_t>(expected.size());
+    const Strings head(operations.begin(), operations.begin() + headSize);
     EXPECT_EQ(head, expected);
 
-    Strings rows(operations.begin() + expected.size(), operations.end());
+    Strings rows(operations.begin() + headSize, operations.end());
     ASSERT_EQ(rows.size(), 4u * 7u + 1u);
     EXPECT_EQ(rows.back(), "EndDoc");
     const int xs[] = {446, 598, 750, 902, 1054, 1206, 1358};
     for (int round = 1; round <= 7; ++round) {
-        const std::string x = std::to_string(xs[round - 1]);
+        const int x = xs[round - 1];
         const std::string padded = "   " + std::to_string(round);
-        EXPECT_EQ(rows[round - 1], "TextOut " + x + " 2810 " + padded);
-        EXPECT_EQ(rows[7 + round - 1], "TextOut " + x + " 2925  11");
-        EXPECT_EQ(rows[14 + round - 1], "TextOut " + x + " 3041 " + padded);
-        EXPECT_EQ(rows[21 + round - 1], "TextOut " + x + " 3157 " + padded);
+        EXPECT_EQ(rows[round - 1], TextOut(x, 2810, padded));
+        EXPECT_EQ(rows[7 + round - 1], TextOut(x, 2925, " 11"));
+        EXPECT_EQ(rows[14 + round - 1], TextOut(x, 3041, padded));
+        EXPECT_EQ(rows[21 + round - 1], TextOut(x, 3157, padded));
     }
 }
 
