@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # A CUPS scheduler of the tests' own, beside whatever print system the machine has:
 #
-#   private-cups.sh start DIR           starts it afresh in DIR; clients reach it with CUPS_SERVER=DIR/cups.sock
-#   private-cups.sh add-pdf-queue DIR NAME   adds a cups-pdf queue NAME that writes into DIR/out-NAME
-#   private-cups.sh stop DIR            stops it and removes DIR
+#   private-cups.sh start DIR               starts it afresh in DIR; clients reach it with
+#                                           CUPS_SERVER=DIR/cups.sock
+#   private-cups.sh add-pdf-queue DIR NAME  adds a cups-pdf queue NAME that writes into DIR/out-NAME
+#   private-cups.sh stop DIR                stops it and removes DIR
 #
 # Its configuration, spool, cache, state, logs and socket all live in DIR, which must be short
 # (a socket path has at most 107 bytes) and open to the scheduler's "lp" user, who runs the
@@ -26,7 +27,8 @@ stop() {
   if [[ -f "$dir/cupsd.pid" ]]; then
     local pid
     pid=$(<"$dir/cupsd.pid")
-    if kill "$pid" 2>/dev/null; then
+    # Only the scheduler started here: after a reboot the number may be another process's.
+    if grep -qF "$dir/conf/cupsd.conf" "/proc/$pid/cmdline" 2>/dev/null && kill "$pid" 2>/dev/null; then
       for _ in $(seq 100); do
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.05
@@ -42,7 +44,8 @@ start() {
   stop  # what a run that was interrupted left behind
   mkdir -p "$dir"
   chmod 755 "$dir"
-  mkdir "$dir/conf" "$dir/log" "$dir/pdf-spool"
+  # cups-pdf cannot make a folder named by a relative path: they are all made here.
+  mkdir "$dir/conf" "$dir/log" "$dir/pdf-spool" "$dir/out"
   install -d -m 1770 -o root -g lp "$dir/tmp"
 
   cat >"$dir/conf/cups-files.conf" <<EOF
@@ -107,9 +110,9 @@ add_pdf_queue() {
   [[ "$name" =~ ^[A-Za-z0-9-]+$ ]] || { echo "$0: a queue name of letters, digits and '-' only" >&2; exit 2; }
   mkdir -p "$dir/out-$name"
   sed "s/^\*DefaultOut: out\$/*DefaultOut: out-$name/" "$dir/cups-pdf.ppd" >"$dir/$name.ppd"
-  # cups-pdf takes PostScript only; made by pdftocairo, its text can still be read back from the
-  # PDF, which Ghostscript's cannot. lpadmin warns that PPDs are deprecated; the queue is made all
-  # the same.
+  # cups-pdf takes PostScript only. Made by pdftocairo, the PostScript keeps the text of the PDF
+  # cups-pdf writes readable; made by Ghostscript, it does not. lpadmin warns that PPDs are
+  # deprecated; the queue is made all the same.
   CUPS_SERVER="$dir/cups.sock" lpadmin -p "$name" -E -v cups-pdf:/ -P "$dir/$name.ppd" \
     -o pdftops-renderer-default=pdftocairo 2>/dev/null
 }
