@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev clang-format clang-tidy
   fonts-liberation fonts-dejavu-core
   xvfb xauth poppler-utils
+  libcups2-dev cups cups-client printer-driver-cups-pdf
 )
 
 missing=()

@@ -11,11 +11,12 @@ namespace pdfexport {
 const char* const UsageText =
     "Użycie:\n"
     "  rozstawiki-pdf [opcje] PLIK_SCHEMATÓW LINIA WYJŚCIE.pdf\n"
+    "  rozstawiki-pdf --printer DRUKARKA [opcje] PLIK_SCHEMATÓW LINIA\n"
     "  rozstawiki-pdf --list PLIK_SCHEMATÓW\n"
     "  rozstawiki-pdf --check PLIK_SCHEMATÓW\n"
     "\n"
     "Drukuje rozstawiki stolikowe, karty par albo arkusz schematu z linii LINIA pliku (liczonej\n"
-    "od 1, jak na liście schematów) do pliku PDF.\n"
+    "od 1, jak na liście schematów) do pliku PDF albo na drukarkę serwera wydruku (CUPS).\n"
     "\n"
     "Opcje:\n"
     "  --numbering 1|2|3|mitchell  pierwszy, drugi lub trzeci skok numeracji albo numeracja\n"
@@ -30,6 +31,8 @@ const char* const UsageText =
     "  --paper A4|A5|Letter        papier (domyślnie A4)\n"
     "  --resolution DPI            rozdzielczość (domyślnie 600, od 72 do 2400)\n"
     "  --source TEKST              źródło schematu na rozstawikach\n"
+    "  --printer DRUKARKA          wysyła rozstawiki na drukarkę (kolejkę serwera wydruku)\n"
+    "                              zamiast do pliku i kończy się, gdy serwer przyjmie zadanie\n"
     "  --list PLIK_SCHEMATÓW       wypisuje linie listy schematów, numerowane od 1\n"
     "  --check PLIK_SCHEMATÓW      sprawdza każdą linię pliku jak schemat wprowadzany z palca\n"
     "  --help                      wypisuje ten opis\n"
@@ -38,7 +41,8 @@ const char* const UsageText =
     "                              zaczynającej się od --)\n"
     "\n"
     "Każdą opcję podaje się najwyżej raz; --numbering i --numbers wykluczają się.\n"
-    "Kod wyjścia: 0 sukces, 1 błędne dane albo nieudany zapis, 2 błędne wywołanie.\n";
+    "Kod wyjścia: 0 sukces (także gdy zadanie czeka w kolejce zatrzymanej drukarki, co zgłasza\n"
+    "ostrzeżenie), 1 błędne dane, nieudany zapis albo wydruk, 2 błędne wywołanie.\n";
 
 namespace {
 
@@ -113,6 +117,9 @@ movement::Outcome ReadOption(const std::string& option, const std::string& value
         request.absentPair = *pair;
     } else if (option == "--source") {
         request.source = value;
+    } else if (option == "--printer") {
+        if (value.empty()) return Outcome::Refused("Opcja --printer przyjmuje nazwę drukarki.");
+        request.printer = value;
     } else if (option == "--list" || option == "--check") {
         request.mode = option == "--list" ? ExportRequest::Mode::List : ExportRequest::Mode::Check;
         request.schemeFile = value;
@@ -142,8 +149,9 @@ std::optional<std::string> Conflict(const std::set<std::string>& given, const Ex
 }  // namespace
 
 ParsedArguments ParseExportArguments(const std::vector<std::string>& arguments) {
-    static const std::set<std::string> valued = {"--numbering", "--numbers",    "--swap",   "--from", "--to",
-                                                 "--paper",     "--resolution", "--source", "--list", "--check"};
+    static const std::set<std::string> valued = {"--numbering", "--numbers", "--swap",       "--from",
+                                                 "--to",        "--paper",   "--resolution", "--source",
+                                                 "--printer",   "--list",    "--check"};
     // What to print, and who is absent.
     static const std::set<std::string> productOptions = {"--cards", "--absent"};
     ExportRequest request;
@@ -178,12 +186,15 @@ ParsedArguments ParseExportArguments(const std::vector<std::string>& arguments) 
         if (!positional.empty()) return Wrong("Przy --list i --check podaje się tylko plik schematów.");
         return ParsedArguments::Accepted(std::move(request));
     }
-    if (positional.size() != 3) return Wrong("Potrzebne są trzy argumenty: plik schematów, linia i plik wyjściowy.");
+    if (!request.printer.empty() && positional.size() != 2)
+        return Wrong("Przy --printer potrzebne są dwa argumenty: plik schematów i linia.");
+    if (request.printer.empty() && positional.size() != 3)
+        return Wrong("Potrzebne są trzy argumenty: plik schematów, linia i plik wyjściowy.");
     const auto line = Integer(positional[1]);
     if (!line || *line < 1) return Wrong("Linia schematu to liczba od 1.");
     request.schemeFile = positional[0];
     request.line = *line;
-    request.output = positional[2];
+    if (request.printer.empty()) request.output = positional[2];
     return ParsedArguments::Accepted(std::move(request));
 }
 

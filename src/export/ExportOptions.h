@@ -20,6 +20,7 @@ struct ExportRequest {
     std::string schemeFile;
     int line = 0;  // counted from 1, as the scheme list shows the lines
     std::string output;
+    std::string printer;  // a print queue instead of the output file
 
     int numberingItem = 0;                       // the numbering choice: steps 0..2, or 3 for Mitchell numbering
     std::vector<movement::TypedNumber> numbers;  // old pair and its new number as typed

@@ -4,11 +4,14 @@
 #include "movement/ArbitraryNumbers.h"
 #include "movement/MainWindowState.h"
 #include "movement/MovementCheck.h"
+#include "movement/PrintRange.h"
 #include "movement/SchemeFile.h"
 #include "movement/SchemeSelection.h"
 #include "movement/StepChoices.h"
 #include "printing/PdfFileOutput.h"
+#include "printing/PrintReport.h"
 #include "printing/Products.h"
+#include "printing/QueueOutput.h"
 
 #include <QPageSize>
 #include <QPrinter>
@@ -122,6 +125,24 @@ void WarnIfUnsound(const MovementState& state, std::ostream& errors) {
                << " Rozstawiki wydrukowano mimo to.\n";
 }
 
+// The cards to the queue the request names; a job that waits in the queue is a warning.
+int PrintOnQueue(const ExportRequest& request, const MovementState& state, const printing::PdfSettings& settings,
+                 const printing::CardRun& run, std::ostream& errors) {
+    printing::QueueJob job;
+    job.printer = request.printer;
+    job.title = settings.title.toStdString();
+    job.options = {{"media", settings.layout.pageSize().key().toStdString()}};
+    const auto sent = printing::PrintCardsToQueue(job, settings, run);
+    if (!sent.accepted()) return BadInput(errors, sent.message());
+    printing::PrintReport report;
+    report.cards = movement::ClampPrintRange(state, state.PrintFrom, state.PrintTo).Count();
+    report.destination = request.printer;
+    report.fate = sent.value();
+    const std::string waiting = printing::WaitingNotice(report);
+    if (!waiting.empty()) errors << "Uwaga: " << waiting << '\n';
+    return 0;
+}
+
 int ExportCards(const ExportRequest& request, std::ostream& errors) {
     MovementState state;
     if (const Outcome ready = SetUpMovement(request, state); !ready.accepted())
@@ -139,13 +160,13 @@ int ExportCards(const ExportRequest& request, std::ostream& errors) {
     printing::PdfSettings settings;
     settings.layout = printer.pageLayout();
     settings.resolution = request.resolution;
-    const Outcome written =
-        printing::PrintCardsToPdfFile(request.output, {request.schemeFile}, settings,
-                                      [&](printing::PrintSurface& surface, const printing::PageMetrics& page) {
-                                          return printing::PrintProduct(request.product, state, page, state.PrintFrom,
-                                                                        state.PrintTo, false, request.absentPair,
-                                                                        surface);
-                                      });
+    settings.title = QString::fromStdString(movement::PrintJobTitle(state, state.PrintFrom, state.PrintTo));
+    const printing::CardRun run = [&](printing::PrintSurface& surface, const printing::PageMetrics& page) {
+        return printing::PrintProduct(request.product, state, page, state.PrintFrom, state.PrintTo, false,
+                                      request.absentPair, surface);
+    };
+    if (!request.printer.empty()) return PrintOnQueue(request, state, settings, run, errors);
+    const Outcome written = printing::PrintCardsToPdfFile(request.output, {request.schemeFile}, settings, run);
     if (!written.accepted()) return BadInput(errors, written.message());
     return 0;
 }

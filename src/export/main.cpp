@@ -1,4 +1,4 @@
-// rozstawiki-pdf: the table cards of a scheme line as a PDF file, without the windows.
+// rozstawiki-pdf: the table cards of a scheme line as a PDF file or on a print queue, without the windows.
 
 #include "ExportOptions.h"
 #include "PdfExport.h"

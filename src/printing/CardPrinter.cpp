@@ -5,6 +5,7 @@
 #include "CardLayout.h"
 
 #include "movement/PairNumbering.h"
+#include "movement/PrintRange.h"
 
 #include <algorithm>
 #include <string>
@@ -183,27 +184,27 @@ Outcome CanPrint(const MovementState& state, const PageMetrics& page) {
 }
 
 Outcome PrintCards(const MovementState& state, const PageMetrics& page, int32_t first, int32_t last, bool separateJobs,
-                   PrintSurface& surface) {
+                   PrintSurface& surface, Copies copies) {
     const CardLayout layout = ComputeCardLayout(page.PageWidth, page.PageHeight);
     const CardFonts fonts = ScaledFonts(PageFontScale(layout, surface));
     const bool arbitraryNumbers = movement::ArbitraryNumbersInUse(state);
 
-    const int32_t tables = std::clamp(state.TableCount, 0, movement::MaxTables);
-    if (tables < 1) return Outcome::Refused("Nieznany schemat Howell'a");
-    if (first > last) std::swap(first, last);
-    first = std::clamp(first, 1, tables);
-    last = std::clamp(last, 1, tables);
+    const movement::PrintRange range = movement::ClampPrintRange(state, first, last);
+    if (range.Count() == 0) return Outcome::Refused("Nieznany schemat Howell'a");
+    const int32_t each = std::clamp(copies.count, 1, MaxCopies);
+    const int32_t cards = range.Count() * each;
 
     // Separate jobs written to one file would each overwrite the one before.
     const bool jobPerCard = separateJobs && !surface.WritesToFile();
 
     if (!jobPerCard && !surface.BeginDoc()) return PrinterFailed(surface);
-    for (int32_t table = first; table <= last; ++table) {
+    for (int32_t k = 0; k < cards; ++k) {
+        const int32_t table = range.first + (copies.collated ? k % range.Count() : k / each);
         if (jobPerCard && !surface.BeginDoc()) return PrinterFailed(surface);
         const CardContent card = ContentOf(state, table, arbitraryNumbers);
         const CardFit fit = FitCard(card, layout, fonts, page.PageWidth, surface);
         CardDrawing(card, layout, fit, surface).Draw();
-        if (table != last && !surface.NewPage()) return PrinterFailed(surface);
+        if (k != cards - 1 && !surface.NewPage()) return PrinterFailed(surface);
         if (jobPerCard && !surface.EndDoc()) return PrinterFailed(surface);
     }
     if (!jobPerCard && !surface.EndDoc()) return PrinterFailed(surface);

@@ -21,12 +21,20 @@ extern const char* const AttributionText;
 // Whether the print command may start: refused without a numbering, then without page metrics.
 movement::Outcome CanPrint(const movement::MovementState& state, const PageMetrics& page);
 
+// How many copies of the cards a run prints: the whole range again and again (collated), or each
+// card's copies one after another.
+struct Copies {
+    int32_t count = 1;
+    bool collated = true;
+};
+constexpr int32_t MaxCopies = 999;
+
 // One card per table from `first` to `last` (in either order, kept within the movement's
-// tables), each on a page of its own; one job for the run, or one job per card when
-// `separateJobs` is set and the surface does not write to a file (a second job would
-// overwrite it). Stops at the first failing printer operation, abandons the job and returns
-// the printer's reason.
+// tables), each on a page of its own, as many copies as asked (1..MaxCopies); one job for the
+// run, or one job per card when `separateJobs` is set and the surface does not write to a file
+// (a second job would overwrite it). Stops at the first failing printer operation, abandons the
+// job and returns the printer's reason.
 movement::Outcome PrintCards(const movement::MovementState& state, const PageMetrics& page, int32_t first, int32_t last,
-                             bool separateJobs, PrintSurface& surface);
+                             bool separateJobs, PrintSurface& surface, Copies copies = {});
 
 }  // namespace printing

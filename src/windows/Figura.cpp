@@ -19,9 +19,11 @@
 #include "movement/SchemeSelection.h"
 #include "movement/TableList.h"
 #include "printing/CardPrinter.h"
+#include "printing/PrintReport.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -126,6 +128,14 @@ void TDrog::CreateControls() {
     SetHint(Drukuj, QStringLiteral("Wydruk rozstawików"));
     Koniec = MakeButton(this, "Koniec", QStringLiteral("&Koniec"), {98, 492, 113, 25});
     for (QPushButton* button : {Drukuj, Koniec}) button->setFont(SansFont(16, true));
+
+    // Two short lines in the strip between the scheme buttons and the numbering choice.
+    WynikDruku = new QLabel(this);
+    WynikDruku->setObjectName(QStringLiteral("WynikDruku"));
+    WynikDruku->setGeometry(80, 193, 152, 23);
+    WynikDruku->setFont(SansFont(10, false));
+    WynikDruku->setWordWrap(true);
+    WynikDruku->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
 }
 
 void TDrog::ConnectHandlers() {
@@ -318,6 +328,21 @@ void TDrog::DrukujClick() {
         toolkit::ShowMessage(this, FromCore(ready.message()));
         return;
     }
-    const movement::Outcome printed = windows_.PrintCards(state_, state_.PrintFrom, state_.PrintTo, BegDoc->isChecked());
-    if (!printed.accepted()) toolkit::ShowErrorReport(this, FromCore(printed.message()));
+    ShowPrintResult(QString());
+    const auto printed = windows_.PrintCards(state_, state_.PrintFrom, state_.PrintTo, BegDoc->isChecked());
+    if (!printed.accepted()) {
+        toolkit::ShowErrorReport(this, FromCore(printed.message()));
+        return;
+    }
+    ShowPrintResult(FromCore(printing::Confirmation(printed.value())));
+    const std::string waiting = printing::WaitingNotice(printed.value());
+    if (!waiting.empty()) toolkit::MessageDlg(this, FromCore(waiting));
+}
+
+// A text too long for the strip is shortened in its middle and shown whole as its hint.
+void TDrog::ShowPrintResult(const QString& text) {
+    const QFontMetrics metrics = WynikDruku->fontMetrics();
+    const int room = 2 * WynikDruku->width() - metrics.averageCharWidth() * 8;
+    WynikDruku->setText(metrics.elidedText(text, Qt::ElideMiddle, room));
+    SetHint(WynikDruku, text);
 }

@@ -7,6 +7,7 @@
 
 class QCheckBox;
 class QGroupBox;
+class QLabel;
 class QPushButton;
 
 namespace movement {
@@ -81,6 +82,8 @@ public:
     toolkit::UpDown* DoSt;
     QPushButton* Drukuj;
     QPushButton* Koniec;
+    // What the last print did.
+    QLabel* WynikDruku;
 
 private:
     void CreateControls();
@@ -91,6 +94,7 @@ private:
     void SetPrintRangeSpinners();
     void ClearSchemeControls();
     void HideSchemeList();
+    void ShowPrintResult(const QString& text);
 
     movement::MovementState& state_;
     ProgramWindows& windows_;

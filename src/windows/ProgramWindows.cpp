@@ -5,12 +5,15 @@
 #include "Palce.h"
 #include "drkr.h"
 
+#include "movement/PrintRange.h"
 #include "movement/SchemeFile.h"
 #include "printing/PdfFileOutput.h"
-#include "printing/QtPrintSurface.h"
+#include "printing/QueueOutput.h"
 
 #include <QFile>
 #include <QPrinter>
+
+#include <algorithm>
 
 ProgramWindows::ProgramWindows(movement::MovementState& state, printing::PrintSurface* surface)
     : surface_(surface),
@@ -34,32 +37,45 @@ QPrinter& ProgramWindows::Printer() {
     return *printer_;
 }
 
-printing::PrintSurface& ProgramWindows::Surface() {
-    if (surface_ == nullptr) {
-        ownSurface_ = std::make_unique<printing::QtPrintSurface>(Printer());
-        surface_ = ownSurface_.get();
+movement::Result<printing::PrintReport> ProgramWindows::PrintCards(const movement::MovementState& state, int32_t first,
+                                                                   int32_t last, bool separateJobs) {
+    using Printed = movement::Result<printing::PrintReport>;
+    printing::PrintReport report;
+    report.cards = movement::ClampPrintRange(state, first, last).Count();
+    // The cards keep the metrics measured in the print settings, whatever the surface. A queue
+    // prints the copies itself; a file holds them all.
+    printing::Copies copies;
+    const auto run = [&](printing::PrintSurface& surface, const printing::PageMetrics&) {
+        return printing::PrintCards(state, page_, first, last, separateJobs, surface, copies);
+    };
+    if (surface_ != nullptr) {
+        const movement::Outcome printed = run(*surface_, page_);
+        return printed.accepted() ? Printed::Accepted(report) : Printed::Refused(printed.message());
     }
-    return *surface_;
-}
 
-movement::Outcome ProgramWindows::PrintCards(const movement::MovementState& state, int32_t first, int32_t last,
-                                             bool separateJobs) {
-    const bool toPdfFile =
-        surface_ == nullptr && Printer().outputFormat() == QPrinter::PdfFormat && !Printer().outputFileName().isEmpty();
-    if (!toPdfFile) return printing::PrintCards(state, page_, first, last, separateJobs, Surface());
-
-    // The scheme files are read from the working folder; none of them may become the output.
-    std::vector<std::string> schemeFiles;
-    schemeFiles.reserve(movement::ShippedSchemeFiles.size());
-    for (const movement::ShippedSchemeFile& file : movement::ShippedSchemeFiles)
-        schemeFiles.emplace_back(file.fileName);
+    const std::string title = movement::PrintJobTitle(state, first, last);
     printing::PdfSettings settings;
     settings.layout = Printer().pageLayout();
     settings.resolution = Printer().resolution();
-    return printing::PrintCardsToPdfFile(QFile::encodeName(Printer().outputFileName()).toStdString(), schemeFiles,
-                                         settings, [&](printing::PrintSurface& surface, const printing::PageMetrics&) {
-                                             // The cards keep the metrics measured in the print settings, as on a printer.
-                                             return printing::PrintCards(state, page_, first, last, separateJobs,
-                                                                         surface);
-                                         });
+    settings.title = QString::fromStdString(title);
+    report.cards *= std::clamp(Printer().copyCount(), 1, printing::MaxCopies);
+    if (Printer().outputFormat() == QPrinter::PdfFormat && !Printer().outputFileName().isEmpty()) {
+        // The scheme files are read from the working folder; none of them may become the output.
+        std::vector<std::string> schemeFiles;
+        schemeFiles.reserve(std::size(movement::ShippedSchemeFiles));
+        for (const movement::ShippedSchemeFile& file : movement::ShippedSchemeFiles)
+            schemeFiles.emplace_back(file.fileName);
+        copies = {Printer().copyCount(), Printer().collateCopies()};
+        report.toFile = true;
+        report.destination = QFile::encodeName(Printer().outputFileName()).toStdString();
+        const movement::Outcome written = printing::PrintCardsToPdfFile(report.destination, schemeFiles, settings, run);
+        return written.accepted() ? Printed::Accepted(report) : Printed::Refused(written.message());
+    }
+
+    const printing::QueueJob job = printing::QueueJobOf(Printer(), title);
+    report.destination = job.printer;
+    const movement::Result<printing::JobFate> sent = printing::PrintCardsToQueue(job, settings, run);
+    if (!sent.accepted()) return Printed::Refused(sent.message());
+    report.fate = sent.value();
+    return Printed::Accepted(report);
 }

@@ -2,6 +2,7 @@
 
 #include "movement/MovementState.h"
 #include "printing/CardPrinter.h"
+#include "printing/PrintReport.h"
 
 #include <memory>
 
@@ -19,7 +20,7 @@ class Tndw;
 // The program's four windows, created once in their order and alive until the program ends.
 // Each gets the movement state and this set by reference, to hand control to the others. The
 // set also holds the program's one printer, the page metrics measured from it, and the surface
-// the cards are drawn on: the printer's own, or one a test passes in.
+// a test may pass in to draw the cards on instead of the printer.
 class ProgramWindows {
 public:
     explicit ProgramWindows(movement::MovementState& state, printing::PrintSurface* surface = nullptr);
@@ -41,15 +42,13 @@ public:
     printing::PageMetrics& Page() { return page_; }
 
     // The cards of tables first..last with the measured page: on the surface a test passed in,
-    // into the PDF file the print dialog chose (safely, see PrintCardsToPdfFile), or on the
-    // printer.
-    movement::Outcome PrintCards(const movement::MovementState& state, int32_t first, int32_t last, bool separateJobs);
+    // into the PDF file the print dialog chose (safely, see PrintCardsToPdfFile), or to the
+    // printer's queue (see PrintCardsToQueue). Accepted with what became of them.
+    movement::Result<printing::PrintReport> PrintCards(const movement::MovementState& state, int32_t first,
+                                                       int32_t last, bool separateJobs);
 
 private:
-    printing::PrintSurface& Surface();
-
     std::unique_ptr<QPrinter> printer_;
-    std::unique_ptr<printing::PrintSurface> ownSurface_;
     printing::PrintSurface* surface_;
     printing::PageMetrics page_;
 

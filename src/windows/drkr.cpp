@@ -5,8 +5,8 @@
 #include "toolkit/Application.h"
 #include "toolkit/Controls.h"
 #include "toolkit/MemoBox.h"
+#include "toolkit/PrintDialog.h"
 
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 
@@ -93,14 +93,7 @@ void TUstWydr::ShowMetrics() {
     wsy->SetCaption(QStringLiteral("wsp. y=") + (page.PageHeight != 0 ? QString::number(page.PageHeight) : QString()));
 }
 
-bool TUstWydr::ExecutePrintDialog() {
-    QPrintDialog dialog(&windows_.Printer(), this);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
-    return dialog.exec() == QDialog::Accepted;
-}
+bool TUstWydr::ExecutePrintDialog() { return toolkit::ExecutePrintDialog(windows_.Printer(), this); }
 
 void TUstWydr::ParaStrClick() {
     wsx->hide();

@@ -1,5 +1,7 @@
 // rozstawiki-pdf run as a whole process, the way a director or a script would run it.
 
+#include "PrivatePrintServer.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -84,6 +86,11 @@ protected:
 
     std::string Text(const std::string& pdf) { return Tool("pdftotext -layout " + Quoted(pdf) + " -"); }
 
+    // The cards of line 2 on a queue of the print server that listens on `server`.
+    CommandRun Print(const std::string& queue, const std::string& server = printtest::ServerSocket()) {
+        return Export({"--printer", queue, "HowellKS.txt", "2"}, "CUPS_SERVER=" + Quoted(server) + " ");
+    }
+
     fs::path folder;
 };
 
@@ -97,6 +104,52 @@ TEST_F(ExportCommand, WritesOneCardPerTableWithTheFilesCaption) {
     EXPECT_NE(text.find("Skok numeracji: 7"), std::string::npos);
     EXPECT_NE(text.find("STAŁA"), std::string::npos);
     EXPECT_EQ(fs::status(folder / "karty.pdf").permissions() & fs::perms::others_read, fs::perms::others_read);
+    EXPECT_NE(Tool("pdfinfo karty.pdf").find("Title:           Rozstawiki 7 rund 4 stoły, stoły 1-4\n"),
+              std::string::npos);
+}
+
+TEST_F(ExportCommand, PrintsOnAQueueUnderTheJobsTitle) {
+    const printtest::PdfQueue queue("Wydruk");
+    const CommandRun run = Print(queue.Name());
+    ASSERT_EQ(run.status, 0) << run.errors;
+    EXPECT_EQ(run.errors, "");
+    const auto printed = queue.PrintedFiles();
+    ASSERT_EQ(printed.size(), 1u);
+    EXPECT_EQ(Pages(printed[0].string()), 4);
+    EXPECT_NE(Text(printed[0].string()).find("Wg K. Kestrela"), std::string::npos);
+    // cups-pdf names its file after the job's title, which the queue shows.
+    EXPECT_EQ(printed[0].filename().string().rfind("Rozstawiki_7_rund_4_sto", 0), 0u) << printed[0];
+}
+
+TEST_F(ExportCommand, AStoppedPrinterKeepsTheCardsWaitingWithAWarning) {
+    const printtest::PdfQueue queue("Zatrzymana");
+    queue.Stop();
+    const CommandRun run = Print(queue.Name());
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.errors, "Uwaga: Drukarka " + queue.Name() +
+                              " jest zatrzymana.\nZadanie (4 rozstawiki) czeka w jej kolejce i wydrukuje się, gdy "
+                              "drukarka zostanie wznowiona.\n");
+    EXPECT_NE(queue.Waiting(), "");
+}
+
+TEST_F(ExportCommand, APrinterThatRefusesIsMissingOrOutOfReachFailsWithTheReason) {
+    const printtest::PdfQueue queue("Odmowa");
+    queue.Reject("Brak papieru");
+    const CommandRun refused = Print(queue.Name());
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.errors, "Drukarka " + queue.Name() +
+                                  " nie przyjmuje zadań. Rozstawików nie wysłano.\nKomunikat serwera wydruku: Brak "
+                                  "papieru\n");
+
+    queue.Remove();
+    const CommandRun missing = Print(queue.Name());
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.errors, "Nie ma drukarki " + queue.Name() + " na serwerze wydruku. Rozstawików nie wysłano.\n");
+
+    const CommandRun unreachable = Print(queue.Name(), printtest::DeadSocket());
+    EXPECT_EQ(unreachable.status, 1);
+    EXPECT_EQ(unreachable.errors, "Brak połączenia z serwerem wydruku (CUPS), więc nie można drukować na drukarce " +
+                                      queue.Name() + ". Rozstawików nie wysłano.\n");
 }
 
 TEST_F(ExportCommand, NumberingSwapRangeSourceAndPaper) {

@@ -58,6 +58,19 @@ TEST(ExportArguments, NewNumbersAreKeptAsTypedForTheirCheck) {
     EXPECT_EQ(parsed.value().numbers, (std::vector<movement::TypedNumber>{{3, "abc"}, {4, ""}}));
 }
 
+TEST(ExportArguments, APrinterTakesThePlaceOfTheOutputFile) {
+    const ParsedArguments parsed = Parse({"--printer", "Sala", "f.txt", "2"});
+    ASSERT_TRUE(parsed.accepted()) << parsed.message();
+    EXPECT_EQ(parsed.value().printer, "Sala");
+    EXPECT_EQ(parsed.value().line, 2);
+    EXPECT_EQ(parsed.value().output, "");
+    EXPECT_EQ(Parse({"--printer", "Sala", "f.txt", "2", "o.pdf"}).message(),
+              "Przy --printer potrzebne są dwa argumenty: plik schematów i linia.");
+    EXPECT_EQ(Parse({"--printer", "", "f.txt", "2"}).message(), "Opcja --printer przyjmuje nazwę drukarki.");
+    EXPECT_EQ(Parse({"--printer", "Sala", "--list", "f.txt"}).message(),
+              "Opcja --printer nie dotyczy --list ani --check.");
+}
+
 TEST(ExportArguments, ListAndCheckTakeOnlyTheFile) {
     EXPECT_EQ(Parse({"--list", "f.txt"}).value().mode, ExportRequest::Mode::List);
     EXPECT_EQ(Parse({"--check", "f.txt"}).value().mode, ExportRequest::Mode::Check);

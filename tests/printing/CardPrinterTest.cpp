@@ -35,6 +35,11 @@ Strings TextsOnPage(const RecordingSurface& surface, int page) {
     return texts;
 }
 
+// A text drawn, as the surface's operation log writes it.
+std::string TextOut(int x, int y, const std::string& text) {
+    return std::string("TextOut ").append(std::to_string(x)).append(" ").append(std::to_string(y)).append(" ").append(text);
+}
+
 const RecordingSurface::Text* Find(const RecordingSurface& surface, const std::string& text, int page = 0) {
     for (const auto& drawn : surface.texts)
         if (drawn.text == text && drawn.page == page) return &drawn;
@@ -109,20 +114,21 @@ TEST(TableCard, TableOneOfSevenRoundsOnFourTablesWithStepTenNumberForNumber) {
     // clang-format on
     const Strings operations = surface.Operations();
     ASSERT_GE(operations.size(), expected.size());
-    const Strings head(operations.begin(), operations.begin() + static_cast<std::ptrdiff_t>(expected.size()));
+    const auto headSize = static_cast<std::ptrdiff_t>(expected.size());
+    const Strings head(operations.begin(), operations.begin() + headSize);
     EXPECT_EQ(head, expected);
 
-    Strings rows(operations.begin() + static_cast<std::ptrdiff_t>(expected.size()), operations.end());
+    Strings rows(operations.begin() + headSize, operations.end());
     ASSERT_EQ(rows.size(), 4u * 7u + 1u);
     EXPECT_EQ(rows.back(), "EndDoc");
     const int xs[] = {446, 598, 750, 902, 1054, 1206, 1358};
     for (int round = 1; round <= 7; ++round) {
-        const std::string x = std::to_string(xs[round - 1]);
+        const int x = xs[round - 1];
         const std::string padded = "   " + std::to_string(round);
-        EXPECT_EQ(rows[round - 1], "TextOut " + x + " 2810 " + padded);
-        EXPECT_EQ(rows[7 + round - 1], "TextOut " + x + " 2925  11");
-        EXPECT_EQ(rows[14 + round - 1], "TextOut " + x + " 3041 " + padded);
-        EXPECT_EQ(rows[21 + round - 1], "TextOut " + x + " 3157 " + padded);
+        EXPECT_EQ(rows[round - 1], TextOut(x, 2810, padded));
+        EXPECT_EQ(rows[7 + round - 1], TextOut(x, 2925, " 11"));
+        EXPECT_EQ(rows[14 + round - 1], TextOut(x, 3041, padded));
+        EXPECT_EQ(rows[21 + round - 1], TextOut(x, 3157, padded));
     }
 }
 
@@ -180,6 +186,19 @@ TEST(PrintRun, AReversedRangePrintsInAscendingOrderAndOneTableNeedsNoPageBreak) 
     const RecordingSurface single = Print(SevenRounds(7), 2, 2);
     EXPECT_EQ(single.jobs, (Strings{"BeginDoc", "EndDoc"}));
     EXPECT_EQ(TextsOnPage(single, 0)[2], "2");
+}
+
+TEST(PrintRun, CopiesRepeatTheRangeCollatedOrEachCardInTurn) {
+    const auto tables = [](Copies copies) {
+        RecordingSurface surface;
+        EXPECT_TRUE(PrintCards(SevenRounds(7), PageOf4800By6800, 2, 3, false, surface, copies).accepted());
+        EXPECT_EQ(surface.jobs, (Strings{"BeginDoc", "NewPage", "NewPage", "NewPage", "EndDoc"}));
+        Strings numbers;
+        for (int page = 0; page < 4; ++page) numbers.push_back(TextsOnPage(surface, page)[2]);
+        return numbers;
+    };
+    EXPECT_EQ(tables({2, true}), (Strings{"2", "3", "2", "3"}));
+    EXPECT_EQ(tables({2, false}), (Strings{"2", "2", "3", "3"}));
 }
 
 TEST(PrintRun, TheSummaryIsOnTableOnesCardOnly) {

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <functional>
 #include <vector>
 
 struct ShownMessage {
@@ -28,6 +29,8 @@ public:
     QString LastText() const { return shown_.empty() ? QString() : shown_.back().text; }
 
     void AnswerPrintDialogs(bool accept) { acceptPrintDialogs_ = accept; }
+    // Called with every print dialog, shown, just before it is answered.
+    void InspectPrintDialogs(std::function<void(QPrintDialog&)> inspect) { inspect_ = std::move(inspect); }
     int PrintDialogsShown() const { return printDialogs_; }
 
 protected:
@@ -42,7 +45,10 @@ protected:
         if (dialog != nullptr && event->type() == QEvent::Show) {
             ++printDialogs_;
             const bool accept = acceptPrintDialogs_;
-            QTimer::singleShot(0, dialog, [dialog, accept] { accept ? dialog->accept() : dialog->reject(); });
+            QTimer::singleShot(0, dialog, [this, dialog, accept] {
+                if (inspect_) inspect_(*dialog);
+                accept ? dialog->accept() : dialog->reject();
+            });
         }
         return false;
     }
@@ -50,5 +56,6 @@ protected:
 private:
     std::vector<ShownMessage> shown_;
     bool acceptPrintDialogs_ = true;
+    std::function<void(QPrintDialog&)> inspect_;
     int printDialogs_ = 0;
 };

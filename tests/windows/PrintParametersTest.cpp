@@ -1,3 +1,4 @@
+#include "PrivatePrintServer.h"
 #include "ProgramEnd.h"
 #include "WindowRoad.h"
 
@@ -104,6 +105,28 @@ TEST_F(PrintParameters, ParamDrChangesTheSettingsButMeasuresNothing) {
     EXPECT_EQ(messages.PrintDialogsShown(), 1);
     EXPECT_EQ(windows.Page().PageWidth, 0);
     EXPECT_EQ(ustWydr.wsx->Caption(), QStringLiteral("wsp. x="));
+}
+
+TEST_F(PrintParameters, TheDialogKeepsThePdfFileChosenLastAndShowsNoPageRange) {
+    const printtest::PdfQueue queue("Obok");  // a printer Qt's dialog could pick by itself
+    QPrinter& printer = windows.Printer();
+    const QString file = QDir::current().filePath(QStringLiteral("karty.pdf"));
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    bool rangeHidden = false;
+    messages.InspectPrintDialogs([&](QPrintDialog& dialog) {
+        auto* range = dialog.findChild<QWidget*>(QStringLiteral("gbPrintRange"));
+        rangeHidden = range != nullptr && range->isHidden();
+    });
+    Open();
+    Click(ustWydr.ParaDr);
+    EXPECT_TRUE(rangeHidden);
+    EXPECT_EQ(printer.outputFormat(), QPrinter::PdfFormat);
+    EXPECT_EQ(printer.outputFileName(), file);
+    messages.AnswerPrintDialogs(false);
+    Click(ustWydr.ParaDr);
+    EXPECT_EQ(printer.outputFormat(), QPrinter::PdfFormat);
+    EXPECT_EQ(printer.outputFileName(), file);
 }
 
 TEST_F(PrintParameters, ClosingThroughTheTitleBarGoesBackToTheMainWindow) {

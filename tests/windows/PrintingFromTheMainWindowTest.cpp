@@ -1,12 +1,19 @@
+#include "PrivatePrintServer.h"
 #include "WindowRoad.h"
 
 #include "Palce.h"
 #include "toolkit/UpDown.h"
 
 #include <QCheckBox>
+#include <QLabel>
+#include <QPrintEngine>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QToolButton>
+#include <cups/cups.h>
+
+#include <cstdlib>
 
 namespace {
 
@@ -54,6 +61,7 @@ TEST_F(PrintingFromTheMainWindow, PrintsTheChosenRangeInOneJob) {
     Click(drog.OdSt->UpButton());  // tables 2..4
     Click(drog.Drukuj);
     EXPECT_TRUE(messages.Shown().empty());
+    EXPECT_EQ(drog.WynikDruku->text(), QStringLiteral("Wysłano 3 rozstawiki do druku."));
     EXPECT_EQ(TableNumbers(), (Strings{"2", "3", "4"}));
     EXPECT_EQ(surface.jobs, (Strings{"BeginDoc", "NewPage", "NewPage", "EndDoc"}));
 }
@@ -103,35 +111,55 @@ TEST_F(PrintingFromTheMainWindow, ATypedMovementIsPrintedWithItsOwnRounds) {
     for (const auto& text : surface.texts) EXPECT_NE(text.text, "Wg K. Kestrela");
 }
 
-// Printing to a PDF file as the print dialog sets it: on the program's own printer, not a recorder.
-class PrintingToAPdfFile : public ::testing::Test {
+// Printing on the program's own printer as the print dialog sets it up, not on a recorder: into a
+// PDF file, or on a queue of the test run's print server.
+class PrintingOnTheProgramsPrinter : public ::testing::Test {
 protected:
-    PrintingToAPdfFile() : previousFolder_(QDir::currentPath()) {
+    PrintingOnTheProgramsPrinter() : previousFolder_(QDir::currentPath()) {
         QDir::setCurrent(folder_.path());
         QFile scheme(QStringLiteral("HowellKS.txt"));
         if (scheme.open(QIODevice::WriteOnly)) scheme.write("7 4 8 1 5 6 2 4 0 3 7\n");
         scheme.close();
         windows.Start();
     }
-    ~PrintingToAPdfFile() override { QDir::setCurrent(previousFolder_); }
+    ~PrintingOnTheProgramsPrinter() override { QDir::setCurrent(previousFolder_); }
 
-    void PrintTo(const QString& output) {
+    void Print() {
         TDrog& drog = windows.Drog();
         QTest::mouseClick(drog.Kestrel, Qt::LeftButton);
         drog.ListBox1->setCurrentRow(0);
         drog.ListBox1DblClick();
         drog.SkkN->SetItemIndex(0);
+        windows.Page() = {windows.Printer().width(), windows.Printer().height()};
+        QTest::mouseClick(drog.Drukuj, Qt::LeftButton);
+    }
+
+    void PrintTo(const QString& output) {
         QPrinter& printer = windows.Printer();
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(output);
-        windows.Page() = {printer.width(), printer.height()};
-        QTest::mouseClick(drog.Drukuj, Qt::LeftButton);
+        Print();
     }
+
+    // With the copies and the CUPS options (name, value...) the print dialog would set.
+    void PrintOn(const printtest::PdfQueue& queue, int copies = 1, const QStringList& cupsOptions = {}) {
+        QPrinter& printer = windows.Printer();
+        printer.setOutputFormat(QPrinter::NativeFormat);
+        printer.setPrinterName(QString::fromStdString(queue.Name()));
+        printer.setCopyCount(copies);
+        printer.printEngine()->setProperty(QPrintEngine::PrintEnginePropertyKey(0xfe00), cupsOptions);
+        Print();
+    }
+
+    // The main window's line on the last print, whole (the strip may show it shortened).
+    QString Result() { return windows.Drog().WynikDruku->toolTip(); }
 
     static QByteArray Contents(const QString& name) {
         QFile file(name);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
+
+    static QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 private:
     QTemporaryDir folder_;
@@ -143,10 +171,13 @@ protected:
     MessageBoxWatcher messages;
 };
 
+class PrintingToAPdfFile : public PrintingOnTheProgramsPrinter {};
+
 TEST_F(PrintingToAPdfFile, TheCardsAreWrittenWholeAndAFileThatIsNoPdfIsLeftAlone) {
     PrintTo(QStringLiteral("karty.pdf"));
     EXPECT_TRUE(messages.Shown().empty()) << messages.LastText().toStdString();
     EXPECT_TRUE(Contents(QStringLiteral("karty.pdf")).startsWith("%PDF-"));
+    EXPECT_EQ(Result(), QStringLiteral("Zapisano 4 rozstawiki w pliku karty.pdf."));
 
     QFile notes(QStringLiteral("notatki.txt"));
     ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
@@ -157,6 +188,78 @@ TEST_F(PrintingToAPdfFile, TheCardsAreWrittenWholeAndAFileThatIsNoPdfIsLeftAlone
                                                   "plikiem PDF, więc nie zostanie zastąpiony."));
     EXPECT_EQ(messages.Shown().back().icon, QMessageBox::Critical);
     EXPECT_EQ(Contents(QStringLiteral("notatki.txt")), QByteArray("wyniki sesji"));
+    EXPECT_EQ(Result(), QString());
+}
+
+class PrintingOnAQueue : public PrintingOnTheProgramsPrinter {
+protected:
+    static int Pages(const std::filesystem::path& pdf) {
+        QProcess pdfinfo;
+        pdfinfo.start(QStringLiteral("pdfinfo"), {QString::fromStdString(pdf.string())});
+        pdfinfo.waitForFinished(30000);
+        const QString info = QString::fromUtf8(pdfinfo.readAllStandardOutput());
+        const auto at = info.indexOf(QStringLiteral("Pages:"));
+        return at < 0 ? -1 : info.mid(at + 6).section(QLatin1Char('\n'), 0, 0).trimmed().toInt();
+    }
+};
+
+TEST_F(PrintingOnAQueue, TheCardsReachTheQueueWithTheirCopiesAndTheMainWindowSaysSo) {
+    const printtest::PdfQueue queue("Sala");
+    PrintOn(queue, 2);
+    EXPECT_TRUE(messages.Shown().empty()) << messages.LastText().toStdString();
+    EXPECT_EQ(Result(), Text("Wysłano 8 rozstawików do drukarki " + queue.Name() + "."));
+    const auto printed = queue.PrintedFiles();
+    ASSERT_EQ(printed.size(), 1u);
+    EXPECT_EQ(Pages(printed[0]), 8);
+}
+
+TEST_F(PrintingOnAQueue, AStoppedPrinterOrAHeldJobIsToldToWait) {
+    const printtest::PdfQueue stopped("Zatrzymana");
+    stopped.Stop();
+    PrintOn(stopped);
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].icon, QMessageBox::Information);
+    EXPECT_EQ(messages.Shown()[0].text, Text("Drukarka " + stopped.Name() +
+                                             " jest zatrzymana.\nZadanie (4 rozstawiki) czeka w jej kolejce i "
+                                             "wydrukuje się, gdy drukarka zostanie wznowiona."));
+    EXPECT_EQ(Result(), Text("Wysłano 4 rozstawiki do drukarki " + stopped.Name() + " – czekają w kolejce."));
+
+    const printtest::PdfQueue open("Otwarta");
+    PrintOn(open, 1, {QStringLiteral("job-hold-until"), QStringLiteral("indefinite")});
+    EXPECT_EQ(messages.LastText(), Text("Zadanie (4 rozstawiki) zostało wstrzymane w kolejce drukarki " + open.Name() +
+                                        " i wydrukuje się dopiero po zwolnieniu."));
+    EXPECT_NE(open.Waiting(), "");
+}
+
+TEST_F(PrintingOnAQueue, APrinterThatRefusesWasRemovedOrIsOutOfReachIsAnErrorAndConfirmsNothing) {
+    const printtest::PdfQueue queue("Biuro");
+    queue.Reject("Brak papieru");
+    PrintOn(queue);
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(messages.LastText(), Text("Drukarka " + queue.Name() +
+                                        " nie przyjmuje zadań. Rozstawików nie wysłano.\nKomunikat serwera wydruku: "
+                                        "Brak papieru"));
+    EXPECT_EQ(Result(), QString());
+
+    queue.Remove();
+    Print();
+    EXPECT_EQ(messages.LastText(), Text("Drukarki " + queue.Name() +
+                                        " nie ma już na serwerze wydruku: usunięto ją po wybraniu w ustawieniach "
+                                        "druku. Rozstawików nie wysłano.\nWybierz drukarkę ponownie (Ustawienia "
+                                        "Druku)."));
+
+    // The CUPS library reads the server's address once; it is told to read it again.
+    ::setenv("CUPS_SERVER", printtest::DeadSocket().c_str(), 1);
+    cupsSetServer(nullptr);
+    Print();
+    ::setenv("CUPS_SERVER", printtest::ServerSocket().c_str(), 1);
+    cupsSetServer(nullptr);
+    EXPECT_EQ(messages.LastText(), Text("Brak połączenia z serwerem wydruku (CUPS), więc nie można drukować na "
+                                        "drukarce " +
+                                        queue.Name() + ". Rozstawików nie wysłano."));
+    EXPECT_EQ(messages.Shown().size(), 3u);
+    EXPECT_EQ(Result(), QString());
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "drkr.h"
 #include "toolkit/Application.h"
 #include "toolkit/ListBox.h"
+#include "toolkit/RadioGroup.h"
 #include "toolkit/TextGrid.h"
 #include "toolkit/UpDown.h"
 
@@ -15,6 +16,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTextStream>
 
@@ -53,6 +55,15 @@ int main(int argc, char* argv[]) {
         drog.ListBox1DblClick();
     }
     saved = Save(drog, output, QStringLiteral("Drog-movement")) && saved;
+
+    // The cards printed into a PDF file beside the pictures, and the main window's word on it.
+    drog.SkkN->SetItemIndex(0);
+    QPrinter& printer = windows.Printer();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QDir(output).filePath(QStringLiteral("karty.pdf")));
+    windows.Page() = {printer.width(), printer.height()};
+    drog.Drukuj->click();
+    saved = Save(drog, output, QStringLiteral("Drog-printed")) && saved;
     saved = Save(windows.UstWydr(), output, QStringLiteral("UstWydr")) && saved;
     windows.UstWydr().hide();
 

@@ -6,8 +6,9 @@
 #include <cstdlib>
 
 int main(int argc, char* argv[]) {
-    // The tests drive real widgets without a screen.
+    // The tests drive real widgets without a screen, and print only on the test run's own print server.
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    ::setenv("CUPS_SERVER", PRIVATE_CUPS_DIR "/cups.sock", 1);
     QApplication application(argc, argv);
     toolkit::SetUpApplication(application);
     ::testing::InitGoogleTest(&argc, argv);

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace printing {
+
+// How a print queue took a job it accepted: printing, or waiting in the queue because the
+// printer is stopped or the job is held there.
+enum class JobFate { Printing, WaitingPrinterStopped, WaitingJobHeld };
+
+}  // namespace printing

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "JobFate.h"
+
+#include <cstdint>
+#include <string>
+
+namespace printing {
+
+// What a print run did, for the director.
+struct PrintReport {
+    int32_t cards = 0;
+    bool toFile = false;
+    std::string destination;  // the printer's name or the file's path; empty for a surface of a test's own
+    JobFate fate = JobFate::Printing;
+};
+
+// "4 rozstawiki", with the noun's form after the number.
+std::string CardCount(int64_t cards);
+
+// One short line on what happened: "Wysłano 4 rozstawiki do drukarki PDF.", "Zapisano 4
+// rozstawiki w pliku karty.pdf." (the file's name without its folder).
+std::string Confirmation(const PrintReport& report);
+
+// Why the cards wait in the queue and when they will print; empty for a job that prints.
+std::string WaitingNotice(const PrintReport& report);
+
+}  // namespace printing

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "CupsJob.h"
+#include "JobFate.h"
+#include "PdfFileOutput.h"
+
+#include "movement/Result.h"
+
+#include <string>
+
+class QPrinter;
+
+namespace printing {
+
+// The job the print dialog set up on the printer: its queue, and the copies, collation, sides,
+// page order, paper and the CUPS options the dialog chose, under the given title.
+QueueJob QueueJobOf(const QPrinter& printer, const std::string& title);
+
+// Prints a run on a print queue: every job of the run is drawn into a PDF in memory and sent to
+// the queue whole, as a job of its own (see SendPdfToQueue). Stops at the first job the queue
+// does not take, with its reason. Accepted with how the queue took the jobs: waiting when any of
+// them waits.
+movement::Result<JobFate> PrintCardsToQueue(const QueueJob& job, const PdfSettings& settings, const CardRun& run);
+
+}  // namespace printing

@@ -1,0 +1,60 @@
+#include "PrintDialog.h"
+
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace toolkit {
+
+namespace {
+
+// Qt shows its page range whenever CUPS could select the pages, whatever the dialog's options.
+class CardsPrintDialog : public QPrintDialog {
+public:
+    using QPrintDialog::QPrintDialog;
+
+    void setVisible(bool visible) override {
+        QPrintDialog::setVisible(visible);
+        if (!visible) return;
+        if (auto* range = findChild<QWidget*>(QStringLiteral("gbPrintRange"))) range->hide();
+    }
+};
+
+// Where the cards go: a printer, or a PDF file.
+struct Output {
+    QPrinter::OutputFormat format;
+    QString printerName;
+    QString fileName;
+
+    static Output Of(const QPrinter& printer) {
+        return {printer.outputFormat(), printer.printerName(), printer.outputFileName()};
+    }
+
+    void GiveTo(QPrinter& printer) const {
+        printer.setOutputFormat(format);
+        if (format == QPrinter::PdfFormat) {
+            printer.setOutputFileName(fileName);
+        } else {
+            printer.setPrinterName(printerName);
+            printer.setOutputFileName(QString());
+        }
+    }
+};
+
+}  // namespace
+
+bool ExecutePrintDialog(QPrinter& printer, QWidget* parent) {
+    const Output chosen = Output::Of(printer);
+    CardsPrintDialog dialog(&printer, parent);
+    // Building the dialog selects a printer on the printer object, also when a PDF file was
+    // chosen last; given the file back, the dialog opens on it.
+    chosen.GiveTo(printer);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    if (dialog.exec() == QDialog::Accepted) return true;
+    chosen.GiveTo(printer);
+    return false;
+}
+
+}  // namespace toolkit
