@@ -10,22 +10,39 @@ namespace {
 
 constexpr movement::NounForms Cards{"rozstawik", "rozstawiki", "rozstawików"};
 
+// Whether what was printed is one thing, for the verb that follows it.
+bool OneThing(const PrintReport& report) {
+    return report.product == Product::MovementSheet || (report.product == Product::TableCards && report.cards == 1);
+}
+
 }  // namespace
 
 std::string CardCount(int64_t cards) { return movement::Counted(cards, Cards); }
 
+std::string PrintedThings(const PrintReport& report) {
+    switch (report.product) {
+        case Product::PairCards:
+            return "karty par";
+        case Product::MovementSheet:
+            return "arkusz schematu";
+        case Product::TableCards:
+            break;
+    }
+    return CardCount(report.cards);
+}
+
 std::string Confirmation(const PrintReport& report) {
     if (report.toFile)
-        return "Zapisano " + CardCount(report.cards) + " w pliku " +
+        return "Zapisano " + PrintedThings(report) + " w pliku " +
                std::filesystem::path(report.destination).filename().string() + ".";
-    const std::string sent = "Wysłano " + CardCount(report.cards) +
+    const std::string sent = "Wysłano " + PrintedThings(report) +
                              (report.destination.empty() ? " do druku" : " do drukarki " + report.destination);
     if (report.fate == JobFate::Printing) return sent + ".";
-    return sent + " – czekają w kolejce.";
+    return sent + (OneThing(report) ? " – czeka w kolejce." : " – czekają w kolejce.");
 }
 
 std::string WaitingNotice(const PrintReport& report) {
-    const std::string job = "Zadanie (" + CardCount(report.cards) + ")";
+    const std::string job = "Zadanie (" + PrintedThings(report) + ")";
     switch (report.fate) {
         case JobFate::WaitingPrinterStopped:
             return "Drukarka " + report.destination + " jest zatrzymana.\n" + job +

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "JobFate.h"
+#include "Products.h"
 
 #include <cstdint>
 #include <string>
@@ -9,7 +10,8 @@ namespace printing {
 
 // What a print run did, for the director.
 struct PrintReport {
-    int32_t cards = 0;
+    Product product = Product::TableCards;
+    int32_t cards = 0;  // table cards, copies included
     bool toFile = false;
     std::string destination;  // the printer's name or the file's path; empty for a surface of a test's own
     JobFate fate = JobFate::Printing;
@@ -17,6 +19,9 @@ struct PrintReport {
 
 // "4 rozstawiki", with the noun's form after the number.
 std::string CardCount(int64_t cards);
+
+// What the run printed: "4 rozstawiki", "karty par" or "arkusz schematu".
+std::string PrintedThings(const PrintReport& report);
 
 // One short line on what happened: "Wysłano 4 rozstawiki do drukarki PDF.", "Zapisano 4
 // rozstawiki w pliku karty.pdf." (the file's name without its folder).

@@ -2,6 +2,7 @@
 
 #include "NumDow.h"
 #include "Palce.h"
+#include "Podglad.h"
 #include "drkr.h"
 
 #include "ProgramWindows.h"
@@ -12,6 +13,7 @@
 #include "toolkit/RadioGroup.h"
 #include "toolkit/UpDown.h"
 
+#include "movement/AbsentPair.h"
 #include "movement/ArbitraryNumbers.h"
 #include "movement/MainWindowState.h"
 #include "movement/SchemeFile.h"
@@ -20,12 +22,15 @@
 #include "movement/TableList.h"
 #include "printing/CardPrinter.h"
 #include "printing/PrintReport.h"
+#include "printing/QtPrintSurface.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 
 using toolkit::MakeButton;
 using toolkit::MakeLabel;
@@ -33,6 +38,9 @@ using toolkit::SansFont;
 using toolkit::SetHint;
 
 namespace {
+
+// Room added to the form's width for what to print and the preview.
+constexpr int PrintChoiceColumnWidth = 150;
 
 QString FromCore(const std::string& text) { return QString::fromStdString(text); }
 
@@ -47,7 +55,8 @@ QStringList FromCore(const std::vector<std::string>& lines) {
 TDrog::TDrog(movement::MovementState& state, ProgramWindows& windows) : state_(state), windows_(windows) {
     setObjectName(QStringLiteral("Drog"));
     setWindowTitle(QStringLiteral("Wydruk Rozstawików Stolikowych"));
-    SetFormGeometry(401, 101, 374, 552);
+    // The form's width and a column beside the table list for what to print and the preview.
+    SetFormGeometry(401, 101, 374 + PrintChoiceColumnWidth, 552);
     setFont(SansFont(13, true));
     CreateControls();
     ConnectHandlers();
@@ -136,6 +145,37 @@ void TDrog::CreateControls() {
     WynikDruku->setFont(SansFont(10, false));
     WynikDruku->setWordWrap(true);
     WynikDruku->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+
+    CreatePrintChoiceControls();
+}
+
+void TDrog::CreatePrintChoiceControls() {
+    constexpr int left = 376;
+    constexpr int width = PrintChoiceColumnWidth - 16;
+    LabWydruk = MakeLabel(this, "LabWydruk", QStringLiteral("&Wydruk:"), left, 4);
+    Wydruk = new QComboBox(this);
+    Wydruk->setObjectName(QStringLiteral("Wydruk"));
+    Wydruk->setGeometry(left, 24, width, 23);
+    for (const printing::Product product :
+         {printing::Product::TableCards, printing::Product::PairCards, printing::Product::MovementSheet})
+        Wydruk->addItem(QString::fromUtf8(printing::ProductName(product)), static_cast<int>(product));
+    SetHint(Wydruk, QStringLiteral("Co drukują przyciski Drukuj i Podgląd"));
+    LabWydruk->setBuddy(Wydruk);
+
+    LabNieobecna = MakeLabel(this, "LabNieobecna", QStringLiteral("P&ara nieobecna:"), left, 60);
+    Nieobecna = new QSpinBox(this);
+    Nieobecna->setObjectName(QStringLiteral("Nieobecna"));
+    Nieobecna->setGeometry(left, 80, 72, 23);
+    Nieobecna->setSpecialValueText(QStringLiteral("brak"));
+    Nieobecna->setRange(movement::NoAbsentPair, movement::NoAbsentPair);
+    SetHint(Nieobecna, QStringLiteral("Para, która nie gra (numer ze schematu); jej przeciwnicy mają pauzę"));
+    LabNieobecna->setBuddy(Nieobecna);
+
+    Podglad = MakeButton(this, "Podglad", QStringLiteral("P&odgląd"), {left, 458, width, 25});
+    Podglad->setFont(SansFont(16, true));
+    SetHint(Podglad, QStringLiteral("Podgląd tego, co wydrukuje przycisk Drukuj"));
+    for (QWidget* control : std::initializer_list<QWidget*>{Wydruk, Nieobecna}) control->setFont(SansFont(11, false));
+    WydrukChange();
 }
 
 void TDrog::ConnectHandlers() {
@@ -152,12 +192,14 @@ void TDrog::ConnectHandlers() {
     connect(Nzpl, &QPushButton::clicked, this, &TDrog::NzplClick);
     connect(Drukarka, &QPushButton::clicked, this, &TDrog::DrukarkaClick);
     connect(Drukuj, &QPushButton::clicked, this, &TDrog::DrukujClick);
+    connect(Podglad, &QPushButton::clicked, this, &TDrog::PodgladClick);
+    connect(Wydruk, &QComboBox::currentIndexChanged, this, &TDrog::WydrukChange);
 }
 
 void TDrog::SetTabOrder() {
     QList<QWidget*> order = {Drukarka, Drukuj, Koniec, ListBox1};
     for (int i = 0; i < SkkN->ItemCount(); ++i) order.append(SkkN->Item(i));
-    order += {OdSt, DoSt, ListBox2, BegDoc, Nzpl, Kestrel, ZPalca, Plover, DuzoZbiornic};
+    order += {OdSt, DoSt, ListBox2, BegDoc, Nzpl, Kestrel, ZPalca, Plover, DuzoZbiornic, Wydruk, Nieobecna, Podglad};
     for (int i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -258,7 +300,10 @@ void TDrog::ShowStepChoices() {
         SkkN->SetItemCaption(item, QString::number(state_.StepChoices[item]));
 }
 
-void TDrog::lista_stol() { ListBox2->SetLines(FromCore(movement::TableListLines(state_))); }
+void TDrog::lista_stol() {
+    ListBox2->SetLines(FromCore(movement::TableListLines(state_)));
+    Nieobecna->setMaximum(static_cast<int>(std::clamp(2 * int64_t{state_.TableCount}, int64_t{0}, int64_t{99})));
+}
 
 void TDrog::ListBox2DblClick() {
     // A click beside the lines selects none, and nothing changes.
@@ -329,7 +374,7 @@ void TDrog::DrukujClick() {
         return;
     }
     ShowPrintResult(QString());
-    const auto printed = windows_.PrintCards(state_, state_.PrintFrom, state_.PrintTo, BegDoc->isChecked());
+    const auto printed = windows_.PrintCards(state_, ChosenPrint());
     if (!printed.accepted()) {
         toolkit::ShowErrorReport(this, FromCore(printed.message()));
         return;
@@ -345,4 +390,51 @@ void TDrog::ShowPrintResult(const QString& text) {
     const int room = 2 * WynikDruku->width() - metrics.averageCharWidth() * 8;
     WynikDruku->setText(metrics.elidedText(text, Qt::ElideMiddle, room));
     SetHint(WynikDruku, text);
+}
+
+PrintChoice TDrog::ChosenPrint() const {
+    PrintChoice choice;
+    choice.product = static_cast<printing::Product>(Wydruk->currentData().toInt());
+    choice.first = state_.PrintFrom;
+    choice.last = state_.PrintTo;
+    choice.separateJobs = BegDoc->isChecked();
+    choice.absentPair = Nieobecna->isEnabled() ? Nieobecna->value() : movement::NoAbsentPair;
+    return choice;
+}
+
+void TDrog::WydrukChange() {
+    // The table cards are the same whoever is absent.
+    Nieobecna->setEnabled(Wydruk->currentIndex() != 0);
+}
+
+void TDrog::PodgladClick() {
+    // The print's own checks, but before any print settings the printer's default page.
+    const movement::Outcome ready = printing::CanPrint(state_, windows_.PreviewPage());
+    if (!ready.accepted()) {
+        toolkit::ShowMessage(this, FromCore(ready.message()));
+        return;
+    }
+    const PrintChoice choice = ChosenPrint();
+    if (const movement::Outcome absent = movement::CheckAbsentPair(state_, choice.absentPair); !absent.accepted()) {
+        toolkit::ShowMessage(this, FromCore(absent.message()));
+        return;
+    }
+    const printing::PageMetrics page = windows_.PreviewPage();
+    std::string failure;
+    TPodglad preview(
+        windows_.Printer(),
+        [&](QPrinter& pages) {
+            printing::QtPrintSurface surface(pages);
+            PrintChoice once = choice;
+            once.separateJobs = false;  // the preview shows one run of pages
+            const movement::Outcome drawn = ProgramWindows::PrintChosen(state_, once, page, surface);
+            if (!drawn.accepted() && failure.empty()) failure = drawn.message();
+        },
+        this);
+    preview.exec();
+    if (!failure.empty()) {
+        toolkit::ShowErrorReport(this, FromCore(failure));
+        return;
+    }
+    if (preview.PrintAsked()) DrukujClick();
 }

@@ -6,6 +6,8 @@
 #include "movement/OpeningSnapshot.h"
 
 class QCheckBox;
+class QComboBox;
+class QSpinBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -22,6 +24,7 @@ class UpDown;
 }  // namespace toolkit
 
 class ProgramWindows;
+struct PrintChoice;
 
 // The main window: the scheme files and their lines, the table list with the NS/WE swap, the
 // print range, the numbering choice, and the buttons to the other windows and to printing.
@@ -51,6 +54,8 @@ public:
     void NzplClick();
     void DrukarkaClick();
     void DrukujClick();
+    void PodgladClick();
+    void WydrukChange();
 
     // After a secondary window was left through its title bar: the movement and the numbering
     // as they were when the director opened it.
@@ -84,6 +89,12 @@ public:
     QPushButton* Koniec;
     // What the last print did.
     QLabel* WynikDruku;
+    // What to print, the absent pair, and the preview, in a column beside the table list.
+    QLabel* LabWydruk;
+    QComboBox* Wydruk;
+    QLabel* LabNieobecna;
+    QSpinBox* Nieobecna;
+    QPushButton* Podglad;
 
 private:
     void CreateControls();
@@ -95,6 +106,8 @@ private:
     void ClearSchemeControls();
     void HideSchemeList();
     void ShowPrintResult(const QString& text);
+    void CreatePrintChoiceControls();
+    PrintChoice ChosenPrint() const;
 
     movement::MovementState& state_;
     ProgramWindows& windows_;

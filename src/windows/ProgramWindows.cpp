@@ -37,28 +37,37 @@ QPrinter& ProgramWindows::Printer() {
     return *printer_;
 }
 
-movement::Result<printing::PrintReport> ProgramWindows::PrintCards(const movement::MovementState& state, int32_t first,
-                                                                   int32_t last, bool separateJobs) {
+printing::PageMetrics ProgramWindows::PreviewPage() {
+    if (page_.PageWidth != 0 && page_.PageHeight != 0) return page_;
+    return {Printer().width(), Printer().height()};
+}
+
+movement::Result<printing::PrintReport> ProgramWindows::PrintCards(const movement::MovementState& state,
+                                                                   const PrintChoice& choice) {
     using Printed = movement::Result<printing::PrintReport>;
     printing::PrintReport report;
-    report.cards = movement::ClampPrintRange(state, first, last).Count();
+    report.product = choice.product;
+    report.cards = movement::ClampPrintRange(state, choice.first, choice.last).Count();
     // The cards keep the metrics measured in the print settings, whatever the surface. A queue
     // prints the copies itself; a file holds them all.
     printing::Copies copies;
     const auto run = [&](printing::PrintSurface& surface, const printing::PageMetrics&) {
-        return printing::PrintCards(state, page_, first, last, separateJobs, surface, copies);
+        return PrintChosen(state, choice, page_, surface, copies);
     };
     if (surface_ != nullptr) {
         const movement::Outcome printed = run(*surface_, page_);
         return printed.accepted() ? Printed::Accepted(report) : Printed::Refused(printed.message());
     }
 
-    const std::string title = movement::PrintJobTitle(state, first, last);
     printing::PdfSettings settings;
     settings.layout = Printer().pageLayout();
     settings.resolution = Printer().resolution();
-    settings.title = QString::fromStdString(title);
     report.cards *= std::clamp(Printer().copyCount(), 1, printing::MaxCopies);
+    const std::string title =
+        choice.product == printing::Product::TableCards
+            ? movement::PrintJobTitle(state, choice.first, choice.last)
+            : movement::PrintJobTitle(state, 1, state.TableCount) + ", " + printing::ProductName(choice.product);
+    settings.title = QString::fromStdString(title);
     if (Printer().outputFormat() == QPrinter::PdfFormat && !Printer().outputFileName().isEmpty()) {
         // The scheme files are read from the working folder; none of them may become the output.
         std::vector<std::string> schemeFiles;
@@ -78,4 +87,14 @@ movement::Result<printing::PrintReport> ProgramWindows::PrintCards(const movemen
     if (!sent.accepted()) return Printed::Refused(sent.message());
     report.fate = sent.value();
     return Printed::Accepted(report);
+}
+
+movement::Outcome ProgramWindows::PrintChosen(const movement::MovementState& state, const PrintChoice& choice,
+                                              const printing::PageMetrics& page, printing::PrintSurface& surface,
+                                              const printing::Copies& copies) {
+    // Only the table cards are printed in copies by the program itself.
+    if (choice.product == printing::Product::TableCards)
+        return printing::PrintCards(state, page, choice.first, choice.last, choice.separateJobs, surface, copies);
+    return printing::PrintProduct(choice.product, state, page, choice.first, choice.last, choice.separateJobs,
+                                  choice.absentPair, surface);
 }

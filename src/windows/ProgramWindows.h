@@ -21,6 +21,16 @@ class Tndw;
 // Each gets the movement state and this set by reference, to hand control to the others. The
 // set also holds the program's one printer, the page metrics measured from it, and the surface
 // a test may pass in to draw the cards on instead of the printer.
+// What the director chose to print: the product, the table cards' range, one job per card,
+// and the absent pair (as numbered in the scheme, 0 for none).
+struct PrintChoice {
+    printing::Product product = printing::Product::TableCards;
+    int32_t first = 0;
+    int32_t last = 0;
+    bool separateJobs = false;
+    int32_t absentPair = 0;
+};
+
 class ProgramWindows {
 public:
     explicit ProgramWindows(movement::MovementState& state, printing::PrintSurface* surface = nullptr);
@@ -44,8 +54,16 @@ public:
     // The cards of tables first..last with the measured page: on the surface a test passed in,
     // into the PDF file the print dialog chose (safely, see PrintCardsToPdfFile), or to the
     // printer's queue (see PrintCardsToQueue). Accepted with what became of them.
-    movement::Result<printing::PrintReport> PrintCards(const movement::MovementState& state, int32_t first,
-                                                       int32_t last, bool separateJobs);
+    movement::Result<printing::PrintReport> PrintCards(const movement::MovementState& state, const PrintChoice& choice);
+
+    // What one print run draws, on any surface with the given page: the preview's too.
+    static movement::Outcome PrintChosen(const movement::MovementState& state, const PrintChoice& choice,
+                                         const printing::PageMetrics& page, printing::PrintSurface& surface,
+                                         const printing::Copies& copies = {});
+
+    // The page the preview shows: the measured one, or before any print settings the printer's
+    // default (the default printer's page, or A4).
+    printing::PageMetrics PreviewPage();
 
 private:
     std::unique_ptr<QPrinter> printer_;

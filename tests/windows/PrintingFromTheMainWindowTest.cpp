@@ -2,20 +2,33 @@
 #include "WindowRoad.h"
 
 #include "Palce.h"
+#include "Podglad.h"
 #include "toolkit/UpDown.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QPrintEngine>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
 #include <QToolButton>
 #include <cups/cups.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 
 namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool Sanitized = true;
+#else
+constexpr bool Sanitized = false;
+#endif
 
 using Strings = std::vector<std::string>;
 
@@ -86,6 +99,91 @@ TEST_F(PrintingFromTheMainWindow, AFailingPrinterIsReportedWithItsReason) {
     ASSERT_EQ(messages.Shown().size(), 1u);
     EXPECT_EQ(messages.Shown()[0].text, QStringLiteral("Nie można rozpocząć wydruku na drukarce Biuro."));
     EXPECT_EQ(messages.Shown()[0].icon, QMessageBox::Critical);
+}
+
+TEST_F(PrintingFromTheMainWindow, PairCardsWithAnAbsentPairAreWhatDrukujPrintsOnceChosen) {
+    ChooseSevenRoundsOnFourTables();
+    Pick(drog.SkkN, 0);
+    MeasurePage();
+    EXPECT_FALSE(drog.Nieobecna->isEnabled());  // table cards are the same whoever is absent
+    drog.Wydruk->setCurrentIndex(1);
+    ASSERT_TRUE(drog.Nieobecna->isEnabled());
+    EXPECT_EQ(drog.Nieobecna->maximum(), 8);
+    drog.Nieobecna->setValue(3);
+    Click(drog.Drukuj);
+
+    EXPECT_TRUE(messages.Shown().empty()) << messages.LastText().toStdString();
+    Strings headings;
+    bool pause = false;
+    for (const auto& text : surface.texts) {
+        if (text.text.rfind("Para ", 0) == 0 && text.text.find("stacjonarna") == std::string::npos)
+            headings.push_back(text.text);
+        pause = pause || text.text == "pauza";
+    }
+    EXPECT_EQ(headings.size(), 7u);
+    EXPECT_EQ(std::count(headings.begin(), headings.end(), "Para 3"), 0);
+    EXPECT_TRUE(pause);
+    EXPECT_EQ(drog.WynikDruku->toolTip(), QStringLiteral("Wysłano karty par do druku."));
+}
+
+// The preview of the chosen print, opened by "Podgląd": the test looks at it as it stands open.
+class PreviewFromTheMainWindow : public PrintingFromTheMainWindow {
+protected:
+    // Clicks "Podgląd", and once the preview is open notes its pages and the time it took, then
+    // presses its print button or closes it.
+    void OpenPreview(bool print) {
+        start_ = std::chrono::steady_clock::now();
+        QTimer::singleShot(0, [this, print] {
+            auto* preview = qobject_cast<TPodglad*>(QApplication::activeModalWidget());
+            if (preview == nullptr) return;
+            seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+            pages = preview->Preview()->pageCount();
+            if (print)
+                preview->findChild<QPushButton*>(QStringLiteral("PodgladDrukuj"))->click();
+            else
+                preview->reject();
+        });
+        Click(drog.Podglad);
+    }
+
+    int pages = -1;
+    double seconds = -1;
+
+private:
+    std::chrono::steady_clock::time_point start_;
+};
+
+TEST_F(PreviewFromTheMainWindow, ShowsThePagesDrukujWouldPrintAndPrintsThemOnRequest) {
+    ChooseSevenRoundsOnFourTables();
+    Click(drog.Podglad);  // no numbering yet: refused as the print is
+    EXPECT_EQ(messages.LastText(), QStringLiteral("Nieznany skok Numeracji !"));
+
+    Pick(drog.SkkN, 0);
+    OpenPreview(false);  // before any print settings, on the printer's default page
+    EXPECT_EQ(pages, 4);
+    EXPECT_TRUE(surface.Operations().empty());
+
+    MeasurePage();
+    drog.Wydruk->setCurrentIndex(2);
+    OpenPreview(true);
+    EXPECT_EQ(pages, 1);  // the movement sheet of four tables
+    EXPECT_EQ(drog.WynikDruku->toolTip(), QStringLiteral("Wysłano arkusz schematu do druku."));
+    EXPECT_FALSE(surface.texts.empty());
+}
+
+TEST_F(PreviewFromTheMainWindow, FortyEightTableCardsOpenInUnderHalfASecond) {
+    QByteArray line = "23 48";
+    for (int pair = 1; pair <= 96; ++pair) line += ' ' + QByteArray::number(pair);
+    WriteFile(QStringLiteral("HowellKS.txt"), line + '\n');
+    Click(drog.Kestrel);
+    DoubleClickLine(drog.ListBox1, 0);
+    Pick(drog.SkkN, 0);
+    OpenPreview(false);
+    EXPECT_EQ(pages, 48);
+    RecordProperty("seconds", std::to_string(seconds));
+    if (!Sanitized) {  // the sanitizers' own time is no measure
+        EXPECT_LT(seconds, 0.5);
+    }
 }
 
 TEST_F(PrintingFromTheMainWindow, ATypedMovementIsPrintedWithItsOwnRounds) {

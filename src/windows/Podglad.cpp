@@ -1,0 +1,38 @@
+#include "Podglad.h"
+
+#include <QHBoxLayout>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TPodglad::TPodglad(QPrinter& printer, Paint paint, QWidget* parent)
+    : QDialog(parent), preview_(new QPrintPreviewWidget(&printer, this)) {
+    setObjectName(QStringLiteral("Podglad"));
+    setWindowTitle(QStringLiteral("Podgląd wydruku"));
+    connect(preview_, &QPrintPreviewWidget::paintRequested, this,
+            [paint = std::move(paint)](QPrinter* pages) { paint(*pages); });
+
+    auto* print = new QPushButton(QStringLiteral("&Drukuj"), this);
+    print->setObjectName(QStringLiteral("PodgladDrukuj"));
+    auto* larger = new QPushButton(QStringLiteral("&Powiększ"), this);
+    auto* smaller = new QPushButton(QStringLiteral("P&omniejsz"), this);
+    auto* whole = new QPushButton(QStringLiteral("&Cała strona"), this);
+    auto* close = new QPushButton(QStringLiteral("&Zamknij"), this);
+    connect(print, &QPushButton::clicked, this, [this] {
+        printAsked_ = true;
+        accept();
+    });
+    connect(larger, &QPushButton::clicked, preview_, [this] { preview_->zoomIn(); });
+    connect(smaller, &QPushButton::clicked, preview_, [this] { preview_->zoomOut(); });
+    connect(whole, &QPushButton::clicked, preview_, &QPrintPreviewWidget::fitInView);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {print, larger, smaller, whole}) buttons->addWidget(button);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(preview_);
+    resize(720, 860);
+}

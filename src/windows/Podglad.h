@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+
+class QPrinter;
+class QPrintPreviewWidget;
+
+// The print preview: Qt's preview of exactly the pages a print would make, in a modal window
+// with the program's own buttons. "Drukuj" closes it and asks for the print; the print itself
+// then takes the main window's road, so that its fate is told as for any print.
+class TPodglad : public QDialog {
+    Q_OBJECT
+
+public:
+    using Paint = std::function<void(QPrinter& printer)>;
+
+    TPodglad(QPrinter& printer, Paint paint, QWidget* parent = nullptr);
+
+    bool PrintAsked() const { return printAsked_; }
+    QPrintPreviewWidget* Preview() const { return preview_; }
+
+private:
+    QPrintPreviewWidget* preview_;
+    bool printAsked_ = false;
+};
