@@ -1,17 +1,50 @@
 #include "ProgramWindows.h"
 #include "toolkit/Application.h"
 
+#include "movement/DataFolders.h"
 #include "movement/MovementState.h"
 #include "printing/OutputFile.h"
 
 #include <QApplication>
 
+#include <cstring>
+#include <iostream>
+#include <optional>
+
+namespace {
+
+// --version and --help are answered before the toolkit starts, so that they need no display.
+// Returns the exit status, or nothing for a start of the windows.
+std::optional<int> AnswerOnTheCommandLine(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::cout << "rozstawiki " << ROZSTAWIKI_VERSION << '\n';
+        } else if (std::strcmp(argv[i], "--help") == 0) {
+            std::cout << "Użycie: rozstawiki [--help | --version]\n"
+                         "Drukuje rozstawiki stolikowe, karty par i arkusz schematu dla turniejów par\n"
+                         "rozgrywanych systemem Howella. Bez okien: rozstawiki-pdf --help.\n"
+                         "Instrukcja: man rozstawiki.\n";
+        } else {
+            continue;
+        }
+        return std::cout.flush() ? 0 : 1;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    if (const auto answered = AnswerOnTheCommandLine(argc, argv)) return *answered;
+
     QApplication application(argc, argv);
     toolkit::SetUpApplication(application);
+    // The desktop matches the windows with the menu entry (and its icon) by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ROZSTAWIKI_DESKTOP_ID));
     printing::RemovePendingOutputOnSignals();
 
     movement::MovementState state;
+    state.DataFolders = movement::DataFolders(QCoreApplication::applicationFilePath().toStdString());
     ProgramWindows windows(state);
     windows.Start();
     return QApplication::exec();

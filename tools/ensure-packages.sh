@@ -11,6 +11,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   xvfb xauth poppler-utils
   libcups2-dev cups cups-client printer-driver-cups-pdf
+  librsvg2-bin dpkg-dev file lintian desktop-file-utils appstream bash-completion
 )
 
 missing=()

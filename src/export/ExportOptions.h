@@ -32,6 +32,10 @@ struct ExportRequest {
     std::optional<std::string> source;
     printing::Product product = printing::Product::TableCards;
     int absentPair = 0;  // as numbered in the scheme; 0 for nobody
+
+    // The program's data folders, where a shipped scheme file's bare name is looked for when the
+    // working folder does not hold it; no option, set from the program's place.
+    std::vector<std::string> dataFolders;
 };
 
 // The arguments read, or what is wrong with them (a usage error).

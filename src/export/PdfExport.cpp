@@ -56,8 +56,16 @@ bool ReportSkipped(const movement::SchemeLines& lines, std::ostream& errors) {
     return !notice.empty();
 }
 
+// The data folders hold the shipped files only, so any other name is looked for, and reported
+// missing, in the working folder alone.
+std::vector<std::string> DataFoldersFor(const ExportRequest& request) {
+    if (movement::ShippedSourceText(request.schemeFile).empty()) return {};
+    return request.dataFolders;
+}
+
 int ListLines(const ExportRequest& request, std::ostream& out, std::ostream& errors) {
-    const movement::Result<movement::SchemeLines> read = movement::ReadSchemeFile(request.schemeFile);
+    const movement::Result<movement::SchemeLines> read =
+        movement::ReadSchemeFile(request.schemeFile, DataFoldersFor(request));
     if (!read.accepted()) return BadInput(errors, read.message());
     const movement::SchemeLines& lines = read.value();
     for (std::size_t k = 0; k < lines.lines.size(); ++k)
@@ -68,7 +76,8 @@ int ListLines(const ExportRequest& request, std::ostream& out, std::ostream& err
 
 // Every line as a typed scheme is checked. Fails when a line fails or was skipped, and says which.
 int CheckLines(const ExportRequest& request, std::ostream& out, std::ostream& errors) {
-    const movement::Result<movement::SchemeLines> read = movement::ReadSchemeFile(request.schemeFile);
+    const movement::Result<movement::SchemeLines> read =
+        movement::ReadSchemeFile(request.schemeFile, DataFoldersFor(request));
     if (!read.accepted()) return BadInput(errors, read.message());
     const movement::SchemeLines& lines = read.value();
     std::string failed;
@@ -85,6 +94,7 @@ int CheckLines(const ExportRequest& request, std::ostream& out, std::ostream& er
 // The movement as the director would set it up in the windows, step by step.
 Outcome SetUpMovement(const ExportRequest& request, MovementState& state) {
     const std::string source = request.source.value_or(movement::ShippedSourceText(request.schemeFile));
+    state.DataFolders = DataFoldersFor(request);
     const auto load = movement::LoadSchemeFile(state, request.schemeFile, source);
     if (!load.accepted()) return Outcome::Refused(load.message());
     if (request.line > static_cast<int>(load.value().listLines.size()))
@@ -166,7 +176,10 @@ int ExportCards(const ExportRequest& request, std::ostream& errors) {
                                       request.absentPair, surface);
     };
     if (!request.printer.empty()) return PrintOnQueue(request, state, settings, run, errors);
-    const Outcome written = printing::PrintCardsToPdfFile(request.output, {request.schemeFile}, settings, run);
+    // The file read, wherever it was found, is no place for the cards.
+    const auto located = movement::LocateSchemeFile(request.schemeFile, DataFoldersFor(request));
+    const std::string schemeFile = located.accepted() ? located.value() : request.schemeFile;
+    const Outcome written = printing::PrintCardsToPdfFile(request.output, {schemeFile}, settings, run);
     if (!written.accepted()) return BadInput(errors, written.message());
     return 0;
 }

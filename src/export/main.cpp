@@ -3,6 +3,7 @@
 #include "ExportOptions.h"
 #include "PdfExport.h"
 
+#include "movement/DataFolders.h"
 #include "printing/OutputFile.h"
 
 #include <QGuiApplication>
@@ -21,10 +22,12 @@ int main(int argc, char* argv[]) {
     printing::RemovePendingOutputOnSignals();
 
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    const auto parsed = pdfexport::ParseExportArguments(arguments);
+    auto parsed = pdfexport::ParseExportArguments(arguments);
     if (!parsed.accepted()) {
         std::cerr << parsed.message() << "\n\n" << pdfexport::UsageText;
         return 2;
     }
-    return pdfexport::RunExport(parsed.value(), std::cout, std::cerr);
+    pdfexport::ExportRequest& request = parsed.value();
+    request.dataFolders = movement::DataFolders(QCoreApplication::applicationFilePath().toStdString());
+    return pdfexport::RunExport(request, std::cout, std::cerr);
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace movement {
 
@@ -45,6 +46,10 @@ struct MovementState {
     int32_t PrintTo = 0;
 
     std::string SchemeSource;  // UTF-8 caption of the loaded scheme file, printed on the cards
+
+    // The program's data folders, where a scheme file the working folder does not hold is looked
+    // for (LocateSchemeFile); set at start from the program's place (DataFolders).
+    std::vector<std::string> DataFolders;
 
     friend bool operator==(const MovementState&, const MovementState&) = default;
 };

@@ -3,6 +3,7 @@
 #include "Decimal.h"
 #include "SchemeNumbers.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <fcntl.h>
@@ -45,6 +46,20 @@ std::string FileErrorText(int error, const std::string& fileName) {
         default:
             return "Błąd wejścia/wyjścia nr " + std::to_string(error) + " przy odczycie " + where;
     }
+}
+
+// Whether a path names something: only "no such file" says no, so that a file that is there but
+// cannot be read is reported where it lies rather than looked for elsewhere.
+bool IsThere(const std::string& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 || (errno != ENOENT && errno != ENOTDIR);
+}
+
+std::string NotFoundText(const std::string& name, const std::vector<std::string>& lookedIn) {
+    if (lookedIn.size() == 1) return "Nie znaleziono pliku „" + name + "” w folderze „" + lookedIn.front() + "”.";
+    std::string text = "Nie znaleziono pliku „" + name + "” ani w folderze bieżącym „" + lookedIn.front() + "”";
+    for (std::size_t k = 1; k < lookedIn.size(); ++k) text += ", ani w folderze danych programu „" + lookedIn[k] + "”";
+    return text + ".";
 }
 
 // Closes the descriptor on every way out.
@@ -189,9 +204,30 @@ SchemeLines SplitSchemeLines(std::string_view bytes) {
     return splitter.Finish();
 }
 
-Result<SchemeLines> ReadSchemeFile(const std::string& fileName) {
-    const auto failed = [&fileName](int error) { return Result<SchemeLines>::Refused(FileErrorText(error, fileName)); };
-    OpenFile file(fileName);
+Result<std::string> LocateSchemeFile(const std::string& fileName, const std::vector<std::string>& dataFolders) {
+    if (fileName.empty() || fileName.find('/') != std::string::npos || IsThere(fileName))
+        return Result<std::string>::Accepted(fileName);
+    const auto [name, workingFolder] = NameAndFolder(fileName);
+    std::vector<std::string> lookedIn = {workingFolder};
+    for (const std::string& folder : dataFolders) {
+        const std::filesystem::path path = std::filesystem::path(folder).lexically_normal() / fileName;
+        if (IsThere(path.string())) return Result<std::string>::Accepted(path.string());
+        // A folder that is not there is no place to tell the director about.
+        std::error_code failed;
+        const std::string shown = path.parent_path().string();
+        if (std::filesystem::is_directory(shown, failed) &&
+            std::find(lookedIn.begin(), lookedIn.end(), shown) == lookedIn.end())
+            lookedIn.push_back(shown);
+    }
+    return Result<std::string>::Refused(NotFoundText(name, lookedIn));
+}
+
+Result<SchemeLines> ReadSchemeFile(const std::string& fileName, const std::vector<std::string>& dataFolders) {
+    const Result<std::string> located = LocateSchemeFile(fileName, dataFolders);
+    if (!located.accepted()) return Result<SchemeLines>::Refused(located.message());
+    const std::string& path = located.value();
+    const auto failed = [&path](int error) { return Result<SchemeLines>::Refused(FileErrorText(error, path)); };
+    OpenFile file(path);
     if (file.fd() < 0) return failed(errno);
     struct stat status {};
     if (::fstat(file.fd(), &status) != 0) return failed(errno);
@@ -232,7 +268,7 @@ Result<SchemeFileLoad> LoadSchemeFile(MovementState& state, const std::string& f
     }
 
     state.SchemeSource = sourceText;
-    Result<SchemeLines> reading = ReadSchemeFile(fileName);
+    Result<SchemeLines> reading = ReadSchemeFile(fileName, state.DataFolders);
     if (!reading.accepted()) return Result<SchemeFileLoad>::Refused(reading.message());
 
     // Entries beyond this file's lines keep what an earlier file left; nothing offers them.

@@ -70,10 +70,15 @@ private:
 
 SchemeLines SplitSchemeLines(std::string_view bytes);
 
-// Reads the scheme lines of a file. Refused with the Polish text to show, which names the file
-// and the folder it was looked for in: not found, access denied (also for a directory, a device
-// or a pipe), or an input/output error with its number.
-Result<SchemeLines> ReadSchemeFile(const std::string& fileName);
+// Where a scheme file is read from. A name with a folder in it is taken as it is; a bare name is
+// looked for in the working folder first, then in each of `dataFolders` in turn. Refused with the
+// Polish text to show when no folder holds it, naming every folder looked in that exists.
+Result<std::string> LocateSchemeFile(const std::string& fileName, const std::vector<std::string>& dataFolders);
+
+// Reads the scheme lines of a file found by LocateSchemeFile. Refused with the Polish text to
+// show, which names the file and the folder it was looked for in: not found, access denied (also
+// for a directory, a device or a pipe), or an input/output error with its number.
+Result<SchemeLines> ReadSchemeFile(const std::string& fileName, const std::vector<std::string>& dataFolders = {});
 
 // The list line of a catalogue entry: its rounds (the text before the first space, empty when it
 // has none) right-aligned in 3 (2 from 10 on), two spaces, and its tables (the text between the
@@ -89,10 +94,11 @@ struct SchemeFileLoad {
     int64_t tooLong = 0;                 // lines too long to be movements, not loaded
 };
 
-// A scheme-file button: unless the catalogue is locked, sets SchemeSource, reads the file and
-// stores its lines as catalogue entries 0..n-1, their count as CatalogueLineCount, and locks the
-// catalogue. A file that cannot be read is refused with ReadSchemeFile's text; only SchemeSource
-// has then changed. The current movement is not touched: only choosing a line makes one current.
+// A scheme-file button: unless the catalogue is locked, sets SchemeSource, reads the file (looked
+// for in the working folder, then in the state's DataFolders) and stores its lines as catalogue
+// entries 0..n-1, their count as CatalogueLineCount, and locks the catalogue. A file that cannot
+// be found or read is refused with ReadSchemeFile's text; only SchemeSource has then changed. The current movement is
+// not touched: only choosing a line makes one current.
 Result<SchemeFileLoad> LoadSchemeFile(MovementState& state, const std::string& fileName, const std::string& sourceText);
 
 // The Polish notice for a file with more scheme lines than the catalogue holds.

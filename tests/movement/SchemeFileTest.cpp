@@ -288,5 +288,91 @@ TEST_F(SchemeFileLoading, AFileOfMoreThan101LinesLoadsTheFirst101AndSaysHowManyW
               "Plik zawiera więcej schematów, niż mieści lista. Wczytano pierwsze 101, liczba pominiętych: 4.");
 }
 
+// The process's working folder, changed for one test.
+class WorkingFolder {
+public:
+    explicit WorkingFolder(const std::string& folder) : previous_(std::filesystem::current_path()) {
+        std::filesystem::current_path(folder);
+    }
+    ~WorkingFolder() { std::filesystem::current_path(previous_); }
+    WorkingFolder(const WorkingFolder&) = delete;
+    WorkingFolder& operator=(const WorkingFolder&) = delete;
+
+private:
+    std::filesystem::path previous_;
+};
+
+// A scheme-file button run in an empty working folder of its own, with two data folders.
+class SchemeFileLookup : public ::testing::Test {
+protected:
+    static std::string FolderOf(const TempFolder& folder) {
+        return std::filesystem::path(folder.PathOf("f")).parent_path().string();
+    }
+
+    TempFolder working, data, laterData;
+    const WorkingFolder here{FolderOf(working)};
+    MovementState state;
+};
+
+TEST_F(SchemeFileLookup, ABareNameTheWorkingFolderLacksIsReadFromTheFirstDataFolderHoldingIt) {
+    data.Write("HowellKS.txt", "5 3 6 1 0 2 5 0 3 4\n");
+    laterData.Write("HowellKS.txt", "7 4 8 1 2 6 0 3 5 0 4 7\n");
+    state.DataFolders = {FolderOf(working) + "/brak", FolderOf(data), FolderOf(laterData)};
+
+    const auto load = LoadSchemeFile(state, "HowellKS.txt", "Wg K. Kestrela");
+
+    ASSERT_EQ(StatusOf(load), Status::Loaded) << load.message();
+    EXPECT_EQ(state.SchemeCatalogue[0], "5 3 6 1 0 2 5 0 3 4");
+    EXPECT_EQ(state.SchemeSource, "Wg K. Kestrela");
+}
+
+TEST_F(SchemeFileLookup, TheWorkingFoldersOwnFileComesFirst) {
+    working.Write("HowellKS.txt", "7 4 8 1 2 6 0 3 5 0 4 7\n");
+    data.Write("HowellKS.txt", "5 3 6 1 0 2 5 0 3 4\n");
+    state.DataFolders = {FolderOf(data)};
+
+    ASSERT_EQ(StatusOf(LoadSchemeFile(state, "HowellKS.txt", "Wg K. Kestrela")), Status::Loaded);
+    EXPECT_EQ(state.SchemeCatalogue[0], "7 4 8 1 2 6 0 3 5 0 4 7");
+}
+
+TEST_F(SchemeFileLookup, AFileFoundNowhereNamesTheWorkingFolderAndEachDataFolderThatExists) {
+    state.DataFolders = {"/nie/ma/takiego/folderu", FolderOf(data), FolderOf(data) + "/.", FolderOf(working)};
+    MovementState expected = state;
+
+    const auto load = LoadSchemeFile(state, "HowellPV.txt", "Wg P. Plovera");
+
+    EXPECT_EQ(StatusOf(load), Status::Failed);
+    EXPECT_EQ(load.message(), "Nie znaleziono pliku „HowellPV.txt” ani w folderze bieżącym „" + FolderOf(working) +
+                                  "”, ani w folderze danych programu „" + FolderOf(data) + "”.");
+    expected.SchemeSource = "Wg P. Plovera";
+    EXPECT_EQ(state, expected);
+}
+
+TEST_F(SchemeFileLookup, ANameWithAFolderIsReadOnlyWhereItPoints) {
+    data.Write("HowellKS.txt", "5 3 6 1 0 2 5 0 3 4\n");
+    state.DataFolders = {FolderOf(data)};
+    std::filesystem::create_directory(working.PathOf("turniej"));
+
+    const auto load = LoadSchemeFile(state, "turniej/HowellKS.txt", "Wg K. Kestrela");
+
+    EXPECT_EQ(StatusOf(load), Status::Failed);
+    EXPECT_EQ(load.message(), "Nie znaleziono pliku „HowellKS.txt” w folderze „" + FolderOf(working) + "/turniej”.");
+}
+
+TEST_F(SchemeFileLookup, AFileThatIsThereButCannotBeReadIsReportedWhereItLies) {
+    // A directory of that name stands for any file that cannot be read.
+    std::filesystem::create_directory(working.PathOf("HowellKS.txt"));
+    data.Write("HowellKS.txt", "5 3 6 1 0 2 5 0 3 4\n");
+    state.DataFolders = {FolderOf(data)};
+    const auto inWorking = LoadSchemeFile(state, "HowellKS.txt", "Wg K. Kestrela");
+    EXPECT_EQ(inWorking.message(), "Brak dostępu do pliku „HowellKS.txt” w folderze „" + FolderOf(working) + "”.");
+
+    std::filesystem::create_directory(laterData.PathOf("Duzo_Zb.txt"));
+    state.DataFolders = {FolderOf(laterData), FolderOf(data)};
+    const auto inData = LoadSchemeFile(state, "Duzo_Zb.txt", "Dużo Zbiornic PV");
+    EXPECT_EQ(inData.message(), "Brak dostępu do pliku „Duzo_Zb.txt” w folderze „" + FolderOf(laterData) + "”.");
+    EXPECT_FALSE(state.CatalogueLoaded);
+}
+
 }  // namespace
 }  // namespace movement

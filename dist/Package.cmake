@@ -1,0 +1,32 @@
+# The Debian package: `cmake --build build --target package` writes build/rozstawiki_VERSION_ARCH.deb.
+# Its dependencies are those of the binaries (dpkg-shlibdeps) and what they load at run time.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME rozstawiki)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Zespół Rozstawików")
+set(CPACK_PACKAGE_CONTACT "Zespół Rozstawików <rozstawiki@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "table guide cards for duplicate bridge Howell movements")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "Rozstawiki prints the table guide cards of a duplicate bridge pairs tournament\n"
+    "played with a Howell-type movement: round by round, each table's North-South\n"
+    "pair, East-West pair and board set, and where each pair goes next. From the\n"
+    "same movement it prints a card for every pair and a movement sheet.\n"
+    "\n"
+    "Movements come from three scheme files of complete and shortened Howells, or\n"
+    "are typed in by hand and checked. Pairs may be numbered by a step, by\n"
+    "Mitchell numbering or with any numbers up to 99. The cards go to a printer or\n"
+    "to a PDF file, also from the command line (rozstawiki-pdf). The interface is\n"
+    "in Polish.")
+string(JOIN "" CPACK_DEBIAN_PACKAGE_DESCRIPTION ${CPACK_DEBIAN_PACKAGE_DESCRIPTION})
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The face "Arial" resolves to on the cards, and Qt's Polish for its own dialogs.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n")
+# The print system the cards are sent to; a PDF file needs none.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "cups")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+include(CPack)
