@@ -18,9 +18,6 @@ const std::string TwoDigits = "88";
 
 double Proportion(double room, double need) { return need > 0 ? room / need : 1.0; }
 
-int Floor(double value) { return static_cast<int>(std::floor(std::clamp(value, -1e9, 1e9))); }
-int Ceil(double value) { return static_cast<int>(std::ceil(std::clamp(value, -1e9, 1e9))); }
-
 // The card's two numbers share a size at which the longer fits its box across, and whose
 // baseline stays above the caps of the box's label.
 int FitBoxNumbers(const CardContent& card, const CardLayout& layout, const CardFonts& fonts, PrintSurface& surface) {
@@ -54,9 +51,10 @@ SummaryFit FitSummary(const CardContent& card, const CardLayout& layout, const C
         const double linesRoom = layout.CardBottom - pen - (FaceAscent + FaceDescent) * em - headingY;
         const int32_t fitting =
             std::max(1, layout.Summary.LineStep > 0 ? Floor(linesRoom / layout.Summary.LineStep) : tables);
-        const int32_t groups = std::max(1, (tables + fitting - 1) / fitting);
+        const EvenShare share = ShareEvenly(tables, fitting);
+        const int32_t groups = share.parts;
         SummaryFit fit;
-        fit.TablesPerGroup = std::max(1, (tables + groups - 1) / groups);
+        fit.TablesPerGroup = share.each;
         const double width = WidestOf(surface, card.Summary, size);
         const double right = layout.CardRight - pen - em;
         const double lastBaseline = headingY + tables * layout.Summary.LineStep + FaceAscent * em;
@@ -98,8 +96,7 @@ RoundBlocks FitRoundBlocks(const CardContent& card, const CardLayout& layout, in
     fit.ValueStep = std::max({1, rows.ValueStep, Ceil(widest)});
     const auto rounds = static_cast<int32_t>(card.Rows[RoundsRow].size());
     const int32_t fitting = std::max(1, Floor((pageWidth - rows.FirstValueX - widest) / fit.ValueStep) + 1);
-    const int32_t blocks = std::max(1, (rounds + fitting - 1) / fitting);
-    fit.RoundsPerBlock = std::max(1, (rounds + blocks - 1) / blocks);
+    fit.RoundsPerBlock = ShareEvenly(rounds, fitting).each;
     return fit;
 }
 

@@ -4,6 +4,7 @@
 #include "Products.h"
 #include "SheetContent.h"
 #include "SheetFit.h"
+#include "TextFit.h"
 
 #include <algorithm>
 #include <cmath>
@@ -104,8 +105,8 @@ movement::Outcome PrintMovementSheet(const movement::MovementState& state, const
     const SheetFit fit = FitSheet(sheet, page, surface);
     const auto tables = static_cast<int32_t>(sheet.TableHeadings.size());
     const auto rounds = static_cast<int32_t>(sheet.RoundLabels.size());
-    const int32_t tableBlocks = std::max(1, (tables + fit.TablesPerPage - 1) / fit.TablesPerPage);
-    const int32_t roundBlocks = std::max(1, (rounds + fit.RoundsPerPage - 1) / fit.RoundsPerPage);
+    const int32_t tableBlocks = std::max(1, PartsOf(tables, fit.TablesPerPage));
+    const int32_t roundBlocks = std::max(1, PartsOf(rounds, fit.RoundsPerPage));
     SheetDrawing drawing(sheet, fit, surface);
     return PrintPages(surface, tableBlocks * roundBlocks, separateJobs, [&](int32_t sheetPage) {
         const int32_t firstRound = sheetPage / tableBlocks * fit.RoundsPerPage;

@@ -26,9 +26,6 @@ constexpr int RowDesignSize = 11;
 // Rows shrink to this size at most to save cards.
 constexpr int RowFloorSize = 8;
 
-int Ceil(double value) { return static_cast<int>(std::ceil(value)); }
-int Floor(double value) { return static_cast<int>(std::floor(value)); }
-
 void CutPage(const PageMetrics& page, double pixelsPerPoint, PairCardFit& fit) {
     double width = page.PageWidth;
     double height = page.PageHeight;
@@ -153,8 +150,9 @@ std::vector<PairCardPiece> CutIntoPieces(const std::vector<PairCardContent>& car
     std::vector<PairCardPiece> pieces;
     for (std::size_t card = 0; card < cards.size(); ++card) {
         const std::size_t rows = cards[card].Rows.size();
-        const std::size_t count = std::max<std::size_t>(1, (rows + perCell - 1) / perCell);
-        const std::size_t each = (rows + count - 1) / count;
+        const EvenShare share = ShareEvenly(static_cast<int32_t>(rows), static_cast<int32_t>(perCell));
+        const auto count = static_cast<std::size_t>(share.parts);
+        const auto each = static_cast<std::size_t>(share.each);
         for (std::size_t piece = 0; piece < count; ++piece) {
             const std::size_t first = piece * each;
             pieces.push_back({card, first, std::min(each, rows - std::min(rows, first)), piece > 0});

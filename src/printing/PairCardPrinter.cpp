@@ -4,6 +4,7 @@
 #include "PairCardContent.h"
 #include "PairCardFit.h"
 #include "Products.h"
+#include "TextFit.h"
 
 #include <algorithm>
 #include <cmath>
@@ -52,8 +53,9 @@ public:
         }
         surface_.SetFontSize(fit_.RowSize);
         const auto rows = static_cast<int32_t>(piece.Rows);
-        const int32_t groups = std::max(1, (rows + fit_.RowsPerGroup - 1) / fit_.RowsPerGroup);
-        const int32_t perGroup = std::max(1, (rows + groups - 1) / groups);
+        const EvenShare share = ShareEvenly(rows, fit_.RowsPerGroup);
+        const int32_t groups = share.parts;
+        const int32_t perGroup = share.each;
         for (int32_t group = 0; group < groups; ++group) {
             const int x = left + group * fit_.GroupStep;
             DrawHeadings(x, top);
@@ -98,7 +100,7 @@ movement::Outcome PrintPairCards(const movement::MovementState& state, const Pag
     const PairCardFit fit = FitPairCards(cards, page, surface);
     const std::vector<PairCardPiece> pieces = CutIntoPieces(cards, fit);
     const int32_t cellsPerPage = fit.Across * fit.Down;
-    const auto pages = static_cast<int32_t>((pieces.size() + cellsPerPage - 1) / cellsPerPage);
+    const int32_t pages = PartsOf(static_cast<int32_t>(pieces.size()), cellsPerPage);
     PairCardDrawing drawing(cards, fit, page, surface);
     return PrintPages(surface, std::max(pages, 1), separateJobs, [&](int32_t pageIndex) {
         drawing.DrawCuts();

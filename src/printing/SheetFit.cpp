@@ -19,10 +19,6 @@ constexpr int CellFloorSize = 7;
 constexpr double SetProportion = 0.85;  // the board set under the pairs, smaller
 constexpr double GridPenPoints = 0.5;
 
-int Ceil(double value) { return static_cast<int>(std::ceil(value)); }
-
-int32_t Blocks(int32_t count, int32_t perBlock) { return perBlock > 0 ? (count + perBlock - 1) / perBlock : 0; }
-
 // Everything above and below the grid, whatever the cells' size.
 void PlaceText(const SheetContent& sheet, const PageMetrics& page, PrintSurface& surface, SheetFit& fit) {
     const double width = page.PageWidth;
@@ -96,7 +92,7 @@ int32_t PagesAt(const SheetContent& sheet, const SheetFit& fit) {
     if (fit.TablesPerPage < 1 || fit.RoundsPerPage < 1) return 0;
     const auto tables = static_cast<int32_t>(sheet.TableHeadings.size());
     const auto rounds = static_cast<int32_t>(sheet.RoundLabels.size());
-    return std::max(1, Blocks(tables, fit.TablesPerPage)) * std::max(1, Blocks(rounds, fit.RoundsPerPage));
+    return std::max(1, PartsOf(tables, fit.TablesPerPage)) * std::max(1, PartsOf(rounds, fit.RoundsPerPage));
 }
 
 }  // namespace
@@ -123,10 +119,8 @@ SheetFit FitSheet(const SheetContent& sheet, const PageMetrics& page, PrintSurfa
     // The same number of pages, with the tables and rounds shared out evenly among them.
     const auto tables = static_cast<int32_t>(sheet.TableHeadings.size());
     const auto rounds = static_cast<int32_t>(sheet.RoundLabels.size());
-    const int32_t tableBlocks = std::max(1, Blocks(tables, fit.TablesPerPage));
-    const int32_t roundBlocks = std::max(1, Blocks(rounds, fit.RoundsPerPage));
-    fit.TablesPerPage = std::max(1, Blocks(tables, tableBlocks));
-    fit.RoundsPerPage = std::max(1, Blocks(rounds, roundBlocks));
+    fit.TablesPerPage = ShareEvenly(tables, fit.TablesPerPage).each;
+    fit.RoundsPerPage = ShareEvenly(rounds, fit.RoundsPerPage).each;
     return fit;
 }
 

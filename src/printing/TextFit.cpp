@@ -5,6 +5,18 @@
 
 namespace printing {
 
+int Floor(double value) { return static_cast<int>(std::floor(std::clamp(value, -1e9, 1e9))); }
+int Ceil(double value) { return static_cast<int>(std::ceil(std::clamp(value, -1e9, 1e9))); }
+
+int32_t PartsOf(int32_t count, int32_t size) { return size > 0 ? (count + size - 1) / size : 0; }
+
+EvenShare ShareEvenly(int32_t count, int32_t most) {
+    EvenShare share;
+    share.parts = std::max(1, PartsOf(count, std::max(1, most)));
+    share.each = std::max(1, PartsOf(count, share.parts));
+    return share;
+}
+
 int Scaled(int size, double scale) {
     return std::max(1, static_cast<int>(std::floor(std::clamp(size * scale, -1e9, 1e9))));
 }

@@ -2,6 +2,7 @@
 
 #include "PrintSurface.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,22 @@ namespace printing {
 // line of text is FaceAscent + FaceDescent high.
 constexpr double FaceAscent = 0.905;
 constexpr double FaceDescent = 0.212;
+
+// A length in pixels rounded down or up to a whole one, within what an int holds.
+int Floor(double value);
+int Ceil(double value);
+
+// How many parts of `size` things `count` things fill: `count` / `size` rounded up, 0 where
+// `size` is none.
+int32_t PartsOf(int32_t count, int32_t size);
+
+// `count` things (rows, tables, rounds) in parts of at most `most`: the fewest parts, one at
+// least, and how many each part holds when the things are shared out evenly among them.
+struct EvenShare {
+    int32_t parts = 1;
+    int32_t each = 1;
+};
+EvenShare ShareEvenly(int32_t count, int32_t most);
 
 // A size in points shrunk by `scale`, a point at least.
 int Scaled(int size, double scale);

@@ -1,6 +1,7 @@
 // rozstawiki-pdf run as a whole process, the way a director or a script would run it.
 
 #include "PrivatePrintServer.h"
+#include "Sanitizers.h"
 
 #include <gtest/gtest.h>
 
@@ -17,12 +18,6 @@
 #include <unistd.h>
 
 namespace {
-
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool Sanitized = true;
-#else
-constexpr bool Sanitized = false;
-#endif
 
 namespace fs = std::filesystem;
 

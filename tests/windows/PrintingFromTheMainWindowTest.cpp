@@ -1,4 +1,5 @@
 #include "PrivatePrintServer.h"
+#include "Sanitizers.h"
 #include "WindowRoad.h"
 
 #include "Palce.h"
@@ -23,12 +24,6 @@
 #include <cstdlib>
 
 namespace {
-
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool Sanitized = true;
-#else
-constexpr bool Sanitized = false;
-#endif
 
 using Strings = std::vector<std::string>;
 

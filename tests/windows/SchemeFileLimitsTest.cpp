@@ -1,6 +1,7 @@
 // Scheme files at and beyond their limits, loaded through the main window's buttons the way a
 // director would: what the director is told, and that nothing of the current movement changed.
 
+#include "Sanitizers.h"
 #include "WindowRoad.h"
 
 #include "movement/SchemeFile.h"
@@ -14,12 +15,6 @@
 #include <unistd.h>
 
 namespace {
-
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool Sanitized = true;
-#else
-constexpr bool Sanitized = false;
-#endif
 
 long PeakMemoryKilobytes() {
     struct rusage usage {};
