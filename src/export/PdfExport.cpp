@@ -140,11 +140,11 @@ int PrintOnQueue(const ExportRequest& request, const MovementState& state, const
                  const printing::CardRun& run, std::ostream& errors) {
     printing::QueueJob job;
     job.printer = request.printer;
-    job.title = settings.title.toStdString();
     job.options = {{"media", settings.layout.pageSize().key().toStdString()}};
     const auto sent = printing::PrintCardsToQueue(job, settings, run);
     if (!sent.accepted()) return BadInput(errors, sent.message());
     printing::PrintReport report;
+    report.product = request.product;
     report.cards = movement::ClampPrintRange(state, state.PrintFrom, state.PrintTo).Count();
     report.destination = request.printer;
     report.fate = sent.value();
@@ -170,7 +170,6 @@ int ExportCards(const ExportRequest& request, std::ostream& errors) {
     printing::PdfSettings settings;
     settings.layout = printer.pageLayout();
     settings.resolution = request.resolution;
-    settings.title = QString::fromStdString(movement::PrintJobTitle(state, state.PrintFrom, state.PrintTo));
     const printing::CardRun run = [&](printing::PrintSurface& surface, const printing::PageMetrics& page) {
         return printing::PrintProduct(request.product, state, page, state.PrintFrom, state.PrintTo, false,
                                       request.absentPair, surface);

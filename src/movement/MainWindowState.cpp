@@ -54,6 +54,10 @@ void UseFirstStepChoice(MovementState& state) { state.NumberingStep = state.Step
 
 void BeginTypedScheme(MovementState& state) {
     state.SchemeSource.clear();
+    state.PrintedSource.clear();
+    // A numbering chosen for the movement before is none of the typed one's: printing waits
+    // until the director chooses one among the new movement's steps.
+    state.NumberingStep = 0;
     ResetSchemeState(state);
 }
 

@@ -35,8 +35,8 @@ Outcome ChooseNumberingStep(MovementState& state, int item);
 // under which every pair prints exactly as its PairNumberMap entry.
 void UseFirstStepChoice(MovementState& state);
 
-// "Z palca": a typed movement has no scheme file, so the source is emptied; then
-// ResetSchemeState.
+// "Z palca": a typed movement has no scheme file, so the source is emptied, and no numbering
+// until the director chooses one of its own; then ResetSchemeState.
 void BeginTypedScheme(MovementState& state);
 
 // "Numery dowolne": the first numbering item is chosen (as a click on it when another item or

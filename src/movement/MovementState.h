@@ -45,7 +45,11 @@ struct MovementState {
     int32_t PrintFrom = 0;
     int32_t PrintTo = 0;
 
-    std::string SchemeSource;  // UTF-8 caption of the loaded scheme file, printed on the cards
+    std::string SchemeSource;  // UTF-8 caption of the scheme file whose button was clicked last
+
+    // The caption printed on the cards: the SchemeSource of the file the current movement was
+    // chosen from, whatever was clicked since; empty for a typed movement.
+    std::string PrintedSource;
 
     // The program's data folders, where a scheme file the working folder does not hold is looked
     // for (LocateSchemeFile); set at start from the program's place (DataFolders).

@@ -3,8 +3,8 @@
 namespace movement {
 
 OpeningSnapshot TakeOpeningSnapshot(const MovementState& state, int selectedStepItem) {
-    return {state.RoundCount,    state.TableCount,    state.Seating,   state.SchemeSource,
-            state.NumberingStep, state.PairNumberMap, selectedStepItem};
+    return {state.RoundCount,    state.TableCount,    state.Seating,       state.SchemeSource,
+            state.PrintedSource, state.NumberingStep, state.PairNumberMap, selectedStepItem};
 }
 
 int RestoreOpeningSnapshot(MovementState& state, const OpeningSnapshot& snapshot) {
@@ -12,6 +12,7 @@ int RestoreOpeningSnapshot(MovementState& state, const OpeningSnapshot& snapshot
     state.TableCount = snapshot.TableCount;
     state.Seating = snapshot.Seating;
     state.SchemeSource = snapshot.SchemeSource;
+    state.PrintedSource = snapshot.PrintedSource;
     state.NumberingStep = snapshot.NumberingStep;
     state.PairNumberMap = snapshot.PairNumberMap;
     return snapshot.SelectedStepItem;

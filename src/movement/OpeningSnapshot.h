@@ -15,6 +15,7 @@ struct OpeningSnapshot {
     int32_t TableCount = 0;
     std::array<TableSeat, MaxTables + 1> Seating{};
     std::string SchemeSource;
+    std::string PrintedSource;
     int32_t NumberingStep = 0;
     std::array<int32_t, PairMapSize> PairNumberMap{};
     int SelectedStepItem = -1;  // the main window's numbering item

@@ -14,11 +14,17 @@ PrintRange ClampPrintRange(const MovementState& state, int32_t first, int32_t la
     return {std::clamp(first, 1, tables), std::clamp(last, 1, tables)};
 }
 
+std::string MovementTitle(const MovementState& state) {
+    std::string title = "Rozstawiki";
+    if (ClampPrintRange(state, 1, 1).Count() == 0) return title;
+    return title + " " + Counted(state.RoundCount, Rounds) + " " + Counted(state.TableCount, Tables);
+}
+
 std::string PrintJobTitle(const MovementState& state, int32_t first, int32_t last) {
     const PrintRange range = ClampPrintRange(state, first, last);
-    std::string title = "Rozstawiki";
+    std::string title = MovementTitle(state);
     if (range.Count() == 0) return title;
-    title += " " + Counted(state.RoundCount, Rounds) + " " + Counted(state.TableCount, Tables) + ", ";
+    title += ", ";
     if (range.Count() == 1) return title + Tables.one + " " + std::to_string(range.first);
     return title + Tables.few + " " + std::to_string(range.first) + "-" + std::to_string(range.last);
 }

@@ -19,6 +19,7 @@ Outcome SelectScheme(MovementState& state, int k, int selectedStepItem) {
     state.RoundCount = movement.RoundCount;
     state.TableCount = movement.TableCount;
     for (int32_t t = 1; t <= movement.TableCount; ++t) state.Seating[t] = movement.Tables[t - 1];
+    state.PrintedSource = state.SchemeSource;
 
     state.PrintFrom = 1;
     state.PrintTo = state.TableCount;

@@ -19,7 +19,7 @@ std::vector<std::string> InformationOf(const MovementState& state, bool arbitrar
     std::vector<std::string> lines = {"Rund:" + std::to_string(state.RoundCount) +
                                           "; Stołów:" + std::to_string(state.TableCount),
                                       NumberingText(state, arbitraryNumbers)};
-    if (!state.SchemeSource.empty()) lines.push_back(state.SchemeSource);
+    if (!state.PrintedSource.empty()) lines.push_back(state.PrintedSource);
     return lines;
 }
 

@@ -3,6 +3,7 @@
 #include "CardContent.h"
 #include "CardFit.h"
 #include "CardLayout.h"
+#include "PageRun.h"
 
 #include "movement/PairNumbering.h"
 #include "movement/PrintRange.h"
@@ -168,12 +169,6 @@ private:
     PrintSurface& surface_;
 };
 
-Outcome PrinterFailed(PrintSurface& surface) {
-    surface.AbortDoc();
-    const std::string reason = surface.LastError();
-    return Outcome::Refused(reason.empty() ? std::string("Drukarka zgłosiła błąd; wydruk przerwano.") : reason);
-}
-
 }  // namespace
 
 Outcome CanPrint(const MovementState& state, const PageMetrics& page) {
@@ -194,21 +189,16 @@ Outcome PrintCards(const MovementState& state, const PageMetrics& page, int32_t 
     const int32_t each = std::clamp(copies.count, 1, MaxCopies);
     const int32_t cards = range.Count() * each;
 
-    // Separate jobs written to one file would each overwrite the one before.
-    const bool jobPerCard = separateJobs && !surface.WritesToFile();
-
-    if (!jobPerCard && !surface.BeginDoc()) return PrinterFailed(surface);
-    for (int32_t k = 0; k < cards; ++k) {
-        const int32_t table = range.first + (copies.collated ? k % range.Count() : k / each);
-        if (jobPerCard && !surface.BeginDoc()) return PrinterFailed(surface);
+    // A job of its own holds its card's copies; one job holds them as the director asked.
+    const bool jobPerCard = SeparateJobsOn(surface, separateJobs);
+    const PageJobs jobs{separateJobs, each, movement::PrintJobTitle(state, range.first, range.last),
+                        [&](int32_t job) { return movement::PrintJobTitle(state, range.first + job, range.first + job); }};
+    return PrintPages(surface, cards, jobs, [&](int32_t k) {
+        const int32_t table = range.first + (copies.collated && !jobPerCard ? k % range.Count() : k / each);
         const CardContent card = ContentOf(state, table, arbitraryNumbers);
         const CardFit fit = FitCard(card, layout, fonts, page.PageWidth, surface);
         CardDrawing(card, layout, fit, surface).Draw();
-        if (k != cards - 1 && !surface.NewPage()) return PrinterFailed(surface);
-        if (jobPerCard && !surface.EndDoc()) return PrinterFailed(surface);
-    }
-    if (!jobPerCard && !surface.EndDoc()) return PrinterFailed(surface);
-    return Outcome::Accepted();
+    });
 }
 
 }  // namespace printing

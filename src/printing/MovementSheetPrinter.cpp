@@ -108,7 +108,7 @@ movement::Outcome PrintMovementSheet(const movement::MovementState& state, const
     const int32_t tableBlocks = std::max(1, PartsOf(tables, fit.TablesPerPage));
     const int32_t roundBlocks = std::max(1, PartsOf(rounds, fit.RoundsPerPage));
     SheetDrawing drawing(sheet, fit, surface);
-    return PrintPages(surface, tableBlocks * roundBlocks, separateJobs, [&](int32_t sheetPage) {
+    return PrintPages(surface, tableBlocks * roundBlocks, TitledJobs(Product::MovementSheet, state, separateJobs), [&](int32_t sheetPage) {
         const int32_t firstRound = sheetPage / tableBlocks * fit.RoundsPerPage;
         const int32_t firstTable = sheetPage % tableBlocks * fit.TablesPerPage;
         drawing.Draw(sheetPage > 0, firstTable, std::min(fit.TablesPerPage, tables - firstTable), firstRound,

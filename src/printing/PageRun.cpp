@@ -1,5 +1,6 @@
 #include "PageRun.h"
 
+#include <algorithm>
 #include <string>
 
 namespace printing {
@@ -15,17 +16,31 @@ movement::Outcome PrinterFailed(PrintSurface& surface) {
 
 }  // namespace
 
-movement::Outcome PrintPages(PrintSurface& surface, int32_t pages, bool separateJobs,
+bool SeparateJobsOn(const PrintSurface& surface, bool separateJobs) {
+    return separateJobs && !surface.WritesToFile();
+}
+
+movement::Outcome PrintPages(PrintSurface& surface, int32_t pages, const PageJobs& jobs,
                              const std::function<void(int32_t page)>& draw) {
-    const bool jobPerPage = separateJobs && !surface.WritesToFile();
-    if (!jobPerPage && !surface.BeginDoc()) return PrinterFailed(surface);
-    for (int32_t page = 0; page < pages; ++page) {
-        if (jobPerPage && !surface.BeginDoc()) return PrinterFailed(surface);
-        draw(page);
-        if (page + 1 < pages && !jobPerPage && !surface.NewPage()) return PrinterFailed(surface);
-        if (jobPerPage && !surface.EndDoc()) return PrinterFailed(surface);
+    if (!SeparateJobsOn(surface, jobs.separate)) {
+        if (!surface.BeginDoc(jobs.runTitle)) return PrinterFailed(surface);
+        for (int32_t page = 0; page < pages; ++page) {
+            if (page > 0 && !surface.NewPage()) return PrinterFailed(surface);
+            draw(page);
+        }
+        if (!surface.EndDoc()) return PrinterFailed(surface);
+        return movement::Outcome::Accepted();
     }
-    if (!jobPerPage && !surface.EndDoc()) return PrinterFailed(surface);
+
+    const int32_t perJob = std::max(jobs.pagesPerJob, 1);
+    for (int32_t first = 0, job = 0; first < pages; first += perJob, ++job) {
+        if (!surface.BeginDoc(jobs.jobTitle ? jobs.jobTitle(job) : jobs.runTitle)) return PrinterFailed(surface);
+        for (int32_t page = first; page < std::min(pages, first + perJob); ++page) {
+            if (page > first && !surface.NewPage()) return PrinterFailed(surface);
+            draw(page);
+        }
+        if (!surface.EndDoc()) return PrinterFailed(surface);
+    }
     return movement::Outcome::Accepted();
 }
 

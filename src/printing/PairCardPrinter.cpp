@@ -102,7 +102,7 @@ movement::Outcome PrintPairCards(const movement::MovementState& state, const Pag
     const int32_t cellsPerPage = fit.Across * fit.Down;
     const int32_t pages = PartsOf(static_cast<int32_t>(pieces.size()), cellsPerPage);
     PairCardDrawing drawing(cards, fit, page, surface);
-    return PrintPages(surface, std::max(pages, 1), separateJobs, [&](int32_t pageIndex) {
+    return PrintPages(surface, std::max(pages, 1), TitledJobs(Product::PairCards, state, separateJobs), [&](int32_t pageIndex) {
         drawing.DrawCuts();
         for (int32_t cell = 0; cell < cellsPerPage; ++cell) {
             const auto piece = static_cast<std::size_t>(pageIndex) * cellsPerPage + cell;

@@ -58,7 +58,6 @@ movement::Outcome PrintCardsToPdfFile(const std::string& output, const std::vect
         writer.setResolution(settings.resolution);
         writer.setPageLayout(settings.layout);
         writer.setCreator(QStringLiteral("Rozstawiki stolikowe"));
-        writer.setTitle(settings.title);
         const PageMetrics page{writer.width(), writer.height()};
         QtPrintSurface surface(writer);
         movement::Outcome printed = run(surface, page);

@@ -18,7 +18,6 @@ namespace printing {
 struct PdfSettings {
     QPageLayout layout;
     int resolution = 600;
-    QString title;
 };
 
 // Draws the cards of one run on a surface with the page's metrics.

@@ -14,7 +14,8 @@ public:
     virtual ~PrintSurface() = default;
 
     // Starting a job or a page, and ending a job, can fail; the reason is then LastError().
-    virtual bool BeginDoc() = 0;
+    // A job carries its title to the print queue, or into the PDF file.
+    virtual bool BeginDoc(const std::string& title) = 0;
     virtual bool NewPage() = 0;
     virtual bool EndDoc() = 0;
     // Abandons the job in progress after a failure; nothing more is drawn in it.

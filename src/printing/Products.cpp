@@ -4,6 +4,7 @@
 #include "PairCardPrinter.h"
 
 #include "movement/AbsentPair.h"
+#include "movement/PrintRange.h"
 
 namespace printing {
 
@@ -19,6 +20,21 @@ const char* ProductName(Product product) {
             break;
     }
     return "Rozstawiki stolikowe";
+}
+
+std::string RunTitle(Product product, const movement::MovementState& state, int32_t first, int32_t last) {
+    if (product == Product::TableCards) return movement::PrintJobTitle(state, first, last);
+    return movement::MovementTitle(state) + ", " + ProductName(product);
+}
+
+std::string PartTitle(Product product, const movement::MovementState& state, int32_t part) {
+    if (product == Product::TableCards) return movement::PrintJobTitle(state, part, part);
+    return RunTitle(product, state, part, part) + ", strona " + std::to_string(part);
+}
+
+PageJobs TitledJobs(Product product, const movement::MovementState& state, bool separateJobs) {
+    return {separateJobs, 1, RunTitle(product, state, 1, state.TableCount),
+            [product, &state](int32_t job) { return PartTitle(product, state, job + 1); }};
 }
 
 movement::Outcome PrintProduct(Product product, const movement::MovementState& state, const PageMetrics& page,

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "CardPrinter.h"
+#include "PageRun.h"
 #include "PrintSurface.h"
 
 #include "movement/MovementState.h"
 #include "movement/Result.h"
 
 #include <cstdint>
+#include <string>
 
 namespace printing {
 
@@ -24,6 +26,19 @@ extern const char* const ContinuedMark;
 // The product's name as the director reads it: "Rozstawiki stolikowe", "Karty par",
 // "Arkusz schematu".
 const char* ProductName(Product product);
+
+// The title of a run's job, on a print queue and in a PDF file alike: the movement and what is
+// printed. Table cards name their range ("Rozstawiki 7 rund 4 stoły, stoły 1-4"); the other
+// products hold the whole movement and name themselves ("Rozstawiki 7 rund 4 stoły, Karty par").
+std::string RunTitle(Product product, const movement::MovementState& state, int32_t first, int32_t last);
+
+// The title of a job of its own: table card `part` ("…, stół 2"), or page `part` (from 1) of
+// another product ("…, Karty par, strona 2").
+std::string PartTitle(Product product, const movement::MovementState& state, int32_t part);
+
+// The jobs of a product printed a page at a time: the run under its title, or each page a job
+// of its own.
+PageJobs TitledJobs(Product product, const movement::MovementState& state, bool separateJobs);
 
 // The one print command of the windows and the export. `first` and `last` are the table cards'
 // range, and `separateJobs` asks for a job per table card, or per page of the other products.

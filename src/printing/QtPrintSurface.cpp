@@ -29,7 +29,7 @@ bool CardFaceUsable(QPaintDevice* device) {
 
 QtPrintSurface::QtPrintSurface(QPrinter& printer) : device_(printer), printer_(&printer) {}
 
-QtPrintSurface::QtPrintSurface(QPdfWriter& writer) : device_(writer) {}
+QtPrintSurface::QtPrintSurface(QPdfWriter& writer) : device_(writer), writer_(&writer) {}
 
 bool QtPrintSurface::WritesToFile() const { return printer_ == nullptr || !printer_->outputFileName().isEmpty(); }
 
@@ -38,8 +38,10 @@ bool QtPrintSurface::Fail(const QString& reason) {
     return false;
 }
 
-bool QtPrintSurface::BeginDoc() {
+bool QtPrintSurface::BeginDoc(const std::string& title) {
     error_.clear();
+    if (writer_ != nullptr) writer_->setTitle(QString::fromStdString(title));
+    if (printer_ != nullptr) printer_->setDocName(QString::fromStdString(title));
     if (!CardFaceUsable(&device_))
         return Fail(QStringLiteral("Brak czcionki Arial (ani zastępczej) – nie można drukować rozstawików."));
     if (!painter_.begin(&device_)) {

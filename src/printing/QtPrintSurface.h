@@ -26,7 +26,7 @@ public:
     explicit QtPrintSurface(QPrinter& printer);
     explicit QtPrintSurface(QPdfWriter& writer);
 
-    bool BeginDoc() override;
+    bool BeginDoc(const std::string& title) override;
     bool NewPage() override;
     bool EndDoc() override;
     void AbortDoc() override;
@@ -51,7 +51,8 @@ private:
     bool Fail(const QString& reason);
 
     QPagedPaintDevice& device_;
-    QPrinter* printer_ = nullptr;  // none for a PDF writer
+    QPrinter* printer_ = nullptr;   // none for a PDF writer
+    QPdfWriter* writer_ = nullptr;  // none for a printer
     QPainter painter_;
     QString fontName_ = QStringLiteral("Arial");
     int fontSize_ = 10;

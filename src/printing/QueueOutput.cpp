@@ -20,21 +20,22 @@ const auto CupsOptionsProperty = QPrintEngine::PrintEnginePropertyKey(0xfe00);
 // sender refuses fails the job's end, with the sender's reason.
 class PdfJobSurface : public PrintSurface {
 public:
-    using Send = std::function<movement::Outcome(const QByteArray& pdf)>;
+    using Send = std::function<movement::Outcome(const QByteArray& pdf, const std::string& title)>;
 
     PdfJobSurface(const PdfSettings& settings, Send send) : settings_(settings), send_(std::move(send)) { Fresh(); }
 
     PageMetrics Page() const { return {writer_->width(), writer_->height()}; }
 
-    bool BeginDoc() override {
+    bool BeginDoc(const std::string& title) override {
         if (used_) Fresh();
         used_ = true;
-        return pdf_->BeginDoc() || Fail(pdf_->LastError());
+        title_ = title;
+        return pdf_->BeginDoc(title) || Fail(pdf_->LastError());
     }
     bool NewPage() override { return pdf_->NewPage() || Fail(pdf_->LastError()); }
     bool EndDoc() override {
         if (!pdf_->EndDoc()) return Fail(pdf_->LastError());
-        const movement::Outcome sent = send_(buffer_->data());
+        const movement::Outcome sent = send_(buffer_->data(), title_);
         return sent.accepted() || Fail(sent.message());
     }
     void AbortDoc() override { pdf_->AbortDoc(); }
@@ -62,7 +63,6 @@ private:
         writer_->setResolution(settings_.resolution);
         writer_->setPageLayout(settings_.layout);
         writer_->setCreator(QStringLiteral("Rozstawiki stolikowe"));
-        writer_->setTitle(settings_.title);
         pdf_ = std::make_unique<QtPrintSurface>(*writer_);
     }
 
@@ -77,6 +77,7 @@ private:
     std::unique_ptr<QPdfWriter> writer_;
     std::unique_ptr<QtPrintSurface> pdf_;
     bool used_ = false;
+    std::string title_;
     std::string error_;
 };
 
@@ -95,10 +96,9 @@ const char* Sides(QPrinter::DuplexMode duplex) {
 
 }  // namespace
 
-QueueJob QueueJobOf(const QPrinter& printer, const std::string& title) {
+QueueJob QueueJobOf(const QPrinter& printer) {
     QueueJob job;
     job.printer = printer.printerName().toStdString();
-    job.title = title;
     job.chosenEarlier = true;
     auto& options = job.options;
     options.emplace_back("media", printer.pageLayout().pageSize().key().toStdString());
@@ -118,8 +118,11 @@ QueueJob QueueJobOf(const QPrinter& printer, const std::string& title) {
 
 movement::Result<JobFate> PrintCardsToQueue(const QueueJob& job, const PdfSettings& settings, const CardRun& run) {
     JobFate fate = JobFate::Printing;
-    PdfJobSurface surface(settings, [&](const QByteArray& pdf) {
-        const auto sent = SendPdfToQueue(job, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+    PdfJobSurface surface(settings, [&](const QByteArray& pdf, const std::string& title) {
+        QueueJob titled = job;
+        titled.title = title;
+        const auto sent =
+            SendPdfToQueue(titled, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
         if (!sent.accepted()) return movement::Outcome::Refused(sent.message());
         if (sent.value() != JobFate::Printing) fate = sent.value();
         return movement::Outcome::Accepted();

@@ -13,8 +13,8 @@ class QPrinter;
 namespace printing {
 
 // The job the print dialog set up on the printer: its queue, and the copies, collation, sides,
-// page order, paper and the CUPS options the dialog chose, under the given title.
-QueueJob QueueJobOf(const QPrinter& printer, const std::string& title);
+// page order, paper and the CUPS options the dialog chose. Each job of a run takes its own title.
+QueueJob QueueJobOf(const QPrinter& printer);
 
 // Prints a run on a print queue: every job of the run is drawn into a PDF in memory and sent to
 // the queue whole, as a job of its own (see SendPdfToQueue). Stops at the first job the queue

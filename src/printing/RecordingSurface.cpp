@@ -55,9 +55,10 @@ bool RecordingSurface::Fails(Operation::Kind kind, const std::string& name) {
     return name == failAt_;
 }
 
-bool RecordingSurface::BeginDoc() {
+bool RecordingSurface::BeginDoc(const std::string& title) {
     if (Fails(Operation::Kind::BeginDoc, "BeginDoc")) return false;
     jobs.push_back("BeginDoc");
+    jobTitles.push_back(title);
     if (jobsBegun_++ > 0) ++page_;  // a new job starts on a new sheet
     return true;
 }

@@ -26,7 +26,7 @@ public:
         int page;
     };
 
-    bool BeginDoc() override;
+    bool BeginDoc(const std::string& title) override;
     bool NewPage() override;
     bool EndDoc() override;
     void AbortDoc() override;
@@ -49,6 +49,7 @@ public:
 
     // "BeginDoc", "NewPage" and "EndDoc" in the order they came.
     std::vector<std::string> jobs;
+    std::vector<std::string> jobTitles;  // each job's, in order
     std::vector<Text> texts;
     std::vector<Line> lines;
     // Every operation in order, as a short text such as "TextOut 71 208 11" or "FontSize 130".

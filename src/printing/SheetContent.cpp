@@ -24,7 +24,7 @@ std::vector<std::string> InformationOf(const MovementState& state, int32_t absen
                                           "; Stołów: " + std::to_string(state.TableCount) +
                                           "; Par: " + std::to_string(2 * state.TableCount),
                                       NumberingText(state, movement::ArbitraryNumbersInUse(state))};
-    if (!state.SchemeSource.empty()) lines.push_back("Źródło: " + state.SchemeSource);
+    if (!state.PrintedSource.empty()) lines.push_back("Źródło: " + state.PrintedSource);
     if (absentPair != movement::NoAbsentPair) {
         const std::string printed = std::to_string(movement::PairRowNumber(state, absentPair));
         const std::string scheme = std::to_string(absentPair);

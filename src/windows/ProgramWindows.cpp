@@ -63,11 +63,6 @@ movement::Result<printing::PrintReport> ProgramWindows::PrintCards(const movemen
     settings.layout = Printer().pageLayout();
     settings.resolution = Printer().resolution();
     report.cards *= std::clamp(Printer().copyCount(), 1, printing::MaxCopies);
-    const std::string title =
-        choice.product == printing::Product::TableCards
-            ? movement::PrintJobTitle(state, choice.first, choice.last)
-            : movement::PrintJobTitle(state, 1, state.TableCount) + ", " + printing::ProductName(choice.product);
-    settings.title = QString::fromStdString(title);
     if (Printer().outputFormat() == QPrinter::PdfFormat && !Printer().outputFileName().isEmpty()) {
         // The scheme files are read from the working folder; none of them may become the output.
         std::vector<std::string> schemeFiles;
@@ -81,7 +76,7 @@ movement::Result<printing::PrintReport> ProgramWindows::PrintCards(const movemen
         return written.accepted() ? Printed::Accepted(report) : Printed::Refused(written.message());
     }
 
-    const printing::QueueJob job = printing::QueueJobOf(Printer(), title);
+    const printing::QueueJob job = printing::QueueJobOf(Printer());
     report.destination = job.printer;
     const movement::Result<printing::JobFate> sent = printing::PrintCardsToQueue(job, settings, run);
     if (!sent.accepted()) return Printed::Refused(sent.message());

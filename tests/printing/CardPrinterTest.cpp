@@ -48,7 +48,7 @@ const RecordingSurface::Text* Find(const RecordingSurface& surface, const std::s
 
 TEST(TableCard, TableOneOfSevenRoundsOnFourTablesWithStepTenNumberForNumber) {
     MovementState state = SevenRounds(10);
-    state.SchemeSource = "Wg K. Kestrela";
+    state.PrintedSource = "Wg K. Kestrela";
     const RecordingSurface surface = Print(state, 1, 1);
 
     // clang-format off: the operations stand grouped as the card is built up
@@ -164,10 +164,23 @@ TEST(PrintRun, OneJobForTheRunWithAPageBreakBetweenCards) {
     EXPECT_EQ(surface.jobs, (Strings{"BeginDoc", "NewPage", "NewPage", "EndDoc"}));
 }
 
-TEST(PrintRun, SeparateJobsGiveOneJobPerCardEachButTheLastEndingWithAPageBreak) {
+TEST(PrintRun, SeparateJobsHoldExactlyTheirCardUnderTheirOwnTitle) {
     const RecordingSurface surface = Print(SevenRounds(7), 1, 3, true);
-    EXPECT_EQ(surface.jobs,
-              (Strings{"BeginDoc", "NewPage", "EndDoc", "BeginDoc", "NewPage", "EndDoc", "BeginDoc", "EndDoc"}));
+    EXPECT_EQ(surface.jobs, (Strings{"BeginDoc", "EndDoc", "BeginDoc", "EndDoc", "BeginDoc", "EndDoc"}));
+    EXPECT_EQ(surface.jobTitles, (Strings{"Rozstawiki 7 rund 4 stoły, stół 1", "Rozstawiki 7 rund 4 stoły, stół 2",
+                                          "Rozstawiki 7 rund 4 stoły, stół 3"}));
+    EXPECT_EQ(Print(SevenRounds(7), 2, 4).jobTitles, (Strings{"Rozstawiki 7 rund 4 stoły, stoły 2-4"}));
+
+    // Copies stay with their card, whatever the collation: card, card; never a blank page.
+    for (const bool collated : {true, false}) {
+        RecordingSurface copies;
+        ASSERT_TRUE(PrintCards(SevenRounds(7), PageOf4800By6800, 2, 3, true, copies, {2, collated}).accepted());
+        EXPECT_EQ(copies.jobs, (Strings{"BeginDoc", "NewPage", "EndDoc", "BeginDoc", "NewPage", "EndDoc"}));
+        Strings numbers;
+        for (int page = 0; page < 4; ++page) numbers.push_back(TextsOnPage(copies, page)[2]);
+        EXPECT_EQ(numbers, (Strings{"2", "2", "3", "3"}));
+        EXPECT_EQ(copies.jobTitles[1], "Rozstawiki 7 rund 4 stoły, stół 3");
+    }
 }
 
 TEST(PrintRun, SeparateJobsToAFileStayOneJobSoNoCardIsOverwritten) {

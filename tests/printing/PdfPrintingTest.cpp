@@ -33,7 +33,7 @@ using namespace pdftesting;
 // Seven rounds on four tables with step ten, under the caption of a shipped file.
 MovementState SevenRounds() {
     MovementState state = movement::testing::ReadyToPrint(movement::testing::SevenRoundsOnFourTables(), 10);
-    state.SchemeSource = "Dużo Zbiornic PV";
+    state.PrintedSource = "Dużo Zbiornic PV";
     return state;
 }
 

@@ -113,7 +113,7 @@ movement::MovementState EdgeMovement(const Edge& edge) {
     state.RoundCount = edge.rounds;
     state.TableCount = edge.tables;
     for (int32_t t = 1; t <= edge.tables; ++t) state.Seating[t] = {t, edge.tables + t, (t - 1) % edge.rounds + 1};
-    state.SchemeSource = "Dużo Zbiornic PV";
+    state.PrintedSource = "Dużo Zbiornic PV";
     return movement::testing::Numbered(state, edge.step);
 }
 

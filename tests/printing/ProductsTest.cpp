@@ -43,10 +43,18 @@ TEST(PrintProduct, SeparateJobsGiveEveryPageAJobOfItsOwnUnlessTheyGoToOneFile) {
     RecordingSurface printer;
     ASSERT_TRUE(PrintProduct(Product::PairCards, SevenRounds, Page, 1, 4, true, 0, printer).accepted());
     EXPECT_EQ(printer.jobs, (Strings{"BeginDoc", "EndDoc", "BeginDoc", "EndDoc"}));
+    EXPECT_EQ(printer.jobTitles, (Strings{"Rozstawiki 7 rund 4 stoły, Karty par, strona 1",
+                                          "Rozstawiki 7 rund 4 stoły, Karty par, strona 2"}));
     RecordingSurface file;
     file.SetWritesToFile(true);
     ASSERT_TRUE(PrintProduct(Product::PairCards, SevenRounds, Page, 1, 4, true, 0, file).accepted());
     EXPECT_EQ(file.jobs, (Strings{"BeginDoc", "NewPage", "EndDoc"}));
+    EXPECT_EQ(file.jobTitles, Strings{"Rozstawiki 7 rund 4 stoły, Karty par"});
+
+    // The table range is the table cards' alone: the sheet is titled by the movement.
+    RecordingSurface sheet;
+    ASSERT_TRUE(PrintProduct(Product::MovementSheet, SevenRounds, Page, 2, 3, false, 0, sheet).accepted());
+    EXPECT_EQ(sheet.jobTitles, Strings{"Rozstawiki 7 rund 4 stoły, Arkusz schematu"});
 }
 
 TEST(PrintProduct, AFailingPrinterAbandonsTheJobWithItsReason) {
