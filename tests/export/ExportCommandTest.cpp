@@ -125,6 +125,12 @@ TEST_F(ExportCommand, AStoppedPrinterKeepsTheCardsWaitingWithAWarning) {
                               " jest zatrzymana.\nZadanie (4 rozstawiki) czeka w jej kolejce i wydrukuje się, gdy "
                               "drukarka zostanie wznowiona.\n");
     EXPECT_NE(queue.Waiting(), "");
+
+    // The warning names what was sent.
+    const CommandRun pairs = Export({"--printer", queue.Name(), "--cards", "pairs", "HowellKS.txt", "2"},
+                                    "CUPS_SERVER=" + Quoted(printtest::ServerSocket()) + " ");
+    EXPECT_EQ(pairs.status, 0);
+    EXPECT_NE(pairs.errors.find("\nZadanie (karty par) czeka w jej kolejce"), std::string::npos) << pairs.errors;
 }
 
 TEST_F(ExportCommand, APrinterThatRefusesIsMissingOrOutOfReachFailsWithTheReason) {
@@ -189,6 +195,9 @@ TEST_F(ExportCommand, PairCardsAndTheSheetWithAnAbsentPair) {
     EXPECT_NE(cards.find("pauza"), std::string::npos);
     EXPECT_TRUE(std::regex_search(cards, std::regex("Para 8\\s")));
     EXPECT_FALSE(std::regex_search(cards, std::regex("Para 3\\s")));
+    // Titled by the movement and the product, as the window titles them.
+    EXPECT_NE(Tool("pdfinfo pary.pdf").find("Title:           Rozstawiki 7 rund 4 stoły, Karty par\n"),
+              std::string::npos);
 
     const CommandRun sheet = Export({"--cards", "sheet", "--absent", "3", "HowellKS.txt", "2", "arkusz.pdf"});
     ASSERT_EQ(sheet.status, 0) << sheet.errors;

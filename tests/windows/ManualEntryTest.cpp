@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 class ManualEntry : public WindowRoad {
@@ -237,6 +239,78 @@ TEST_F(ManualEntry, ClosingThroughTheTitleBarRestoresTheMovementOfTheOpening) {
     EXPECT_EQ(state.NumberingStep, 10);
     EXPECT_EQ(state.SchemeSource, "Wg K. Kestrela");
     EXPECT_EQ(zpl.Schemat->Cell(1, 0), QStringLiteral("4"));  // the typing is kept
+}
+
+}  // namespace
+
+namespace {
+
+class ManualEntryThenPrint : public ManualEntry {
+protected:
+    bool Printed(const std::string& text) const {
+        return std::any_of(surface.texts.begin(), surface.texts.end(), [&](const auto& t) { return t.text == text; });
+    }
+};
+
+TEST_F(ManualEntryThenPrint, ATypedMovementPrintsOnlyUnderANumberingChosenForIt) {
+    WriteFile(QStringLiteral("HowellKS.txt"), "7 4 8 1 0 0 3 6 0 5 2 7 4\n");
+    Click(drog.Kestrel);
+    DoubleClickLine(drog.ListBox1, 0);
+    Pick(drog.SkkN, 2);
+    ASSERT_EQ(state.NumberingStep, 20);
+    windows.Page() = {4800, 6800};
+
+    Open();
+    TypeThreeRoundsOnTwoTables();
+    Click(zpl.fin);
+    ASSERT_TRUE(drog.isVisible());
+    ASSERT_EQ(state.RoundCount, 3);
+    EXPECT_EQ(drog.SkkN->ItemIndex(), -1);
+
+    Click(drog.Drukuj);
+    EXPECT_EQ(messages.LastText(), QStringLiteral("Nieznany skok Numeracji !"));
+    EXPECT_TRUE(surface.Operations().empty());
+
+    Pick(drog.SkkN, 0);
+    Click(drog.Drukuj);
+    EXPECT_TRUE(Printed("Skok numeracji: 3"));
+    EXPECT_FALSE(Printed("Skok numeracji: 20"));
+}
+
+TEST_F(ManualEntryThenPrint, TheCardsNameTheFileTheMovementCameFromWhateverWasClickedSince) {
+    WriteFile(QStringLiteral("HowellKS.txt"), "7 4 8 1 0 0 3 6 0 5 2 7 4\n");
+    WriteFile(QStringLiteral("HowellPV.txt"), "5 3 6 1 0 2 5 0 3 4\n");
+    Click(drog.Kestrel);
+    DoubleClickLine(drog.ListBox1, 0);
+    Pick(drog.SkkN, 0);
+    windows.Page() = {4800, 6800};
+    Open();
+    zpl.close();  // the movement comes back
+    Click(drog.Plover);
+    ASSERT_EQ(drog.ListBox1->LineCount(), 1);  // listed, not chosen
+
+    Click(drog.Drukuj);
+    EXPECT_TRUE(Printed("Wg K. Kestrela"));
+    EXPECT_FALSE(Printed("Wg P. Plovera"));
+
+    // A file that cannot be read leaves the printed source as it was too.
+    Open();
+    zpl.close();
+    Click(drog.DuzoZbiornic);
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    surface = {};
+    Click(drog.Drukuj);
+    EXPECT_TRUE(Printed("Wg K. Kestrela"));
+    EXPECT_FALSE(Printed("Dużo Zbiornic PV"));
+
+    // A typed movement has no file to name.
+    Open();
+    TypeThreeRoundsOnTwoTables();
+    Click(zpl.fin);
+    Pick(drog.SkkN, 0);
+    surface = {};
+    Click(drog.Drukuj);
+    EXPECT_FALSE(Printed("Wg K. Kestrela"));
 }
 
 }  // namespace
