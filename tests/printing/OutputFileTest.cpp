@@ -303,6 +303,24 @@ TEST_F(OutputFile, AFullDiskLeavesTheOldFileAndNoPendingOne) {
     EXPECT_EQ(written.message(), "Nie można zapisać pliku " + old + ": brak miejsca na dysku.");
     EXPECT_EQ(ReadAll(old), "%PDF-1.4 stare");
     EXPECT_EQ(Names(disk), (std::vector<std::string>{"karty.pdf"}));
+
+    // Another user's file, written over in place: the new PDF fits the disk beside the old one,
+    // but not twice, so the room for it over the old one cannot be taken and nothing is touched.
+    ::chmod(Path("").c_str(), 0755);
+    ::chmod(disk.c_str(), 0777);
+    ::chmod(old.c_str(), 0666);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::setresgid(65534, 65534, 65534) != 0 || ::setresuid(65534, 65534, 65534) != 0) ::_exit(9);
+        const movement::Outcome over = WriteOutput(old, "%PDF-1.4 " + std::string(std::size_t{40} * 1024, 'x'));
+        ::_exit(over.message() == "Nie można zapisać pliku " + old + ": brak miejsca na dysku." ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(ReadAll(old), "%PDF-1.4 stare");
+    EXPECT_EQ(Names(disk), (std::vector<std::string>{"karty.pdf"}));
     ::umount(disk.c_str());
 }
 
