@@ -73,8 +73,8 @@ bool SameFile(const struct stat& a, const std::string& other) {
 bool HoldsPdfOrNothing(int fd) {
     std::array<char, PdfSignature.size()> head{};
     const ssize_t got = ::pread(fd, head.data(), head.size(), 0);
-    return got == 0 || (got == static_cast<ssize_t>(head.size()) &&
-                        std::string_view(head.data(), head.size()) == PdfSignature);
+    return got == 0 ||
+           (got == static_cast<ssize_t>(head.size()) && std::string_view(head.data(), head.size()) == PdfSignature);
 }
 
 Result<bool> HoldsPdfOrNothing(const std::string& path, off_t size) {
@@ -367,7 +367,8 @@ Outcome PendingOutput::PutInPlace() {
         if (linked != 0 && errno == ENOENT) {
             const int error = errno;
             struct stat there {};
-            if (::fstatat(folder_, name_.c_str(), &there, AT_SYMLINK_NOFOLLOW) == 0) return Refused(AppearedMeanwhile());
+            if (::fstatat(folder_, name_.c_str(), &there, AT_SYMLINK_NOFOLLOW) == 0)
+                return Refused(AppearedMeanwhile());
             linked = ::linkat(fd_, "", folder_, name_.c_str(), AT_EMPTY_PATH);
             if (linked != 0) errno = error;
         }

@@ -62,9 +62,9 @@ private:
     movement::Outcome ReplaceTheOldFile();
     movement::Outcome WriteOverTheOldFile();
 
-    int folder_ = -1;         // the target's folder, open, so that every step acts in the same one
-    std::string name_;        // the target's name in it
-    std::string temporary_;   // the pending file's name in it; empty while it has none
+    int folder_ = -1;        // the target's folder, open, so that every step acts in the same one
+    std::string name_;       // the target's name in it
+    std::string temporary_;  // the pending file's name in it; empty while it has none
     std::string shownName_;
     OutputTarget target_;
     int fd_ = -1;

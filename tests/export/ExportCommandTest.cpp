@@ -244,8 +244,9 @@ TEST_F(ExportCommand, AFileOfExabytesEndsTheReadingAtOnce) {
     }
     const std::string message = "Plik „rzadki.txt” w folderze „" + folder.string() +
                                 "” jest większy niż 1 GiB, więc nie jest plikiem schematów; nie wczytano go.\n";
-    for (const auto& arguments : std::vector<std::vector<std::string>>{
-             {"--list", "rzadki.txt"}, {"--check", "rzadki.txt"}, {"rzadki.txt", "1", "karty.pdf"}}) {
+    for (const auto& arguments : std::vector<std::vector<std::string>>{{"--list", "rzadki.txt"},
+                                                                       {"--check", "rzadki.txt"},
+                                                                       {"rzadki.txt", "1", "karty.pdf"}}) {
         const CommandRun run = Export(arguments);
         EXPECT_EQ(run.status, 1);
         EXPECT_EQ(run.errors, message);

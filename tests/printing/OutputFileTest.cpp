@@ -6,9 +6,9 @@
 
 #include <array>
 #include <csignal>
-#include <optional>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -156,8 +156,8 @@ TEST_F(OutputFile, AnOldFileKeepsItsAclExtendedAttributesAndSetIdBits) {
     ASSERT_EQ(::chmod(old.c_str(), 06640), 0);
     if (::setxattr(old.c_str(), "user.notatka", "sala B", 6, 0) != 0) GTEST_SKIP() << "no extended attributes here";
     // An access ACL: the owner rw, user 1234 r, the group r, the mask r, others nothing.
-    const std::array<uint32_t, 11> acl = {2, 0x60001, 0xffffffff, 0x40002, 1234, 0x40004, 0xffffffff, 0x40010,
-                                          0xffffffff, 0x20, 0xffffffff};
+    const std::array<uint32_t, 11> acl = {2,          0x60001, 0xffffffff, 0x40002, 1234,      0x40004,
+                                          0xffffffff, 0x40010, 0xffffffff, 0x20,    0xffffffff};
     const bool withAcl = ::setxattr(old.c_str(), "system.posix_acl_access", acl.data(), sizeof acl, 0) == 0;
     const std::string aclBefore = Attribute(old, "system.posix_acl_access");
 
@@ -344,15 +344,15 @@ TEST_F(OutputFile, AnInterruptedWriteLeavesNoPendingFile) {
 
 TEST_F(OutputFile, NothingIsLeftBehindWhateverSignalEndsTheProgram) {
     Write("karty.pdf", "%PDF-1.4 stare");
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM, SIGVTALRM, SIGPROF, SIGXCPU,
-                             SIGKILL}) {
+    for (const int signal :
+         {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM, SIGVTALRM, SIGPROF, SIGXCPU, SIGKILL}) {
         for (const std::string name : {"karty.pdf", "nowe.pdf"}) {
             int ready[2];
             ASSERT_EQ(::pipe(ready), 0);
             const pid_t child = ::fork();
             ASSERT_GE(child, 0);
             if (child == 0) {
-                const struct rlimit noCore {0, 0};
+                const struct rlimit noCore { 0, 0 };
                 ::setrlimit(RLIMIT_CORE, &noCore);
                 RemovePendingOutputOnSignals();
                 Begun begun = BeginOutput(Path(name), "%PDF-1.4 " + std::string(100'000, 'x'));
