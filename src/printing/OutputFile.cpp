@@ -475,9 +475,9 @@ void RemovePendingOutputOnSignals() {
     for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM, SIGVTALRM, SIGPROF, SIGXCPU,
                              SIGPWR, SIGSTKFLT, SIGIO}) {
         struct sigaction now {};
-        if (::sigaction(signal, nullptr, &now) != 0 || now.sa_handler != SIG_DFL) continue;  // NOLINT
+        if (::sigaction(signal, nullptr, &now) != 0 || now.sa_handler != SIG_DFL) continue;
         struct sigaction removing {};
-        removing.sa_handler = RemovePendingAndEnd;  // NOLINT
+        removing.sa_handler = RemovePendingAndEnd;
         sigemptyset(&removing.sa_mask);
         ::sigaction(signal, &removing, nullptr);
     }

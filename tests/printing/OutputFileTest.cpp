@@ -343,6 +343,19 @@ TEST_F(OutputFile, AnInterruptedWriteLeavesNoPendingFile) {
 }
 
 TEST_F(OutputFile, NothingIsLeftBehindWhateverSignalEndsTheProgram) {
+    // A signal ignored (as nohup ignores SIGHUP) stays ignored.
+    const pid_t ignoring = ::fork();
+    ASSERT_GE(ignoring, 0);
+    if (ignoring == 0) {
+        std::signal(SIGHUP, SIG_IGN);
+        RemovePendingOutputOnSignals();
+        std::raise(SIGHUP);
+        ::_exit(0);
+    }
+    int ignored = 0;
+    ::waitpid(ignoring, &ignored, 0);
+    EXPECT_TRUE(WIFEXITED(ignored) && WEXITSTATUS(ignored) == 0) << ignored;
+
     Write("karty.pdf", "%PDF-1.4 stare");
     for (const int signal :
          {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM, SIGVTALRM, SIGPROF, SIGXCPU, SIGKILL}) {
