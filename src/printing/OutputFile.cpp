@@ -300,6 +300,7 @@ Outcome PendingOutput::Commit(int writeError) {
     }
     const int kept = KeepWhatTheOldFileHad();
     if (kept == EPERM || kept == EACCES || kept == ENOTSUP) return WriteOverTheOldFile();
+    if (kept == ENOENT) return Refused(ChangedMeanwhile());
     if (kept != 0) return failed(kept);
     return ReplaceTheOldFile();
 }
