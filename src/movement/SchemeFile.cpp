@@ -48,6 +48,12 @@ std::string FileErrorText(int error, const std::string& fileName) {
     }
 }
 
+std::string TooLargeText(const std::string& fileName) {
+    const auto [name, folder] = NameAndFolder(fileName);
+    return "Plik „" + name + "” w folderze „" + folder + "” jest większy niż " +
+           std::to_string(MaxSchemeFileSize >> 30) + " GiB, więc nie jest plikiem schematów; nie wczytano go.";
+}
+
 // Whether a path names something: only "no such file" says no, so that a file that is there but
 // cannot be read is reported where it lies rather than looked for elsewhere.
 bool IsThere(const std::string& path) {
@@ -233,9 +239,13 @@ Result<SchemeLines> ReadSchemeFile(const std::string& fileName, const std::vecto
     if (::fstat(file.fd(), &status) != 0) return failed(errno);
     // A directory, a device or a pipe is no scheme file, and reading one could block forever.
     if (!S_ISREG(status.st_mode)) return failed(S_ISDIR(status.st_mode) ? EISDIR : EACCES);
+    const auto tooLarge = [&path] { return Result<SchemeLines>::Refused(TooLargeText(path)); };
+    if (status.st_size > MaxSchemeFileSize) return tooLarge();
 
     SchemeLineSplitter splitter;
     std::array<char, 1 << 16> buffer{};
+    // Counted as read too: a file may grow while it is read.
+    int64_t total = 0;
     for (;;) {
         const ssize_t got = ::read(file.fd(), buffer.data(), buffer.size());
         if (got == 0) break;
@@ -243,6 +253,8 @@ Result<SchemeLines> ReadSchemeFile(const std::string& fileName, const std::vecto
             if (errno == EINTR) continue;
             return failed(errno);
         }
+        total += got;
+        if (total > MaxSchemeFileSize) return tooLarge();
         splitter.Feed(std::string_view(buffer.data(), static_cast<std::size_t>(got)));
     }
     return Result<SchemeLines>::Accepted(splitter.Finish());

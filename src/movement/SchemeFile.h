@@ -32,6 +32,11 @@ std::string ShippedSourceText(std::string_view path);
 // held in memory whole.
 constexpr std::size_t MaxSchemeLineLength = 4096;
 
+// The most a scheme file is read, in bytes. The biggest movement files are a few kilobytes and
+// 300 MB list in well under a second; anything past this (a sparse file of exabytes, a file
+// that keeps growing) is no scheme file, and reading it would never end.
+constexpr int64_t MaxSchemeFileSize = int64_t{1} << 30;
+
 // The scheme lines of a scheme file, in file order, at most CatalogueCapacity of them.
 struct SchemeLines {
     std::vector<std::string> lines;  // trailing spaces removed, otherwise byte for byte
@@ -77,7 +82,8 @@ Result<std::string> LocateSchemeFile(const std::string& fileName, const std::vec
 
 // Reads the scheme lines of a file found by LocateSchemeFile. Refused with the Polish text to
 // show, which names the file and the folder it was looked for in: not found, access denied (also
-// for a directory, a device or a pipe), or an input/output error with its number.
+// for a directory, a device or a pipe), larger than MaxSchemeFileSize (also when it grows past it
+// while read), or an input/output error with its number.
 Result<SchemeLines> ReadSchemeFile(const std::string& fileName, const std::vector<std::string>& dataFolders = {});
 
 // The list line of a catalogue entry: its rounds (the text before the first space, empty when it

@@ -16,17 +16,20 @@ struct OutputTarget {
     mode_t mode = 0;  // of the existing file, which the new one keeps
     uid_t owner = 0;
     gid_t group = 0;
+    dev_t device = 0;  // the existing file checked, which must still be there when it is replaced
+    ino_t inode = 0;
 };
 
 // Refused, with the reason in Polish naming the output: a file that is one of `inputs` (a scheme
 // file being read), anything but a regular file (a folder, a FIFO, a device), an existing file
-// that is neither empty nor a PDF, a link that leads nowhere it can end, or a folder that does
-// not exist.
+// that is neither empty nor a PDF, a file of the kernel's (/proc, /sys), a link that leads
+// nowhere it can end, or a folder that does not exist.
 movement::Result<OutputTarget> ChooseOutputTarget(const std::string& output, const std::vector<std::string>& inputs);
 
-// The cards being written to a file beside the target, which takes the target's place only once
-// it is complete and safely on the disk. Until then the target is as it was; a write that fails
-// and a pending file that is dropped leave no trace.
+// The cards being written to a file that has no name until it is complete and safely on the disk
+// (where the file system cannot make one, to a hidden file beside the target), which then takes
+// the target's place. Until then the target is as it was; a write that fails, a pending file that
+// is dropped and a program that is killed leave no trace.
 class PendingOutput {
 public:
     static movement::Result<PendingOutput> Begin(const OutputTarget& target, const std::string& shownName);
@@ -39,24 +42,38 @@ public:
     // The open file to write the PDF to.
     int fd() const { return fd_; }
 
-    // Flushes the file to the disk, gives it the target's permissions and owner, and puts it in
-    // the target's place. `writeError` is an error the writer met on the way (0 for none); any
-    // error removes the pending file and is refused with its reason.
+    // Flushes the file to the disk and puts it in the target's place: a new file only where no
+    // file has appeared meanwhile, an old one only while it is still the file checked. The new
+    // file gets the old one's owner, extended attributes (ACLs among them) and mode; where they
+    // cannot be kept (another user's file), the finished PDF is written over the old file in
+    // place, or refused when the old file may not be written. `writeError` is an error the
+    // writer met on the way (0 for none); any error removes the pending file and is refused with
+    // its reason.
     movement::Outcome Commit(int writeError);
 
 private:
-    PendingOutput(std::string temporary, std::string finalPath, std::string shownName, OutputTarget target, int fd);
+    PendingOutput(int folder, std::string name, std::string temporary, std::string shownName, OutputTarget target,
+                  int fd);
     void Drop();
+    int KeepWhatTheOldFileHad() const;
+    movement::Outcome Refused(const std::string& reason);
+    movement::Outcome LinkAtATemporaryName();
+    movement::Outcome PutInPlace();
+    movement::Outcome ReplaceTheOldFile();
+    movement::Outcome WriteOverTheOldFile();
 
-    std::string temporary_;
-    std::string finalPath_;
+    int folder_ = -1;        // the target's folder, open, so that every step acts in the same one
+    std::string name_;       // the target's name in it
+    std::string temporary_;  // the pending file's name in it; empty while it has none
     std::string shownName_;
     OutputTarget target_;
     int fd_ = -1;
 };
 
-// A pending file is removed also when the program is interrupted (SIGINT, SIGTERM, SIGHUP);
-// a file grown past the size limit fails its write instead of ending the program.
+// A named pending file is removed also when the program ends on a signal it may catch (SIGINT,
+// SIGTERM, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM, SIGVTALRM, SIGPROF, SIGXCPU and the like,
+// unless they are ignored); a file grown past the size limit fails its write instead of ending
+// the program.
 void RemovePendingOutputOnSignals();
 
 // What a failed write means, in Polish, for an errno value.

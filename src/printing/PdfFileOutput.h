@@ -25,8 +25,8 @@ using CardRun = std::function<movement::Outcome(PrintSurface& surface, const Pag
 
 // Prints a run into a PDF file so that nothing of the director's is lost: the output is checked
 // first (see ChooseOutputTarget; `inputs` are the scheme files being read), the PDF is written
-// beside it and takes its place only once complete; any failure leaves the output as it was and
-// is refused with its reason in Polish.
+// to a file without a name and takes its place only once complete (see PendingOutput); any
+// failure leaves the output as it was and is refused with its reason in Polish.
 movement::Outcome PrintCardsToPdfFile(const std::string& output, const std::vector<std::string>& inputs,
                                       const PdfSettings& settings, const CardRun& run);
 

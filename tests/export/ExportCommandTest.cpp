@@ -244,6 +244,38 @@ TEST_F(ExportCommand, AWriteThatFailsIsAFailureAndTheOldFileStays) {
         EXPECT_EQ(entry.path().filename().string().find("rozstawiki-"), std::string::npos) << entry.path();
 }
 
+TEST_F(ExportCommand, AFileOfExabytesEndsTheReadingAtOnce) {
+    Write("rzadki.txt", "7 4 8 1 5 6 2 4 0 3 7\n");
+    const std::string file = (folder / "rzadki.txt").string();
+    // Seven exabytes where the file system takes them, sixteen terabytes less a bit elsewhere.
+    if (::truncate(file.c_str(), int64_t{7} << 60) != 0) {
+        ASSERT_EQ(::truncate(file.c_str(), (int64_t{1} << 44) - 4096), 0);
+    }
+    const std::string message = "Plik „rzadki.txt” w folderze „" + folder.string() +
+                                "” jest większy niż 1 GiB, więc nie jest plikiem schematów; nie wczytano go.\n";
+    for (const auto& arguments : std::vector<std::vector<std::string>>{{"--list", "rzadki.txt"},
+                                                                       {"--check", "rzadki.txt"},
+                                                                       {"rzadki.txt", "1", "karty.pdf"}}) {
+        const CommandRun run = Export(arguments);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.errors, message);
+    }
+    EXPECT_FALSE(fs::exists(folder / "karty.pdf"));
+}
+
+TEST_F(ExportCommand, KernelFilesAndPipesAsTheOutputAreRefusedWithTheRealReason) {
+    EXPECT_EQ(Export({"HowellKS.txt", "2", "/proc/self/status"}).errors,
+              "Nie można zapisać pliku /proc/self/status: to plik systemowy jądra (/proc, /sys), a nie plik na "
+              "dysku.\n");
+    // Standard output on a pipe.
+    const std::string command = "cd " + Quoted(folder.string()) + " && { " + Quoted(ROZSTAWIKI_PDF) +
+                                " HowellKS.txt 2 /dev/stdout 2>errors.txt; echo $? >status.txt; } | cat >/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(ReadAll(folder / "status.txt"), "1\n");
+    EXPECT_EQ(ReadAll(folder / "errors.txt"),
+              "Nie można zapisać pliku /dev/stdout: to nie jest zwykły plik (np. kolejka FIFO albo urządzenie).\n");
+}
+
 TEST_F(ExportCommand, AMovementThatFailsTheChecksPrintsWithAWarningNamingTheFault) {
     const CommandRun run = Export({"HowellKS.txt", "1", "karty.pdf"});
     EXPECT_EQ(run.status, 0);

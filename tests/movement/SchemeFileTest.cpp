@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -286,6 +287,47 @@ TEST_F(SchemeFileLoading, AFileOfMoreThan101LinesLoadsTheFirst101AndSaysHowManyW
     EXPECT_EQ(state.SchemeCatalogue[100], "101 1 1 2");
     EXPECT_EQ(LeftOutMessage(load.value().leftOut),
               "Plik zawiera więcej schematów, niż mieści lista. Wczytano pierwsze 101, liczba pominiętych: 4.");
+}
+
+// A file far too big, or still growing, is read no further than the bound, and said so.
+TEST_F(SchemeFileLoading, AHugeOrGrowingFileIsReadNoFurtherThanTheBound) {
+    const std::string tooLarge =
+        "” w folderze „" + FolderPath() + "” jest większy niż 1 GiB, więc nie jest plikiem schematów; nie wczytano go.";
+    const auto file = folder.Write("rzadki.txt", "5 3 1 2\n");
+    // Seven exabytes of nothing where the file system takes them, sixteen terabytes less a bit elsewhere.
+    if (::truncate(file.c_str(), int64_t{7} << 60) != 0) {
+        ASSERT_EQ(::truncate(file.c_str(), (int64_t{1} << 44) - 4096), 0);
+    }
+    EXPECT_EQ(ReadSchemeFile(file).message(), "Plik „rzadki.txt" + tooLarge);
+
+    // A file that keeps growing while it is read: a gigabyte more at a time, as fast as it goes.
+    const auto growing = folder.Write("rośnie.txt", "5 3 1 2\n");
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t writer = ::fork();
+    ASSERT_GE(writer, 0);
+    if (writer == 0) {
+        ::close(ready[0]);
+        for (int64_t size = int64_t{1} << 30;; size += int64_t{1} << 30) {
+            if (::truncate(growing.c_str(), size) != 0) break;
+            if (size == int64_t{1} << 30) ::close(ready[1]);  // the reader starts now
+        }
+        ::pause();
+    }
+    ::close(ready[1]);
+    char none = 0;
+    EXPECT_EQ(::read(ready[0], &none, 1), 0);
+    ::close(ready[0]);
+    const auto read = ReadSchemeFile(growing);
+    ::kill(writer, SIGKILL);
+    ::waitpid(writer, nullptr, 0);
+    EXPECT_EQ(read.message(), "Plik „rośnie.txt" + tooLarge);
+
+    // A file whose size says nothing and whose bytes do not end: counted as read.
+    const std::string pages = "/proc/self/pagemap";
+    EXPECT_EQ(ReadSchemeFile(pages).message(),
+              "Plik „pagemap” w folderze „/proc/self” jest większy niż 1 GiB, więc nie jest plikiem schematów; nie "
+              "wczytano go.");
 }
 
 // The process's working folder, changed for one test.

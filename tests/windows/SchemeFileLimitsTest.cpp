@@ -112,6 +112,26 @@ TEST_F(SchemeFileLimits, AFileOf300MegabytesIsListedQuicklyInLittleMemory) {
     RecordProperty("seconds", std::to_string(seconds));
 }
 
+TEST_F(SchemeFileLimits, ASparseFileOfExabytesIsRefusedAtOnce) {
+    ChooseAMovementFirst();
+    WriteFile(QStringLiteral("HowellKS.txt"), SevenRoundsFourTables + "\n");
+    // Seven exabytes where the file system takes them, sixteen terabytes less a bit elsewhere.
+    if (::truncate("HowellKS.txt", int64_t{7} << 60) != 0) {
+        ASSERT_EQ(::truncate("HowellKS.txt", (int64_t{1} << 44) - 4096), 0);
+    }
+    const auto start = std::chrono::steady_clock::now();
+    Click(drog.Kestrel);
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 3.0);
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].text, QStringLiteral("Plik „HowellKS.txt” w folderze „%1” jest większy niż 1 GiB, "
+                                                       "więc nie jest plikiem schematów; nie wczytano go.")
+                                            .arg(QDir::currentPath()));
+    EXPECT_EQ(messages.Shown()[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(drog.ListBox1->LineCount(), 0);
+    EXPECT_FALSE(state.CatalogueLoaded);
+    ExpectTheMovementAsItWas();
+}
+
 TEST_F(SchemeFileLimits, NulAndOtherBinaryBytes) {
     ChooseAMovementFirst();
     static const char bytes[] = "\x00\xff\xfe 5\x80 x\n5 3 6 1 0 2 5 0 3 4\x00\xff\n\xc4\x8d\x00 3 \x01\x02\n";
