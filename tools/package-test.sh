@@ -76,7 +76,7 @@ appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml
 
 echo "== lintian"
 status=0
-report=$(lintian --info --fail-on error "$deb" 2>&1) || status=$?
+report=$(lintian --display-info --fail-on error "$deb" 2>&1) || status=$?
 grep -v 'running with root privileges' <<<"$report" || true
 ((status == 0)) || fail "lintian reports errors"
 # Built with Debian's flags, the programs are hardened as Debian's own.
