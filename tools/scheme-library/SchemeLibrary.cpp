@@ -143,7 +143,8 @@ std::vector<SchemeFamily> SchemeFamilies() {
                            "Pary 1..2T-1 i komplety przesuwają się co rundę o jeden, para 2T stoi w miejscu.",
                            lineFormat, balance},
                           {}};
-    for (int32_t t = 4; t <= 13; ++t) complete.sizes.emplace_back(2 * t - 1, t);
+    // 2 and 3 tables are settled too, though no line of theirs exists.
+    for (int32_t t = 2; t <= 13; ++t) complete.sizes.emplace_back(2 * t - 1, t);
 
     SchemeFamily shortened{"HowellPV.txt",
                            {"Howelle skrócone: T stołów, od T+1 do 2T-2 rund, od 3 do 13 stołów.",
