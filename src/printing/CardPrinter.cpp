@@ -4,6 +4,7 @@
 #include "CardFit.h"
 #include "CardLayout.h"
 #include "PageRun.h"
+#include "SurfaceDrawing.h"
 
 #include "movement/PairNumbering.h"
 #include "movement/PrintRange.h"
@@ -46,7 +47,7 @@ public:
 private:
     void DrawBoxNumbers() {
         const CardLayout::PairBoxes& boxes = layout_.Boxes;
-        surface_.SetFontName("Arial");
+        surface_.SetFontName(CardFace);
         surface_.SetFontSize(fonts_.BoxNumber);
         const auto boxX = [&](int32_t n) { return n < 10 ? boxes.OneDigitX : layout_.CardLeft + boxes.TwoDigitOffset; };
         const int32_t ns = card_.NsBoxNumber;
@@ -67,10 +68,7 @@ private:
         surface_.TextOut(layout_.HalfLeftWidth() - boxes.LabelBack, boxes.WeLabelY, "WE");
     }
 
-    void Line(int fromX, int fromY, int toX, int toY) {
-        surface_.MoveTo(fromX, fromY);
-        surface_.LineTo(toX, toY);
-    }
+    void Line(int fromX, int fromY, int toX, int toY) { DrawLine(surface_, fromX, fromY, toX, toY); }
 
     void DrawFrame() {
         const CardLayout& l = layout_;
@@ -86,15 +84,15 @@ private:
     void DrawMove(int labelOffset, int arrowOffset, const char* label, const std::string& nextSeat) {
         const CardLayout::MoveLinePlaces& move = layout_.MoveLine;
         surface_.TextOut(layout_.CardLeft + labelOffset, move.Y, label);
-        surface_.SetFontName("WingDings");
+        surface_.SetFontName(SymbolFace);
         surface_.TextOut(layout_.CardLeft + arrowOffset, move.Y, ArrowText);
-        surface_.SetFontName("Arial");
+        surface_.SetFontName(CardFace);
         surface_.TextOut(layout_.CardLeft + arrowOffset + move.SeatAfterArrow, move.Y, nextSeat);
     }
 
     void DrawMoveLine() {
         const CardLayout::MoveLinePlaces& move = layout_.MoveLine;
-        surface_.SetFontName("Arial");
+        surface_.SetFontName(CardFace);
         surface_.SetFontSize(fonts_.MoveLine);
         DrawMove(move.NsLabelOffset, move.NsArrowOffset, "NS", card_.NsNextSeat);
         DrawMove(move.WeLabelOffset, move.WeArrowOffset, "WE", card_.WeNextSeat);

@@ -4,11 +4,10 @@
 #include "Products.h"
 #include "SheetContent.h"
 #include "SheetFit.h"
+#include "SurfaceDrawing.h"
 #include "TextFit.h"
 
 #include <algorithm>
-#include <cmath>
-#include <map>
 #include <string>
 #include <utility>
 
@@ -19,11 +18,11 @@ namespace {
 class SheetDrawing {
 public:
     SheetDrawing(const SheetContent& sheet, const SheetFit& fit, PrintSurface& surface)
-        : sheet_(sheet), fit_(fit), surface_(surface) {}
+        : sheet_(sheet), fit_(fit), surface_(surface), centred_(surface) {}
 
     // Tables first..first+count-1 in rounds from..from+rounds-1.
     void Draw(bool continued, int32_t firstTable, int32_t tables, int32_t firstRound, int32_t rounds, bool last) {
-        surface_.SetFontName("Arial");
+        surface_.SetFontName(CardFace);
         surface_.SetFontSize(fit_.TitleSize);
         surface_.TextOut(0, 0, continued ? sheet_.Title + ContinuedMark : sheet_.Title);
         surface_.SetFontSize(fit_.InformationSize);
@@ -57,18 +56,11 @@ private:
     int ColumnLeft(int32_t t) const { return fit_.GridLeft + fit_.RoundColumnWidth + t * fit_.ColumnWidth; }
     int RowTop(int32_t r) const { return fit_.GridTop + fit_.HeaderHeight + r * fit_.RowHeight; }
 
-    // A text in the middle of its column. The cells repeat few texts, each measured once.
     void Centred(const std::string& text, int x, int width, int y, int size) {
-        auto advance = advances_.find({size, text});
-        if (advance == advances_.end())
-            advance = advances_.emplace(std::make_pair(size, text), surface_.TextWidth(text, size)).first;
-        surface_.TextOut(x + static_cast<int>(std::lround((width - advance->second) / 2)), y, text);
+        centred_.Draw(text, x, width, y, size);
     }
 
-    void Line(int fromX, int fromY, int toX, int toY) {
-        surface_.MoveTo(fromX, fromY);
-        surface_.LineTo(toX, toY);
-    }
+    void Line(int fromX, int fromY, int toX, int toY) { DrawLine(surface_, fromX, fromY, toX, toY); }
 
     // A line above the header, under it and under every round; one left of the rounds, one after
     // each column.
@@ -94,7 +86,7 @@ private:
     const SheetContent& sheet_;
     const SheetFit& fit_;
     PrintSurface& surface_;
-    std::map<std::pair<int, std::string>, double> advances_;
+    CentredText centred_;
 };
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <set>
+#include <utility>
 #include <string>
 
 namespace printing {
@@ -79,10 +79,10 @@ using ColumnTexts = std::array<std::vector<std::string>, PairColumnCount>;
 ColumnTexts TextsByColumn(const std::vector<PairCardContent>& cards) {
     ColumnTexts texts;
     for (int column = 0; column < PairColumnCount; ++column) {
-        std::set<std::string> distinct = {PairColumnHeadings[column]};
+        std::vector<std::string> all = {PairColumnHeadings[column]};
         for (const PairCardContent& card : cards)
-            for (const auto& row : card.Rows) distinct.insert(row[column]);
-        texts[column].assign(distinct.begin(), distinct.end());
+            for (const auto& row : card.Rows) all.push_back(row[column]);
+        texts[column] = DistinctTexts(std::move(all));
     }
     return texts;
 }
@@ -126,20 +126,13 @@ PairCardFit FitPairCards(const std::vector<PairCardContent>& cards, const PageMe
     for (const PairCardContent& card : cards) longest = std::max(longest, card.Rows.size());
     // The longest card in the fewest cells, at the largest size that does it; below the floor
     // only where no rows fit at it.
-    int chosen = 0;
-    std::size_t fewest = 0;
-    for (int size = RowDesignSize; size >= 1; --size) {
-        if (size < RowFloorSize && chosen != 0) break;
+    const int chosen = LargestSizeOfFewestParts(RowDesignSize, RowFloorSize, [&](int size) -> int64_t {
         const RowsAtSize held = PlaceRows(texts, size, innerWidth, innerHeight, surface, fit);
-        if (!held.Fits()) continue;
+        if (!held.Fits()) return 0;
         const std::size_t perCell = static_cast<std::size_t>(held.groups) * static_cast<std::size_t>(held.rows);
-        const std::size_t cells = std::max<std::size_t>(1, (longest + perCell - 1) / perCell);
-        if (chosen == 0 || cells < fewest) {
-            chosen = size;
-            fewest = cells;
-        }
-    }
-    const RowsAtSize held = PlaceRows(texts, std::max(chosen, 1), innerWidth, innerHeight, surface, fit);
+        return static_cast<int64_t>(std::max<std::size_t>(1, (longest + perCell - 1) / perCell));
+    });
+    const RowsAtSize held = PlaceRows(texts, chosen, innerWidth, innerHeight, surface, fit);
     fit.GroupsPerCard = std::max(1, held.groups);
     fit.RowsPerGroup = std::max(1, held.rows);
     return fit;

@@ -4,11 +4,10 @@
 #include "PairCardContent.h"
 #include "PairCardFit.h"
 #include "Products.h"
+#include "SurfaceDrawing.h"
 #include "TextFit.h"
 
 #include <algorithm>
-#include <cmath>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -16,35 +15,25 @@ namespace printing {
 
 namespace {
 
-void DashedLine(PrintSurface& surface, int fromX, int fromY, int toX, int toY, int dash) {
-    const bool across = fromY == toY;
-    const int length = across ? toX - fromX : toY - fromY;
-    for (int at = 0; at < length; at += 2 * dash) {
-        const int end = std::min(length, at + dash);
-        surface.MoveTo(across ? fromX + at : fromX, across ? fromY : fromY + at);
-        surface.LineTo(across ? fromX + end : fromX, across ? fromY : fromY + end);
-    }
-}
-
 class PairCardDrawing {
 public:
     PairCardDrawing(const std::vector<PairCardContent>& cards, const PairCardFit& fit, const PageMetrics& page,
                     PrintSurface& surface)
-        : cards_(cards), fit_(fit), page_(page), surface_(surface) {}
+        : cards_(cards), fit_(fit), page_(page), surface_(surface), centred_(surface) {}
 
     void DrawCuts() {
         surface_.SetPenWidth(fit_.CutPen);
         for (int32_t column = 1; column < fit_.Across; ++column)
-            DashedLine(surface_, column * fit_.CellWidth, 0, column * fit_.CellWidth, page_.PageHeight, fit_.CutDash);
+            DrawDashedLine(surface_, column * fit_.CellWidth, 0, column * fit_.CellWidth, page_.PageHeight, fit_.CutDash);
         for (int32_t row = 1; row < fit_.Down; ++row)
-            DashedLine(surface_, 0, row * fit_.CellHeight, page_.PageWidth, row * fit_.CellHeight, fit_.CutDash);
+            DrawDashedLine(surface_, 0, row * fit_.CellHeight, page_.PageWidth, row * fit_.CellHeight, fit_.CutDash);
     }
 
     void Draw(const PairCardPiece& piece, int32_t cell) {
         const PairCardContent& card = cards_[piece.Card];
         const int left = (cell % fit_.Across) * fit_.CellWidth + fit_.Padding;
         const int top = (cell / fit_.Across) * fit_.CellHeight + fit_.Padding;
-        surface_.SetFontName("Arial");
+        surface_.SetFontName(CardFace);
         surface_.SetFontSize(fit_.HeadingSize);
         surface_.TextOut(left, top, piece.Continued ? card.Heading + ContinuedMark : card.Heading);
         if (!piece.Continued && !card.Stationary.empty()) {
@@ -65,19 +54,13 @@ public:
     }
 
 private:
-    // A text in the middle of its column. The rows repeat few texts, each measured once.
-    void Centred(const std::string& text, int x, int width, int y) {
-        auto advance = advances_.find(text);
-        if (advance == advances_.end()) advance = advances_.emplace(text, surface_.TextWidth(text, fit_.RowSize)).first;
-        surface_.TextOut(x + static_cast<int>(std::lround((width - advance->second) / 2)), y, text);
-    }
+    void Centred(const std::string& text, int x, int width, int y) { centred_.Draw(text, x, width, y, fit_.RowSize); }
 
     void DrawHeadings(int x, int top) {
         for (int column = 0; column < PairColumnCount; ++column)
             Centred(PairColumnHeadings[column], x + fit_.ColumnX[column], fit_.ColumnWidth[column],
                     top + fit_.HeadingsTop);
-        surface_.MoveTo(x, top + fit_.RuleTop);
-        surface_.LineTo(x + fit_.GroupWidth, top + fit_.RuleTop);
+        DrawLine(surface_, x, top + fit_.RuleTop, x + fit_.GroupWidth, top + fit_.RuleTop);
     }
 
     void DrawRow(const std::array<std::string, PairColumnCount>& row, int x, int y) {
@@ -89,7 +72,7 @@ private:
     const PairCardFit& fit_;
     const PageMetrics& page_;
     PrintSurface& surface_;
-    std::map<std::string, double> advances_;
+    CentredText centred_;
 };
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <set>
+#include <utility>
 
 namespace printing {
 
@@ -51,14 +51,13 @@ struct CellTexts {
 };
 
 CellTexts DistinctCellTexts(const SheetContent& sheet) {
-    std::set<std::string> pairs;
-    std::set<std::string> sets;
+    CellTexts texts;
     for (const auto& round : sheet.Cells)
         for (const SheetCell& cell : round) {
-            pairs.insert(cell.Pairs);
-            sets.insert(cell.BoardSet);
+            texts.pairs.push_back(cell.Pairs);
+            texts.sets.push_back(cell.BoardSet);
         }
-    return {{pairs.begin(), pairs.end()}, {sets.begin(), sets.end()}};
+    return {DistinctTexts(std::move(texts.pairs)), DistinctTexts(std::move(texts.sets))};
 }
 
 // The grid at one size: how many tables and rounds a page then holds.
@@ -101,18 +100,11 @@ SheetFit FitSheet(const SheetContent& sheet, const PageMetrics& page, PrintSurfa
     SheetFit fit;
     PlaceText(sheet, page, surface, fit);
     const CellTexts cells = DistinctCellTexts(sheet);
-    int chosen = 0;
-    int32_t fewest = 0;
-    for (int size = CellDesignSize; size >= 1; --size) {
-        if (size < CellFloorSize && chosen != 0) break;
+    const int chosen = LargestSizeOfFewestParts(CellDesignSize, CellFloorSize, [&](int size) -> int64_t {
         PlaceGrid(sheet, cells, size, page, surface, fit);
-        const int32_t pages = PagesAt(sheet, fit);
-        if (pages > 0 && (chosen == 0 || pages < fewest)) {
-            chosen = size;
-            fewest = pages;
-        }
-    }
-    PlaceGrid(sheet, cells, std::max(chosen, 1), page, surface, fit);
+        return PagesAt(sheet, fit);
+    });
+    PlaceGrid(sheet, cells, chosen, page, surface, fit);
     fit.TablesPerPage = std::max(1, fit.TablesPerPage);
     fit.RoundsPerPage = std::max(1, fit.RoundsPerPage);
 

@@ -29,6 +29,26 @@ double WidestOf(PrintSurface& surface, const std::vector<std::string>& texts, in
     return widest;
 }
 
+std::vector<std::string> DistinctTexts(std::vector<std::string> texts) {
+    std::sort(texts.begin(), texts.end());
+    texts.erase(std::unique(texts.begin(), texts.end()), texts.end());
+    return texts;
+}
+
+int LargestSizeOfFewestParts(int design, int floor, const std::function<int64_t(int size)>& partsAt) {
+    int chosen = 0;
+    int64_t fewest = 0;
+    for (int size = design; size >= 1; --size) {
+        if (size < floor && chosen != 0) break;
+        const int64_t parts = partsAt(size);
+        if (parts > 0 && (chosen == 0 || parts < fewest)) {
+            chosen = size;
+            fewest = parts;
+        }
+    }
+    return std::max(chosen, 1);
+}
+
 int SizeToFit(PrintSurface& surface, const std::string& text, int size, double room) {
     const double width = surface.TextWidth(text, size);
     if (width <= room) return size;

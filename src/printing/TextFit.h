@@ -3,6 +3,7 @@
 #include "PrintSurface.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,14 @@ int Scaled(int size, double scale);
 double Em(PrintSurface& surface, int size);
 
 double WidestOf(PrintSurface& surface, const std::vector<std::string>& texts, int size);
+
+// Every text once, in order: a product's cells repeat few texts, each then measured once.
+std::vector<std::string> DistinctTexts(std::vector<std::string> texts);
+
+// The largest size from `design` down that needs the fewest parts (pages, cells): below `floor`
+// only where nothing fits at it. `partsAt(size)` lays the product out at a size and says how
+// many parts it then needs, 0 where it does not fit at all. 1 when nothing fits at any size.
+int LargestSizeOfFewestParts(int design, int floor, const std::function<int64_t(int size)>& partsAt);
 
 // The largest size up to `size` at which `text` advances no further than `room`.
 int SizeToFit(PrintSurface& surface, const std::string& text, int size, double room);
