@@ -56,14 +56,6 @@ Outcome ValidateScheme(MovementState& state, int32_t chosenTables, int32_t chose
     return Outcome::Accepted();
 }
 
-TypedGridLayout TypedSchemeGridLayout(int32_t chosenTables) {
-    const int32_t rowRoom = 384 / std::max(chosenTables, 1);
-    if (rowRoom >= 32) return {32, 17};
-    if (rowRoom >= 24) return {rowRoom, 14};
-    if (rowRoom >= 20) return {20, 12};
-    return {16, 10};
-}
-
 Outcome FinishTypedScheme(MovementState& state, int32_t chosenTables, int32_t chosenRounds,
                           const std::vector<TypedRow>& rows) {
     if (chosenTables == 0 || chosenRounds == 0) return Outcome::Refused("Niekompletne dane");

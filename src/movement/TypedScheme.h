@@ -14,15 +14,6 @@ namespace movement {
 constexpr int32_t MaxTypedTables = 24;
 constexpr int32_t MaxTypedRounds = 23;
 
-// How the typing grid shows the chosen tables so that all rows fit in 384 pixels: the row height
-// and the font's full cell height, both in pixels.
-struct TypedGridLayout {
-    int rowHeight;
-    int fontCellHeight;
-    friend bool operator==(const TypedGridLayout&, const TypedGridLayout&) = default;
-};
-TypedGridLayout TypedSchemeGridLayout(int32_t chosenTables);
-
 // One typed table as the cells hold it: NS pair, WE pair, board set.
 using TypedRow = std::array<std::string, 3>;
 

@@ -10,6 +10,8 @@
 
 #include <QPushButton>
 
+#include <algorithm>
+
 using toolkit::MakeLabel;
 using toolkit::SansFont;
 
@@ -110,7 +112,7 @@ void TZPL::SchematEnter() {
 }
 
 void TZPL::LayOutGrid() {
-    const movement::TypedGridLayout layout = movement::TypedSchemeGridLayout(ChosenTables);
+    const TypedGridLayout layout = TypedSchemeGridLayout(ChosenTables);
     Schemat->SetDefaultRowHeight(layout.rowHeight);
     Schemat->setFont(toolkit::SansFontOfCellHeight(layout.fontCellHeight, false));
     Schemat->SetRowCount(ChosenTables);
@@ -141,3 +143,11 @@ void TZPL::finClick() {
 }
 
 void TZPL::KoniecClick() { toolkit::Terminate(); }
+
+TypedGridLayout TypedSchemeGridLayout(int32_t chosenTables) {
+    const int32_t rowRoom = 384 / std::max(chosenTables, 1);
+    if (rowRoom >= 32) return {32, 17};
+    if (rowRoom >= 24) return {rowRoom, 14};
+    if (rowRoom >= 20) return {20, 12};
+    return {16, 10};
+}

@@ -5,6 +5,7 @@
 #include "movement/MovementState.h"
 #include "movement/TypedScheme.h"
 
+#include <cstdint>
 #include <vector>
 
 class QPushButton;
@@ -63,3 +64,12 @@ private:
     movement::MovementState& state_;
     ProgramWindows& windows_;
 };
+
+// How the typing grid shows the chosen tables so that all rows fit in 384 pixels: the row height
+// and the font's full cell height, both in pixels.
+struct TypedGridLayout {
+    int rowHeight;
+    int fontCellHeight;
+    friend bool operator==(const TypedGridLayout&, const TypedGridLayout&) = default;
+};
+TypedGridLayout TypedSchemeGridLayout(int32_t chosenTables);

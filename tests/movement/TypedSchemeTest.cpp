@@ -174,20 +174,3 @@ TEST_F(TypingAScheme, TheLargestGridIsPlayedThroughWithoutLeavingTheCounts) {
 
 }  // namespace
 }  // namespace movement
-
-namespace movement {
-namespace {
-
-TEST(TypedSchemeGridLayout, EveryChosenTableCountFitsIntoTheGridsHeightWithRowsNeverGrowing) {
-    int previousRowHeight = TypedSchemeGridLayout(0).rowHeight;  // before any count is chosen
-    for (int32_t tables = 1; tables <= MaxTypedTables; ++tables) {
-        const TypedGridLayout layout = TypedSchemeGridLayout(tables);
-        EXPECT_LE(tables * layout.rowHeight, 384) << tables;
-        EXPECT_LE(layout.rowHeight, previousRowHeight) << tables;
-        EXPECT_LT(layout.fontCellHeight, layout.rowHeight) << tables;
-        previousRowHeight = layout.rowHeight;
-    }
-}
-
-}  // namespace
-}  // namespace movement

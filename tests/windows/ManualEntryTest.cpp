@@ -314,3 +314,18 @@ TEST_F(ManualEntryThenPrint, TheCardsNameTheFileTheMovementCameFromWhateverWasCl
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TypedSchemeGridLayout, EveryChosenTableCountFitsIntoTheGridsHeightWithRowsNeverGrowing) {
+    int previousRowHeight = TypedSchemeGridLayout(0).rowHeight;  // before any count is chosen
+    for (int32_t tables = 1; tables <= movement::MaxTypedTables; ++tables) {
+        const TypedGridLayout layout = TypedSchemeGridLayout(tables);
+        EXPECT_LE(tables * layout.rowHeight, 384) << tables;
+        EXPECT_LE(layout.rowHeight, previousRowHeight) << tables;
+        EXPECT_LT(layout.fontCellHeight, layout.rowHeight) << tables;
+        previousRowHeight = layout.rowHeight;
+    }
+}
+
+}  // namespace
