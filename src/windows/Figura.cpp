@@ -174,6 +174,9 @@ void TDrog::CreatePrintChoiceControls() {
     LabNieobecna->setBuddy(Nieobecna);
 
     Podglad = MakeButton(this, "Podglad", QStringLiteral("P&odgląd"), {left, 458, width, 25});
+    Podglad->setFont(SansFont(16, true));
+    SetHint(Podglad, QStringLiteral("Podgląd tego, co wydrukuje przycisk Drukuj"));
+    for (QWidget* control : std::initializer_list<QWidget*>{Wydruk, Nieobecna}) control->setFont(SansFont(11, false));
 
     // The whole text of the last print, in as many lines as it takes, just above "Podgląd".
     WynikDruku = new QLabel(this);
@@ -182,10 +185,6 @@ void TDrog::CreatePrintChoiceControls() {
     WynikDruku->setFont(SansFont(11, false));
     WynikDruku->setWordWrap(true);
     WynikDruku->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-
-    Podglad->setFont(SansFont(16, true));
-    SetHint(Podglad, QStringLiteral("Podgląd tego, co wydrukuje przycisk Drukuj"));
-    for (QWidget* control : std::initializer_list<QWidget*>{Wydruk, Nieobecna}) control->setFont(SansFont(11, false));
     WydrukChange();
 }
 

@@ -149,7 +149,8 @@ void TextGrid::timerEvent(QTimerEvent* event) {
         return;
     }
     clickEdit_.stop();
-    if (state() != EditingState && currentIndex().isValid()) edit(currentIndex());
+    // Not after the focus went elsewhere, as Ctrl+Tab takes it, which no key press here sees.
+    if (hasFocus() && state() != EditingState && currentIndex().isValid()) edit(currentIndex());
 }
 
 }  // namespace toolkit
