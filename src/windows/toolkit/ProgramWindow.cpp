@@ -40,6 +40,15 @@ QPoint FittedTopLeft(const QRect& outer, const QRect& available) {
 
 bool FrameKnown(const QWidget& window) { return window.isVisible() && window.frameGeometry() != window.geometry(); }
 
+// The frame round `window`: its own once the window manager has drawn it, else the program's.
+QMargins FrameMarginsOf(const QWidget& window) {
+    if (!FrameKnown(window)) return ProgramFrame().margins;
+    const QRect outer = window.frameGeometry();
+    const QRect inner = window.geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
 }  // namespace
 
 ProgramWindow::ProgramWindow(QWidget* parent) : QWidget(parent, Qt::Window) {}
@@ -78,14 +87,6 @@ void FitOnScreen(QWidget& window) {
     }
     const QPoint fitted = FittedTopLeft(outer, available);
     if (fitted != outer.topLeft()) window.move(fitted);
-}
-
-QMargins FrameMarginsOf(const QWidget& window) {
-    if (!FrameKnown(window)) return ProgramFrame().margins;
-    const QRect outer = window.frameGeometry();
-    const QRect inner = window.geometry();
-    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-            outer.bottom() - inner.bottom()};
 }
 
 void ProgramWindow::KeepOnScreen() { FitOnScreen(*this); }

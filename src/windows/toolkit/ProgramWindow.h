@@ -52,7 +52,4 @@ private:
 // The program's windows and dialogs share one frame, learnt from the first window shown.
 void FitOnScreen(QWidget& window);
 
-// The frame round `window`: its own once the window manager has drawn it, else the program's.
-QMargins FrameMarginsOf(const QWidget& window);
-
 }  // namespace toolkit
