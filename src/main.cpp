@@ -10,6 +10,7 @@
 #include <cstring>
 #include <iostream>
 #include <optional>
+#include <string>
 
 namespace {
 
@@ -36,8 +37,14 @@ std::optional<int> AnswerOnTheCommandLine(int argc, char* argv[]) {
 
 int main(int argc, char* argv[]) {
     if (const auto answered = AnswerOnTheCommandLine(argc, argv)) return *answered;
+    if (const std::string notice = toolkit::MissingDisplayNotice(argc, argv); !notice.empty()) {
+        std::cerr << notice;
+        return 1;
+    }
 
+    std::optional<toolkit::DisplayFailureGuard> starting(std::in_place);
     QApplication application(argc, argv);
+    starting.reset();
     toolkit::SetUpApplication(application);
     // The desktop matches the windows with the menu entry (and its icon) by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(ROZSTAWIKI_DESKTOP_ID));

@@ -32,6 +32,9 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include <algorithm>
+#include <array>
+
 using toolkit::MakeButton;
 using toolkit::MakeLabel;
 using toolkit::SansFont;
@@ -41,6 +44,9 @@ namespace {
 
 // Room added to the form's width for what to print and the preview.
 constexpr int PrintChoiceColumnWidth = 150;
+// The print result grows upwards from above "Podgląd" into the column's free room.
+constexpr int PrintResultTop = 112;
+constexpr int PrintResultBottom = 452;
 
 QString FromCore(const std::string& text) { return QString::fromStdString(text); }
 
@@ -93,9 +99,13 @@ void TDrog::CreateControls() {
     GroupBox1->setGeometry(90, 56, 125, 137);
     SetHint(GroupBox1, QStringLiteral("Definiowanie schematu Howell'a"));
     Kestrel = MakeButton(GroupBox1, "Kestrel", QStringLiteral("Wg &Kestrela"), {4, 16, 117, 25});
-    SetHint(Kestrel, QStringLiteral("Wybór schematu z pliku Howelle.txt"));
     Plover = MakeButton(GroupBox1, "Plover", QStringLiteral("Wg &Plovera"), {4, 48, 117, 25});
     DuzoZbiornic = MakeButton(GroupBox1, "DuzoZbiornic", QStringLiteral("Dużo&Zbiornic"), {4, 80, 115, 23});
+    // Each hint names the file its button reads.
+    const std::array<QPushButton*, movement::ShippedSchemeFiles.size()> fileButtons = {Kestrel, Plover, DuzoZbiornic};
+    for (std::size_t k = 0; k < fileButtons.size(); ++k)
+        SetHint(fileButtons[k], QStringLiteral("Wybór schematu z pliku %1")
+                                    .arg(QString::fromLatin1(movement::ShippedSchemeFiles[k].fileName)));
     ZPalca = MakeButton(GroupBox1, "ZPalca", QStringLiteral("&Z palca"), {4, 110, 117, 23});
     SetHint(ZPalca, QStringLiteral("Ręczne wprowadzanie schematu"));
     for (QPushButton* button : {Kestrel, Plover, DuzoZbiornic, ZPalca}) button->setFont(SansFont(11, true));
@@ -134,17 +144,9 @@ void TDrog::CreateControls() {
     for (toolkit::Label* label : {LabP, LabK}) label->setFont(SansFont(19, true));
 
     Drukuj = MakeButton(this, "Drukuj", QStringLiteral("Dr&ukuj"), {96, 458, 113, 25});
-    SetHint(Drukuj, QStringLiteral("Wydruk rozstawików"));
+    SetHint(Drukuj, QStringLiteral("Wydruk tego, co wybrano w polu Wydruk"));
     Koniec = MakeButton(this, "Koniec", QStringLiteral("&Koniec"), {98, 492, 113, 25});
     for (QPushButton* button : {Drukuj, Koniec}) button->setFont(SansFont(16, true));
-
-    // Two short lines in the strip between the scheme buttons and the numbering choice.
-    WynikDruku = new QLabel(this);
-    WynikDruku->setObjectName(QStringLiteral("WynikDruku"));
-    WynikDruku->setGeometry(80, 193, 152, 23);
-    WynikDruku->setFont(SansFont(10, false));
-    WynikDruku->setWordWrap(true);
-    WynikDruku->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
 
     CreatePrintChoiceControls();
 }
@@ -175,6 +177,14 @@ void TDrog::CreatePrintChoiceControls() {
     Podglad->setFont(SansFont(16, true));
     SetHint(Podglad, QStringLiteral("Podgląd tego, co wydrukuje przycisk Drukuj"));
     for (QWidget* control : std::initializer_list<QWidget*>{Wydruk, Nieobecna}) control->setFont(SansFont(11, false));
+
+    // The whole text of the last print, in as many lines as it takes, just above "Podgląd".
+    WynikDruku = new QLabel(this);
+    WynikDruku->setObjectName(QStringLiteral("WynikDruku"));
+    WynikDruku->setGeometry(left, PrintResultBottom, width, 0);
+    WynikDruku->setFont(SansFont(11, false));
+    WynikDruku->setWordWrap(true);
+    WynikDruku->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     WydrukChange();
 }
 
@@ -214,6 +224,15 @@ void TDrog::FormActivate() {
     DoSt->SetPosition(state_.TableCount);
     movement::FormActivate(state_);
     ShowStepChoices();
+    // Also after "Z palca" and "Numery dowolne", which hid the round count.
+    ShowChosenMovement();
+}
+
+void TDrog::ShowChosenMovement() {
+    if (!movement::RequireMovement(state_).accepted()) return;
+    Sts->SetCaption(QStringLiteral("Stołów %1").arg(state_.TableCount));
+    Rds->SetCaption(QStringLiteral("Rund %1").arg(state_.RoundCount));
+    Rds->show();
 }
 
 void TDrog::KoniecClick() { toolkit::Terminate(); }
@@ -241,9 +260,7 @@ void TDrog::LoadSchemeFile(const movement::ShippedSchemeFile& file) {
 void TDrog::ListBox1DblClick() {
     const int k = ListBox1->ItemIndex();
     if (k < 0) return;
-    if (!SelectScheme(k)) return;
-    Sts->SetCaption(QStringLiteral("Stołów %1").arg(state_.TableCount));
-    Rds->SetCaption(QStringLiteral("Rund %1").arg(state_.RoundCount));
+    if (SelectScheme(k)) ShowChosenMovement();
 }
 
 bool TDrog::SelectScheme(int k) {
@@ -384,11 +401,23 @@ void TDrog::DrukujClick() {
     if (!waiting.empty()) toolkit::MessageDlg(this, FromCore(waiting));
 }
 
-// A text too long for the strip is shortened in its middle and shown whole as its hint.
 void TDrog::ShowPrintResult(const QString& text) {
     const QFontMetrics metrics = WynikDruku->fontMetrics();
-    const int room = 2 * WynikDruku->width() - metrics.averageCharWidth() * 8;
-    WynikDruku->setText(metrics.elidedText(text, Qt::ElideMiddle, room));
+    const int width = WynikDruku->width();
+    // A word wider than the column, such as a long printer name, may break anywhere.
+    QStringList words = text.split(QLatin1Char(' '));
+    for (QString& word : words) {
+        if (metrics.horizontalAdvance(word) <= width) continue;
+        QString breakable;
+        for (const QChar letter : word) {
+            breakable += letter;
+            breakable += QChar(0x200B);
+        }
+        word = breakable;
+    }
+    WynikDruku->setText(words.join(QLatin1Char(' ')));
+    const int height = std::clamp(WynikDruku->heightForWidth(width), 0, PrintResultBottom - PrintResultTop);
+    WynikDruku->setGeometry(WynikDruku->x(), PrintResultBottom - height, width, height);
     SetHint(WynikDruku, text);
 }
 
@@ -403,8 +432,11 @@ PrintChoice TDrog::ChosenPrint() const {
 }
 
 void TDrog::WydrukChange() {
-    // The table cards are the same whoever is absent.
-    Nieobecna->setEnabled(Wydruk->currentIndex() != 0);
+    const bool tableCards = Wydruk->currentIndex() == 0;
+    // The table cards are the same whoever is absent; pair cards and the sheet take every table.
+    for (QWidget* absent : std::initializer_list<QWidget*>{LabNieobecna, Nieobecna}) absent->setEnabled(!tableCards);
+    for (QWidget* range : std::initializer_list<QWidget*>{Zakres, Label2, LabP, OdSt, Label3, LabK, DoSt})
+        range->setEnabled(tableCards);
 }
 
 void TDrog::PodgladClick() {

@@ -102,6 +102,8 @@ private:
     void SetTabOrder();
     void LoadSchemeFile(const movement::ShippedSchemeFile& file);
     void ShowStepChoices();
+    // "Rund N" and "Stołów M" of the current movement, if there is one.
+    void ShowChosenMovement();
     void SetPrintRangeSpinners();
     void ClearSchemeControls();
     void HideSchemeList();

@@ -1,5 +1,7 @@
 #include "Podglad.h"
 
+#include "toolkit/ProgramWindow.h"
+
 #include <QHBoxLayout>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
@@ -35,4 +37,9 @@ TPodglad::TPodglad(QPrinter& printer, Paint paint, QWidget* parent)
     layout->addLayout(buttons);
     layout->addWidget(preview_);
     resize(720, 860);
+}
+
+void TPodglad::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);  // placed over the main window
+    toolkit::FitOnScreen(*this);
 }

@@ -21,6 +21,10 @@ public:
     bool PrintAsked() const { return printAsked_; }
     QPrintPreviewWidget* Preview() const { return preview_; }
 
+protected:
+    // Opens whole on the screen, shrunk where the screen is smaller than the preview's size.
+    void showEvent(QShowEvent* event) override;
+
 private:
     QPrintPreviewWidget* preview_;
     bool printAsked_ = false;

@@ -169,6 +169,20 @@ TEST_F(ArbitraryNumbersWindow, TypedNumbersAreCheckedRowByRow) {
     Click(ndw.Drukowanie);
     EXPECT_TRUE(drog.isVisible());
     for (int pair = 1; pair <= 6; ++pair) EXPECT_EQ(state.PairNumberMap[pair], chosen[pair - 1].toInt());
+    EXPECT_TRUE(drog.Rds->isVisibleTo(&drog));
+    EXPECT_EQ(drog.Rds->Caption(), QStringLiteral("Rund 3"));
+    EXPECT_EQ(drog.Sts->Caption(), QStringLiteral("Stołów 3"));
+}
+
+TEST_F(ArbitraryNumbersWindow, DigitsTypedRightAfterAClickLandInTheClickedRow) {
+    ChooseMovement(3, 5);
+    Open();
+    QStringList expected = NewNumbers();
+    for (const auto& [row, typed] : {std::pair{0, "51"}, {4, "99"}, {9, "5"}, {1, "15"}}) {
+        ClickAndTypeAtOnce(ndw.Zmna, 1, row, QString::fromLatin1(typed));
+        expected[row] = QString::fromLatin1(typed);
+        EXPECT_EQ(NewNumbers(), expected) << "row " << row;
+    }
 }
 
 TEST_F(ArbitraryNumbersWindow, ArbitraryNumbersLastUntilANumberingStepIsChosen) {
@@ -233,6 +247,9 @@ TEST_F(ArbitraryNumbersWindow, ClosingThroughTheTitleBarGivesBackTheNumberingOfT
     EXPECT_EQ(drog.SkkN->ItemIndex(), 2);
     EXPECT_EQ(drog.SkkN->ItemCaption(2), QStringLiteral("20"));
     EXPECT_EQ(state.PrintTo, 5);
+    EXPECT_TRUE(drog.Rds->isVisibleTo(&drog));
+    EXPECT_EQ(drog.Rds->Caption(), QStringLiteral("Rund 3"));
+    EXPECT_EQ(drog.Sts->Caption(), QStringLiteral("Stołów 5"));
 
     windows.Page() = {4800, 6800};
     Click(drog.Drukuj);

@@ -14,6 +14,8 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include <array>
+
 namespace {
 
 const QByteArray ExampleFile =
@@ -53,6 +55,21 @@ TEST_F(MainWindow, AtStartNothingIsChosen) {
     EXPECT_EQ(state.PrintTo, 0);
     EXPECT_TRUE(drog.ListBox1->toolTip().isEmpty());
     EXPECT_FALSE(drog.BegDoc->isChecked());
+}
+
+TEST_F(MainWindow, EachSchemeButtonsHintNamesTheFileItReads) {
+    const std::array<QPushButton*, 3> buttons = {drog.Kestrel, drog.Plover, drog.DuzoZbiornic};
+    for (std::size_t k = 0; k < buttons.size(); ++k) {
+        const QString hint = buttons[k]->toolTip();
+        ASSERT_TRUE(hint.startsWith(QStringLiteral("Wybór schematu z pliku "))) << hint.toStdString();
+        QByteArray lines;
+        for (std::size_t line = 0; line <= k; ++line) lines += "5 3 6 1 0 2 5 0 3 4\n";
+        WriteFile(hint.section(QLatin1Char(' '), -1), lines);
+        drog.ResetSchemeState();  // the files are locked after each load
+        Click(buttons[k]);
+        EXPECT_TRUE(messages.Shown().empty()) << messages.LastText().toStdString();
+        EXPECT_EQ(drog.ListBox1->LineCount(), static_cast<int>(k + 1)) << hint.toStdString();
+    }
 }
 
 TEST_F(MainWindow, ASchemeFileIsListedAndLocksEveryButtonUntilTheNextReset) {

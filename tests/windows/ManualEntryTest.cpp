@@ -109,6 +109,9 @@ TEST_F(ManualEntry, ThreeRoundsOnTwoTablesAreAcceptedAndTheMainWindowShowsIt) {
     EXPECT_EQ(drog.SkkN->ItemCaption(3), QStringLiteral("Mitchell"));
     EXPECT_EQ(state.PrintFrom, 1);
     EXPECT_EQ(state.PrintTo, 2);
+    EXPECT_TRUE(drog.Rds->isVisibleTo(&drog));
+    EXPECT_EQ(drog.Rds->Caption(), QStringLiteral("Rund 3"));
+    EXPECT_EQ(drog.Sts->Caption(), QStringLiteral("Stołów 2"));
 }
 
 TEST_F(ManualEntry, EachRefusalNamesItsFaultAndKeepsEverythingTyped) {
@@ -239,6 +242,23 @@ TEST_F(ManualEntry, ClosingThroughTheTitleBarRestoresTheMovementOfTheOpening) {
     EXPECT_EQ(state.NumberingStep, 10);
     EXPECT_EQ(state.SchemeSource, "Wg K. Kestrela");
     EXPECT_EQ(zpl.Schemat->Cell(1, 0), QStringLiteral("4"));  // the typing is kept
+    EXPECT_TRUE(drog.Rds->isVisibleTo(&drog));
+    EXPECT_EQ(drog.Rds->Caption(), QStringLiteral("Rund 7"));
+    EXPECT_EQ(drog.Sts->Caption(), QStringLiteral("Stołów 4"));
+}
+
+TEST_F(ManualEntry, DigitsTypedRightAfterAClickLandInTheClickedCell) {
+    Open();
+    Choose(3, 3);
+    zpl.Schemat->grab();  // a paint lays the grid out
+    ClickAndTypeAtOnce(zpl.Schemat, 1, 0, QStringLiteral("12"));
+    ClickAndTypeAtOnce(zpl.Schemat, 2, 1, QStringLiteral("34"));
+    ClickAndTypeAtOnce(zpl.Schemat, 3, 2, QStringLiteral("2"));
+    ClickAndTypeAtOnce(zpl.Schemat, 1, 2, QStringLiteral("56"));
+    EXPECT_EQ(Column(1, 3), (QStringList{"12", "", "56"}));
+    EXPECT_EQ(Column(2, 3), (QStringList{"", "34", ""}));
+    EXPECT_EQ(Column(3, 3), (QStringList{"", "", "2"}));
+    EXPECT_EQ(Column(0, 3), (QStringList{"1", "2", "3"}));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "Palce.h"
 #include "Podglad.h"
+#include "toolkit/Controls.h"
 #include "toolkit/UpDown.h"
 
 #include <QCheckBox>
@@ -14,6 +15,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
@@ -96,6 +98,33 @@ TEST_F(PrintingFromTheMainWindow, AFailingPrinterIsReportedWithItsReason) {
     EXPECT_EQ(messages.Shown()[0].icon, QMessageBox::Critical);
 }
 
+TEST_F(PrintingFromTheMainWindow, TheTableRangeIsOffWhileAnotherPrintIsChosen) {
+    ChooseSevenRoundsOnFourTables();
+    const QList<QWidget*> range = {drog.Zakres, drog.Label2, drog.LabP, drog.OdSt, drog.Label3, drog.LabK, drog.DoSt};
+    const auto rangeEnabled = [&] {
+        return std::all_of(range.begin(), range.end(), [](const QWidget* control) { return control->isEnabled(); });
+    };
+    const auto rangeDisabled = [&] {
+        return std::none_of(range.begin(), range.end(), [](const QWidget* control) { return control->isEnabled(); });
+    };
+    EXPECT_TRUE(rangeEnabled());
+    QApplication::setActiveWindow(&drog);
+    drog.Wydruk->setFocus();
+    for (const int product : {1, 2}) {  // pair cards, the sheet
+        QTest::keyClick(drog.Wydruk, Qt::Key_Down);
+        ASSERT_EQ(drog.Wydruk->currentIndex(), product);
+        EXPECT_TRUE(rangeDisabled()) << product;
+        Click(drog.DoSt->DownButton());
+        EXPECT_EQ(state.PrintTo, 4);
+        EXPECT_EQ(drog.LabK->Caption(), QStringLiteral("4"));
+    }
+    QTest::keyClick(drog.Wydruk, Qt::Key_Home);
+    ASSERT_EQ(drog.Wydruk->currentIndex(), 0);
+    EXPECT_TRUE(rangeEnabled());
+    Click(drog.DoSt->DownButton());
+    EXPECT_EQ(state.PrintTo, 3);
+}
+
 TEST_F(PrintingFromTheMainWindow, PairCardsWithAnAbsentPairAreWhatDrukujPrintsOnceChosen) {
     ChooseSevenRoundsOnFourTables();
     Pick(drog.SkkN, 0);
@@ -133,6 +162,8 @@ protected:
             if (preview == nullptr) return;
             seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
             pages = preview->Preview()->pageCount();
+            shownAt = preview->frameGeometry();
+            available = preview->screen()->availableGeometry();
             if (print)
                 preview->findChild<QPushButton*>(QStringLiteral("PodgladDrukuj"))->click();
             else
@@ -143,6 +174,8 @@ protected:
 
     int pages = -1;
     double seconds = -1;
+    QRect shownAt;
+    QRect available;
 
 private:
     std::chrono::steady_clock::time_point start_;
@@ -156,6 +189,9 @@ TEST_F(PreviewFromTheMainWindow, ShowsThePagesDrukujWouldPrintAndPrintsThemOnReq
     Pick(drog.SkkN, 0);
     OpenPreview(false);  // before any print settings, on the printer's default page
     EXPECT_EQ(pages, 4);
+    // Whole on a screen smaller than the preview's own size, as "Cała strona" needs.
+    ASSERT_LT(available.height(), 860);
+    EXPECT_TRUE(available.contains(shownAt)) << shownAt.height() << " on " << available.height();
     EXPECT_TRUE(surface.Operations().empty());
 
     MeasurePage();
@@ -244,8 +280,23 @@ protected:
         Print();
     }
 
-    // The main window's line on the last print, whole (the strip may show it shortened).
+    // The main window's line on the last print, whole.
     QString Result() { return windows.Drog().WynikDruku->toolTip(); }
+
+    // The line shows all of it, each line within its column, in the free room above "Podgląd".
+    void ExpectResultShownWhole() {
+        const TDrog& drog = windows.Drog();
+        const QLabel* line = drog.WynikDruku;
+        QString shown = line->text();
+        shown.remove(QChar(0x200B));  // where a long word may break
+        EXPECT_EQ(shown, Result());
+        const QRect needed =
+            line->fontMetrics().boundingRect(QRect(0, 0, line->width(), 1000), Qt::TextWordWrap, line->text());
+        EXPECT_LE(needed.width(), line->width());
+        EXPECT_LE(needed.height(), line->height());
+        EXPECT_GT(line->geometry().top(), drog.Nieobecna->geometry().bottom());
+        EXPECT_LT(line->geometry().bottom(), drog.Podglad->geometry().top());
+    }
 
     static QByteArray Contents(const QString& name) {
         QFile file(name);
@@ -301,13 +352,14 @@ TEST_F(PrintingOnAQueue, TheCardsReachTheQueueWithTheirCopiesAndTheMainWindowSay
     PrintOn(queue, 2);
     EXPECT_TRUE(messages.Shown().empty()) << messages.LastText().toStdString();
     EXPECT_EQ(Result(), Text("Wysłano 8 rozstawików do drukarki " + queue.Name() + "."));
+    ExpectResultShownWhole();
     const auto printed = queue.PrintedFiles();
     ASSERT_EQ(printed.size(), 1u);
     EXPECT_EQ(Pages(printed[0]), 8);
 }
 
 TEST_F(PrintingOnAQueue, AStoppedPrinterOrAHeldJobIsToldToWait) {
-    const printtest::PdfQueue stopped("Zatrzymana");
+    const printtest::PdfQueue stopped("ZatrzymanaDrukarkaNaPietrze");
     stopped.Stop();
     PrintOn(stopped);
     ASSERT_EQ(messages.Shown().size(), 1u);
@@ -316,6 +368,7 @@ TEST_F(PrintingOnAQueue, AStoppedPrinterOrAHeldJobIsToldToWait) {
                                              " jest zatrzymana.\nZadanie (4 rozstawiki) czeka w jej kolejce i "
                                              "wydrukuje się, gdy drukarka zostanie wznowiona."));
     EXPECT_EQ(Result(), Text("Wysłano 4 rozstawiki do drukarki " + stopped.Name() + " – czekają w kolejce."));
+    ExpectResultShownWhole();
 
     const printtest::PdfQueue open("Otwarta");
     PrintOn(open, 1, {QStringLiteral("job-hold-until"), QStringLiteral("indefinite")});

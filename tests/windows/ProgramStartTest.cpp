@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -84,6 +85,34 @@ TEST_F(ProgramStart, EnterPressesTheFocusedButton) {
 
 TEST_F(ProgramStart, ClosingTheMainWindowEndsTheProgram) {
     EXPECT_TRUE(EndsTheProgram([this] { drog.close(); }));
+}
+
+// The program itself, started where there is no display to show its windows on: it says so and
+// how to run it under a virtual one, and ends with status 1 rather than an abort.
+TEST(ProgramWithoutADisplay, SaysHowToRunItUnderAVirtualDisplayAndEndsWithOne) {
+    struct Start {
+        QString platform, display, said;
+    };
+    for (const Start& start : {Start{QString(), QString(), QStringLiteral("Nie znaleziono ekranu")},
+                               Start{QStringLiteral("xcb"), QString(), QStringLiteral("Nie znaleziono ekranu")},
+                               // a display no server answers for
+                               Start{QStringLiteral("xcb"), QStringLiteral(":917"),
+                                     QStringLiteral("Nie udało się otworzyć okien programu na ekranie \":917\"")}}) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QString::fromLatin1(name));
+        if (!start.platform.isEmpty()) environment.insert(QStringLiteral("QT_QPA_PLATFORM"), start.platform);
+        if (!start.display.isEmpty()) environment.insert(QStringLiteral("DISPLAY"), start.display);
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(ROZSTAWIKI_PROGRAM), {});
+        ASSERT_TRUE(program.waitForFinished(30000));
+        const QString said = QString::fromUtf8(program.readAllStandardError());
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << said.toStdString();
+        EXPECT_EQ(program.exitCode(), 1) << said.toStdString();
+        EXPECT_TRUE(said.contains(start.said)) << said.toStdString();
+        EXPECT_TRUE(said.contains(QStringLiteral("xvfb-run"))) << said.toStdString();
+    }
 }
 
 }  // namespace

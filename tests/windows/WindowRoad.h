@@ -69,6 +69,19 @@ protected:
         QApplication::processEvents();  // the view takes the text over in a queued call
     }
 
+    // A quick director: a click on a cell, which highlights it, a second click on the highlighted
+    // cell, and at once the keys, each to whatever has the focus then; Return keeps the text.
+    static void ClickAndTypeAtOnce(toolkit::TextGrid* grid, int column, int row, const QString& text) {
+        QApplication::setActiveWindow(grid->window());
+        grid->setFocus();
+        const QPoint point = grid->visualRect(grid->model()->index(row, column)).center();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, point);
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, point);
+        for (const QChar key : text) QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QApplication::processEvents();
+    }
+
     static QStringList Lines(const toolkit::ListBox* list) {
         QStringList lines;
         for (int i = 0; i < list->LineCount(); ++i) lines.append(list->Line(i));

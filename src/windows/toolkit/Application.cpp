@@ -5,7 +5,63 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+
 namespace toolkit {
+
+namespace {
+
+std::string_view Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value == nullptr ? std::string_view() : std::string_view(value);
+}
+
+// The platform the toolkit will start: "-platform NAME" on the command line, else QT_QPA_PLATFORM.
+std::string_view ChosenPlatform(int argc, const char* const argv[]) {
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0) return argv[i + 1];
+    return Environment("QT_QPA_PLATFORM");
+}
+
+// Whether every platform of a list such as "xcb" or "xcb:option;xcb" is the X11 one.
+bool OnlyX11(std::string_view platforms) {
+    bool named = false;
+    while (!platforms.empty()) {
+        const std::size_t end = platforms.find(';');
+        const std::string_view entry = platforms.substr(0, end);
+        const std::string_view name = entry.substr(0, entry.find(':'));
+        if (!name.empty()) {
+            if (name != "xcb") return false;
+            named = true;
+        }
+        platforms = end == std::string_view::npos ? std::string_view() : platforms.substr(end + 1);
+    }
+    return named;
+}
+
+std::string DisplayAdvice() {
+    return "Uruchom program na pulpicie albo na ekranie wirtualnym, na przykład:\n"
+           "  xvfb-run -s \"-screen 0 1024x768x24\" rozstawiki\n"
+           "Pliki PDF bez okien tworzy rozstawiki-pdf (rozstawiki-pdf --help).\n";
+}
+
+QtMessageHandler previousHandler = nullptr;
+
+void EndOnFatalMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type != QtFatalMsg) {
+        if (previousHandler != nullptr) previousHandler(type, context, message);
+        return;
+    }
+    const std::string notice = "Nie udało się otworzyć okien programu na ekranie \"" +
+                               std::string(Environment("DISPLAY")) + "\".\n" + DisplayAdvice();
+    std::fputs(notice.c_str(), stderr);
+    std::_Exit(1);
+}
+
+}  // namespace
 
 QString ApplicationTitle() { return QStringLiteral("Rozstawiki stolikowe"); }
 
@@ -19,6 +75,20 @@ void SetUpApplication(QApplication& application) {
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
 }
+
+std::string MissingDisplayNotice(int argc, const char* const argv[]) {
+    const std::string_view platform = ChosenPlatform(argc, argv);
+    const bool x11 = OnlyX11(platform);
+    if (!platform.empty() && !x11) return {};
+    if (!Environment("DISPLAY").empty()) return {};
+    if (!x11 && !Environment("WAYLAND_DISPLAY").empty()) return {};
+    return "Nie znaleziono ekranu, na którym można pokazać okna programu (zmienna DISPLAY jest pusta).\n" +
+           DisplayAdvice();
+}
+
+DisplayFailureGuard::DisplayFailureGuard() { previousHandler = qInstallMessageHandler(EndOnFatalMessage); }
+
+DisplayFailureGuard::~DisplayFailureGuard() { qInstallMessageHandler(previousHandler); }
 
 // Not quit(): that first asks every window to close, and a secondary window answers a close by
 // handing control back to the main window instead.

@@ -38,6 +38,17 @@ QPoint FittedTopLeft(const QRect& outer, const QRect& available) {
     return {left, top};
 }
 
+bool FrameKnown(const QWidget& window) { return window.isVisible() && window.frameGeometry() != window.geometry(); }
+
+// The frame round `window`: its own once the window manager has drawn it, else the program's.
+QMargins FrameMarginsOf(const QWidget& window) {
+    if (!FrameKnown(window)) return ProgramFrame().margins;
+    const QRect outer = window.frameGeometry();
+    const QRect inner = window.geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
 }  // namespace
 
 ProgramWindow::ProgramWindow(QWidget* parent) : QWidget(parent, Qt::Window) {}
@@ -60,33 +71,33 @@ void ProgramWindow::SetFormGeometry(int left, int top, int outerWidth, int outer
     move(left, top);
 }
 
-bool ProgramWindow::FrameKnown() const { return isVisible() && frameGeometry() != geometry(); }
-
-QMargins ProgramWindow::FrameMargins() const {
-    if (!FrameKnown()) return ProgramFrame().margins;
-    const QRect outer = frameGeometry();
-    const QRect inner = geometry();
-    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-            outer.bottom() - inner.bottom()};
-}
-
-void ProgramWindow::KeepOnScreen() {
+void FitOnScreen(QWidget& window) {
+    const QMargins frame = FrameMarginsOf(window);
     // pos() is the frame's top left corner, whether the frame is known yet or not.
-    const QRect outer(pos(), size().grownBy(FrameMargins()));
+    QRect outer(window.pos(), window.size().grownBy(frame));
     QScreen* screen = QGuiApplication::screenAt(outer.topLeft());
-    if (screen == nullptr) screen = this->screen();
+    if (screen == nullptr) screen = window.screen();
     if (screen == nullptr) return;
-    const QPoint fitted = FittedTopLeft(outer, screen->availableGeometry());
-    if (fitted != outer.topLeft()) move(fitted);
+    const QRect available = screen->availableGeometry();
+    // A window of a fixed size keeps it.
+    const QSize fitting = window.size().boundedTo(available.size().shrunkBy(frame));
+    if (fitting != window.size()) {
+        window.resize(fitting);
+        outer.setSize(window.size().grownBy(frame));
+    }
+    const QPoint fitted = FittedTopLeft(outer, available);
+    if (fitted != outer.topLeft()) window.move(fitted);
 }
+
+void ProgramWindow::KeepOnScreen() { FitOnScreen(*this); }
 
 void ProgramWindow::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     // The window manager tells the frame only once it has put the first window on the screen;
     // that window is placed again, and every later one before it shows.
     WindowFrame& frame = ProgramFrame();
-    if (frame.learnt || !FrameKnown()) return;
-    frame.margins = FrameMargins();
+    if (frame.learnt || !FrameKnown(*this)) return;
+    frame.margins = FrameMarginsOf(*this);
     frame.learnt = true;
     KeepOnScreen();
 }

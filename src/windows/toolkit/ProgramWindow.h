@@ -43,10 +43,13 @@ private:
     // Moves the window, frame included, onto the available part of the screen it stands on,
     // as little as it takes; a window that fits stays where it is.
     void KeepOnScreen();
-    QMargins FrameMargins() const;
-    bool FrameKnown() const;
 
     ProgramWindow* titleBarCloseTarget_ = nullptr;
 };
+
+// Shrinks a window that would not fit whole, frame included, into the available area of its
+// screen, and moves it onto that area as little as it takes; a window that fits stays as it is.
+// The program's windows and dialogs share one frame, learnt from the first window shown.
+void FitOnScreen(QWidget& window);
 
 }  // namespace toolkit

@@ -1,6 +1,8 @@
 #include "TextGrid.h"
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QMouseEvent>
 #include <QShortcut>
 
 namespace toolkit {
@@ -12,9 +14,11 @@ TextGrid::TextGrid(int columns, int rows, QWidget* parent) : QTableWidget(rows, 
     setShowGrid(true);
     setTabKeyNavigation(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    // Typing into a cell replaces its text; F2 and a double click edit it.
+    // Typing into a cell replaces its text; F2, a double click and a click on the selected cell
+    // edit it. The view's own delayed edit after that click would swallow a key typed before it
+    // opens, so the grid keeps that delay itself.
     setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
-                    QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked);
+                    QAbstractItemView::DoubleClicked);
     SetDefaultRowHeight(rowHeight_);
     if (columns > 1 && rows > 0) setCurrentCell(0, 1);
     // Shortcuts, so that an open cell's editor, which takes every Tab itself, passes them on.
@@ -108,6 +112,45 @@ QModelIndex TextGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modi
         next = QTableWidget::moveCursor(action, modifiers);
     }
     return next;
+}
+
+void TextGrid::keyboardSearch(const QString& /*search*/) {}
+
+void TextGrid::keyPressEvent(QKeyEvent* event) {
+    clickEdit_.stop();
+    QTableWidget::keyPressEvent(event);
+}
+
+void TextGrid::mousePressEvent(QMouseEvent* event) {
+    clickEdit_.stop();
+    const QModelIndex index = indexAt(event->position().toPoint());
+    const bool selected = event->button() == Qt::LeftButton && state() != EditingState && index.isValid() &&
+                          selectionModel()->isSelected(index);
+    pressedSelected_ = selected ? QPersistentModelIndex(index) : QPersistentModelIndex();
+    QTableWidget::mousePressEvent(event);
+}
+
+void TextGrid::mouseReleaseEvent(QMouseEvent* event) {
+    const QModelIndex index = indexAt(event->position().toPoint());
+    QTableWidget::mouseReleaseEvent(event);
+    if (pressedSelected_.isValid() && index == pressedSelected_ && index == currentIndex())
+        clickEdit_.start(QApplication::doubleClickInterval(), this);
+    pressedSelected_ = QPersistentModelIndex();
+}
+
+void TextGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+    clickEdit_.stop();
+    QTableWidget::mouseDoubleClickEvent(event);
+}
+
+void TextGrid::timerEvent(QTimerEvent* event) {
+    if (event->timerId() != clickEdit_.timerId()) {
+        QTableWidget::timerEvent(event);
+        return;
+    }
+    clickEdit_.stop();
+    // Not after the focus went elsewhere, as Ctrl+Tab takes it, which no key press here sees.
+    if (hasFocus() && state() != EditingState && currentIndex().isValid()) edit(currentIndex());
 }
 
 }  // namespace toolkit

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QBasicTimer>
 #include <QTableWidget>
 
 namespace toolkit {
@@ -7,8 +8,9 @@ namespace toolkit {
 // A grid of text cells. Column 0 is fixed: the program writes it and the director cannot edit
 // it; the other cells are edited freely and Tab moves from cell to cell. Ctrl+Tab (Ctrl+Shift+Tab
 // back) leaves the grid for the window's next control, also from an open cell, which keeps its
-// text. Rows beyond the row count are hidden but keep their text. `Enter` runs when the grid
-// gets the focus.
+// text. A typed key always opens the current cell, however soon it follows a click, and there
+// is no search by typing. Rows beyond the row count are hidden but keep their text. `Enter`
+// runs when the grid gets the focus.
 class TextGrid : public QTableWidget {
     Q_OBJECT
 
@@ -25,12 +27,20 @@ public:
     void SetDefaultColumnWidth(int width);  // every column
     void SetBackground(const QColor& colour);
 
+    // Typing opens the current cell instead of looking for a row.
+    void keyboardSearch(const QString& search) override;
+
 signals:
     void Enter();
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
 
 private:
     QTableWidgetItem* ItemAt(int column, int row);
@@ -40,6 +50,9 @@ private:
 
     int rowCount_;
     int rowHeight_ = 16;
+    // A click on the selected cell opens it once no double click can follow; a key opens it at once.
+    QBasicTimer clickEdit_;
+    QPersistentModelIndex pressedSelected_;
 };
 
 }  // namespace toolkit
