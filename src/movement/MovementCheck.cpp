@@ -188,7 +188,7 @@ Result<SchemeMovement> CheckSchemeLine(std::string_view line) {
     Result<SchemeMovement> reading = ReadSchemeLine(line);
     if (!reading.accepted()) return reading;
     const Outcome checked = CheckMovement(reading.value().RoundCount, reading.value().Tables);
-    if (!checked.accepted()) return Result<SchemeMovement>::Refused(checked.message());
+    if (!checked.accepted()) return checked;
     return reading;
 }
 

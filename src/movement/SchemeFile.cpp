@@ -52,7 +52,7 @@ Result<SchemeFileLoad> LoadSchemeFile(MovementState& state, const std::string& f
 
     state.SchemeSource = sourceText;
     Result<SchemeLines> reading = ReadSchemeFile(fileName, state.DataFolders);
-    if (!reading.accepted()) return Result<SchemeFileLoad>::Refused(reading.message());
+    if (!reading.accepted()) return reading;
 
     // Entries beyond this file's lines keep what an earlier file left; nothing offers them.
     auto& lines = reading.value().lines;

@@ -52,7 +52,7 @@ private:
 
 Result<SchemeLines> ReadSchemeFile(const std::string& fileName, const std::vector<std::string>& dataFolders) {
     const Result<std::string> located = LocateSchemeFile(fileName, dataFolders);
-    if (!located.accepted()) return Result<SchemeLines>::Refused(located.message());
+    if (!located.accepted()) return located;
     const std::string& path = located.value();
     const auto failed = [&path](int error) { return Result<SchemeLines>::Refused(FileErrorText(error, path)); };
     OpenFile file(path);

@@ -13,7 +13,7 @@ Outcome SelectScheme(MovementState& state, int k, int selectedStepItem) {
         return Outcome::Refused("Niepoprawny schemat: nie ma takiej linii w pliku.");
 
     const Result<SchemeMovement> reading = ReadSchemeLine(state.SchemeCatalogue[k]);
-    if (!reading.accepted()) return Outcome::Refused(reading.message());
+    if (!reading.accepted()) return reading;
 
     const SchemeMovement& movement = reading.value();
     state.RoundCount = movement.RoundCount;
