@@ -59,6 +59,8 @@ movement::Result<printing::PrintReport> ProgramWindows::PrintCards(const movemen
         return printed.accepted() ? Printed::Accepted(report) : Printed::Refused(printed.message());
     }
 
+    // A printer the server did not list for a while is taken back now that it may.
+    if (chosenOutput_) chosenOutput_->GiveTo(Printer());
     printing::PdfSettings settings;
     settings.layout = Printer().pageLayout();
     settings.resolution = Printer().resolution();
@@ -81,7 +83,10 @@ movement::Result<printing::PrintReport> ProgramWindows::PrintCards(const movemen
         return written.accepted() ? Printed::Accepted(report) : Printed::Refused(written.message());
     }
 
-    const printing::QueueJob job = printing::QueueJobOf(Printer(), title);
+    printing::QueueJob job = printing::QueueJobOf(Printer(), title);
+    // Still not listed: the print server says why.
+    if (job.printer.empty() && chosenOutput_ && chosenOutput_->format == QPrinter::NativeFormat)
+        job.printer = chosenOutput_->printerName.toStdString();
     report.destination = job.printer;
     const movement::Result<printing::JobFate> sent = printing::PrintCardsToQueue(job, settings, run);
     if (!sent.accepted()) return Printed::Refused(sent.message());
