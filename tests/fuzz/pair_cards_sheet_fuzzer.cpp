@@ -12,6 +12,7 @@
 #include "movement/AbsentPair.h"
 #include "movement/ArbitraryNumbers.h"
 #include "movement/MainWindowState.h"
+#include "movement/SchemeLine.h"
 #include "movement/SchemeSelection.h"
 #include "movement/StepChoices.h"
 #include "printing/Products.h"
@@ -71,8 +72,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const int32_t absent = data[3] % (2 * tables + 3);
     const bool separateJobs = (data[4] & 1) != 0;
     const bool toFile = (data[4] & 2) != 0;
-    // From a label to a large sheet at 600 dpi.
-    const printing::PageMetrics page{600 + 40 * data[5], 600 + 60 * data[6]};
+    // Paper from A6 to beyond A3 either way round, at 600 dpi: below A6 the readable floor of the
+    // fonts may leave the page, as it is allowed to.
+    const printing::PageMetrics page{2400 + 40 * data[5], 2400 + 60 * data[6]};
 
     std::string line = std::to_string(rounds) + " " + std::to_string(tables);
     std::size_t at = Header;
