@@ -22,7 +22,7 @@ namespace {
 
 struct Client {
     int fd;
-    std::string request;  // what came since the last answer
+    std::string request;   // what came since the last answer
     std::size_t sent = 0;  // bytes of the endless answer given so far
 };
 
@@ -96,8 +96,8 @@ int main(int argc, char* argv[]) {
             for (Client& client : clients) {
                 if (!HeadersEnd(client.request)) continue;
                 // The status line, then headers that never end.
-                const char byte = client.sent < head.size() ? head[client.sent]
-                                                            : filler[(client.sent - head.size()) % filler.size()];
+                const char byte =
+                    client.sent < head.size() ? head[client.sent] : filler[(client.sent - head.size()) % filler.size()];
                 (void)!::write(client.fd, &byte, 1);
                 ++client.sent;
             }

@@ -25,8 +25,8 @@ public:
         socket_ = folder_ + "/cups.sock";
         std::string program = MISBEHAVING_PRINT_SERVER, lifetime = "120", every = std::to_string(interval);
         std::string modeArgument = mode;
-        char* arguments[] = {program.data(), modeArgument.data(), socket_.data(), lifetime.data(), every.data(),
-                             nullptr};
+        char* arguments[] = {program.data(),  modeArgument.data(), socket_.data(),
+                             lifetime.data(), every.data(),        nullptr};
         EXPECT_EQ(::posix_spawn(&pid_, program.c_str(), nullptr, nullptr, arguments, environ), 0);
         const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
         while (!std::filesystem::exists(socket_) && std::chrono::steady_clock::now() < end)

@@ -2,6 +2,7 @@
 
 #include <cups/cups.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -32,12 +33,16 @@ struct Exchange {
     }
 };
 
-// libcups calls this after each second without a word from the server: it waits on only while
+// libcups calls this after each quarter of a second without a word from the server: it waits on only while
 // the exchange has time left.
-int KeepWaiting(http_t*, void* data) {
+int KeepWaiting(http_t* http, void* data) {
     auto* exchange = static_cast<Exchange*>(data);
     if (Clock::now() < exchange->deadline && !exchange->abandoned) return 1;
     exchange->silent = true;
+    // libcups may try again on its own: every later wait on this connection ends at once, and
+    // the connection of its own it would open instead (this thread's default) reaches nobody.
+    httpSetTimeout(http, 0.001, KeepWaiting, data);
+    cupsSetServer("/nonexistent/rozstawiki-no-print-server");
     return 0;
 }
 
@@ -48,7 +53,12 @@ const char* NoPassword(const char*, http_t*, const char*, const char*, void* dat
     return nullptr;
 }
 
-void BoundWaits(http_t* http, Exchange& exchange) { httpSetTimeout(http, 1.0, KeepWaiting, &exchange); }
+void BoundWaits(http_t* http, Exchange& exchange) { httpSetTimeout(http, 0.25, KeepWaiting, &exchange); }
+
+std::function<void()>& WhileWaiting() {
+    static std::function<void()> whileWaiting;
+    return whileWaiting;
+}
 
 // Runs `talk` on a thread of its own and waits for it until the deadline (and a moment for the
 // thread to notice it). A thread that is late is left to finish by itself: its waits end at the
@@ -70,10 +80,17 @@ Answer WithinDeadline(std::function<Answer(Exchange&)> talk, const Answer& late)
         shared->answer = std::move(answer);
         shared->finished.notify_all();
     }).detach();
-    std::unique_lock<std::mutex> lock(shared->mutex);
-    if (shared->finished.wait_until(lock, shared->exchange.deadline + std::chrono::seconds(1),
-                                    [&] { return shared->answer.has_value(); }))
-        return *shared->answer;
+    const auto end = shared->exchange.deadline + std::chrono::seconds(1);
+    for (;;) {
+        {
+            std::unique_lock<std::mutex> lock(shared->mutex);
+            const auto slice = std::min(end, Clock::now() + std::chrono::milliseconds(100));
+            if (shared->finished.wait_until(lock, slice, [&] { return shared->answer.has_value(); }))
+                return *shared->answer;
+        }
+        if (Clock::now() >= end) break;
+        if (WhileWaiting()) WhileWaiting()();
+    }
     shared->exchange.abandoned = true;
     return late;
 }
@@ -109,9 +126,10 @@ Sent NoAnswer(const QueueJob& job) {
 }
 
 Sent PasswordWanted(const QueueJob& job) {
-    return Sent::Refused("Serwer wydruku (CUPS) żąda hasła, a rozstawiki drukuje się bez logowania, więc nie można "
-                         "drukować na drukarce " +
-                         job.printer + "." + NotSent);
+    return Sent::Refused(
+        "Serwer wydruku (CUPS) żąda hasła, a rozstawiki drukuje się bez logowania, więc nie można "
+        "drukować na drukarce " +
+        job.printer + "." + NotSent);
 }
 
 Sent NoPrinter(const QueueJob& job) {
@@ -191,6 +209,8 @@ Sent SendNow(const QueueJob& job, std::string_view pdf, Exchange& exchange) {
     BoundWaits(http.get(), exchange);
     const Destination destination(cupsGetNamedDest(http.get(), queue.c_str(),
                                                    instance.empty() ? nullptr : instance.c_str()));
+    // A wait cut short ends the exchange; the caller names the reason.
+    if (exchange.silent) return NoAnswer(job);
     if (!destination) {
         // The server answers a missing queue with "not found", or with no answer at all.
         if (cupsLastError() == IPP_STATUS_OK || cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND) return NoPrinter(job);
@@ -200,6 +220,7 @@ Sent SendNow(const QueueJob& job, std::string_view pdf, Exchange& exchange) {
     if (uri == nullptr) return NoPrinter(job);
     {
         const Response printer = PrinterAttributes(http.get(), uri);
+        if (exchange.silent) return NoAnswer(job);
         if (!printer) return RefusedByServer(job);
         ipp_attribute_t* accepting = ippFindAttribute(printer.get(), "printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
         ipp_attribute_t* message = ippFindAttribute(printer.get(), "printer-state-message", IPP_TAG_ZERO);
@@ -216,6 +237,7 @@ Sent SendNow(const QueueJob& job, std::string_view pdf, Exchange& exchange) {
     const std::unique_ptr<cups_option_t, OptionsFree> ownedOptions(options, OptionsFree{count});
 
     const int jobId = cupsCreateJob(http.get(), queue.c_str(), job.title.c_str(), count, options);
+    if (exchange.silent) return NoAnswer(job);
     if (jobId == 0) return RefusedByServer(job);
     if (!SendDocument(http.get(), queue, jobId, job.title, pdf)) {
         Sent refused = RefusedByServer(job);
@@ -237,6 +259,8 @@ Sent SendNow(const QueueJob& job, std::string_view pdf, Exchange& exchange) {
 
 }  // namespace
 
+void SetWhileWaiting(std::function<void()> whileWaiting) { WhileWaiting() = std::move(whileWaiting); }
+
 movement::Result<JobFate> SendPdfToQueue(const QueueJob& job, std::string_view pdf) {
     if (job.printer.empty()) return Sent::Refused("Nie wybrano drukarki – wybierz ją w ustawieniach druku.");
     std::function<Sent(Exchange&)> talk = [job, pdf = std::string(pdf)](Exchange& exchange) {
@@ -252,9 +276,9 @@ movement::Result<JobFate> SendPdfToQueue(const QueueJob& job, std::string_view p
 
 movement::Outcome CheckPrintServerAnswers() {
     using movement::Outcome;
-    const Outcome silent = Outcome::Refused("Serwer wydruku (CUPS) nie odpowiada (czekano " +
-                                            std::to_string(ServerAnswerSeconds) +
-                                            " s). Spróbuj ponownie, gdy serwer wydruku będzie działał.");
+    const Outcome silent =
+        Outcome::Refused("Serwer wydruku (CUPS) nie odpowiada (czekano " + std::to_string(ServerAnswerSeconds) +
+                         " s). Spróbuj ponownie, gdy serwer wydruku będzie działał.");
     std::function<Outcome(Exchange&)> talk = [silent](Exchange& exchange) {
         const Connection http(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
                                            exchange.MillisecondsLeft(), nullptr));

@@ -4,6 +4,7 @@
 
 #include "movement/Result.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -23,6 +24,10 @@ struct QueueJob {
 // How long the print server has for one exchange, from connecting to its last answer: silence
 // and an answer dragged out byte by byte end the same way.
 constexpr int ServerAnswerSeconds = 15;
+
+// Called about ten times a second while the caller waits for the print server, so that the
+// windows keep themselves drawn meanwhile; nothing by default.
+void SetWhileWaiting(std::function<void()> whileWaiting);
 
 // Sends one PDF document to the queue and waits until the server has taken it, not until it is
 // printed. Accepted with how the queue took it; refused, with the reason in Polish naming the

@@ -7,9 +7,11 @@
 
 #include "movement/PrintRange.h"
 #include "movement/SchemeFile.h"
+#include "printing/CupsJob.h"
 #include "printing/PdfFileOutput.h"
 #include "printing/QueueOutput.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPrinter>
 
@@ -26,9 +28,11 @@ ProgramWindows::ProgramWindows(movement::MovementState& state, printing::PrintSu
          {static_cast<toolkit::ProgramWindow*>(ustWydr_.get()), static_cast<toolkit::ProgramWindow*>(zpl_.get()),
           static_cast<toolkit::ProgramWindow*>(ndw_.get())})
         window->SetTitleBarCloseTarget(drog_.get());
+    // A print server that is slow to answer leaves the windows drawn, but takes no clicks meanwhile.
+    printing::SetWhileWaiting([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
 }
 
-ProgramWindows::~ProgramWindows() = default;
+ProgramWindows::~ProgramWindows() { printing::SetWhileWaiting(nullptr); }
 
 void ProgramWindows::Start() { drog_->ShowAndActivate(); }
 

@@ -65,7 +65,9 @@ protected:
         for (const std::string& argument : arguments) command += " " + Quoted(argument);
         command += " >" + output + " 2>" + errorsFile;
         const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : WIFSIGNALED(status) ? 128 + WTERMSIG(status) : -1,
+        return {WIFEXITED(status)     ? WEXITSTATUS(status)
+                : WIFSIGNALED(status) ? 128 + WTERMSIG(status)
+                                      : -1,
                 ReadAll(folder / "out.txt"), ReadAll(folder / errorsFile)};
     }
 
@@ -168,8 +170,9 @@ TEST_F(ExportCommand, AServerThatIsSilentAnswersByteByByteOrWantsAPasswordEndsTh
     auto trickleRun = timed(trickle.Socket(), "e2.txt");
     auto passwordRun = timed(password.Socket(), "e3.txt");
 
-    const std::string noAnswer = "Serwer wydruku (CUPS) nie odpowiada (czekano 15 s), więc nie można drukować na "
-                                 "drukarce Biuro. Rozstawików nie wysłano.\n";
+    const std::string noAnswer =
+        "Serwer wydruku (CUPS) nie odpowiada (czekano 15 s), więc nie można drukować na "
+        "drukarce Biuro. Rozstawików nie wysłano.\n";
     for (auto* run : {&silentRun, &trickleRun}) {
         const auto [result, seconds] = run->get();
         EXPECT_EQ(result.status, 1);
