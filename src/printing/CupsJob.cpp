@@ -33,8 +33,8 @@ struct Exchange {
     }
 };
 
-// libcups calls this after each quarter of a second without a word from the server: it waits on only while
-// the exchange has time left.
+// libcups calls this after each quarter of a second without a word from the server: it waits on
+// only while the exchange has time left.
 int KeepWaiting(http_t* http, void* data) {
     auto* exchange = static_cast<Exchange*>(data);
     if (Clock::now() < exchange->deadline && !exchange->abandoned) return 1;
