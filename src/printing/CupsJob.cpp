@@ -264,7 +264,7 @@ void SetWhileWaiting(std::function<void()> whileWaiting) { WhileWaiting() = std:
 movement::Result<JobFate> SendPdfToQueue(const QueueJob& job, std::string_view pdf) {
     if (job.printer.empty()) return Sent::Refused("Nie wybrano drukarki – wybierz ją w ustawieniach druku.");
     std::function<Sent(Exchange&)> talk = [job, pdf = std::string(pdf)](Exchange& exchange) {
-        const Sent sent = SendNow(job, pdf, exchange);
+        Sent sent = SendNow(job, pdf, exchange);
         if (sent.accepted()) return sent;
         // What libcups makes of a cut-short wait or a refused password is no reason to show.
         if (exchange.silent) return NoAnswer(job);
