@@ -63,8 +63,10 @@ movement::Result<printing::PrintReport> ProgramWindows::PrintCards(const movemen
         return printed.accepted() ? Printed::Accepted(report) : Printed::Refused(printed.message());
     }
 
-    // A printer the server did not list for a while is taken back now that it may.
-    if (chosenOutput_) chosenOutput_->GiveTo(Printer());
+    // A printer the server did not list for a while is taken back now that it may; Qt asks the
+    // server for it with no time limit of its own, so the server must answer first.
+    if (chosenOutput_ && !chosenOutput_->IsOn(Printer()) && printing::CheckPrintServerAnswers().accepted())
+        chosenOutput_->GiveTo(Printer());
     printing::PdfSettings settings;
     settings.layout = Printer().pageLayout();
     settings.resolution = Printer().resolution();

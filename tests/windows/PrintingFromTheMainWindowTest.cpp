@@ -5,6 +5,7 @@
 
 #include "Palce.h"
 #include "Podglad.h"
+#include "drkr.h"
 #include "toolkit/UpDown.h"
 
 #include <QCheckBox>
@@ -354,6 +355,27 @@ TEST_F(PrintingOnAQueue, APrinterThatRefusesWasRemovedOrIsOutOfReachIsAnErrorAnd
                                         queue.Name() + ". Rozstawików nie wysłano."));
     EXPECT_EQ(messages.Shown().size(), 3u);
     EXPECT_EQ(Result(), QString());
+}
+
+TEST_F(PrintingOnAQueue, APrinterChosenBeforeTheServerWentDownIsPrintedOnOnceItIsBack) {
+    const printtest::PdfQueue other("Inna");  // what Qt would pick by itself
+    const printtest::PdfQueue queue("Sekretariat");
+    windows.Printer().setPrinterName(QString::fromStdString(queue.Name()));
+    windows.UstWydr().ParaDrClick();  // chosen in the print dialog
+    ::setenv("CUPS_SERVER", printtest::DeadSocket().c_str(), 1);
+    cupsSetServer(nullptr);
+    messages.AnswerPrintDialogs(false);
+    windows.UstWydr().ParaDrClick();
+    Print();
+    EXPECT_EQ(messages.LastText(), Text("Brak połączenia z serwerem wydruku (CUPS), więc nie można drukować na "
+                                        "drukarce " +
+                                        queue.Name() + ". Rozstawików nie wysłano."));
+
+    ::setenv("CUPS_SERVER", printtest::ServerSocket().c_str(), 1);
+    cupsSetServer(nullptr);
+    Print();
+    EXPECT_EQ(Result(), Text("Wysłano 4 rozstawiki do drukarki " + queue.Name() + "."));
+    EXPECT_EQ(queue.PrintedFiles().size(), 1u);
 }
 
 TEST_F(PrintingOnAQueue, ASilentPrintServerEndsThePrintInTimeWithAMessage) {

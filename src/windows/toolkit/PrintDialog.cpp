@@ -24,6 +24,11 @@ PrintOutput PrintOutput::Of(const QPrinter& printer) {
     return {printer.outputFormat(), printer.printerName(), printer.outputFileName()};
 }
 
+bool PrintOutput::IsOn(const QPrinter& printer) const {
+    if (printer.outputFormat() != format) return false;
+    return format == QPrinter::PdfFormat ? printer.outputFileName() == fileName : printer.printerName() == printerName;
+}
+
 void PrintOutput::GiveTo(QPrinter& printer) const {
     printer.setOutputFormat(format);
     if (format == QPrinter::PdfFormat) {

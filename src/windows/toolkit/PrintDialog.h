@@ -16,6 +16,7 @@ struct PrintOutput {
     QString fileName;
 
     static PrintOutput Of(const QPrinter& printer);
+    bool IsOn(const QPrinter& printer) const;
     // The printer object takes a printer only while the print server lists it.
     void GiveTo(QPrinter& printer) const;
 };
