@@ -71,7 +71,9 @@ int main(int argc, char* argv[]) {
         for (std::size_t k = 0; k < clients.size();) {
             Client& client = clients[k];
             bool closed = false;
-            if ((watched[k + 1].revents & (POLLIN | POLLHUP | POLLERR)) != 0) {
+            // A client accepted just now was not watched yet.
+            const bool ready = k + 1 < watched.size() && (watched[k + 1].revents & (POLLIN | POLLHUP | POLLERR)) != 0;
+            if (ready) {
                 char buffer[4096];
                 const ssize_t got = ::read(client.fd, buffer, sizeof buffer);
                 if (got <= 0)
