@@ -14,7 +14,7 @@ cmake --build "$build" -j "$(nproc)"
 
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-for target in scheme-file typed-scheme arbitrary-numbers; do
+for target in scheme-file typed-scheme arbitrary-numbers pair-cards-sheet; do
   work="$build/corpus/$target"
   mkdir -p "$work" "$build/crashes"
   echo "== Fuzzing $target for $seconds s"

@@ -158,6 +158,7 @@ ParsedArguments ParseExportArguments(const std::vector<std::string>& arguments) 
     std::vector<std::string> positional;
     std::set<std::string> given;
     bool optionsEnded = false;
+    std::optional<ExportRequest::Mode> asked;  // --help or --version
 
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
@@ -170,15 +171,25 @@ ParsedArguments ParseExportArguments(const std::vector<std::string>& arguments) 
             continue;
         }
         if (argument == "--help" || argument == "--version") {
-            request.mode = argument == "--help" ? ExportRequest::Mode::Help : ExportRequest::Mode::Version;
-            return ParsedArguments::Accepted(std::move(request));
+            // The first of them is answered, once no option around it is unknown.
+            if (!asked) asked = argument == "--help" ? ExportRequest::Mode::Help : ExportRequest::Mode::Version;
+            continue;
         }
         if (valued.count(argument) == 0 && productOptions.count(argument) == 0)
             return Wrong("Nieznana opcja " + argument + ".");
+        if (asked) {
+            ++i;  // its value, whatever it is, is not used
+            continue;
+        }
         if (!given.insert(argument).second) return Wrong("Opcja " + argument + " podana dwa razy.");
         if (i + 1 >= arguments.size()) return Wrong("Brak wartości opcji " + argument + ".");
         if (const auto read = ReadOption(argument, arguments[++i], request); !read.accepted())
             return Wrong(read.message());
+    }
+    if (asked) {
+        ExportRequest answer;
+        answer.mode = *asked;
+        return ParsedArguments::Accepted(std::move(answer));
     }
     if (const auto conflict = Conflict(given, request)) return Wrong(*conflict);
 

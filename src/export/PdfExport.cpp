@@ -14,8 +14,8 @@
 #include "printing/QueueOutput.h"
 
 #include <QPageSize>
-#include <QPrinter>
 
+#include <cerrno>
 #include <vector>
 
 namespace pdfexport {
@@ -42,11 +42,18 @@ QPageSize PageSizeOf(Paper paper) {
     return QPageSize(QPageSize::A4);
 }
 
-// A listing that could not be written out is a failure too (a full disk, a closed pipe).
+// A listing that could not be written out is a failure too (a full disk, a closed pipe). The
+// reason is the error of the first write that failed: errno is cleared before the output begins.
 int Written(std::ostream& out, std::ostream& errors, int status) {
     out.flush();
     if (out) return status;
-    return BadInput(errors, "Nie można wypisać wyników na standardowe wyjście.");
+    const int error = errno;
+    std::string message = "Nie można wypisać wyników na standardowe wyjście";
+    if (error == EPIPE)
+        message += ": odbiorca wyników zakończył czytanie (zamknięty potok)";
+    else if (error == ENOSPC)
+        message += ": brak miejsca na dysku";
+    return BadInput(errors, message + ".");
 }
 
 // Tells what the reading skipped; true when it skipped anything.
@@ -68,6 +75,7 @@ int ListLines(const ExportRequest& request, std::ostream& out, std::ostream& err
         movement::ReadSchemeFile(request.schemeFile, DataFoldersFor(request));
     if (!read.accepted()) return BadInput(errors, read.message());
     const movement::SchemeLines& lines = read.value();
+    errno = 0;
     for (std::size_t k = 0; k < lines.lines.size(); ++k)
         out << k + 1 << ": " << movement::CatalogueListLine(lines.lines[k]) << '\n';
     ReportSkipped(lines, errors);
@@ -81,6 +89,7 @@ int CheckLines(const ExportRequest& request, std::ostream& out, std::ostream& er
     if (!read.accepted()) return BadInput(errors, read.message());
     const movement::SchemeLines& lines = read.value();
     std::string failed;
+    errno = 0;
     for (std::size_t k = 0; k < lines.lines.size(); ++k) {
         const auto checked = movement::CheckSchemeLine(lines.lines[k]);
         out << k + 1 << ": " << (checked.accepted() ? std::string("OK") : checked.message()) << '\n';
@@ -125,24 +134,25 @@ Outcome SetUpMovement(const ExportRequest& request, MovementState& state) {
     return Outcome::Accepted();
 }
 
-// A movement that fails the checks still prints, as the windows print it, but not silently.
-void WarnIfUnsound(const MovementState& state, std::ostream& errors) {
+// A movement that fails the checks still prints, as the windows print it, but not silently: the
+// warning, said once the cards are out (empty for a sound movement).
+std::string UnsoundWarning(const MovementState& state) {
     const std::vector<movement::TableSeat> tables(state.Seating.begin() + 1,
                                                   state.Seating.begin() + 1 + state.TableCount);
     const Outcome sound = movement::DiagnoseMovement(state.RoundCount, tables);
-    if (!sound.accepted())
-        errors << "Uwaga: schemat nie przechodzi sprawdzenia: " << sound.message()
-               << " Rozstawiki wydrukowano mimo to.\n";
+    if (sound.accepted()) return {};
+    return "Uwaga: schemat nie przechodzi sprawdzenia: " + sound.message() + " Rozstawiki wydrukowano mimo to.\n";
 }
 
 // The cards to the queue the request names; a job that waits in the queue is a warning.
 int PrintOnQueue(const ExportRequest& request, const MovementState& state, const printing::PdfSettings& settings,
-                 const printing::CardRun& run, std::ostream& errors) {
+                 const printing::CardRun& run, const std::string& unsound, std::ostream& errors) {
     printing::QueueJob job;
     job.printer = request.printer;
     job.options = {{"media", settings.layout.pageSize().key().toStdString()}};
     const auto sent = printing::PrintCardsToQueue(job, settings, run);
     if (!sent.accepted()) return BadInput(errors, sent.message());
+    errors << unsound;
     printing::PrintReport report;
     report.product = request.product;
     report.cards = movement::ClampPrintRange(state, state.PrintFrom, state.PrintTo).Count();
@@ -159,27 +169,24 @@ int ExportCards(const ExportRequest& request, std::ostream& errors) {
         return BadInput(errors, ready.message());
     if (const Outcome absent = movement::CheckAbsentPair(state, request.absentPair); !absent.accepted())
         return BadInput(errors, absent.message());
-    WarnIfUnsound(state, errors);
+    const std::string unsound = UnsoundWarning(state);
 
-    // The page as a PDF printer lays it out, margins included, so that the cards are the same
-    // as those the window prints to a file.
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setResolution(request.resolution);
-    printer.setPageSize(PageSizeOf(request.paper));
+    // The page as a PDF file gets it, laid out here: a file needs no print server, which a
+    // printer object would ask for its default printer.
     printing::PdfSettings settings;
-    settings.layout = printer.pageLayout();
+    settings.layout = printing::PdfPageLayout(PageSizeOf(request.paper));
     settings.resolution = request.resolution;
     const printing::CardRun run = [&](printing::PrintSurface& surface, const printing::PageMetrics& page) {
         return printing::PrintProduct(request.product, state, page, state.PrintFrom, state.PrintTo, false,
                                       request.absentPair, surface);
     };
-    if (!request.printer.empty()) return PrintOnQueue(request, state, settings, run, errors);
+    if (!request.printer.empty()) return PrintOnQueue(request, state, settings, run, unsound, errors);
     // The file read, wherever it was found, is no place for the cards.
     const auto located = movement::LocateSchemeFile(request.schemeFile, DataFoldersFor(request));
     const std::string schemeFile = located.accepted() ? located.value() : request.schemeFile;
     const Outcome written = printing::PrintCardsToPdfFile(request.output, {schemeFile}, settings, run);
     if (!written.accepted()) return BadInput(errors, written.message());
+    errors << unsound;
     return 0;
 }
 
@@ -188,9 +195,11 @@ int ExportCards(const ExportRequest& request, std::ostream& errors) {
 int RunExport(const ExportRequest& request, std::ostream& out, std::ostream& errors) {
     switch (request.mode) {
         case ExportRequest::Mode::Help:
+            errno = 0;
             out << UsageText;
             return Written(out, errors, 0);
         case ExportRequest::Mode::Version:
+            errno = 0;
             out << "rozstawiki-pdf " << ROZSTAWIKI_VERSION << '\n';
             return Written(out, errors, 0);
         case ExportRequest::Mode::List:

@@ -8,6 +8,7 @@
 
 #include <QGuiApplication>
 
+#include <csignal>
 #include <cstdlib>
 #include <iostream>
 
@@ -18,8 +19,14 @@ int main(int argc, char* argv[]) {
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
         if (type == QtFatalMsg) std::cerr << message.toStdString() << '\n';
     });
-    QGuiApplication application(argc, argv);
+    // The arguments are the export's alone: Qt would take its own options out of them (even
+    // after "--"), so it is given the program's name only.
+    int qtArgc = 1;
+    char* qtArgv[] = {argv[0], nullptr};
+    QGuiApplication application(qtArgc, qtArgv);
     printing::RemovePendingOutputOnSignals();
+    // A closed pipe is a failed write, reported like any other, not the end of the program.
+    std::signal(SIGPIPE, SIG_IGN);
 
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     auto parsed = pdfexport::ParseExportArguments(arguments);

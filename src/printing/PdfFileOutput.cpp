@@ -45,6 +45,10 @@ private:
 
 }  // namespace
 
+QPageLayout PdfPageLayout(const QPageSize& size) {
+    return QPageLayout(size, QPageLayout::Portrait, QMarginsF(10, 10, 10, 10), QPageLayout::Point);
+}
+
 movement::Outcome PrintCardsToPdfFile(const std::string& output, const std::vector<std::string>& inputs,
                                       const PdfSettings& settings, const CardRun& run) {
     auto target = ChooseOutputTarget(output, inputs);

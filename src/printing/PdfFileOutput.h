@@ -6,6 +6,7 @@
 #include "movement/Result.h"
 
 #include <QPageLayout>
+#include <QPageSize>
 #include <QString>
 
 #include <functional>
@@ -19,6 +20,10 @@ struct PdfSettings {
     QPageLayout layout;
     int resolution = 600;
 };
+
+// The page of a PDF file on paper of the given size: upright, with the margins of 10 points Qt's
+// PDF writer gives by default.
+QPageLayout PdfPageLayout(const QPageSize& size);
 
 // Draws the cards of one run on a surface with the page's metrics.
 using CardRun = std::function<movement::Outcome(PrintSurface& surface, const PageMetrics& page)>;

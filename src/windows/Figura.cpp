@@ -21,6 +21,7 @@
 #include "movement/SchemeSelection.h"
 #include "movement/TableList.h"
 #include "printing/CardPrinter.h"
+#include "printing/CupsJob.h"
 #include "printing/PrintReport.h"
 #include "printing/QtPrintSurface.h"
 
@@ -440,6 +441,11 @@ void TDrog::WydrukChange() {
 }
 
 void TDrog::PodgladClick() {
+    // Qt's printer and its preview ask the print server with no time limit of their own.
+    if (const movement::Outcome answers = printing::CheckPrintServerAnswers(); !answers.accepted()) {
+        toolkit::ShowErrorReport(this, FromCore(answers.message()));
+        return;
+    }
     // The print's own checks, but before any print settings the printer's default page.
     const movement::Outcome ready = printing::CanPrint(state_, windows_.PreviewPage());
     if (!ready.accepted()) {

@@ -7,9 +7,11 @@
 
 #include "movement/PrintRange.h"
 #include "movement/SchemeFile.h"
+#include "printing/CupsJob.h"
 #include "printing/PdfFileOutput.h"
 #include "printing/QueueOutput.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPrinter>
 
@@ -26,9 +28,11 @@ ProgramWindows::ProgramWindows(movement::MovementState& state, printing::PrintSu
          {static_cast<toolkit::ProgramWindow*>(ustWydr_.get()), static_cast<toolkit::ProgramWindow*>(zpl_.get()),
           static_cast<toolkit::ProgramWindow*>(ndw_.get())})
         window->SetTitleBarCloseTarget(drog_.get());
+    // A print server that is slow to answer leaves the windows drawn, but takes no clicks meanwhile.
+    printing::SetWhileWaiting([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
 }
 
-ProgramWindows::~ProgramWindows() = default;
+ProgramWindows::~ProgramWindows() { printing::SetWhileWaiting(nullptr); }
 
 void ProgramWindows::Start() { drog_->ShowAndActivate(); }
 
@@ -59,6 +63,10 @@ movement::Result<printing::PrintReport> ProgramWindows::PrintCards(const movemen
         return printed.accepted() ? Printed::Accepted(report) : Printed::Refused(printed.message());
     }
 
+    // A printer the server did not list for a while is taken back now that it may; Qt asks the
+    // server for it with no time limit of its own, so the server must answer first.
+    if (chosenOutput_ && !chosenOutput_->IsOn(Printer()) && printing::CheckPrintServerAnswers().accepted())
+        chosenOutput_->GiveTo(Printer());
     printing::PdfSettings settings;
     settings.layout = Printer().pageLayout();
     settings.resolution = Printer().resolution();
@@ -76,7 +84,10 @@ movement::Result<printing::PrintReport> ProgramWindows::PrintCards(const movemen
         return written.accepted() ? Printed::Accepted(report) : Printed::Refused(written.message());
     }
 
-    const printing::QueueJob job = printing::QueueJobOf(Printer());
+    printing::QueueJob job = printing::QueueJobOf(Printer());
+    // Still not listed: the print server says why.
+    if (job.printer.empty() && chosenOutput_ && chosenOutput_->format == QPrinter::NativeFormat)
+        job.printer = chosenOutput_->printerName.toStdString();
     report.destination = job.printer;
     const movement::Result<printing::JobFate> sent = printing::PrintCardsToQueue(job, settings, run);
     if (!sent.accepted()) return Printed::Refused(sent.message());

@@ -3,8 +3,10 @@
 #include "movement/MovementState.h"
 #include "printing/CardPrinter.h"
 #include "printing/PrintReport.h"
+#include "toolkit/PrintDialog.h"
 
 #include <memory>
+#include <optional>
 
 class QPrinter;
 
@@ -50,6 +52,9 @@ public:
     // does not need.
     QPrinter& Printer();
     printing::PageMetrics& Page() { return page_; }
+    // The printer or file the director chose in the print dialog, which the printer object may
+    // have lost while the print server was down (see ExecutePrintDialog); none before any dialog.
+    std::optional<toolkit::PrintOutput>& ChosenOutput() { return chosenOutput_; }
 
     // The cards of tables first..last with the measured page: on the surface a test passed in,
     // into the PDF file the print dialog chose (safely, see PrintCardsToPdfFile), or to the
@@ -67,6 +72,7 @@ public:
 
 private:
     std::unique_ptr<QPrinter> printer_;
+    std::optional<toolkit::PrintOutput> chosenOutput_;
     printing::PrintSurface* surface_;
     printing::PageMetrics page_;
 

@@ -5,7 +5,10 @@
 #include "toolkit/Application.h"
 #include "toolkit/Controls.h"
 #include "toolkit/MemoBox.h"
+#include "toolkit/MessageBoxes.h"
 #include "toolkit/PrintDialog.h"
+
+#include "printing/CupsJob.h"
 
 #include <QPrinter>
 #include <QPushButton>
@@ -93,17 +96,27 @@ void TUstWydr::ShowMetrics() {
     wsy->SetCaption(QStringLiteral("wsp. y=") + (page.PageHeight != 0 ? QString::number(page.PageHeight) : QString()));
 }
 
-bool TUstWydr::ExecutePrintDialog() { return toolkit::ExecutePrintDialog(windows_.Printer(), this); }
+bool TUstWydr::ExecutePrintDialog() {
+    // The printer object and the dialog ask the print server with no time limit of their own.
+    if (const movement::Outcome answers = printing::CheckPrintServerAnswers(); !answers.accepted()) {
+        toolkit::ShowErrorReport(this, QString::fromStdString(answers.message()));
+        return false;
+    }
+    return toolkit::ExecutePrintDialog(windows_.Printer(), windows_.ChosenOutput(), this);
+}
 
 void TUstWydr::ParaStrClick() {
     wsx->hide();
     wsy->hide();
-    if (!ExecutePrintDialog()) return;
+    const bool accepted = ExecutePrintDialog();
+    // The metrics measured before still apply after a cancel, and are shown as such.
     wsx->show();
     wsy->show();
-    printing::PageMetrics& page = windows_.Page();
-    page.PageHeight = windows_.Printer().height();
-    page.PageWidth = windows_.Printer().width();
+    if (accepted) {
+        printing::PageMetrics& page = windows_.Page();
+        page.PageHeight = windows_.Printer().height();
+        page.PageWidth = windows_.Printer().width();
+    }
     ShowMetrics();
 }
 

@@ -1,5 +1,6 @@
 // rozstawiki-pdf run as a whole process, the way a director or a script would run it.
 
+#include "MisbehavingPrintServer.h"
 #include "PrivatePrintServer.h"
 #include "Sanitizers.h"
 
@@ -11,6 +12,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <regex>
 #include <sstream>
 #include <sys/resource.h>
@@ -56,15 +58,17 @@ protected:
     }
 
     // `shell` goes before the command (a limit to set) and `output` is where its standard
-    // output goes.
+    // output is where its standard output goes. Runs at the same time need errors files of their own.
     CommandRun Export(const std::vector<std::string>& arguments, const std::string& shell = "",
-                      const std::string& output = "out.txt") {
+                      const std::string& output = "out.txt", const std::string& errorsFile = "errors.txt") {
         std::string command = "cd " + Quoted(folder.string()) + " && " + shell + Quoted(ROZSTAWIKI_PDF);
         for (const std::string& argument : arguments) command += " " + Quoted(argument);
-        command += " >" + output + " 2>errors.txt";
+        command += " >" + output + " 2>" + errorsFile;
         const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadAll(folder / "out.txt"),
-                ReadAll(folder / "errors.txt")};
+        return {WIFEXITED(status)     ? WEXITSTATUS(status)
+                : WIFSIGNALED(status) ? 128 + WTERMSIG(status)
+                                      : -1,
+                ReadAll(folder / "out.txt"), ReadAll(folder / errorsFile)};
     }
 
     std::string Tool(const std::string& command) {
@@ -82,8 +86,10 @@ protected:
     std::string Text(const std::string& pdf) { return Tool("pdftotext -layout " + Quoted(pdf) + " -"); }
 
     // The cards of line 2 on a queue of the print server that listens on `server`.
-    CommandRun Print(const std::string& queue, const std::string& server = printtest::ServerSocket()) {
-        return Export({"--printer", queue, "HowellKS.txt", "2"}, "CUPS_SERVER=" + Quoted(server) + " ");
+    CommandRun Print(const std::string& queue, const std::string& server = printtest::ServerSocket(),
+                     const std::string& errorsFile = "errors.txt") {
+        return Export({"--printer", queue, "HowellKS.txt", "2"}, "CUPS_SERVER=" + Quoted(server) + " ", "out.txt",
+                      errorsFile);
     }
 
     fs::path folder;
@@ -151,6 +157,55 @@ TEST_F(ExportCommand, APrinterThatRefusesIsMissingOrOutOfReachFailsWithTheReason
     EXPECT_EQ(unreachable.status, 1);
     EXPECT_EQ(unreachable.errors, "Brak połączenia z serwerem wydruku (CUPS), więc nie można drukować na drukarce " +
                                       queue.Name() + ". Rozstawików nie wysłano.\n");
+}
+
+// Each run against a misbehaving server, all at once: the runs take their time limit each.
+TEST_F(ExportCommand, AServerThatIsSilentAnswersByteByByteOrWantsAPasswordEndsThePrintWithTheReason) {
+    const printtest::MisbehavingServer silent("silent");
+    const printtest::MisbehavingServer trickle("trickle");
+    const printtest::MisbehavingServer password("password");
+    const auto start = std::chrono::steady_clock::now();
+    const auto timed = [&](const std::string& server, const std::string& errorsFile) {
+        return std::async(std::launch::async, [=, this] {
+            const CommandRun run = Print("Biuro", server, errorsFile);
+            const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            return std::make_pair(run, seconds);
+        });
+    };
+    auto silentRun = timed(silent.Socket(), "e1.txt");
+    auto trickleRun = timed(trickle.Socket(), "e2.txt");
+    auto passwordRun = timed(password.Socket(), "e3.txt");
+
+    const std::string noAnswer =
+        "Serwer wydruku (CUPS) nie odpowiada (czekano 15 s), więc nie można drukować na "
+        "drukarce Biuro. Rozstawików nie wysłano.\n";
+    for (auto* run : {&silentRun, &trickleRun}) {
+        const auto [result, seconds] = run->get();
+        EXPECT_EQ(result.status, 1);
+        EXPECT_EQ(result.errors, noAnswer);
+        EXPECT_GE(seconds, 14.0);
+        EXPECT_LT(seconds, 20.0);
+    }
+    const auto [asked, seconds] = passwordRun.get();
+    EXPECT_EQ(asked.status, 1);
+    EXPECT_EQ(asked.errors,
+              "Serwer wydruku (CUPS) żąda hasła, a rozstawiki drukuje się bez logowania, więc nie można drukować na "
+              "drukarce Biuro. Rozstawików nie wysłano.\n");
+    EXPECT_LT(seconds, 5.0);
+}
+
+TEST_F(ExportCommand, AFileNeedsNoPrintServer) {
+    const printtest::MisbehavingServer silent("silent");
+    const printtest::MisbehavingServer password("password");
+    for (const std::string& server : {silent.Socket(), password.Socket()}) {
+        const auto start = std::chrono::steady_clock::now();
+        const CommandRun run = Export({"HowellKS.txt", "2", "karty.pdf"}, "CUPS_SERVER=" + Quoted(server) + " ");
+        EXPECT_EQ(run.status, 0) << server;
+        EXPECT_EQ(run.errors, "");
+        EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 5.0);
+        EXPECT_EQ(Pages("karty.pdf"), 4);
+        fs::remove(folder / "karty.pdf");
+    }
 }
 
 TEST_F(ExportCommand, NumberingSwapRangeSourceAndPaper) {
@@ -283,6 +338,11 @@ TEST_F(ExportCommand, AMovementThatFailsTheChecksPrintsWithAWarningNamingTheFaul
               "Uwaga: schemat nie przechodzi sprawdzenia: Błąd rozbicia, popraw! pary 2 i 6 spotykają się dwa razy, "
               "w rundach 1 i 3. Rozstawiki wydrukowano mimo to.\n");
     EXPECT_EQ(Pages("karty.pdf"), 4);
+
+    // Said only once the cards are out: a write that fails is all there is to say.
+    const CommandRun failed = Export({"HowellKS.txt", "1", "pełny.pdf"}, "ulimit -f 4 && ");
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_EQ(failed.errors, "Nie można zapisać pliku pełny.pdf: plik przekroczył dopuszczalny rozmiar.\n");
 }
 
 TEST_F(ExportCommand, HelpVersionTheEndOfOptionsAndOptionsGivenTwiceOrAtOdds) {
@@ -294,6 +354,17 @@ TEST_F(ExportCommand, HelpVersionTheEndOfOptionsAndOptionsGivenTwiceOrAtOdds) {
     Write("--dziwny.txt", "7 4 8 1 5 6 2 4 0 3 7\n");
     EXPECT_EQ(Export({"--", "--dziwny.txt", "1", "d.pdf"}).status, 0);
     EXPECT_EQ(Pages("d.pdf"), 4);
+    // The arguments are the export's own, also those Qt would take for its options.
+    Write("-platform", "7 4 8 1 5 6 2 4 0 3 7\n");
+    const CommandRun platform = Export({"-platform", "1", "-reverse"});
+    EXPECT_EQ(platform.status, 0) << platform.errors;
+    EXPECT_EQ(Pages("-reverse"), 4);
+    EXPECT_EQ(Export({"--", "HowellKS.txt", "2", "-qwindowtitle"}).status, 0);
+    EXPECT_EQ(Pages("-qwindowtitle"), 4);
+    // Help is no way around an unknown option.
+    EXPECT_EQ(Export({"--help", "--bogus"}).status, 2);
+    EXPECT_EQ(Export({"--version", "--bogus"}).status, 2);
+    EXPECT_EQ(Export({"--help", "--paper", "A5"}).status, 0);
 
     const CommandRun twice = Export({"--paper", "A4", "--paper", "A5", "HowellKS.txt", "2", "x.pdf"});
     EXPECT_EQ(twice.status, 2);
@@ -337,7 +408,18 @@ TEST_F(ExportCommand, ChecksEveryLineAsATypedScheme) {
     EXPECT_EQ(skipped.out, "1: OK\n");
     EXPECT_NE(skipped.errors.find("liczba pominiętych: 1."), std::string::npos);
     EXPECT_EQ(Export({"--check", "dobre.txt"}, "", "/dev/full").status, 1);
-    EXPECT_EQ(Export({"--list", "dobre.txt"}, "", "/dev/full").status, 1);
+    const CommandRun full = Export({"--list", "dobre.txt"}, "", "/dev/full");
+    EXPECT_EQ(full.status, 1);
+    EXPECT_EQ(full.errors, "Nie można wypisać wyników na standardowe wyjście: brak miejsca na dysku.\n");
+
+    // A reader that went away is a failure with a message, not a signal.
+    const std::string closedPipe = "cd " + Quoted(folder.string()) + " && { sleep 1; " + Quoted(ROZSTAWIKI_PDF) +
+                                   " --list dobre.txt 2>errors.txt; echo $? >status.txt; } | true";
+    EXPECT_EQ(std::system(closedPipe.c_str()), 0);
+    EXPECT_EQ(ReadAll(folder / "status.txt"), "1\n");
+    EXPECT_EQ(ReadAll(folder / "errors.txt"),
+              "Nie można wypisać wyników na standardowe wyjście: odbiorca wyników zakończył czytanie (zamknięty "
+              "potok).\n");
 }
 
 TEST_F(ExportCommand, AFileOf300MegabytesIsListedQuicklyInLittleMemory) {

@@ -1,3 +1,4 @@
+#include "MisbehavingPrintServer.h"
 #include "PrivatePrintServer.h"
 #include "ProgramEnd.h"
 #include "WindowRoad.h"
@@ -11,7 +12,11 @@
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTimer>
 #include <QToolButton>
+#include <cups/cups.h>
+
+#include <chrono>
 
 namespace {
 
@@ -22,6 +27,12 @@ protected:
     void Open() {
         Click(drog.Drukarka);
         ASSERT_TRUE(ustWydr.isVisible());
+    }
+
+    // The CUPS library reads the server's address once; it is told to read it again.
+    static void ServerAt(const std::string& socket) {
+        ::setenv("CUPS_SERVER", socket.c_str(), 1);
+        cupsSetServer(nullptr);
     }
 
     TUstWydr& ustWydr;
@@ -87,16 +98,61 @@ TEST_F(PrintParameters, AnAcceptedParamStrMeasuresThePageAndTheValuesStay) {
     EXPECT_EQ(ustWydr.wsx->Caption(), QStringLiteral("wsp. x=%1").arg(width));
 }
 
-TEST_F(PrintParameters, ACancelledParamStrHidesTheLabelsAndKeepsTheValues) {
+TEST_F(PrintParameters, ACancelledParamStrKeepsTheValuesAndShowsThem) {
     Open();
     Click(ustWydr.ParaStr);
     const printing::PageMetrics measured = windows.Page();
     messages.AnswerPrintDialogs(false);
     Click(ustWydr.ParaStr);
-    EXPECT_FALSE(ustWydr.wsx->isVisible());
-    EXPECT_FALSE(ustWydr.wsy->isVisible());
+    EXPECT_TRUE(ustWydr.wsx->isVisible());
+    EXPECT_TRUE(ustWydr.wsy->isVisible());
+    EXPECT_EQ(ustWydr.wsx->Caption(), QStringLiteral("wsp. x=%1").arg(measured.PageWidth));
+    EXPECT_EQ(ustWydr.wsy->Caption(), QStringLiteral("wsp. y=%1").arg(measured.PageHeight));
     EXPECT_EQ(windows.Page().PageWidth, measured.PageWidth);
     EXPECT_EQ(windows.Page().PageHeight, measured.PageHeight);
+}
+
+TEST_F(PrintParameters, ACancelWhileThePrintServerIsDownKeepsThePrinterChosen) {
+    const printtest::PdfQueue other("Inna");  // what Qt would pick by itself
+    const printtest::PdfQueue queue("Wybrana");
+    const QString name = QString::fromStdString(queue.Name());
+    windows.Printer().setPrinterName(name);
+    Open();
+    Click(ustWydr.ParaDr);
+    ASSERT_EQ(windows.Printer().printerName(), name);
+
+    ServerAt(printtest::DeadSocket());
+    messages.AnswerPrintDialogs(false);
+    Click(ustWydr.ParaDr);
+    ServerAt(printtest::ServerSocket());
+
+    QString offered;
+    messages.InspectPrintDialogs([&](QPrintDialog& dialog) { offered = dialog.printer()->printerName(); });
+    Click(ustWydr.ParaDr);
+    EXPECT_EQ(offered, name);
+    EXPECT_EQ(windows.Printer().printerName(), name);
+}
+
+TEST_F(PrintParameters, ASilentPrintServerIsReportedInTimeInsteadOfTheDialog) {
+    const printtest::MisbehavingServer silent("silent");
+    ServerAt(silent.Socket());
+    Open();
+    // The window keeps being served meanwhile: its timers run, as its drawing does.
+    int ticks = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    timer.start(500);
+    const auto start = std::chrono::steady_clock::now();
+    Click(ustWydr.ParaStr);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    ServerAt(printtest::ServerSocket());
+    EXPECT_GE(ticks, 20);
+    EXPECT_EQ(messages.PrintDialogsShown(), 0);
+    EXPECT_EQ(messages.LastText(), QStringLiteral("Serwer wydruku (CUPS) nie odpowiada (czekano 15 s). Spróbuj "
+                                                  "ponownie, gdy serwer wydruku będzie działał."));
+    EXPECT_LT(seconds, 17.5);
+    EXPECT_TRUE(ustWydr.wsx->isVisible());
+    EXPECT_TRUE(ustWydr.isVisible());
 }
 
 TEST_F(PrintParameters, ParamDrChangesTheSettingsButMeasuresNothing) {

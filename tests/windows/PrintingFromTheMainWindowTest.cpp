@@ -1,9 +1,11 @@
+#include "MisbehavingPrintServer.h"
 #include "PrivatePrintServer.h"
 #include "Sanitizers.h"
 #include "WindowRoad.h"
 
 #include "Palce.h"
 #include "Podglad.h"
+#include "drkr.h"
 #include "toolkit/Controls.h"
 #include "toolkit/UpDown.h"
 
@@ -405,6 +407,48 @@ TEST_F(PrintingOnAQueue, APrinterThatRefusesWasRemovedOrIsOutOfReachIsAnErrorAnd
                                         "drukarce " +
                                         queue.Name() + ". Rozstawików nie wysłano."));
     EXPECT_EQ(messages.Shown().size(), 3u);
+    EXPECT_EQ(Result(), QString());
+}
+
+TEST_F(PrintingOnAQueue, APrinterChosenBeforeTheServerWentDownIsPrintedOnOnceItIsBack) {
+    const printtest::PdfQueue other("Inna");  // what Qt would pick by itself
+    const printtest::PdfQueue queue("Sekretariat");
+    windows.Printer().setPrinterName(QString::fromStdString(queue.Name()));
+    windows.UstWydr().ParaDrClick();  // chosen in the print dialog
+    ::setenv("CUPS_SERVER", printtest::DeadSocket().c_str(), 1);
+    cupsSetServer(nullptr);
+    messages.AnswerPrintDialogs(false);
+    windows.UstWydr().ParaDrClick();
+    Print();
+    EXPECT_EQ(messages.LastText(), Text("Brak połączenia z serwerem wydruku (CUPS), więc nie można drukować na "
+                                        "drukarce " +
+                                        queue.Name() + ". Rozstawików nie wysłano."));
+
+    ::setenv("CUPS_SERVER", printtest::ServerSocket().c_str(), 1);
+    cupsSetServer(nullptr);
+    Print();
+    EXPECT_EQ(Result(), Text("Wysłano 4 rozstawiki do drukarki " + queue.Name() + "."));
+    EXPECT_EQ(queue.PrintedFiles().size(), 1u);
+}
+
+TEST_F(PrintingOnAQueue, ASilentPrintServerEndsThePrintInTimeWithAMessage) {
+    const printtest::PdfQueue queue("Cisza");
+    QPrinter& printer = windows.Printer();
+    printer.setOutputFormat(QPrinter::NativeFormat);
+    printer.setPrinterName(QString::fromStdString(queue.Name()));
+    const printtest::MisbehavingServer silent("silent");
+    ::setenv("CUPS_SERVER", silent.Socket().c_str(), 1);
+    cupsSetServer(nullptr);
+    const auto start = std::chrono::steady_clock::now();
+    Print();
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    ::setenv("CUPS_SERVER", printtest::ServerSocket().c_str(), 1);
+    cupsSetServer(nullptr);
+    EXPECT_EQ(messages.LastText(), Text("Serwer wydruku (CUPS) nie odpowiada (czekano 15 s), więc nie można drukować "
+                                        "na drukarce " +
+                                        queue.Name() + ". Rozstawików nie wysłano."));
+    EXPECT_EQ(messages.Shown().back().icon, QMessageBox::Critical);
+    EXPECT_LT(seconds, 17.5);
     EXPECT_EQ(Result(), QString());
 }
 

@@ -1,7 +1,6 @@
 #include "PrintDialog.h"
 
 #include <QPrintDialog>
-#include <QPrinter>
 
 namespace toolkit {
 
@@ -19,41 +18,42 @@ public:
     }
 };
 
-// Where the cards go: a printer, or a PDF file.
-struct Output {
-    QPrinter::OutputFormat format;
-    QString printerName;
-    QString fileName;
-
-    static Output Of(const QPrinter& printer) {
-        return {printer.outputFormat(), printer.printerName(), printer.outputFileName()};
-    }
-
-    void GiveTo(QPrinter& printer) const {
-        printer.setOutputFormat(format);
-        if (format == QPrinter::PdfFormat) {
-            printer.setOutputFileName(fileName);
-        } else {
-            printer.setPrinterName(printerName);
-            printer.setOutputFileName(QString());
-        }
-    }
-};
-
 }  // namespace
 
-bool ExecutePrintDialog(QPrinter& printer, QWidget* parent) {
-    const Output chosen = Output::Of(printer);
+PrintOutput PrintOutput::Of(const QPrinter& printer) {
+    return {printer.outputFormat(), printer.printerName(), printer.outputFileName()};
+}
+
+bool PrintOutput::IsOn(const QPrinter& printer) const {
+    if (printer.outputFormat() != format) return false;
+    return format == QPrinter::PdfFormat ? printer.outputFileName() == fileName : printer.printerName() == printerName;
+}
+
+void PrintOutput::GiveTo(QPrinter& printer) const {
+    printer.setOutputFormat(format);
+    if (format == QPrinter::PdfFormat) {
+        printer.setOutputFileName(fileName);
+    } else {
+        printer.setPrinterName(printerName);
+        printer.setOutputFileName(QString());
+    }
+}
+
+bool ExecutePrintDialog(QPrinter& printer, std::optional<PrintOutput>& chosen, QWidget* parent) {
+    if (!chosen) chosen = PrintOutput::Of(printer);
     CardsPrintDialog dialog(&printer, parent);
     // Building the dialog selects a printer on the printer object, also when a PDF file was
     // chosen last; given the file back, the dialog opens on it.
-    chosen.GiveTo(printer);
+    chosen->GiveTo(printer);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
-    if (dialog.exec() == QDialog::Accepted) return true;
-    chosen.GiveTo(printer);
+    if (dialog.exec() == QDialog::Accepted) {
+        chosen = PrintOutput::Of(printer);
+        return true;
+    }
+    chosen->GiveTo(printer);
     return false;
 }
 
