@@ -16,6 +16,9 @@ namespace printing {
 
 namespace {
 
+// A server libcups cannot reach, and fails to reach at once.
+constexpr const char* NoPrintServer = "/nonexistent/rozstawiki-no-print-server";
+
 using Sent = movement::Result<JobFate>;
 using Clock = std::chrono::steady_clock;
 
@@ -42,7 +45,7 @@ int KeepWaiting(http_t* http, void* data) {
     // libcups may try again on its own: every later wait on this connection ends at once, and
     // the connection of its own it would open instead (this thread's default) reaches nobody.
     httpSetTimeout(http, 0.001, KeepWaiting, data);
-    cupsSetServer("/nonexistent/rozstawiki-no-print-server");
+    cupsSetServer(NoPrintServer);
     return 0;
 }
 
@@ -288,6 +291,14 @@ movement::Outcome CheckPrintServerAnswers() {
         return exchange.silent ? silent : Outcome::Accepted();
     };
     return WithinDeadline(std::move(talk), silent);
+}
+
+void WithoutPrintServer(const std::function<void()>& make) {
+    cupsSetServer(NoPrintServer);
+    struct BackToTheServer {
+        ~BackToTheServer() { cupsSetServer(nullptr); }  // CUPS_SERVER's, or the system's own
+    } back;
+    make();
 }
 
 }  // namespace printing

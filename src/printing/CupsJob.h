@@ -42,4 +42,9 @@ movement::Result<JobFate> SendPdfToQueue(const QueueJob& job, std::string_view p
 // asks for a password, is accepted: Qt copes with those by itself.
 movement::Outcome CheckPrintServerAnswers();
 
+// Runs `make` while this thread has no print server to ask, so that what it makes asks none:
+// Qt's printer looks for the server's default printer as it is made, and for a PDF of its own
+// (the preview before any print settings) it needs no server.
+void WithoutPrintServer(const std::function<void()>& make);
+
 }  // namespace printing

@@ -441,10 +441,13 @@ void TDrog::WydrukChange() {
 }
 
 void TDrog::PodgladClick() {
-    // Qt's printer and its preview ask the print server with no time limit of their own.
-    if (const movement::Outcome answers = printing::CheckPrintServerAnswers(); !answers.accepted()) {
-        toolkit::ShowErrorReport(this, FromCore(answers.message()));
-        return;
+    // A chosen printer is asked about by Qt's preview, with no time limit of its own; a PDF file,
+    // or no print settings yet, needs no print server.
+    if (windows_.PreviewOnPrintServer()) {
+        if (const movement::Outcome answers = printing::CheckPrintServerAnswers(); !answers.accepted()) {
+            toolkit::ShowErrorReport(this, FromCore(answers.message()));
+            return;
+        }
     }
     // The print's own checks, but before any print settings the printer's default page.
     const movement::Outcome ready = printing::CanPrint(state_, windows_.PreviewPage());
@@ -460,7 +463,7 @@ void TDrog::PodgladClick() {
     const printing::PageMetrics page = windows_.PreviewPage();
     std::string failure;
     TPodglad preview(
-        windows_.Printer(),
+        windows_.PreviewPrinter(),
         [&](QPrinter& pages) {
             printing::QtPrintSurface surface(pages);
             PrintChoice once = choice;

@@ -41,9 +41,20 @@ QPrinter& ProgramWindows::Printer() {
     return *printer_;
 }
 
+QPrinter& ProgramWindows::PreviewPrinter() {
+    if (printer_) return *printer_;
+    if (!previewPrinter_)
+        printing::WithoutPrintServer([this] { previewPrinter_ = std::make_unique<QPrinter>(QPrinter::HighResolution); });
+    return *previewPrinter_;
+}
+
+bool ProgramWindows::PreviewOnPrintServer() const {
+    return printer_ && printer_->outputFormat() == QPrinter::NativeFormat;
+}
+
 printing::PageMetrics ProgramWindows::PreviewPage() {
     if (page_.PageWidth != 0 && page_.PageHeight != 0) return page_;
-    return {Printer().width(), Printer().height()};
+    return {PreviewPrinter().width(), PreviewPrinter().height()};
 }
 
 movement::Result<printing::PrintReport> ProgramWindows::PrintCards(const movement::MovementState& state,

@@ -66,12 +66,19 @@ public:
                                          const printing::PageMetrics& page, printing::PrintSurface& surface,
                                          const printing::Copies& copies = {});
 
-    // The page the preview shows: the measured one, or before any print settings the printer's
-    // default (the default printer's page, or A4).
+    // The printer the preview draws on: the program's printer once the print settings have made
+    // it, before that a PDF printer of Qt's made without asking the print server.
+    QPrinter& PreviewPrinter();
+    // Whether the preview's printer is a real printer, behind a print server.
+    bool PreviewOnPrintServer() const;
+
+    // The page the preview shows: the measured one, or before any print settings the preview
+    // printer's default (A4, or Letter where the locale says so).
     printing::PageMetrics PreviewPage();
 
 private:
     std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QPrinter> previewPrinter_;
     std::optional<toolkit::PrintOutput> chosenOutput_;
     printing::PrintSurface* surface_;
     printing::PageMetrics page_;

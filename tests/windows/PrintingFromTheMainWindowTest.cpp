@@ -204,6 +204,20 @@ TEST_F(PreviewFromTheMainWindow, ShowsThePagesDrukujWouldPrintAndPrintsThemOnReq
     EXPECT_FALSE(surface.texts.empty());
 }
 
+TEST_F(PreviewFromTheMainWindow, BeforeAnyPrintSettingsNeedsNoPrintServer) {
+    ChooseSevenRoundsOnFourTables();
+    Pick(drog.SkkN, 0);
+    const printtest::MisbehavingServer silent("silent");
+    ::setenv("CUPS_SERVER", silent.Socket().c_str(), 1);
+    cupsSetServer(nullptr);
+    OpenPreview(false);
+    ::setenv("CUPS_SERVER", printtest::ServerSocket().c_str(), 1);
+    cupsSetServer(nullptr);
+    EXPECT_EQ(pages, 4);
+    EXPECT_LT(seconds, 5.0);  // a silent server would have held Qt's printer far longer
+    EXPECT_TRUE(messages.Shown().empty());
+}
+
 TEST_F(PreviewFromTheMainWindow, FortyEightTableCardsOpenInUnderHalfASecond) {
     QByteArray line = "23 48";
     for (int pair = 1; pair <= 96; ++pair) line += ' ' + QByteArray::number(pair);
