@@ -29,8 +29,8 @@ public:
     // A refusal passed on as it stands, from an answer of another kind: `return reading;`.
     // Passing on an accepted answer this way is a programming error.
     template <typename U>
-        requires(!std::is_same_v<U, T>)
-    Result(const Result<U>& refused) : message_(refused.message()) {  // NOLINT(google-explicit-constructor)
+    requires(!std::is_same_v<U, T>) Result(const Result<U>& refused)
+        : message_(refused.message()) {  // NOLINT(google-explicit-constructor)
         assert(!refused.accepted());
     }
 
@@ -67,7 +67,8 @@ public:
 
     // A refusal passed on as it stands, from an answer with a value: `return reading;`.
     template <typename U>
-    Result(const Result<U>& refused) : accepted_(false), message_(refused.message()) {  // NOLINT(google-explicit-constructor)
+    Result(const Result<U>& refused)
+        : accepted_(false), message_(refused.message()) {  // NOLINT(google-explicit-constructor)
         assert(!refused.accepted());
     }
 

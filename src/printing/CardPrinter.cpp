@@ -189,8 +189,9 @@ Outcome PrintCards(const MovementState& state, const PageMetrics& page, int32_t 
 
     // A job of its own holds its card's copies; one job holds them as the director asked.
     const bool jobPerCard = SeparateJobsOn(surface, separateJobs);
-    const PageJobs jobs{separateJobs, each, movement::PrintJobTitle(state, range.first, range.last),
-                        [&](int32_t job) { return movement::PrintJobTitle(state, range.first + job, range.first + job); }};
+    const PageJobs jobs{separateJobs, each, movement::PrintJobTitle(state, range.first, range.last), [&](int32_t job) {
+                            return movement::PrintJobTitle(state, range.first + job, range.first + job);
+                        }};
     return PrintPages(surface, cards, jobs, [&](int32_t k) {
         const int32_t table = range.first + (copies.collated && !jobPerCard ? k % range.Count() : k / each);
         const CardContent card = ContentOf(state, table, arbitraryNumbers);

@@ -56,9 +56,7 @@ private:
     int ColumnLeft(int32_t t) const { return fit_.GridLeft + fit_.RoundColumnWidth + t * fit_.ColumnWidth; }
     int RowTop(int32_t r) const { return fit_.GridTop + fit_.HeaderHeight + r * fit_.RowHeight; }
 
-    void Centred(const std::string& text, int x, int width, int y, int size) {
-        centred_.Draw(text, x, width, y, size);
-    }
+    void Centred(const std::string& text, int x, int width, int y, int size) { centred_.Draw(text, x, width, y, size); }
 
     void Line(int fromX, int fromY, int toX, int toY) { DrawLine(surface_, fromX, fromY, toX, toY); }
 
@@ -100,12 +98,14 @@ movement::Outcome PrintMovementSheet(const movement::MovementState& state, const
     const int32_t tableBlocks = std::max(1, PartsOf(tables, fit.TablesPerPage));
     const int32_t roundBlocks = std::max(1, PartsOf(rounds, fit.RoundsPerPage));
     SheetDrawing drawing(sheet, fit, surface);
-    return PrintPages(surface, tableBlocks * roundBlocks, TitledJobs(Product::MovementSheet, state, separateJobs), [&](int32_t sheetPage) {
-        const int32_t firstRound = sheetPage / tableBlocks * fit.RoundsPerPage;
-        const int32_t firstTable = sheetPage % tableBlocks * fit.TablesPerPage;
-        drawing.Draw(sheetPage > 0, firstTable, std::min(fit.TablesPerPage, tables - firstTable), firstRound,
-                     std::min(fit.RoundsPerPage, rounds - firstRound), sheetPage + 1 == tableBlocks * roundBlocks);
-    });
+    return PrintPages(surface, tableBlocks * roundBlocks, TitledJobs(Product::MovementSheet, state, separateJobs),
+                      [&](int32_t sheetPage) {
+                          const int32_t firstRound = sheetPage / tableBlocks * fit.RoundsPerPage;
+                          const int32_t firstTable = sheetPage % tableBlocks * fit.TablesPerPage;
+                          drawing.Draw(sheetPage > 0, firstTable, std::min(fit.TablesPerPage, tables - firstTable),
+                                       firstRound, std::min(fit.RoundsPerPage, rounds - firstRound),
+                                       sheetPage + 1 == tableBlocks * roundBlocks);
+                      });
 }
 
 }  // namespace printing

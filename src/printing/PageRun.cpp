@@ -16,9 +16,7 @@ movement::Outcome PrinterFailed(PrintSurface& surface) {
 
 }  // namespace
 
-bool SeparateJobsOn(const PrintSurface& surface, bool separateJobs) {
-    return separateJobs && !surface.WritesToFile();
-}
+bool SeparateJobsOn(const PrintSurface& surface, bool separateJobs) { return separateJobs && !surface.WritesToFile(); }
 
 movement::Outcome PrintPages(PrintSurface& surface, int32_t pages, const PageJobs& jobs,
                              const std::function<void(int32_t page)>& draw) {

@@ -12,9 +12,9 @@ namespace printing {
 
 // How a run's pages fall into jobs, and what each job is called.
 struct PageJobs {
-    bool separate = false;    // a job per card (or per page) rather than one for the run
-    int32_t pagesPerJob = 1;  // the pages of one separate job: a card's copies
-    std::string runTitle;     // the one job's title
+    bool separate = false;                             // a job per card (or per page) rather than one for the run
+    int32_t pagesPerJob = 1;                           // the pages of one separate job: a card's copies
+    std::string runTitle;                              // the one job's title
     std::function<std::string(int32_t job)> jobTitle;  // separate job i's title
 };
 

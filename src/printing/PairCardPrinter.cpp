@@ -24,7 +24,8 @@ public:
     void DrawCuts() {
         surface_.SetPenWidth(fit_.CutPen);
         for (int32_t column = 1; column < fit_.Across; ++column)
-            DrawDashedLine(surface_, column * fit_.CellWidth, 0, column * fit_.CellWidth, page_.PageHeight, fit_.CutDash);
+            DrawDashedLine(surface_, column * fit_.CellWidth, 0, column * fit_.CellWidth, page_.PageHeight,
+                           fit_.CutDash);
         for (int32_t row = 1; row < fit_.Down; ++row)
             DrawDashedLine(surface_, 0, row * fit_.CellHeight, page_.PageWidth, row * fit_.CellHeight, fit_.CutDash);
     }
@@ -85,13 +86,14 @@ movement::Outcome PrintPairCards(const movement::MovementState& state, const Pag
     const int32_t cellsPerPage = fit.Across * fit.Down;
     const int32_t pages = PartsOf(static_cast<int32_t>(pieces.size()), cellsPerPage);
     PairCardDrawing drawing(cards, fit, page, surface);
-    return PrintPages(surface, std::max(pages, 1), TitledJobs(Product::PairCards, state, separateJobs), [&](int32_t pageIndex) {
-        drawing.DrawCuts();
-        for (int32_t cell = 0; cell < cellsPerPage; ++cell) {
-            const auto piece = static_cast<std::size_t>(pageIndex) * cellsPerPage + cell;
-            if (piece < pieces.size()) drawing.Draw(pieces[piece], cell);
-        }
-    });
+    return PrintPages(surface, std::max(pages, 1), TitledJobs(Product::PairCards, state, separateJobs),
+                      [&](int32_t pageIndex) {
+                          drawing.DrawCuts();
+                          for (int32_t cell = 0; cell < cellsPerPage; ++cell) {
+                              const auto piece = static_cast<std::size_t>(pageIndex) * cellsPerPage + cell;
+                              if (piece < pieces.size()) drawing.Draw(pieces[piece], cell);
+                          }
+                      });
 }
 
 }  // namespace printing
