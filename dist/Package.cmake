@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: `cmake --build build --target package` writes build/rozstawiki_VERSION_ARCH.deb.
 # Its dependencies are those of the binaries (dpkg-shlibdeps) and what they load at run time.
 set(CPACK_GENERATOR DEB)

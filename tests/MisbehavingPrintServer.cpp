@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A print server that misbehaves, for the tests: it listens on a unix socket and
 //   silent    takes every connection and request and never answers;
 //   trickle   answers every request one byte every SECONDS, an answer that never ends;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A print server that misbehaves (tests/MisbehavingPrintServer.cpp) on a socket of its own, for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The print server the test run starts for itself (tools/private-cups.sh, a CTest fixture), and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Whether the tests run under AddressSanitizer, whose own time and memory are no measure of the

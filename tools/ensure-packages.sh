@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build and the tests need, but only those that are missing,
 # so that a machine that already has them never touches apt.
 set -euo pipefail

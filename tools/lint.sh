@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Holds the tree to its written habits: the layout of .clang-format and the bug-prone and
 # performance checks of .clang-tidy (whose warnings count as errors). Reads the compile commands
 # of the `build` folder, and of `build-fuzz` for the fuzz targets, so ./test runs it after both.
@@ -6,6 +7,14 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 mapfile -t sources < <(git ls-files -- 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'tools/*.cpp' 'tools/*.h')
+
+echo "== the licence in every source file"
+mapfile -t scripts < <(git ls-files -- '*.sh' '*.cmake' '*CMakeLists.txt' run test .ci/run)
+unlicensed=0
+for file in "${sources[@]}" "${scripts[@]}"; do
+  head -n 2 "$file" | grep -q 'SPDX-License-Identifier: GPL-3.0-or-later' || { echo "no licence line: $file"; unlicensed=1; }
+done
+((unlicensed == 0)) || exit 1
 echo "== clang-format over ${#sources[@]} files"
 clang-format --dry-run --Werror "${sources[@]}"
 

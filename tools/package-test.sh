@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of a build folder (default: build), unpacks it into a scratch root and
 # runs the programs from there in an empty folder, as an installation started from a desktop menu
 # would; then holds the menu entry, the AppStream metadata and the package to their validators

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A CUPS scheduler of the tests' own, beside whatever print system the machine has:
 #
 #   private-cups.sh start DIR               starts it afresh in DIR; clients reach it with

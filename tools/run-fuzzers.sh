@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang, AddressSanitizer and UBSan, and runs each for the
 # given number of seconds, starting from its seed corpus in tests/fuzz/corpus. What a run
 # finds stays in build-fuzz/ (corpus/ and the crash-* files); the seeds in the repository are

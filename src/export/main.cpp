@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // rozstawiki-pdf: the table cards of a scheme line as a PDF file or on a print queue, without the windows.
 
 #include "ExportOptions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A print to a file: the output checked before anything is written (OutputTarget), the PDF

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "QueueOutput.h"
 
 #include "QtPrintSurface.h"

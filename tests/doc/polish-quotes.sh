@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every quotation in the given manual pages, as groff prints them, opens with „ and closes with ”,
 # as Polish quotes; no other curly quotation mark appears.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // rozstawiki-pdf run as a whole process, the way a director or a script would run it.
 
 #include "MisbehavingPrintServer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary new numbers for every pair of a movement of up to 48 tables, after any sequence of
 // group shifts.
 

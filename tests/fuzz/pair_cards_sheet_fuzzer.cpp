@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pair cards and the movement sheet of arbitrary movements of 1..48 tables and 1..99 rounds,
 // numbered in every way the windows offer (a step, Mitchell, arbitrary numbers), with any absent
 // pair, fitted to pages of many sizes and drawn on the recording surface.

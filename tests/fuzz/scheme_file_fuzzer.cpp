@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as a scheme file: every line listed and chosen, and every accepted movement
 // numbered in every way and printed on the recording surface.
 

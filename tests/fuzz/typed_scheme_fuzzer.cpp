@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary grids typed into the manual entry window: 1..24 tables, 1..23 rounds, any cell text.
 
 #include "FuzzCheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Real cards drawn on Qt's printer in PDF mode, read back with pdftotext as a reader of the
 // file would see them: every text at its place, the Polish letters and the arrow intact.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Printed PDFs read back with pdftotext as a reader of the file would see them, and what the

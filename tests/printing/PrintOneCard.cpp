@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // print-one-card OUTPUT.pdf: prints table 1 of the seven-round example to a PDF and writes what
 // printing answered, for tests that must start Qt in an environment of their own.
 

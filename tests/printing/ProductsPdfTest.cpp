@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pair cards and the movement sheet printed on Qt's printer in PDF mode and read back: a pair
 // card's rows as the table cards of the same movement print them, the sheet's cells as the
 // movement has them, and on every paper no text meets another or leaves the page.

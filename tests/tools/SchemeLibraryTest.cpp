@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CodePage1250.h"
 #include "SchemeLibrary.h"
 #include "movement/MovementCheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scheme files at and beyond their limits, loaded through the main window's buttons the way a
 // director would: what the director is told, and that nothing of the current movement changed.
 

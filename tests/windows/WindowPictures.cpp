@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves a picture of each window as a person would see it, after the director's usual first
 // steps in the main window: window-pictures OUTPUT_FOLDER [SCHEME_FOLDER]
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // core-benchmarks: the core's heaviest operations on the largest inputs the program takes.
 
 #include "movement/SchemeFile.h"

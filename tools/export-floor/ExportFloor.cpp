@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // export-floor SCHEME_LINE_FILE OUTPUT.pdf: draws the cards of the first line of the file as
 // plainly as Qt allows, for comparison with rozstawiki-pdf.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Searches the movements of the three scheme files and writes the files.
 //
 //   scheme-library FOLDER     settles every size and writes the three files into FOLDER

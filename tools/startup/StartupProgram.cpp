@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the program exactly as main() does, lets the pending events run, and ends.
 
 #include "ProgramWindows.h"
