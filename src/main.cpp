@@ -4,7 +4,7 @@
 
 #include "movement/DataFolders.h"
 #include "movement/MovementState.h"
-#include "printing/OutputFile.h"
+#include "printing/output/OutputFile.h"
 
 #include <QApplication>
 

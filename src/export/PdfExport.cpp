@@ -9,10 +9,10 @@
 #include "movement/SchemeFile.h"
 #include "movement/SchemeSelection.h"
 #include "movement/StepChoices.h"
-#include "printing/PdfFileOutput.h"
-#include "printing/PrintReport.h"
 #include "printing/Products.h"
-#include "printing/QueueOutput.h"
+#include "printing/output/PdfFileOutput.h"
+#include "printing/output/PrintReport.h"
+#include "printing/output/QueueOutput.h"
 
 #include <QPageSize>
 
@@ -147,11 +147,11 @@ std::string UnsoundWarning(const MovementState& state) {
 
 // The cards to the queue the request names; a job that waits in the queue is a warning.
 int PrintOnQueue(const ExportRequest& request, const MovementState& state, const printing::PdfSettings& settings,
-                 const printing::CardRun& run, const std::string& unsound, std::ostream& errors) {
+                 const printing::PrintRun& run, const std::string& unsound, std::ostream& errors) {
     printing::QueueJob job;
     job.printer = request.printer;
     job.options = {{"media", settings.layout.pageSize().key().toStdString()}};
-    const auto sent = printing::PrintCardsToQueue(job, settings, run);
+    const auto sent = printing::PrintToQueue(job, settings, run);
     if (!sent.accepted()) return BadInput(errors, sent.message());
     errors << unsound;
     printing::PrintReport report;
@@ -177,7 +177,7 @@ int ExportCards(const ExportRequest& request, std::ostream& errors) {
     printing::PdfSettings settings;
     settings.layout = printing::PdfPageLayout(PageSizeOf(request.paper));
     settings.resolution = request.resolution;
-    const printing::CardRun run = [&](printing::PrintSurface& surface, const printing::PageMetrics& page) {
+    const printing::PrintRun run = [&](printing::PrintSurface& surface, const printing::PageMetrics& page) {
         return printing::PrintProduct(request.product, state, page, state.PrintFrom, state.PrintTo, false,
                                       request.absentPair, surface);
     };
@@ -185,7 +185,7 @@ int ExportCards(const ExportRequest& request, std::ostream& errors) {
     // The file read, wherever it was found, is no place for the cards.
     const auto located = movement::LocateSchemeFile(request.schemeFile, DataFoldersFor(request));
     const std::string schemeFile = located.accepted() ? located.value() : request.schemeFile;
-    const Outcome written = printing::PrintCardsToPdfFile(request.output, {schemeFile}, settings, run);
+    const Outcome written = printing::PrintToPdfFile(request.output, {schemeFile}, settings, run);
     if (!written.accepted()) return BadInput(errors, written.message());
     errors << unsound;
     return 0;

@@ -5,7 +5,7 @@
 #include "PdfExport.h"
 
 #include "movement/DataFolders.h"
-#include "printing/OutputFile.h"
+#include "printing/output/OutputFile.h"
 
 #include <QGuiApplication>
 

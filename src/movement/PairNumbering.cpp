@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PairNumbering.h"
 
-#include "Decimal.h"
 #include "RoundProgression.h"
 #include "SeatSearch.h"
+#include "TextPadding.h"
 
 #include <algorithm>
 #include <limits>

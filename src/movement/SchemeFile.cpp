@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SchemeFile.h"
 
-#include "Decimal.h"
 #include "SchemeNumbers.h"
+#include "TextPadding.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TableList.h"
 
-#include "Decimal.h"
+#include "TextPadding.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Products.h"
+#include "printing/Products.h"
 
-#include "MovementSheetPrinter.h"
-#include "PairCardPrinter.h"
+#include "printing/paircards/PairCardPrinter.h"
+#include "printing/sheet/MovementSheetPrinter.h"
 
 #include "movement/AbsentPair.h"
 #include "movement/PrintRange.h"
@@ -51,7 +51,7 @@ movement::Outcome PrintProduct(Product product, const movement::MovementState& s
         case Product::TableCards:
             break;
     }
-    return PrintCards(state, page, first, last, separateJobs, surface);
+    return PrintTableCards(state, page, first, last, separateJobs, surface);
 }
 
 }  // namespace printing

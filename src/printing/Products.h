@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "CardPrinter.h"
-#include "PageRun.h"
-#include "PrintSurface.h"
+#include "printing/PrintPages.h"
+#include "printing/surfaces/PrintSurface.h"
+#include "printing/tablecards/TableCardPrinter.h"
 
 #include "movement/MovementState.h"
 #include "movement/Result.h"
@@ -15,7 +15,7 @@ namespace printing {
 
 // What the director prints from one movement.
 enum class Product {
-    TableCards,     // a card per table, as PrintCards prints them
+    TableCards,     // a card per table, as PrintTableCards prints them
     PairCards,      // a card per pair, several to a page (PrintPairCards)
     MovementSheet,  // the whole movement on a sheet, with what the checks found (PrintMovementSheet)
 };

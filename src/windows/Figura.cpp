@@ -21,10 +21,10 @@
 #include "movement/SchemeLine.h"
 #include "movement/SchemeSelection.h"
 #include "movement/TableList.h"
-#include "printing/CardPrinter.h"
-#include "printing/CupsJob.h"
-#include "printing/PrintReport.h"
-#include "printing/QtPrintSurface.h"
+#include "printing/output/PrintReport.h"
+#include "printing/output/QueueJob.h"
+#include "printing/surfaces/QtPrintSurface.h"
+#include "printing/tablecards/TableCardPrinter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -393,7 +393,7 @@ void TDrog::DrukujClick() {
         return;
     }
     ShowPrintResult(QString());
-    const auto printed = windows_.PrintCards(state_, ChosenPrint());
+    const auto printed = windows_.Print(state_, ChosenPrint());
     if (!printed.accepted()) {
         toolkit::ShowErrorReport(this, FromCore(printed.message()));
         return;

@@ -8,9 +8,9 @@
 
 #include "movement/PrintRange.h"
 #include "movement/SchemeFile.h"
-#include "printing/CupsJob.h"
-#include "printing/PdfFileOutput.h"
-#include "printing/QueueOutput.h"
+#include "printing/output/PdfFileOutput.h"
+#include "printing/output/QueueJob.h"
+#include "printing/output/QueueOutput.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -58,8 +58,8 @@ printing::PageMetrics ProgramWindows::PreviewPage() {
     return {PreviewPrinter().width(), PreviewPrinter().height()};
 }
 
-movement::Result<printing::PrintReport> ProgramWindows::PrintCards(const movement::MovementState& state,
-                                                                   const PrintChoice& choice) {
+movement::Result<printing::PrintReport> ProgramWindows::Print(const movement::MovementState& state,
+                                                              const PrintChoice& choice) {
     using Printed = movement::Result<printing::PrintReport>;
     printing::PrintReport report;
     report.product = choice.product;
@@ -92,7 +92,7 @@ movement::Result<printing::PrintReport> ProgramWindows::PrintCards(const movemen
         copies = {Printer().copyCount(), Printer().collateCopies()};
         report.toFile = true;
         report.destination = QFile::encodeName(Printer().outputFileName()).toStdString();
-        const movement::Outcome written = printing::PrintCardsToPdfFile(report.destination, schemeFiles, settings, run);
+        const movement::Outcome written = printing::PrintToPdfFile(report.destination, schemeFiles, settings, run);
         return written.accepted() ? Printed::Accepted(report) : Printed::Refused(written.message());
     }
 
@@ -101,7 +101,7 @@ movement::Result<printing::PrintReport> ProgramWindows::PrintCards(const movemen
     if (job.printer.empty() && chosenOutput_ && chosenOutput_->format == QPrinter::NativeFormat)
         job.printer = chosenOutput_->printerName.toStdString();
     report.destination = job.printer;
-    const movement::Result<printing::JobFate> sent = printing::PrintCardsToQueue(job, settings, run);
+    const movement::Result<printing::JobFate> sent = printing::PrintToQueue(job, settings, run);
     if (!sent.accepted()) return Printed::Refused(sent.message());
     report.fate = sent.value();
     return Printed::Accepted(report);
@@ -112,7 +112,7 @@ movement::Outcome ProgramWindows::PrintChosen(const movement::MovementState& sta
                                               const printing::Copies& copies) {
     // Only the table cards are printed in copies by the program itself.
     if (choice.product == printing::Product::TableCards)
-        return printing::PrintCards(state, page, choice.first, choice.last, choice.separateJobs, surface, copies);
+        return printing::PrintTableCards(state, page, choice.first, choice.last, choice.separateJobs, surface, copies);
     return printing::PrintProduct(choice.product, state, page, choice.first, choice.last, choice.separateJobs,
                                   choice.absentPair, surface);
 }

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "movement/MovementState.h"
-#include "printing/CardPrinter.h"
-#include "printing/PrintReport.h"
+#include "printing/output/PrintReport.h"
+#include "printing/tablecards/TableCardPrinter.h"
 #include "toolkit/PrintDialog.h"
 
 #include <memory>
@@ -58,9 +58,9 @@ public:
     std::optional<toolkit::PrintOutput>& ChosenOutput() { return chosenOutput_; }
 
     // The cards of tables first..last with the measured page: on the surface a test passed in,
-    // into the PDF file the print dialog chose (safely, see PrintCardsToPdfFile), or to the
-    // printer's queue (see PrintCardsToQueue). Accepted with what became of them.
-    movement::Result<printing::PrintReport> PrintCards(const movement::MovementState& state, const PrintChoice& choice);
+    // into the PDF file the print dialog chose (safely, see PrintToPdfFile), or to the
+    // printer's queue (see PrintToQueue). Accepted with what became of them.
+    movement::Result<printing::PrintReport> Print(const movement::MovementState& state, const PrintChoice& choice);
 
     // What one print run draws, on any surface with the given page: the preview's too.
     static movement::Outcome PrintChosen(const movement::MovementState& state, const PrintChoice& choice,

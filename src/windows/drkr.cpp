@@ -9,7 +9,7 @@
 #include "toolkit/MessageBoxes.h"
 #include "toolkit/PrintDialog.h"
 
-#include "printing/CupsJob.h"
+#include "printing/output/QueueJob.h"
 
 #include <QPrinter>
 #include <QPushButton>

@@ -17,7 +17,7 @@
 #include "movement/SchemeSelection.h"
 #include "movement/StepChoices.h"
 #include "printing/Products.h"
-#include "printing/RecordingSurface.h"
+#include "printing/surfaces/RecordingSurface.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -9,8 +9,8 @@
 #include "movement/SchemeFile.h"
 #include "movement/SchemeSelection.h"
 #include "movement/StepChoices.h"
-#include "printing/CardPrinter.h"
-#include "printing/RecordingSurface.h"
+#include "printing/surfaces/RecordingSurface.h"
+#include "printing/tablecards/TableCardPrinter.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -22,7 +22,7 @@ namespace {
 
 void PrintAll(const MovementState& state, bool separateJobs) {
     printing::RecordingSurface surface;
-    const Outcome printed = printing::PrintCards(state, {4800, 6800}, 1, state.TableCount, separateJobs, surface);
+    const Outcome printed = printing::PrintTableCards(state, {4800, 6800}, 1, state.TableCount, separateJobs, surface);
     FUZZ_CHECK(printed.accepted());
     FUZZ_CHECK(!surface.texts.empty());
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "printing/CardLayout.h"
+#include "printing/tablecards/TableCardLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -18,8 +18,8 @@ TEST(RoundHalfEven, RoundsHalvesToTheEvenNeighbour) {
     EXPECT_EQ(RoundHalfEven(1e30), 2147483647);
 }
 
-TEST(CardLayout, APageOf4800By6800PixelsConvertsValueByValue) {
-    const CardLayout layout = ComputeCardLayout(4800, 6800);
+TEST(TableCardLayout, APageOf4800By6800PixelsConvertsValueByValue) {
+    const TableCardLayout layout = ComputeCardLayout(4800, 6800);
     EXPECT_NEAR(layout.ScaleX, 0.892434, 1e-6);
     EXPECT_NEAR(layout.ScaleY, 1.156121, 1e-6);
     EXPECT_EQ(layout.CardLeft, 71);
@@ -40,22 +40,22 @@ TEST(CardLayout, APageOf4800By6800PixelsConvertsValueByValue) {
     EXPECT_EQ(layout.HalfLeftWidth() - layout.Boxes.LabelBack, 624);
 }
 
-TEST(CardLayout, EachValueIsRoundedOnItsOwnNotAsASum) {
+TEST(TableCardLayout, EachValueIsRoundedOnItsOwnNotAsASum) {
     // CardLeft comes to 71.39 and the NS arrow's offset of 750 to 669.33: the card adds the rounded 71 and
     // 669, where 830 design units rounded as one would give 741.
-    const CardLayout layout = ComputeCardLayout(4800, 6800);
+    const TableCardLayout layout = ComputeCardLayout(4800, 6800);
     EXPECT_EQ(layout.MoveLine.NsArrowOffset, 669);
     EXPECT_EQ(layout.CardLeft + layout.MoveLine.NsArrowOffset, 740);
     // The frame pen follows the smaller scale.
-    const CardLayout tall = ComputeCardLayout(4800, 20000);
+    const TableCardLayout tall = ComputeCardLayout(4800, 20000);
     EXPECT_EQ(tall.FramePen, 45);
-    const CardLayout wide = ComputeCardLayout(20000, 6800);
+    const TableCardLayout wide = ComputeCardLayout(20000, 6800);
     EXPECT_EQ(wide.FramePen, 58);
 }
 
-TEST(CardLayout, ScalesWithThePage) {
-    const CardLayout half = ComputeCardLayout(2400, 3400);
-    const CardLayout full = ComputeCardLayout(4800, 6800);
+TEST(TableCardLayout, ScalesWithThePage) {
+    const TableCardLayout half = ComputeCardLayout(2400, 3400);
+    const TableCardLayout full = ComputeCardLayout(4800, 6800);
     EXPECT_NEAR(full.CardRight, 2 * half.CardRight, 1);
     EXPECT_NEAR(full.CardBottom, 2 * half.CardBottom, 1);
 }

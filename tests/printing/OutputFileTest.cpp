@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExampleMovements.h"
 
-#include "printing/OutputFile.h"
+#include "printing/output/OutputFile.h"
 
 #include <gtest/gtest.h>
 

@@ -6,10 +6,10 @@
 #include "PdfReading.h"
 
 #include "movement/PairNumbering.h"
-#include "printing/CardLayout.h"
-#include "printing/CardPrinter.h"
-#include "printing/QtPrintSurface.h"
-#include "printing/RecordingSurface.h"
+#include "printing/surfaces/QtPrintSurface.h"
+#include "printing/surfaces/RecordingSurface.h"
+#include "printing/tablecards/TableCardLayout.h"
+#include "printing/tablecards/TableCardPrinter.h"
 
 #include <QApplication>
 #include <QFile>
@@ -56,9 +56,9 @@ protected:
 TEST_F(PdfCards, EveryTextStandsWhereTheCardPutsItWithItsPolishLetters) {
     const MovementState state = SevenRounds();
     printing::RecordingSurface recorded;
-    ASSERT_TRUE(printing::PrintCards(state, page, 1, 4, false, recorded).accepted());
+    ASSERT_TRUE(printing::PrintTableCards(state, page, 1, 4, false, recorded).accepted());
     printing::QtPrintSurface surface(printer);
-    const movement::Outcome printed = printing::PrintCards(state, page, 1, 4, false, surface);
+    const movement::Outcome printed = printing::PrintTableCards(state, page, 1, 4, false, surface);
     ASSERT_TRUE(printed.accepted()) << printed.message();
 
     const std::vector<Word> words = WordsOf(printer.outputFileName());
@@ -101,7 +101,7 @@ TEST_F(PdfCards, EveryTextStandsWhereTheCardPutsItWithItsPolishLetters) {
 TEST_F(PdfCards, AFileThatCannotBeWrittenIsReportedAndNothingClaimsSuccess) {
     printer.setOutputFileName(folder.filePath(QStringLiteral("brak/karty.pdf")));
     printing::QtPrintSurface surface(printer);
-    const movement::Outcome printed = printing::PrintCards(SevenRounds(), page, 1, 4, false, surface);
+    const movement::Outcome printed = printing::PrintTableCards(SevenRounds(), page, 1, 4, false, surface);
     EXPECT_FALSE(printed.accepted());
     EXPECT_EQ(QString::fromStdString(printed.message()),
               QStringLiteral("Nie można zapisać pliku %1.").arg(folder.filePath(QStringLiteral("brak/karty.pdf"))));
@@ -111,7 +111,7 @@ TEST_F(PdfCards, AFileThatCannotBeWrittenIsReportedAndNothingClaimsSuccess) {
 TEST_F(PdfCards, SeparateJobsToAFileKeepEveryCard) {
     printing::QtPrintSurface surface(printer);
     ASSERT_TRUE(surface.WritesToFile());
-    ASSERT_TRUE(printing::PrintCards(SevenRounds(), page, 1, 4, true, surface).accepted());
+    ASSERT_TRUE(printing::PrintTableCards(SevenRounds(), page, 1, 4, true, surface).accepted());
     const std::vector<Word> words = WordsOf(printer.outputFileName());
     ASSERT_FALSE(words.empty());
     EXPECT_EQ(words.back().page, 3);
@@ -155,7 +155,7 @@ const Edge Edges[] = {{"Rounds25", 25, 13, 25},
 
 // The frame's lines as wide as their pen, in points on the paper.
 std::vector<QRectF> FrameOf(const printing::PageMetrics& page, QPointF origin) {
-    const printing::CardLayout l = printing::ComputeCardLayout(page.PageWidth, page.PageHeight);
+    const printing::TableCardLayout l = printing::ComputeCardLayout(page.PageWidth, page.PageHeight);
     const double pen = l.FramePen / 2.0;
     const double points = 72.0 / Resolution;
     const auto line = [&](int fromX, int fromY, int toX, int toY) {
@@ -203,7 +203,7 @@ TEST_P(PdfCardsAtTheEdges, EveryWordStandsClearOnThePageAndNothingIsLeftOut) {
         QPrinter& printer = *printerOnPaper;
         const printing::PageMetrics page{printer.width(), printer.height()};
         printing::QtPrintSurface surface(printer);
-        const movement::Outcome printed = printing::PrintCards(state, page, table, table, false, surface);
+        const movement::Outcome printed = printing::PrintTableCards(state, page, table, table, false, surface);
         ASSERT_TRUE(printed.accepted()) << printed.message();
         const std::vector<Word> words = WordsOf(printer.outputFileName());
         SCOPED_TRACE("table " + std::to_string(table));

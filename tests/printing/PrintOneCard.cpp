@@ -4,8 +4,8 @@
 
 #include "ExampleMovements.h"
 
-#include "printing/CardPrinter.h"
-#include "printing/QtPrintSurface.h"
+#include "printing/surfaces/QtPrintSurface.h"
+#include "printing/tablecards/TableCardPrinter.h"
 
 #include <QGuiApplication>
 #include <QPrinter>
@@ -22,7 +22,7 @@ int main(int argc, char* argv[]) {
         movement::testing::ReadyToPrint(movement::testing::SevenRoundsOnFourTables(), 10);
     printing::QtPrintSurface surface(printer);
     const movement::Outcome printed =
-        printing::PrintCards(state, {printer.width(), printer.height()}, 1, 1, false, surface);
+        printing::PrintTableCards(state, {printer.width(), printer.height()}, 1, 1, false, surface);
     std::cout << printed.message();
     return printed.accepted() ? 0 : 1;
 }

@@ -9,8 +9,8 @@
 #include "movement/PairNumbering.h"
 #include "movement/RoundProgression.h"
 #include "printing/Products.h"
-#include "printing/QtPrintSurface.h"
-#include "printing/RecordingSurface.h"
+#include "printing/surfaces/QtPrintSurface.h"
+#include "printing/surfaces/RecordingSurface.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

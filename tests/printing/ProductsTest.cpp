@@ -2,7 +2,7 @@
 #include "ExampleMovements.h"
 
 #include "printing/Products.h"
-#include "printing/RecordingSurface.h"
+#include "printing/surfaces/RecordingSurface.h"
 
 #include <gtest/gtest.h>
 

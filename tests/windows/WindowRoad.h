@@ -13,7 +13,7 @@
 #include "toolkit/TextGrid.h"
 
 #include "movement/MovementState.h"
-#include "printing/RecordingSurface.h"
+#include "printing/surfaces/RecordingSurface.h"
 
 #include <QAbstractButton>
 #include <QDir>

@@ -6,8 +6,8 @@
 #include "movement/SchemeSelection.h"
 #include "movement/StepChoices.h"
 #include "movement/TypedScheme.h"
-#include "printing/CardPrinter.h"
-#include "printing/RecordingSurface.h"
+#include "printing/surfaces/RecordingSurface.h"
+#include "printing/tablecards/TableCardPrinter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -97,7 +97,7 @@ void LayOutAllCardsOf48Tables(benchmark::State& run) {
     for (int32_t n = 0; n < PairMapSize; ++n) state.PairNumberMap[n] = n;
     for (auto _ : run) {
         printing::RecordingSurface surface;
-        const Outcome printed = printing::PrintCards(state, {4960, 7016}, 1, 48, false, surface);
+        const Outcome printed = printing::PrintTableCards(state, {4960, 7016}, 1, 48, false, surface);
         benchmark::DoNotOptimize(surface.texts.data());
         if (!printed.accepted()) throw std::runtime_error(printed.message());
     }

@@ -4,8 +4,8 @@
 
 #include "movement/SchemeFile.h"
 #include "movement/SchemeLine.h"
-#include "printing/CardPrinter.h"
-#include "printing/RecordingSurface.h"
+#include "printing/surfaces/RecordingSurface.h"
+#include "printing/tablecards/TableCardPrinter.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -44,7 +44,8 @@ int main(int argc, char* argv[]) {
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setOutputFileName(QString::fromLocal8Bit(argv[2]));
     printing::RecordingSurface recorded;
-    if (!printing::PrintCards(state, {printer.width(), printer.height()}, 1, state.TableCount, false, recorded).accepted())
+    if (!printing::PrintTableCards(state, {printer.width(), printer.height()}, 1, state.TableCount, false, recorded)
+             .accepted())
         return 1;
 
     // Every font once, with its ascent.

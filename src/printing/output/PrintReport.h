@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "printing/Products.h"
+#include "printing/output/JobFate.h"
+
+#include <cstdint>
+#include <string>
+
+namespace printing {
+
+// What a print run did, for the director.
+struct PrintReport {
+    Product product = Product::TableCards;
+    int32_t cards = 0;  // table cards, copies included
+    bool toFile = false;
+    std::string destination;  // the printer's name or the file's path; empty for a surface of a test's own
+    JobFate fate = JobFate::Printing;
+};
+
+// "4 rozstawiki", with the noun's form after the number.
+std::string CardCount(int64_t cards);
+
+// What the run printed: "4 rozstawiki", "karty par" or "arkusz schematu".
+std::string PrintedThings(const PrintReport& report);
+
+// One short line on what happened: "Wysłano 4 rozstawiki do drukarki PDF.", "Zapisano 4
+// rozstawiki w pliku karty.pdf." (the file's name without its folder).
+std::string Confirmation(const PrintReport& report);
+
+// Why the cards wait in the queue and when they will print; empty for a job that prints.
+std::string WaitingNotice(const PrintReport& report);
+
+}  // namespace printing

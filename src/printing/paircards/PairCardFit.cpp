@@ -1,0 +1,158 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PairCardFit.h"
+
+#include "printing/Products.h"
+#include "printing/surfaces/TextFit.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <utility>
+
+namespace printing {
+
+namespace {
+
+// The smallest cell, in points either way round (about 80 x 115 mm): four fit on A4 and Letter,
+// two on A5.
+constexpr double CellShortSide = 230;
+constexpr double CellLongSide = 330;
+constexpr double PaddingPoints = 14;
+constexpr double CutPenPoints = 0.5;
+constexpr double CutDashPoints = 5;
+
+constexpr int HeadingDesignSize = 22;
+constexpr int NoteDesignSize = 10;
+constexpr int RowDesignSize = 11;
+// Rows shrink to this size at most to save cards.
+constexpr int RowFloorSize = 8;
+
+void CutPage(const PageMetrics& page, double pixelsPerPoint, PairCardFit& fit) {
+    double width = page.PageWidth;
+    double height = page.PageHeight;
+    const double shortSide = CellShortSide * pixelsPerPoint;
+    const double longSide = CellLongSide * pixelsPerPoint;
+    for (int halving = 0; halving < 8; ++halving) {  // a bound however the surface measures
+        const bool across = width >= height;
+        const double halfWidth = across ? width / 2 : width;
+        const double halfHeight = across ? height : height / 2;
+        if (std::min(halfWidth, halfHeight) < shortSide || std::max(halfWidth, halfHeight) < longSide) break;
+        width = halfWidth;
+        height = halfHeight;
+        (across ? fit.Across : fit.Down) *= 2;
+    }
+    fit.CellWidth = page.PageWidth / fit.Across;
+    fit.CellHeight = page.PageHeight / fit.Down;
+    fit.Padding = Ceil(PaddingPoints * pixelsPerPoint);
+    fit.CutPen = std::max(1, Ceil(CutPenPoints * pixelsPerPoint));
+    fit.CutDash = std::max(1, Ceil(CutDashPoints * pixelsPerPoint));
+}
+
+// The heading and the note stand above the rows at their sizes, shrunk to the cell's width.
+void PlaceHeading(const std::vector<PairCardContent>& cards, int innerWidth, PrintSurface& surface, PairCardFit& fit) {
+    std::vector<std::string> headings;
+    std::vector<std::string> notes;
+    for (const PairCardContent& card : cards) {
+        headings.push_back(card.Heading + ContinuedMark);
+        notes.push_back(card.Stationary);
+    }
+    const auto sizeFor = [&](const std::vector<std::string>& texts, int design) {
+        const auto widest = std::max_element(texts.begin(), texts.end(), [&](const auto& a, const auto& b) {
+            return surface.TextWidth(a, design) < surface.TextWidth(b, design);
+        });
+        return widest == texts.end() ? design : SizeToFit(surface, *widest, design, innerWidth);
+    };
+    fit.HeadingSize = sizeFor(headings, HeadingDesignSize);
+    fit.NoteSize = sizeFor(notes, NoteDesignSize);
+    fit.NoteTop = Ceil(1.2 * Em(surface, fit.HeadingSize));
+    fit.HeadingsTop = fit.NoteTop + Ceil(1.6 * Em(surface, fit.NoteSize));
+}
+
+struct RowsAtSize {
+    int32_t groups = 0;
+    int32_t rows = 0;
+    bool Fits() const { return groups >= 1 && rows >= 1; }
+};
+
+// Every text of each column once, its heading among them: there are few, and cards many.
+using ColumnTexts = std::array<std::vector<std::string>, PairColumnCount>;
+
+ColumnTexts TextsByColumn(const std::vector<PairCardContent>& cards) {
+    ColumnTexts texts;
+    for (int column = 0; column < PairColumnCount; ++column) {
+        std::vector<std::string> all = {PairColumnHeadings[column]};
+        for (const PairCardContent& card : cards)
+            for (const auto& row : card.Rows) all.push_back(row[column]);
+        texts[column] = DistinctTexts(std::move(all));
+    }
+    return texts;
+}
+
+// Lays the rows out at `size` and says how many groups and rows a cell then holds.
+RowsAtSize PlaceRows(const ColumnTexts& texts, int size, int innerWidth, int innerHeight, PrintSurface& surface,
+                     PairCardFit& fit) {
+    const double em = Em(surface, size);
+    const int gap = Ceil(em);
+    int x = 0;
+    for (int column = 0; column < PairColumnCount; ++column) {
+        fit.ColumnX[column] = x;
+        fit.ColumnWidth[column] = Ceil(WidestOf(surface, texts[column], size));
+        x += fit.ColumnWidth[column] + gap;
+    }
+    fit.RowSize = size;
+    fit.GroupWidth = x - gap;
+    fit.GroupStep = std::max(1, fit.GroupWidth + 2 * gap);
+    fit.RuleTop = fit.HeadingsTop + Ceil(1.2 * em);
+    fit.FirstRowTop = fit.HeadingsTop + Ceil(1.45 * em);
+    fit.RowStep = std::max(1, Ceil(1.25 * em));
+
+    RowsAtSize held;
+    if (fit.GroupWidth <= innerWidth) held.groups = 1 + (innerWidth - fit.GroupWidth) / fit.GroupStep;
+    const double lastRowTop = innerHeight - (FaceAscent + FaceDescent) * em;
+    if (lastRowTop >= fit.FirstRowTop) held.rows = 1 + Floor((lastRowTop - fit.FirstRowTop) / fit.RowStep);
+    return held;
+}
+
+}  // namespace
+
+PairCardFit FitPairCards(const std::vector<PairCardContent>& cards, const PageMetrics& page, PrintSurface& surface) {
+    PairCardFit fit;
+    CutPage(page, surface.PixelsPerPoint(), fit);
+    const int innerWidth = fit.CellWidth - 2 * fit.Padding;
+    const int innerHeight = fit.CellHeight - 2 * fit.Padding;
+    PlaceHeading(cards, innerWidth, surface, fit);
+
+    const ColumnTexts texts = TextsByColumn(cards);
+    std::size_t longest = 0;
+    for (const PairCardContent& card : cards) longest = std::max(longest, card.Rows.size());
+    // The longest card in the fewest cells, at the largest size that does it; below the floor
+    // only where no rows fit at it.
+    const int chosen = LargestSizeOfFewestParts(RowDesignSize, RowFloorSize, [&](int size) -> int64_t {
+        const RowsAtSize held = PlaceRows(texts, size, innerWidth, innerHeight, surface, fit);
+        if (!held.Fits()) return 0;
+        const std::size_t perCell = static_cast<std::size_t>(held.groups) * static_cast<std::size_t>(held.rows);
+        return static_cast<int64_t>(std::max<std::size_t>(1, (longest + perCell - 1) / perCell));
+    });
+    const RowsAtSize held = PlaceRows(texts, chosen, innerWidth, innerHeight, surface, fit);
+    fit.GroupsPerCard = std::max(1, held.groups);
+    fit.RowsPerGroup = std::max(1, held.rows);
+    return fit;
+}
+
+std::vector<PairCardPiece> CutIntoPieces(const std::vector<PairCardContent>& cards, const PairCardFit& fit) {
+    const std::size_t perCell = static_cast<std::size_t>(fit.GroupsPerCard) * static_cast<std::size_t>(fit.RowsPerGroup);
+    std::vector<PairCardPiece> pieces;
+    for (std::size_t card = 0; card < cards.size(); ++card) {
+        const std::size_t rows = cards[card].Rows.size();
+        const EvenShare share = ShareEvenly(static_cast<int32_t>(rows), static_cast<int32_t>(perCell));
+        const auto count = static_cast<std::size_t>(share.parts);
+        const auto each = static_cast<std::size_t>(share.each);
+        for (std::size_t piece = 0; piece < count; ++piece) {
+            const std::size_t first = piece * each;
+            pieces.push_back({card, first, std::min(each, rows - std::min(rows, first)), piece > 0});
+        }
+    }
+    return pieces;
+}
+
+}  // namespace printing

@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PairCardPrinter.h"
+
+#include "printing/PrintPages.h"
+#include "printing/Products.h"
+#include "printing/paircards/PairCardContent.h"
+#include "printing/paircards/PairCardFit.h"
+#include "printing/surfaces/SurfaceDrawing.h"
+#include "printing/surfaces/TextFit.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace printing {
+
+namespace {
+
+class PairCardDrawing {
+public:
+    PairCardDrawing(const std::vector<PairCardContent>& cards, const PairCardFit& fit, const PageMetrics& page,
+                    PrintSurface& surface)
+        : cards_(cards), fit_(fit), page_(page), surface_(surface), centred_(surface) {}
+
+    void DrawCuts() {
+        surface_.SetPenWidth(fit_.CutPen);
+        for (int32_t column = 1; column < fit_.Across; ++column)
+            DrawDashedLine(surface_, column * fit_.CellWidth, 0, column * fit_.CellWidth, page_.PageHeight,
+                           fit_.CutDash);
+        for (int32_t row = 1; row < fit_.Down; ++row)
+            DrawDashedLine(surface_, 0, row * fit_.CellHeight, page_.PageWidth, row * fit_.CellHeight, fit_.CutDash);
+    }
+
+    void Draw(const PairCardPiece& piece, int32_t cell) {
+        const PairCardContent& card = cards_[piece.Card];
+        const int left = (cell % fit_.Across) * fit_.CellWidth + fit_.Padding;
+        const int top = (cell / fit_.Across) * fit_.CellHeight + fit_.Padding;
+        surface_.SetFontName(CardFace);
+        surface_.SetFontSize(fit_.HeadingSize);
+        surface_.TextOut(left, top, piece.Continued ? card.Heading + ContinuedMark : card.Heading);
+        if (!piece.Continued && !card.Stationary.empty()) {
+            surface_.SetFontSize(fit_.NoteSize);
+            surface_.TextOut(left, top + fit_.NoteTop, card.Stationary);
+        }
+        surface_.SetFontSize(fit_.RowSize);
+        const auto rows = static_cast<int32_t>(piece.Rows);
+        const EvenShare share = ShareEvenly(rows, fit_.RowsPerGroup);
+        const int32_t groups = share.parts;
+        const int32_t perGroup = share.each;
+        for (int32_t group = 0; group < groups; ++group) {
+            const int x = left + group * fit_.GroupStep;
+            DrawHeadings(x, top);
+            for (int32_t row = group * perGroup; row < std::min(rows, (group + 1) * perGroup); ++row)
+                DrawRow(card.Rows[piece.FirstRow + row], x, top + fit_.FirstRowTop + (row % perGroup) * fit_.RowStep);
+        }
+    }
+
+private:
+    void Centred(const std::string& text, int x, int width, int y) { centred_.Draw(text, x, width, y, fit_.RowSize); }
+
+    void DrawHeadings(int x, int top) {
+        for (int column = 0; column < PairColumnCount; ++column)
+            Centred(PairColumnHeadings[column], x + fit_.ColumnX[column], fit_.ColumnWidth[column],
+                    top + fit_.HeadingsTop);
+        DrawLine(surface_, x, top + fit_.RuleTop, x + fit_.GroupWidth, top + fit_.RuleTop);
+    }
+
+    void DrawRow(const std::array<std::string, PairColumnCount>& row, int x, int y) {
+        for (int column = 0; column < PairColumnCount; ++column)
+            Centred(row[column], x + fit_.ColumnX[column], fit_.ColumnWidth[column], y);
+    }
+
+    const std::vector<PairCardContent>& cards_;
+    const PairCardFit& fit_;
+    const PageMetrics& page_;
+    PrintSurface& surface_;
+    CentredText centred_;
+};
+
+}  // namespace
+
+movement::Outcome PrintPairCards(const movement::MovementState& state, const PageMetrics& page, bool separateJobs,
+                                 int32_t absentPair, PrintSurface& surface) {
+    const std::vector<PairCardContent> cards = PairCardsOf(state, absentPair);
+    const PairCardFit fit = FitPairCards(cards, page, surface);
+    const std::vector<PairCardPiece> pieces = CutIntoPieces(cards, fit);
+    const int32_t cellsPerPage = fit.Across * fit.Down;
+    const int32_t pages = PartsOf(static_cast<int32_t>(pieces.size()), cellsPerPage);
+    PairCardDrawing drawing(cards, fit, page, surface);
+    return PrintPages(surface, std::max(pages, 1), TitledJobs(Product::PairCards, state, separateJobs),
+                      [&](int32_t pageIndex) {
+                          drawing.DrawCuts();
+                          for (int32_t cell = 0; cell < cellsPerPage; ++cell) {
+                              const auto piece = static_cast<std::size_t>(pageIndex) * cellsPerPage + cell;
+                              if (piece < pieces.size()) drawing.Draw(pieces[piece], cell);
+                          }
+                      });
+}
+
+}  // namespace printing

@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "MovementSheetPrinter.h"
+
+#include "printing/PrintPages.h"
+#include "printing/Products.h"
+#include "printing/sheet/SheetContent.h"
+#include "printing/sheet/SheetFit.h"
+#include "printing/surfaces/SurfaceDrawing.h"
+#include "printing/surfaces/TextFit.h"
+
+#include <algorithm>
+#include <string>
+#include <utility>
+
+namespace printing {
+
+namespace {
+
+class SheetDrawing {
+public:
+    SheetDrawing(const SheetContent& sheet, const SheetFit& fit, PrintSurface& surface)
+        : sheet_(sheet), fit_(fit), surface_(surface), centred_(surface) {}
+
+    // Tables first..first+count-1 in rounds from..from+rounds-1.
+    void Draw(bool continued, int32_t firstTable, int32_t tables, int32_t firstRound, int32_t rounds, bool last) {
+        surface_.SetFontName(CardFace);
+        surface_.SetFontSize(fit_.TitleSize);
+        surface_.TextOut(0, 0, continued ? sheet_.Title + ContinuedMark : sheet_.Title);
+        surface_.SetFontSize(fit_.InformationSize);
+        for (std::size_t line = 0; line < sheet_.Information.size(); ++line)
+            surface_.TextOut(0, fit_.InformationTop + static_cast<int>(line) * fit_.InformationStep,
+                             sheet_.Information[line]);
+
+        DrawLines(tables, rounds);
+        surface_.SetFontSize(fit_.CellSize);
+        const int header = fit_.GridTop + fit_.TextDrop;
+        Centred(sheet_.RoundHeading, fit_.GridLeft, fit_.RoundColumnWidth, header, fit_.CellSize);
+        for (int32_t t = 0; t < tables; ++t)
+            Centred(sheet_.TableHeadings[firstTable + t], ColumnLeft(t), fit_.ColumnWidth, header, fit_.CellSize);
+        for (int32_t r = 0; r < rounds; ++r) {
+            const int top = RowTop(r);
+            Centred(sheet_.RoundLabels[firstRound + r], fit_.GridLeft, fit_.RoundColumnWidth, top + fit_.TextDrop,
+                    fit_.CellSize);
+            for (int32_t t = 0; t < tables; ++t)
+                Centred(sheet_.Cells[firstRound + r][firstTable + t].Pairs, ColumnLeft(t), fit_.ColumnWidth,
+                        top + fit_.TextDrop, fit_.CellSize);
+        }
+        surface_.SetFontSize(fit_.SetSize);
+        for (int32_t r = 0; r < rounds; ++r)
+            for (int32_t t = 0; t < tables; ++t)
+                Centred(sheet_.Cells[firstRound + r][firstTable + t].BoardSet, ColumnLeft(t), fit_.ColumnWidth,
+                        RowTop(r) + fit_.SetDrop, fit_.SetSize);
+        if (last) DrawFindings(RowTop(rounds));
+    }
+
+private:
+    int ColumnLeft(int32_t t) const { return fit_.GridLeft + fit_.RoundColumnWidth + t * fit_.ColumnWidth; }
+    int RowTop(int32_t r) const { return fit_.GridTop + fit_.HeaderHeight + r * fit_.RowHeight; }
+
+    void Centred(const std::string& text, int x, int width, int y, int size) { centred_.Draw(text, x, width, y, size); }
+
+    void Line(int fromX, int fromY, int toX, int toY) { DrawLine(surface_, fromX, fromY, toX, toY); }
+
+    // A line above the header, under it and under every round; one left of the rounds, one after
+    // each column.
+    void DrawLines(int32_t tables, int32_t rounds) {
+        surface_.SetPenWidth(fit_.GridPen);
+        const int right = ColumnLeft(tables);
+        const int bottom = RowTop(rounds);
+        Line(fit_.GridLeft, fit_.GridTop, right, fit_.GridTop);
+        for (int32_t r = 0; r <= rounds; ++r) Line(fit_.GridLeft, RowTop(r), right, RowTop(r));
+        Line(fit_.GridLeft, fit_.GridTop, fit_.GridLeft, bottom);
+        for (int32_t t = 0; t <= tables; ++t) Line(ColumnLeft(t), fit_.GridTop, ColumnLeft(t), bottom);
+    }
+
+    void DrawFindings(int gridBottom) {
+        surface_.SetFontSize(fit_.FindingsSize);
+        int y = gridBottom + fit_.FindingsGap;
+        for (const std::string& line : fit_.FindingLines) {
+            surface_.TextOut(0, y, line);
+            y += fit_.FindingsStep;
+        }
+    }
+
+    const SheetContent& sheet_;
+    const SheetFit& fit_;
+    PrintSurface& surface_;
+    CentredText centred_;
+};
+
+}  // namespace
+
+movement::Outcome PrintMovementSheet(const movement::MovementState& state, const PageMetrics& page, bool separateJobs,
+                                     int32_t absentPair, PrintSurface& surface) {
+    const SheetContent sheet = SheetOf(state, absentPair);
+    const SheetFit fit = FitSheet(sheet, page, surface);
+    const auto tables = static_cast<int32_t>(sheet.TableHeadings.size());
+    const auto rounds = static_cast<int32_t>(sheet.RoundLabels.size());
+    const int32_t tableBlocks = std::max(1, PartsOf(tables, fit.TablesPerPage));
+    const int32_t roundBlocks = std::max(1, PartsOf(rounds, fit.RoundsPerPage));
+    SheetDrawing drawing(sheet, fit, surface);
+    return PrintPages(surface, tableBlocks * roundBlocks, TitledJobs(Product::MovementSheet, state, separateJobs),
+                      [&](int32_t sheetPage) {
+                          const int32_t firstRound = sheetPage / tableBlocks * fit.RoundsPerPage;
+                          const int32_t firstTable = sheetPage % tableBlocks * fit.TablesPerPage;
+                          drawing.Draw(sheetPage > 0, firstTable, std::min(fit.TablesPerPage, tables - firstTable),
+                                       firstRound, std::min(fit.RoundsPerPage, rounds - firstRound),
+                                       sheetPage + 1 == tableBlocks * roundBlocks);
+                      });
+}
+
+}  // namespace printing

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "printing/surfaces/PrintSurface.h"
+#include "printing/tablecards/TableCardContent.h"
+#include "printing/tablecards/TableCardLayout.h"
+
+#include <cstdint>
+
+namespace printing {
+
+// The card's font sizes in points as printed, by what they print.
+struct CardFonts {
+    int BoxNumber = CardFontSizes::BoxNumber;
+    int TableNumber = CardFontSizes::TableNumber;
+    int BoxLabel = CardFontSizes::BoxLabel;
+    int MoveLine = CardFontSizes::MoveLine;
+    int Attribution = CardFontSizes::Attribution;
+    int Summary = CardFontSizes::Summary;
+    int Information = CardFontSizes::Information;
+    int RoundRows = CardFontSizes::RoundRows;
+};
+
+// How far every font of the card shrinks on a page: 1 where a two-digit number fits each big
+// box, across and down, as on A4 and Letter; else the proportion in which it would. The other
+// texts have more room than the big numbers, so in the same proportion they keep clear too.
+double PageFontScale(const TableCardLayout& layout, PrintSurface& surface);
+
+// The design's sizes shrunk by a scale of at most 1, a point at least.
+CardFonts ScaledFonts(double scale);
+
+// Table 1's summary: groups of lines side by side, each under its own heading.
+struct SummaryFit {
+    int X = 0;          // the first group's left edge
+    int GroupStep = 0;  // from one group's left edge to the next's
+    int32_t TablesPerGroup = 0;
+    bool AtItsPlace = true;  // one group where the design puts it
+};
+
+// The round rows: a block of them for every RoundsPerBlock rounds, one under another.
+struct RoundBlocks {
+    int32_t RoundsPerBlock = 0;
+    int ValueStep = 0;
+};
+
+// What one card's content makes of the design on the page.
+struct TableCardFit {
+    CardFonts Fonts;
+    int TableNumberX = 0;
+    SummaryFit Summary;
+    RoundBlocks Rows;
+};
+
+// `fonts` are the page's; the card's big numbers and summary may need smaller ones still.
+TableCardFit FitCard(const TableCardContent& content, const TableCardLayout& layout, const CardFonts& fonts,
+                     int32_t pageWidth, PrintSurface& surface);
+
+}  // namespace printing

@@ -1,0 +1,198 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "TableCardPrinter.h"
+
+#include "printing/PrintPages.h"
+#include "printing/surfaces/SurfaceDrawing.h"
+#include "printing/tablecards/TableCardContent.h"
+#include "printing/tablecards/TableCardFit.h"
+#include "printing/tablecards/TableCardLayout.h"
+
+#include "movement/PairNumbering.h"
+#include "movement/PrintRange.h"
+
+#include <algorithm>
+#include <string>
+
+namespace printing {
+
+// Short enough to end inside the frame at every page size.
+const char* const AttributionText = "Rozstawiki stolikowe";
+
+namespace {
+
+using movement::MovementState;
+using movement::Outcome;
+
+// The arrow of the move line: character 232 of a symbol face, "č" in the card's code page.
+const char* const ArrowText = "\xc4\x8d";
+
+// Draws one card: the steps keep the order in which the card is built up.
+class CardDrawing {
+public:
+    CardDrawing(const TableCardContent& card, const TableCardLayout& layout, const TableCardFit& fit,
+                PrintSurface& surface)
+        : card_(card), layout_(layout), fit_(fit), fonts_(fit.Fonts), surface_(surface) {}
+
+    void Draw() {
+        DrawBoxNumbers();
+        DrawTableNumber();
+        DrawBoxLabels();
+        DrawFrame();
+        DrawMoveLine();
+        DrawCompass();
+        DrawAttribution();
+        if (!card_.Summary.empty()) DrawSummary();
+        DrawInformation();
+        DrawRoundRows();
+    }
+
+private:
+    void DrawBoxNumbers() {
+        const TableCardLayout::PairBoxes& boxes = layout_.Boxes;
+        surface_.SetFontName(CardFace);
+        surface_.SetFontSize(fonts_.BoxNumber);
+        const auto boxX = [&](int32_t n) { return n < 10 ? boxes.OneDigitX : layout_.CardLeft + boxes.TwoDigitOffset; };
+        const int32_t ns = card_.NsBoxNumber;
+        const int32_t we = card_.WeBoxNumber;
+        surface_.TextOut(boxX(ns), layout_.CardTop + boxes.NumberDrop, std::to_string(ns));
+        surface_.TextOut(boxX(we), layout_.CardMiddle + boxes.NumberDrop, std::to_string(we));
+    }
+
+    void DrawTableNumber() {
+        surface_.SetFontSize(fonts_.TableNumber);
+        surface_.TextOut(fit_.TableNumberX, layout_.CardTop + layout_.TableNumber.Drop, std::to_string(card_.Table));
+    }
+
+    void DrawBoxLabels() {
+        const TableCardLayout::PairBoxes& boxes = layout_.Boxes;
+        surface_.SetFontSize(fonts_.BoxLabel);
+        surface_.TextOut(layout_.HalfLeftWidth() - boxes.LabelBack, boxes.NsLabelY, "NS");
+        surface_.TextOut(layout_.HalfLeftWidth() - boxes.LabelBack, boxes.WeLabelY, "WE");
+    }
+
+    void Line(int fromX, int fromY, int toX, int toY) { DrawLine(surface_, fromX, fromY, toX, toY); }
+
+    void DrawFrame() {
+        const TableCardLayout& l = layout_;
+        surface_.SetPenWidth(l.FramePen);
+        Line(l.CardLeft, l.CardTop, l.CardRight, l.CardTop);
+        Line(l.CardRight, l.CardTop, l.CardRight, l.CardBottom);
+        Line(l.CardRight, l.CardBottom, l.CardLeft, l.CardBottom);
+        Line(l.CardLeft, l.CardBottom, l.CardLeft, l.CardTop);
+        Line(l.CardDivider, l.CardTop, l.CardDivider, l.CardBottom);
+        Line(l.CardLeft, l.CardMiddle, l.CardDivider, l.CardMiddle);
+    }
+
+    void DrawMove(int labelOffset, int arrowOffset, const char* label, const std::string& nextSeat) {
+        const TableCardLayout::MoveLinePlaces& move = layout_.MoveLine;
+        surface_.TextOut(layout_.CardLeft + labelOffset, move.Y, label);
+        surface_.SetFontName(SymbolFace);
+        surface_.TextOut(layout_.CardLeft + arrowOffset, move.Y, ArrowText);
+        surface_.SetFontName(CardFace);
+        surface_.TextOut(layout_.CardLeft + arrowOffset + move.SeatAfterArrow, move.Y, nextSeat);
+    }
+
+    void DrawMoveLine() {
+        const TableCardLayout::MoveLinePlaces& move = layout_.MoveLine;
+        surface_.SetFontName(CardFace);
+        surface_.SetFontSize(fonts_.MoveLine);
+        DrawMove(move.NsLabelOffset, move.NsArrowOffset, "NS", card_.NsNextSeat);
+        DrawMove(move.WeLabelOffset, move.WeArrowOffset, "WE", card_.WeNextSeat);
+    }
+
+    void DrawCompass() {
+        const TableCardLayout::CompassPlaces& compass = layout_.Compass;
+        const int northSouthX = layout_.CardDivider + compass.NorthSouthOffset;
+        surface_.TextOut(northSouthX, layout_.CardMiddle - compass.NorthRise, "N");
+        surface_.TextOut(layout_.CardDivider + compass.WestEastOffset, layout_.CardMiddle - compass.WestEastRise,
+                         "W    E");
+        surface_.TextOut(northSouthX, layout_.CardMiddle + compass.SouthDrop, "S");
+    }
+
+    void DrawAttribution() {
+        surface_.SetFontSize(fonts_.Attribution);
+        surface_.SetFontStyle(FontStyle::Underline);
+        surface_.TextOut(layout_.ThirdWidth() + layout_.Attribution.Offset, layout_.CardTop + layout_.Attribution.Drop,
+                         AttributionText);
+        surface_.SetFontStyle(FontStyle::Plain);
+    }
+
+    // Group by group, each under its heading.
+    void DrawSummary() {
+        const SummaryFit& summary = fit_.Summary;
+        if (fonts_.Summary != fonts_.Attribution) surface_.SetFontSize(fonts_.Summary);
+        const auto lines = static_cast<int32_t>(card_.Summary.size());
+        for (int32_t first = 1, x = summary.X; first < lines; first += summary.TablesPerGroup, x += summary.GroupStep) {
+            int y = layout_.Summary.Top + layout_.Summary.LineStep;
+            surface_.TextOut(x, y, card_.Summary.front());
+            for (int32_t line = first; line < std::min(lines, first + summary.TablesPerGroup); ++line)
+                surface_.TextOut(x, y += layout_.Summary.LineStep, card_.Summary[line]);
+        }
+    }
+
+    void DrawInformation() {
+        const TableCardLayout::InformationPlaces& information = layout_.Information;
+        surface_.SetFontSize(fonts_.Information);
+        const int x = layout_.CardDivider + information.Offset;
+        const int drops[] = {information.CountsDrop, information.NumberingDrop, information.SourceDrop};
+        for (std::size_t line = 0; line < card_.Information.size(); ++line)
+            surface_.TextOut(x, layout_.CardTop + drops[line], card_.Information[line]);
+    }
+
+    // Block by block: the four headings, then the rows.
+    void DrawRoundRows() {
+        const TableCardLayout::RoundRowPlaces& rows = layout_.RoundRows;
+        const RoundBlocks& blocks = fit_.Rows;
+        surface_.SetFontSize(fonts_.RoundRows);
+        surface_.SetFontStyle(FontStyle::Plain);
+        const int drops[] = {rows.RoundDrop, rows.NsDrop, rows.WeDrop, rows.BoardSetDrop};
+        const auto rounds = static_cast<int32_t>(card_.Rows[RoundsRow].size());
+        int top = layout_.CardBottom;
+        for (int32_t first = 0; first < rounds || first == 0; first += blocks.RoundsPerBlock, top += rows.BlockStep) {
+            surface_.TextOut(rows.RoundLabelX, top + rows.RoundDrop, "  Runda:");
+            surface_.TextOut(rows.NsLabelX, top + rows.NsDrop, "  NS:");
+            surface_.TextOut(rows.WeLabelX, top + rows.WeDrop, "  WE:");
+            surface_.TextOut(layout_.CardLeft, top + rows.BoardSetDrop, "Komplet:");
+            const int32_t last = std::min(rounds, first + blocks.RoundsPerBlock);
+            for (int row = 0; row < RoundRowCount; ++row) {
+                int x = rows.FirstValueX;
+                for (int32_t round = first; round < last; ++round, x += blocks.ValueStep)
+                    surface_.TextOut(x, top + drops[row], card_.Rows[row][round]);
+            }
+        }
+    }
+
+    const TableCardContent& card_;
+    const TableCardLayout& layout_;
+    const TableCardFit& fit_;
+    const CardFonts& fonts_;
+    PrintSurface& surface_;
+};
+
+}  // namespace
+
+Outcome PrintTableCards(const MovementState& state, const PageMetrics& page, int32_t first, int32_t last,
+                        bool separateJobs, PrintSurface& surface, Copies copies) {
+    const TableCardLayout layout = ComputeCardLayout(page.PageWidth, page.PageHeight);
+    const CardFonts fonts = ScaledFonts(PageFontScale(layout, surface));
+    const bool arbitraryNumbers = movement::ArbitraryNumbersInUse(state);
+
+    const movement::PrintRange range = movement::ClampPrintRange(state, first, last);
+    if (range.Count() == 0) return Outcome::Refused("Nieznany schemat Howell'a");
+    const int32_t each = std::clamp(copies.count, 1, MaxCopies);
+    const int32_t cards = range.Count() * each;
+
+    // A job of its own holds its card's copies; one job holds them as the director asked.
+    const bool jobPerCard = SeparateJobsOn(surface, separateJobs);
+    const PageJobs jobs{separateJobs, each, movement::PrintJobTitle(state, range.first, range.last), [&](int32_t job) {
+                            return movement::PrintJobTitle(state, range.first + job, range.first + job);
+                        }};
+    return PrintPages(surface, cards, jobs, [&](int32_t k) {
+        const int32_t table = range.first + (copies.collated && !jobPerCard ? k % range.Count() : k / each);
+        const TableCardContent card = ContentOf(state, table, arbitraryNumbers);
+        const TableCardFit fit = FitCard(card, layout, fonts, page.PageWidth, surface);
+        CardDrawing(card, layout, fit, surface).Draw();
+    });
+}
+
+}  // namespace printing
