@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SchemeSelection.h"
 
+#include "MainWindowState.h"
 #include "SchemeLine.h"
 #include "StepChoices.h"
 
@@ -22,10 +23,7 @@ Outcome SelectScheme(MovementState& state, int k, int selectedStepItem) {
     for (int32_t t = 1; t <= movement.TableCount; ++t) state.Seating[t] = movement.Tables[t - 1];
     state.PrintedSource = state.SchemeSource;
 
-    state.PrintFrom = 1;
-    state.PrintTo = state.TableCount;
-    state.StepChoices = ComputeStepChoices(state.RoundCount);
-    DeriveNumberingStep(state, selectedStepItem);
+    Zakrp(state, selectedStepItem);
     return Outcome::Accepted();
 }
 
