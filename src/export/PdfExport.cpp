@@ -10,9 +10,7 @@
 #include "movement/SchemeSelection.h"
 #include "movement/StepChoices.h"
 #include "printing/Products.h"
-#include "printing/output/PdfFileOutput.h"
-#include "printing/output/PrintReport.h"
-#include "printing/output/QueueOutput.h"
+#include "printing/output/Delivery.h"
 
 #include <QPageSize>
 
@@ -145,25 +143,6 @@ std::string UnsoundWarning(const MovementState& state) {
     return "Uwaga: schemat nie przechodzi sprawdzenia: " + sound.message() + " Rozstawiki wydrukowano mimo to.\n";
 }
 
-// The cards to the queue the request names; a job that waits in the queue is a warning.
-int PrintOnQueue(const ExportRequest& request, const MovementState& state, const printing::PdfSettings& settings,
-                 const printing::PrintRun& run, const std::string& unsound, std::ostream& errors) {
-    printing::QueueJob job;
-    job.printer = request.printer;
-    job.options = {{"media", settings.layout.pageSize().key().toStdString()}};
-    const auto sent = printing::PrintToQueue(job, settings, run);
-    if (!sent.accepted()) return BadInput(errors, sent.message());
-    errors << unsound;
-    printing::PrintReport report;
-    report.product = request.product;
-    report.cards = movement::ClampPrintRange(state, state.PrintFrom, state.PrintTo).Count();
-    report.destination = request.printer;
-    report.fate = sent.value();
-    const std::string waiting = printing::WaitingNotice(report);
-    if (!waiting.empty()) errors << "Uwaga: " << waiting << '\n';
-    return 0;
-}
-
 int ExportCards(const ExportRequest& request, std::ostream& errors) {
     MovementState state;
     if (const Outcome ready = SetUpMovement(request, state); !ready.accepted())
@@ -181,13 +160,26 @@ int ExportCards(const ExportRequest& request, std::ostream& errors) {
         return printing::PrintProduct(request.product, state, page, state.PrintFrom, state.PrintTo, false,
                                       request.absentPair, surface);
     };
-    if (!request.printer.empty()) return PrintOnQueue(request, state, settings, run, unsound, errors);
-    // The file read, wherever it was found, is no place for the cards.
-    const auto located = movement::LocateSchemeFile(request.schemeFile, DataFoldersFor(request));
-    const std::string schemeFile = located.accepted() ? located.value() : request.schemeFile;
-    const Outcome written = printing::PrintToPdfFile(request.output, {schemeFile}, settings, run);
-    if (!written.accepted()) return BadInput(errors, written.message());
+    printing::Destination destination;
+    if (request.printer.empty()) {
+        destination.toFile = true;
+        destination.file = request.output;
+        // The file read, wherever it was found, is no place for the cards.
+        const auto located = movement::LocateSchemeFile(request.schemeFile, DataFoldersFor(request));
+        destination.inputs = {located.accepted() ? located.value() : request.schemeFile};
+    } else {
+        destination.job.printer = request.printer;
+        destination.job.options = {{"media", settings.layout.pageSize().key().toStdString()}};
+    }
+    printing::PrintReport what;
+    what.product = request.product;
+    what.cards = movement::ClampPrintRange(state, state.PrintFrom, state.PrintTo).Count();
+    const auto delivered = printing::Deliver(destination, settings, what, run);
+    if (!delivered.accepted()) return BadInput(errors, delivered.message());
     errors << unsound;
+    // A job waiting in the queue has been taken: a warning, not a failure.
+    if (const std::string waiting = printing::WaitingNotice(delivered.value()); !waiting.empty())
+        errors << "Uwaga: " << waiting << '\n';
     return 0;
 }
 

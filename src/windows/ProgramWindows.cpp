@@ -8,7 +8,7 @@
 
 #include "movement/PrintRange.h"
 #include "movement/SchemeFile.h"
-#include "printing/output/PdfFileOutput.h"
+#include "printing/output/Delivery.h"
 #include "printing/output/QueueJob.h"
 #include "printing/output/QueueOutput.h"
 
@@ -72,7 +72,8 @@ movement::Result<printing::PrintReport> ProgramWindows::Print(const movement::Mo
     };
     if (surface_ != nullptr) {
         const movement::Outcome printed = run(*surface_, page_);
-        return printed.accepted() ? Printed::Accepted(report) : Printed::Refused(printed.message());
+        if (!printed.accepted()) return printed;
+        return Printed::Accepted(report);
     }
 
     // A printer the server did not list for a while is taken back now that it may; Qt asks the
@@ -83,28 +84,21 @@ movement::Result<printing::PrintReport> ProgramWindows::Print(const movement::Mo
     settings.layout = Printer().pageLayout();
     settings.resolution = Printer().resolution();
     report.cards *= std::clamp(Printer().copyCount(), 1, printing::MaxCopies);
+    printing::Destination destination;
     if (Printer().outputFormat() == QPrinter::PdfFormat && !Printer().outputFileName().isEmpty()) {
         // The scheme files are read from the working folder; none of them may become the output.
-        std::vector<std::string> schemeFiles;
-        schemeFiles.reserve(std::size(movement::ShippedSchemeFiles));
+        destination.toFile = true;
+        destination.file = QFile::encodeName(Printer().outputFileName()).toStdString();
         for (const movement::ShippedSchemeFile& file : movement::ShippedSchemeFiles)
-            schemeFiles.emplace_back(file.fileName);
+            destination.inputs.emplace_back(file.fileName);
         copies = {Printer().copyCount(), Printer().collateCopies()};
-        report.toFile = true;
-        report.destination = QFile::encodeName(Printer().outputFileName()).toStdString();
-        const movement::Outcome written = printing::PrintToPdfFile(report.destination, schemeFiles, settings, run);
-        return written.accepted() ? Printed::Accepted(report) : Printed::Refused(written.message());
+    } else {
+        destination.job = printing::QueueJobOf(Printer());
+        // Still not listed: the print server says why.
+        if (destination.job.printer.empty() && chosenOutput_ && chosenOutput_->format == QPrinter::NativeFormat)
+            destination.job.printer = chosenOutput_->printerName.toStdString();
     }
-
-    printing::QueueJob job = printing::QueueJobOf(Printer());
-    // Still not listed: the print server says why.
-    if (job.printer.empty() && chosenOutput_ && chosenOutput_->format == QPrinter::NativeFormat)
-        job.printer = chosenOutput_->printerName.toStdString();
-    report.destination = job.printer;
-    const movement::Result<printing::JobFate> sent = printing::PrintToQueue(job, settings, run);
-    if (!sent.accepted()) return Printed::Refused(sent.message());
-    report.fate = sent.value();
-    return Printed::Accepted(report);
+    return printing::Deliver(destination, settings, report, run);
 }
 
 movement::Outcome ProgramWindows::PrintChosen(const movement::MovementState& state, const PrintChoice& choice,

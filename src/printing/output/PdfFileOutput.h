@@ -2,7 +2,7 @@
 #pragma once
 
 #include "printing/surfaces/PrintSurface.h"
-#include "printing/tablecards/TableCardPrinter.h"
+#include "printing/PrintRun.h"
 
 #include "movement/Result.h"
 
