@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printing/Products.h"
 
+#include "printing/PrintPages.h"
 #include "printing/paircards/PairCardPrinter.h"
 #include "printing/sheet/MovementSheetPrinter.h"
+#include "printing/tablecards/TableCardPrinter.h"
 
 #include "movement/AbsentPair.h"
 #include "movement/PrintRange.h"
@@ -11,17 +13,25 @@ namespace printing {
 
 const char* const ContinuedMark = " (cd.)";
 
-const char* ProductName(Product product) {
-    switch (product) {
-        case Product::PairCards:
-            return "Karty par";
-        case Product::MovementSheet:
-            return "Arkusz schematu";
-        case Product::TableCards:
-            break;
-    }
-    return "Rozstawiki stolikowe";
+const std::array<ProductInfo, 3> ProductTable = {{
+    {Product::TableCards, "Rozstawiki stolikowe", "tables", nullptr, false, true, false, LayOutTableCards},
+    {Product::PairCards, "Karty par", "pairs", "karty par", false, false, true, LayOutPairCards},
+    {Product::MovementSheet, "Arkusz schematu", "sheet", "arkusz schematu", true, false, true, LayOutMovementSheet},
+}};
+
+const ProductInfo& InfoOf(Product product) {
+    for (const ProductInfo& info : ProductTable)
+        if (info.product == product) return info;
+    return ProductTable.front();
 }
+
+const ProductInfo* ProductOfKey(std::string_view key) {
+    for (const ProductInfo& info : ProductTable)
+        if (key == info.key) return &info;
+    return nullptr;
+}
+
+const char* ProductName(Product product) { return InfoOf(product).name; }
 
 std::string RunTitle(Product product, const movement::MovementState& state, int32_t first, int32_t last) {
     if (product == Product::TableCards) return movement::PrintJobTitle(state, first, last);
@@ -33,25 +43,23 @@ std::string PartTitle(Product product, const movement::MovementState& state, int
     return RunTitle(product, state, part, part) + ", strona " + std::to_string(part);
 }
 
-PageJobs TitledJobs(Product product, const movement::MovementState& state, bool separateJobs) {
-    return {separateJobs, 1, RunTitle(product, state, 1, state.TableCount),
-            [product, &state](int32_t job) { return PartTitle(product, state, job + 1); }};
-}
-
 movement::Outcome PrintProduct(Product product, const movement::MovementState& state, const PageMetrics& page,
                                int32_t first, int32_t last, bool separateJobs, int32_t absentPair,
                                PrintSurface& surface) {
+    return PrintProduct(product, state, page, {first, last, separateJobs, absentPair, {}}, surface);
+}
+
+movement::Outcome PrintProduct(Product product, const movement::MovementState& state, const PageMetrics& page,
+                               const RunRequest& request, PrintSurface& surface) {
     if (state.TableCount < 1) return movement::Outcome::Refused("Nieznany schemat Howell'a");
-    if (movement::Outcome absent = movement::CheckAbsentPair(state, absentPair); !absent.accepted()) return absent;
-    switch (product) {
-        case Product::PairCards:
-            return PrintPairCards(state, page, separateJobs, absentPair, surface);
-        case Product::MovementSheet:
-            return PrintMovementSheet(state, page, separateJobs, absentPair, surface);
-        case Product::TableCards:
-            break;
-    }
-    return PrintTableCards(state, page, first, last, separateJobs, surface);
+    if (movement::Outcome absent = movement::CheckAbsentPair(state, request.absentPair); !absent.accepted())
+        return absent;
+    PagedProductResult laidOut = InfoOf(product).layOut(state, page, request, surface);
+    if (!laidOut.accepted()) return laidOut;
+    PagedProduct& pages = *laidOut.value();
+    const PageJobs jobs{request.separateJobs, pages.PagesPerJob(), pages.RunTitle(),
+                        [&pages](int32_t job) { return pages.JobTitle(job); }};
+    return PrintPages(surface, pages.PageCount(), jobs, [&pages](int32_t index) { pages.DrawPage(index); });
 }
 
 }  // namespace printing

@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "printing/PrintPages.h"
+#include "printing/PagedProduct.h"
+#include "printing/PrintRun.h"
 #include "printing/surfaces/PrintSurface.h"
-#include "printing/tablecards/TableCardPrinter.h"
 
 #include "movement/MovementState.h"
 #include "movement/Result.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace printing {
 
@@ -19,6 +21,24 @@ enum class Product {
     PairCards,      // a card per pair, several to a page (PrintPairCards)
     MovementSheet,  // the whole movement on a sheet, with what the checks found (PrintMovementSheet)
 };
+
+// What every place that lists products reads: the windows' choice, the export's options, the
+// reports and the titles. A new product is an entry here and a folder of its own.
+struct ProductInfo {
+    Product product;
+    const char* name;         // as the director reads it: "Karty par"
+    const char* key;          // rozstawiki-pdf --cards KEY
+    const char* printedNoun;  // what a report says was printed; none for cards counted ("4 rozstawiki")
+    bool oneThing;            // a report speaks of it in the singular
+    bool usesTableRange;      // the print range "Od Stołu".."Do Stołu", --from/--to
+    bool usesAbsentPair;      // "Para nieobecna", --absent
+    LayOutProduct layOut;     // how it is laid out for a run, in its own folder
+};
+extern const std::array<ProductInfo, 3> ProductTable;
+
+const ProductInfo& InfoOf(Product product);
+// The product of a --cards key; none for another text.
+const ProductInfo* ProductOfKey(std::string_view key);
 
 // After the heading of a pair card, or the title of a sheet's page, that goes on from the one
 // before.
@@ -37,10 +57,6 @@ std::string RunTitle(Product product, const movement::MovementState& state, int3
 // another product ("…, Karty par, strona 2").
 std::string PartTitle(Product product, const movement::MovementState& state, int32_t part);
 
-// The jobs of a product printed a page at a time: the run under its title, or each page a job
-// of its own.
-PageJobs TitledJobs(Product product, const movement::MovementState& state, bool separateJobs);
-
 // The one print command of the windows and the export. `first` and `last` are the table cards'
 // range, and `separateJobs` asks for a job per table card, or per page of the other products.
 // `absentPair` (as numbered in the scheme; movement::NoAbsentPair for none) leaves its pair
@@ -49,5 +65,10 @@ PageJobs TitledJobs(Product product, const movement::MovementState& state, bool 
 movement::Outcome PrintProduct(Product product, const movement::MovementState& state, const PageMetrics& page,
                                int32_t first, int32_t last, bool separateJobs, int32_t absentPair,
                                PrintSurface& surface);
+
+// The same, with the copies the program prints itself (the table cards' only): the product is
+// laid out for the run, then its pages go through the one print loop (PrintPages).
+movement::Outcome PrintProduct(Product product, const movement::MovementState& state, const PageMetrics& page,
+                               const RunRequest& request, PrintSurface& surface);
 
 }  // namespace printing

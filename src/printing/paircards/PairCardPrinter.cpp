@@ -79,22 +79,53 @@ private:
 
 }  // namespace
 
+namespace {
+
+// The cards cut into pieces that fit a cell, as many cells to a page as the paper holds.
+class PairCardPages : public PagedProduct {
+public:
+    PairCardPages(const movement::MovementState& state, const PageMetrics& page, int32_t absentPair,
+                  PrintSurface& surface)
+        : state_(state),
+          cards_(PairCardsOf(state, absentPair)),
+          fit_(FitPairCards(cards_, page, surface)),
+          pieces_(CutIntoPieces(cards_, fit_)),
+          cellsPerPage_(fit_.Across * fit_.Down),
+          drawing_(cards_, fit_, page, surface) {}
+
+    int32_t PageCount() const override {
+        return std::max(PartsOf(static_cast<int32_t>(pieces_.size()), cellsPerPage_), 1);
+    }
+    std::string RunTitle() const override { return printing::RunTitle(Product::PairCards, state_, 1, 0); }
+    std::string JobTitle(int32_t job) const override { return PartTitle(Product::PairCards, state_, job + 1); }
+
+    void DrawPage(int32_t pageIndex) override {
+        drawing_.DrawCuts();
+        for (int32_t cell = 0; cell < cellsPerPage_; ++cell) {
+            const auto piece = static_cast<std::size_t>(pageIndex) * cellsPerPage_ + cell;
+            if (piece < pieces_.size()) drawing_.Draw(pieces_[piece], cell);
+        }
+    }
+
+private:
+    const movement::MovementState& state_;
+    std::vector<PairCardContent> cards_;
+    PairCardFit fit_;
+    std::vector<PairCardPiece> pieces_;
+    int32_t cellsPerPage_;
+    PairCardDrawing drawing_;
+};
+
+}  // namespace
+
+PagedProductResult LayOutPairCards(const movement::MovementState& state, const PageMetrics& page,
+                                   const RunRequest& request, PrintSurface& surface) {
+    return PagedProductResult::Accepted(std::make_unique<PairCardPages>(state, page, request.absentPair, surface));
+}
+
 movement::Outcome PrintPairCards(const movement::MovementState& state, const PageMetrics& page, bool separateJobs,
                                  int32_t absentPair, PrintSurface& surface) {
-    const std::vector<PairCardContent> cards = PairCardsOf(state, absentPair);
-    const PairCardFit fit = FitPairCards(cards, page, surface);
-    const std::vector<PairCardPiece> pieces = CutIntoPieces(cards, fit);
-    const int32_t cellsPerPage = fit.Across * fit.Down;
-    const int32_t pages = PartsOf(static_cast<int32_t>(pieces.size()), cellsPerPage);
-    PairCardDrawing drawing(cards, fit, page, surface);
-    return PrintPages(surface, std::max(pages, 1), TitledJobs(Product::PairCards, state, separateJobs),
-                      [&](int32_t pageIndex) {
-                          drawing.DrawCuts();
-                          for (int32_t cell = 0; cell < cellsPerPage; ++cell) {
-                              const auto piece = static_cast<std::size_t>(pageIndex) * cellsPerPage + cell;
-                              if (piece < pieces.size()) drawing.Draw(pieces[piece], cell);
-                          }
-                      });
+    return PrintProduct(Product::PairCards, state, page, {1, 0, separateJobs, absentPair, {}}, surface);
 }
 
 }  // namespace printing

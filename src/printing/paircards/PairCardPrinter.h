@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "printing/PagedProduct.h"
 #include "printing/surfaces/PrintSurface.h"
 #include "printing/tablecards/TableCardPrinter.h"
 
@@ -10,6 +11,10 @@
 #include <cstdint>
 
 namespace printing {
+
+// The pair cards of a run, laid out.
+PagedProductResult LayOutPairCards(const movement::MovementState& state, const PageMetrics& page,
+                                   const RunRequest& request, PrintSurface& surface);
 
 // A card for every pair but the absent one (0 for none), in order of the numbers they play
 // under, as many to a page as its size allows with dashed cut lines between them: round by

@@ -90,23 +90,54 @@ private:
 
 }  // namespace
 
+namespace {
+
+// The grid in blocks of tables across and rounds down, a block to a page.
+class SheetPages : public PagedProduct {
+public:
+    SheetPages(const movement::MovementState& state, const PageMetrics& page, int32_t absentPair,
+               PrintSurface& surface)
+        : state_(state),
+          sheet_(SheetOf(state, absentPair)),
+          fit_(FitSheet(sheet_, page, surface)),
+          tables_(static_cast<int32_t>(sheet_.TableHeadings.size())),
+          rounds_(static_cast<int32_t>(sheet_.RoundLabels.size())),
+          tableBlocks_(std::max(1, PartsOf(tables_, fit_.TablesPerPage))),
+          roundBlocks_(std::max(1, PartsOf(rounds_, fit_.RoundsPerPage))),
+          drawing_(sheet_, fit_, surface) {}
+
+    int32_t PageCount() const override { return tableBlocks_ * roundBlocks_; }
+    std::string RunTitle() const override { return printing::RunTitle(Product::MovementSheet, state_, 1, 0); }
+    std::string JobTitle(int32_t job) const override { return PartTitle(Product::MovementSheet, state_, job + 1); }
+
+    void DrawPage(int32_t sheetPage) override {
+        const int32_t firstRound = sheetPage / tableBlocks_ * fit_.RoundsPerPage;
+        const int32_t firstTable = sheetPage % tableBlocks_ * fit_.TablesPerPage;
+        drawing_.Draw(sheetPage > 0, firstTable, std::min(fit_.TablesPerPage, tables_ - firstTable), firstRound,
+                      std::min(fit_.RoundsPerPage, rounds_ - firstRound), sheetPage + 1 == PageCount());
+    }
+
+private:
+    const movement::MovementState& state_;
+    SheetContent sheet_;
+    SheetFit fit_;
+    int32_t tables_;
+    int32_t rounds_;
+    int32_t tableBlocks_;
+    int32_t roundBlocks_;
+    SheetDrawing drawing_;
+};
+
+}  // namespace
+
+PagedProductResult LayOutMovementSheet(const movement::MovementState& state, const PageMetrics& page,
+                                       const RunRequest& request, PrintSurface& surface) {
+    return PagedProductResult::Accepted(std::make_unique<SheetPages>(state, page, request.absentPair, surface));
+}
+
 movement::Outcome PrintMovementSheet(const movement::MovementState& state, const PageMetrics& page, bool separateJobs,
                                      int32_t absentPair, PrintSurface& surface) {
-    const SheetContent sheet = SheetOf(state, absentPair);
-    const SheetFit fit = FitSheet(sheet, page, surface);
-    const auto tables = static_cast<int32_t>(sheet.TableHeadings.size());
-    const auto rounds = static_cast<int32_t>(sheet.RoundLabels.size());
-    const int32_t tableBlocks = std::max(1, PartsOf(tables, fit.TablesPerPage));
-    const int32_t roundBlocks = std::max(1, PartsOf(rounds, fit.RoundsPerPage));
-    SheetDrawing drawing(sheet, fit, surface);
-    return PrintPages(surface, tableBlocks * roundBlocks, TitledJobs(Product::MovementSheet, state, separateJobs),
-                      [&](int32_t sheetPage) {
-                          const int32_t firstRound = sheetPage / tableBlocks * fit.RoundsPerPage;
-                          const int32_t firstTable = sheetPage % tableBlocks * fit.TablesPerPage;
-                          drawing.Draw(sheetPage > 0, firstTable, std::min(fit.TablesPerPage, tables - firstTable),
-                                       firstRound, std::min(fit.RoundsPerPage, rounds - firstRound),
-                                       sheetPage + 1 == tableBlocks * roundBlocks);
-                      });
+    return PrintProduct(Product::MovementSheet, state, page, {1, 0, separateJobs, absentPair, {}}, surface);
 }
 
 }  // namespace printing

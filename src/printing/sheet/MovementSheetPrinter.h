@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "printing/PagedProduct.h"
 #include "printing/surfaces/PrintSurface.h"
 #include "printing/tablecards/TableCardPrinter.h"
 
@@ -10,6 +11,10 @@
 #include <cstdint>
 
 namespace printing {
+
+// The movement sheet of a run, laid out.
+PagedProductResult LayOutMovementSheet(const movement::MovementState& state, const PageMetrics& page,
+                                       const RunRequest& request, PrintSurface& surface);
 
 // The movement on a sheet: its counts, numbering and source, a grid of tables by rounds (each
 // cell the NS and WE pairs' printed numbers and the board set), then what the checks found and

@@ -2,6 +2,7 @@
 #include "TableCardPrinter.h"
 
 #include "printing/PrintPages.h"
+#include "printing/Products.h"
 #include "printing/surfaces/SurfaceDrawing.h"
 #include "printing/tablecards/TableCardContent.h"
 #include "printing/tablecards/TableCardFit.h"
@@ -171,28 +172,64 @@ private:
 
 }  // namespace
 
+namespace {
+
+// The cards of a range, each as many times as the copies, in the order the run asks: collated
+// copies repeat the range, a job per card holds its card's copies together.
+class TableCardPages : public PagedProduct {
+public:
+    TableCardPages(const MovementState& state, const PageMetrics& page, movement::PrintRange range, Copies copies,
+                   bool jobPerCard, PrintSurface& surface)
+        : state_(state),
+          page_(page),
+          range_(range),
+          each_(std::clamp(copies.count, 1, MaxCopies)),
+          repeatRange_(copies.collated && !jobPerCard),
+          surface_(surface),
+          layout_(ComputeCardLayout(page.PageWidth, page.PageHeight)),
+          fonts_(ScaledFonts(PageFontScale(layout_, surface))),
+          arbitraryNumbers_(movement::ArbitraryNumbersInUse(state)) {}
+
+    int32_t PageCount() const override { return range_.Count() * each_; }
+    int32_t PagesPerJob() const override { return each_; }
+    std::string RunTitle() const override { return movement::PrintJobTitle(state_, range_.first, range_.last); }
+    std::string JobTitle(int32_t job) const override {
+        return movement::PrintJobTitle(state_, range_.first + job, range_.first + job);
+    }
+
+    void DrawPage(int32_t k) override {
+        const int32_t table = range_.first + (repeatRange_ ? k % range_.Count() : k / each_);
+        const TableCardContent card = ContentOf(state_, table, arbitraryNumbers_);
+        const TableCardFit fit = FitCard(card, layout_, fonts_, page_.PageWidth, surface_);
+        CardDrawing(card, layout_, fit, surface_).Draw();
+    }
+
+private:
+    const MovementState& state_;
+    PageMetrics page_;
+    movement::PrintRange range_;
+    int32_t each_;
+    bool repeatRange_;
+    PrintSurface& surface_;
+    TableCardLayout layout_;
+    CardFonts fonts_;
+    bool arbitraryNumbers_;
+};
+
+}  // namespace
+
+PagedProductResult LayOutTableCards(const MovementState& state, const PageMetrics& page, const RunRequest& request,
+                                    PrintSurface& surface) {
+    const movement::PrintRange range = movement::ClampPrintRange(state, request.first, request.last);
+    if (range.Count() == 0) return PagedProductResult::Refused("Nieznany schemat Howell'a");
+    return PagedProductResult::Accepted(std::make_unique<TableCardPages>(
+        state, page, range, request.copies, SeparateJobsOn(surface, request.separateJobs), surface));
+}
+
 Outcome PrintTableCards(const MovementState& state, const PageMetrics& page, int32_t first, int32_t last,
                         bool separateJobs, PrintSurface& surface, Copies copies) {
-    const TableCardLayout layout = ComputeCardLayout(page.PageWidth, page.PageHeight);
-    const CardFonts fonts = ScaledFonts(PageFontScale(layout, surface));
-    const bool arbitraryNumbers = movement::ArbitraryNumbersInUse(state);
-
-    const movement::PrintRange range = movement::ClampPrintRange(state, first, last);
-    if (range.Count() == 0) return Outcome::Refused("Nieznany schemat Howell'a");
-    const int32_t each = std::clamp(copies.count, 1, MaxCopies);
-    const int32_t cards = range.Count() * each;
-
-    // A job of its own holds its card's copies; one job holds them as the director asked.
-    const bool jobPerCard = SeparateJobsOn(surface, separateJobs);
-    const PageJobs jobs{separateJobs, each, movement::PrintJobTitle(state, range.first, range.last), [&](int32_t job) {
-                            return movement::PrintJobTitle(state, range.first + job, range.first + job);
-                        }};
-    return PrintPages(surface, cards, jobs, [&](int32_t k) {
-        const int32_t table = range.first + (copies.collated && !jobPerCard ? k % range.Count() : k / each);
-        const TableCardContent card = ContentOf(state, table, arbitraryNumbers);
-        const TableCardFit fit = FitCard(card, layout, fonts, page.PageWidth, surface);
-        CardDrawing(card, layout, fit, surface).Draw();
-    });
+    return PrintProduct(Product::TableCards, state, page, {first, last, separateJobs, movement::NoAbsentPair, copies},
+                        surface);
 }
 
 }  // namespace printing

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "printing/PagedProduct.h"
 #include "printing/PrintRun.h"
 #include "printing/surfaces/PrintSurface.h"
 
@@ -13,6 +14,10 @@ namespace printing {
 
 // The fixed attribution line of every card.
 extern const char* const AttributionText;
+
+// The table cards of a run, laid out: refused without a movement.
+PagedProductResult LayOutTableCards(const movement::MovementState& state, const PageMetrics& page,
+                                    const RunRequest& request, PrintSurface& surface);
 
 // One card per table from `first` to `last` (in either order, kept within the movement's
 // tables), each on a page of its own, as many copies as asked (1..MaxCopies); one job for the
