@@ -10,7 +10,10 @@ _rozstawiki_pdf()
             COMPREPLY=($(compgen -W '1 2 3 mitchell' -- "$cur"))
             return ;;
         --cards)
-            COMPREPLY=($(compgen -W 'tables pairs sheet' -- "$cur"))
+            # The products are the program's own table: its --help names them.
+            local products
+            products=$("${words[0]}" --help 2>/dev/null | sed -nE 's/^  --cards ([a-z|]+) .*/\1/p')
+            COMPREPLY=($(compgen -W "${products//|/ }" -- "$cur"))
             return ;;
         --paper)
             COMPREPLY=($(compgen -W 'A4 A5 Letter' -- "$cur"))

@@ -50,7 +50,7 @@ message=$("$pdf" HowellKS.txt 1 "$data/HowellKS.txt" 2>&1) && fail "the scheme f
 echo "== Shell completion offers the options --help names, with their values"
 completions=$root/usr/share/bash-completion/completions/rozstawiki-pdf
 complete_words() {  # what is offered for the last of the words typed after rozstawiki-pdf
-  bash -c 'source /usr/share/bash-completion/bash_completion
+  PATH="$root/usr/bin:$PATH" bash -c 'source /usr/share/bash-completion/bash_completion
            source "$1"
            COMP_WORDS=(rozstawiki-pdf "${@:2}"); COMP_CWORD=$(($# - 1))
            COMP_LINE="${COMP_WORDS[*]}"; COMP_POINT=${#COMP_LINE}
@@ -63,6 +63,13 @@ options=$(grep -oE '^  --[a-z]*|, --[a-z]+' <<<"$help" | sed -E 's/^(  |, )//' |
 while read -r option values; do
   [[ $(complete_words "$option" "") == "$(tr '|' '\n' <<<"$values" | sort)" ]] || fail "completion of $option"
 done < <(sed -nE 's/^  (--[a-z]+) ([A-Za-z0-9]+(\|[A-Za-z0-9]+)+) .*/\1 \2/p' <<<"$help")
+
+# The manual pages name every product the program's table has.
+for key in $(sed -nE 's/^  --cards ([a-z|]+) .*/\1/p' <<<"$help" | tr '|' ' '); do
+  for page in "$root"/usr/share/man/man1/rozstawiki-pdf.1.gz "$root"/usr/share/man/pl/man1/rozstawiki-pdf.1.gz; do
+    zcat "$page" | grep -q "$key" || fail "$(basename "$(dirname "$(dirname "$page")")") manual page lacks --cards $key"
+  done
+done
 
 echo "== Versions, dependencies, menu entry, AppStream metadata"
 [[ $(zcat "$root/usr/share/doc/rozstawiki/changelog.gz" | dpkg-parsechangelog -l - -S Version) == "$version" ]] ||

@@ -3,47 +3,110 @@
 
 #include "movement/TypedInteger.h"
 
+#include <algorithm>
+#include <cctype>
 #include <map>
 #include <set>
 #include <utility>
+#include <vector>
 
 namespace pdfexport {
 
-const char* const UsageText =
-    "Użycie:\n"
-    "  rozstawiki-pdf [opcje] PLIK_SCHEMATÓW LINIA WYJŚCIE.pdf\n"
-    "  rozstawiki-pdf --printer DRUKARKA [opcje] PLIK_SCHEMATÓW LINIA\n"
-    "  rozstawiki-pdf --list PLIK_SCHEMATÓW\n"
-    "  rozstawiki-pdf --check PLIK_SCHEMATÓW\n"
-    "\n"
-    "Drukuje rozstawiki stolikowe, karty par albo arkusz schematu z linii LINIA pliku (liczonej\n"
-    "od 1, jak na liście schematów) do pliku PDF albo na drukarkę serwera wydruku (CUPS).\n"
-    "\n"
-    "Opcje:\n"
-    "  --numbering 1|2|3|mitchell  pierwszy, drugi lub trzeci skok numeracji albo numeracja\n"
-    "                              Mitchella (domyślnie 1)\n"
-    "  --numbers STARY=NOWY[,...]  numery dowolne (1..99); numeracja jest wtedy pierwszym skokiem\n"
-    "  --swap STÓŁ[,STÓŁ...]       zamiana NS z WE przy tych stołach\n"
-    "  --cards tables|pairs|sheet  co drukować: rozstawiki stolikowe (domyślnie), karty par\n"
-    "                              albo arkusz schematu\n"
-    "  --absent N                  para nieobecna, numer ze schematu (0 – grają wszystkie);\n"
-    "                              tylko dla kart par i arkusza schematu\n"
-    "  --from N, --to N            zakres wydruku rozstawików stolikowych (domyślnie wszystkie stoły)\n"
-    "  --paper A4|A5|Letter        papier (domyślnie A4)\n"
-    "  --resolution DPI            rozdzielczość (domyślnie 600, od 72 do 2400)\n"
-    "  --source TEKST              źródło schematu na rozstawikach\n"
-    "  --printer DRUKARKA          wysyła rozstawiki na drukarkę (kolejkę serwera wydruku)\n"
-    "                              zamiast do pliku i kończy się, gdy serwer przyjmie zadanie\n"
-    "  --list PLIK_SCHEMATÓW       wypisuje linie listy schematów, numerowane od 1\n"
-    "  --check PLIK_SCHEMATÓW      sprawdza każdą linię pliku jak schemat wprowadzany z palca\n"
-    "  --help                      wypisuje ten opis\n"
-    "  --version                   wypisuje wersję programu\n"
-    "  --                          kończy opcje (dalej same argumenty, np. plik o nazwie\n"
-    "                              zaczynającej się od --)\n"
-    "\n"
-    "Każdą opcję podaje się najwyżej raz; --numbering i --numbers wykluczają się.\n"
-    "Kod wyjścia: 0 sukces (także gdy zadanie czeka w kolejce zatrzymanej drukarki, co zgłasza\n"
-    "ostrzeżenie), 1 błędne dane, nieudany zapis albo wydruk, 2 błędne wywołanie.\n";
+namespace {
+
+// "a, b albo c"
+std::string OneOf(const std::vector<std::string>& items) {
+    std::string text;
+    for (std::size_t k = 0; k < items.size(); ++k)
+        text += (k == 0 ? "" : k + 1 == items.size() ? " albo " : ", ") + items[k];
+    return text;
+}
+
+std::size_t Columns(const std::string& text) {
+    std::size_t columns = 0;
+    for (const char byte : text) columns += (static_cast<unsigned char>(byte) & 0xC0) != 0x80 ? 1 : 0;
+    return columns;
+}
+
+std::string CardKeys(const char* separator) {
+    std::string keys;
+    for (const printing::ProductInfo& product : printing::ProductTable)
+        keys += (keys.empty() ? "" : separator) + std::string(product.key);
+    return keys;
+}
+
+// The --cards option as the usage shows it, from the table of products: the keys, then what each
+// prints, in lines of at most 88 columns under the descriptions' column.
+std::string CardsOptionText() {
+    constexpr std::size_t DescriptionColumn = 30;
+    constexpr std::size_t LineColumns = 88;
+    std::vector<std::string> names;
+    for (const printing::ProductInfo& product : printing::ProductTable) {
+        std::string name = product.name;
+        name[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(name[0])));
+        names.push_back(name + (names.empty() ? " (domyślnie)" : ""));
+    }
+    std::string line = "  --cards " + CardKeys("|");
+    line += std::string(DescriptionColumn - std::min(DescriptionColumn, Columns(line)), ' ') + "co";
+    std::string text;
+    std::string word;
+    const std::string description = "drukować: " + OneOf(names) + " ";
+    for (const char byte : description) {
+        if (byte != ' ') {
+            word += byte;
+            continue;
+        }
+        if (Columns(line) + 1 + Columns(word) > LineColumns) {
+            text += line + "\n";
+            line = std::string(DescriptionColumn - 1, ' ');
+        }
+        line += " " + word;
+        word.clear();
+    }
+    return text + line + "\n";
+}
+
+}  // namespace
+
+const std::string& UsageText() {
+    static const std::string text =
+        std::string(
+            "Użycie:\n"
+            "  rozstawiki-pdf [opcje] PLIK_SCHEMATÓW LINIA WYJŚCIE.pdf\n"
+            "  rozstawiki-pdf --printer DRUKARKA [opcje] PLIK_SCHEMATÓW LINIA\n"
+            "  rozstawiki-pdf --list PLIK_SCHEMATÓW\n"
+            "  rozstawiki-pdf --check PLIK_SCHEMATÓW\n"
+            "\n"
+            "Drukuje rozstawiki stolikowe, karty par albo arkusz schematu z linii LINIA pliku (liczonej\n"
+            "od 1, jak na liście schematów) do pliku PDF albo na drukarkę serwera wydruku (CUPS).\n"
+            "\n"
+            "Opcje:\n"
+            "  --numbering 1|2|3|mitchell  pierwszy, drugi lub trzeci skok numeracji albo numeracja\n"
+            "                              Mitchella (domyślnie 1)\n"
+            "  --numbers STARY=NOWY[,...]  numery dowolne (1..99); numeracja jest wtedy pierwszym skokiem\n"
+            "  --swap STÓŁ[,STÓŁ...]       zamiana NS z WE przy tych stołach\n") +
+        CardsOptionText() +
+        std::string(
+            "  --absent N                  para nieobecna, numer ze schematu (0 – grają wszystkie);\n"
+            "                              tylko dla kart par i arkusza schematu\n"
+            "  --from N, --to N            zakres wydruku rozstawików stolikowych (domyślnie wszystkie stoły)\n"
+            "  --paper A4|A5|Letter        papier (domyślnie A4)\n"
+            "  --resolution DPI            rozdzielczość (domyślnie 600, od 72 do 2400)\n"
+            "  --source TEKST              źródło schematu na rozstawikach\n"
+            "  --printer DRUKARKA          wysyła rozstawiki na drukarkę (kolejkę serwera wydruku)\n"
+            "                              zamiast do pliku i kończy się, gdy serwer przyjmie zadanie\n"
+            "  --list PLIK_SCHEMATÓW       wypisuje linie listy schematów, numerowane od 1\n"
+            "  --check PLIK_SCHEMATÓW      sprawdza każdą linię pliku jak schemat wprowadzany z palca\n"
+            "  --help                      wypisuje ten opis\n"
+            "  --version                   wypisuje wersję programu\n"
+            "  --                          kończy opcje (dalej same argumenty, np. plik o nazwie\n"
+            "                              zaczynającej się od --)\n"
+            "\n"
+            "Każdą opcję podaje się najwyżej raz; --numbering i --numbers wykluczają się.\n"
+            "Kod wyjścia: 0 sukces (także gdy zadanie czeka w kolejce zatrzymanej drukarki, co zgłasza\n"
+            "ostrzeżenie), 1 błędne dane, nieudany zapis albo wydruk, 2 błędne wywołanie.\n");
+    return text;
+}
 
 namespace {
 
@@ -106,12 +169,13 @@ movement::Outcome ReadOption(const std::string& option, const std::string& value
             return Outcome::Refused("Opcja --resolution przyjmuje liczbę od 72 do 2400.");
         request.resolution = *dpi;
     } else if (option == "--cards") {
-        static const std::map<std::string, printing::Product> products = {{"tables", printing::Product::TableCards},
-                                                                          {"pairs", printing::Product::PairCards},
-                                                                          {"sheet", printing::Product::MovementSheet}};
-        const auto product = products.find(value);
-        if (product == products.end()) return Outcome::Refused("Opcja --cards przyjmuje tables, pairs albo sheet.");
-        request.product = product->second;
+        const printing::ProductInfo* product = printing::ProductOfKey(value);
+        if (product == nullptr) {
+            std::vector<std::string> keys;
+            for (const printing::ProductInfo& known : printing::ProductTable) keys.emplace_back(known.key);
+            return Outcome::Refused("Opcja --cards przyjmuje " + OneOf(keys) + ".");
+        }
+        request.product = product->product;
     } else if (option == "--absent") {
         const auto pair = Integer(value);
         if (!pair) return Outcome::Refused("Opcja --absent przyjmuje numer pary.");
@@ -136,10 +200,10 @@ std::optional<std::string> Conflict(const std::set<std::string>& given, const Ex
     if (given.count("--list") != 0 && given.count("--check") != 0) return "Opcje --list i --check wykluczają się.";
     if (given.count("--numbering") != 0 && given.count("--numbers") != 0)
         return "Opcje --numbering i --numbers wykluczają się: numery dowolne drukuje się przy pierwszym skoku.";
-    const bool tableCards = request.product == printing::Product::TableCards;
-    if (tableCards && given.count("--absent") != 0)
+    const printing::ProductInfo& product = printing::InfoOf(request.product);
+    if (!product.usesAbsentPair && given.count("--absent") != 0)
         return "Opcja --absent dotyczy kart par i arkusza schematu; rozstawiki stolikowe są bez zmian.";
-    if (!tableCards && (given.count("--from") != 0 || given.count("--to") != 0))
+    if (!product.usesTableRange && (given.count("--from") != 0 || given.count("--to") != 0))
         return "Opcje --from i --to dotyczą tylko rozstawików stolikowych.";
     const bool listing = given.count("--list") != 0 || given.count("--check") != 0;
     for (const std::string& option : given)

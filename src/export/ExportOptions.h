@@ -42,6 +42,6 @@ struct ExportRequest {
 // The arguments read, or what is wrong with them (a usage error).
 movement::Result<ExportRequest> ParseExportArguments(const std::vector<std::string>& arguments);
 
-extern const char* const UsageText;
+const std::string& UsageText();
 
 }  // namespace pdfexport

@@ -189,7 +189,7 @@ int RunExport(const ExportRequest& request, std::ostream& out, std::ostream& err
     switch (request.mode) {
         case ExportRequest::Mode::Help:
             errno = 0;
-            out << UsageText;
+            out << UsageText();
             return Written(out, errors, 0);
         case ExportRequest::Mode::Version:
             errno = 0;

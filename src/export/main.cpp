@@ -32,7 +32,7 @@ int main(int argc, char* argv[]) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     auto parsed = pdfexport::ParseExportArguments(arguments);
     if (!parsed.accepted()) {
-        std::cerr << parsed.message() << "\n\n" << pdfexport::UsageText;
+        std::cerr << parsed.message() << "\n\n" << pdfexport::UsageText();
         return 2;
     }
     pdfexport::ExportRequest& request = parsed.value();

@@ -160,9 +160,8 @@ void TDrog::CreatePrintChoiceControls() {
     Wydruk = new QComboBox(this);
     Wydruk->setObjectName(QStringLiteral("Wydruk"));
     Wydruk->setGeometry(left, 24, width, 23);
-    for (const printing::Product product :
-         {printing::Product::TableCards, printing::Product::PairCards, printing::Product::MovementSheet})
-        Wydruk->addItem(QString::fromUtf8(printing::ProductName(product)), static_cast<int>(product));
+    for (const printing::ProductInfo& product : printing::ProductTable)
+        Wydruk->addItem(QString::fromUtf8(product.name), static_cast<int>(product.product));
     SetHint(Wydruk, QStringLiteral("Co drukują przyciski Drukuj i Podgląd"));
     LabWydruk->setBuddy(Wydruk);
 
@@ -434,11 +433,13 @@ PrintChoice TDrog::ChosenPrint() const {
 }
 
 void TDrog::WydrukChange() {
-    const bool tableCards = Wydruk->currentIndex() == 0;
-    // The table cards are the same whoever is absent; pair cards and the sheet take every table.
-    for (QWidget* absent : std::initializer_list<QWidget*>{LabNieobecna, Nieobecna}) absent->setEnabled(!tableCards);
+    // Each product takes what concerns it: the table cards their range, the others every table
+    // and the absent pair.
+    const printing::ProductInfo& chosen = printing::InfoOf(ChosenPrint().product);
+    for (QWidget* absent : std::initializer_list<QWidget*>{LabNieobecna, Nieobecna})
+        absent->setEnabled(chosen.usesAbsentPair);
     for (QWidget* range : std::initializer_list<QWidget*>{Zakres, Label2, LabP, OdSt, Label3, LabK, DoSt})
-        range->setEnabled(tableCards);
+        range->setEnabled(chosen.usesTableRange);
 }
 
 void TDrog::PodgladClick() {

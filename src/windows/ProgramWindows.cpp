@@ -104,9 +104,9 @@ movement::Result<printing::PrintReport> ProgramWindows::Print(const movement::Mo
 movement::Outcome ProgramWindows::PrintChosen(const movement::MovementState& state, const PrintChoice& choice,
                                               const printing::PageMetrics& page, printing::PrintSurface& surface,
                                               const printing::Copies& copies) {
-    // Only the table cards are printed in copies by the program itself.
-    if (choice.product == printing::Product::TableCards)
-        return printing::PrintTableCards(state, page, choice.first, choice.last, choice.separateJobs, surface, copies);
-    return printing::PrintProduct(choice.product, state, page, choice.first, choice.last, choice.separateJobs,
-                                  choice.absentPair, surface);
+    const bool absentPairUsed = printing::InfoOf(choice.product).usesAbsentPair;
+    return printing::PrintProduct(choice.product, state, page,
+                                  {choice.first, choice.last, choice.separateJobs,
+                                   absentPairUsed ? choice.absentPair : movement::NoAbsentPair, copies},
+                                  surface);
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "printing/surfaces/PrintSurface.h"
 #include "printing/PrintRun.h"
+#include "printing/surfaces/PrintSurface.h"
 
 #include "movement/Result.h"
 

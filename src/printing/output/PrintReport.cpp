@@ -13,7 +13,8 @@ constexpr movement::NounForms Cards{"rozstawik", "rozstawiki", "rozstawików"};
 
 // Whether what was printed is one thing, for the verb that follows it.
 bool OneThing(const PrintReport& report) {
-    return report.product == Product::MovementSheet || (report.product == Product::TableCards && report.cards == 1);
+    const ProductInfo& info = InfoOf(report.product);
+    return info.oneThing || (info.printedNoun == nullptr && report.cards == 1);
 }
 
 }  // namespace
@@ -21,15 +22,8 @@ bool OneThing(const PrintReport& report) {
 std::string CardCount(int64_t cards) { return movement::Counted(cards, Cards); }
 
 std::string PrintedThings(const PrintReport& report) {
-    switch (report.product) {
-        case Product::PairCards:
-            return "karty par";
-        case Product::MovementSheet:
-            return "arkusz schematu";
-        case Product::TableCards:
-            break;
-    }
-    return CardCount(report.cards);
+    const char* noun = InfoOf(report.product).printedNoun;
+    return noun != nullptr ? noun : CardCount(report.cards);
 }
 
 std::string Confirmation(const PrintReport& report) {

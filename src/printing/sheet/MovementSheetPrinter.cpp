@@ -95,8 +95,7 @@ namespace {
 // The grid in blocks of tables across and rounds down, a block to a page.
 class SheetPages : public PagedProduct {
 public:
-    SheetPages(const movement::MovementState& state, const PageMetrics& page, int32_t absentPair,
-               PrintSurface& surface)
+    SheetPages(const movement::MovementState& state, const PageMetrics& page, int32_t absentPair, PrintSurface& surface)
         : state_(state),
           sheet_(SheetOf(state, absentPair)),
           fit_(FitSheet(sheet_, page, surface)),

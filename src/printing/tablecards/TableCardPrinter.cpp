@@ -222,8 +222,9 @@ PagedProductResult LayOutTableCards(const MovementState& state, const PageMetric
                                     PrintSurface& surface) {
     const movement::PrintRange range = movement::ClampPrintRange(state, request.first, request.last);
     if (range.Count() == 0) return PagedProductResult::Refused("Nieznany schemat Howell'a");
-    return PagedProductResult::Accepted(std::make_unique<TableCardPages>(
-        state, page, range, request.copies, SeparateJobsOn(surface, request.separateJobs), surface));
+    return PagedProductResult::Accepted(std::make_unique<TableCardPages>(state, page, range, request.copies,
+                                                                         SeparateJobsOn(surface, request.separateJobs),
+                                                                         surface));
 }
 
 Outcome PrintTableCards(const MovementState& state, const PageMetrics& page, int32_t first, int32_t last,
