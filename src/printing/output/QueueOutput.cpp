@@ -27,20 +27,18 @@ public:
 
     PageMetrics Page() const { return {writer_->width(), writer_->height()}; }
 
-    bool BeginDoc(const std::string& title) override {
+    movement::Outcome BeginDoc(const std::string& title) override {
         if (used_) Fresh();
         used_ = true;
         title_ = title;
-        return pdf_->BeginDoc(title) || Fail(pdf_->LastError());
+        return pdf_->BeginDoc(title);
     }
-    bool NewPage() override { return pdf_->NewPage() || Fail(pdf_->LastError()); }
-    bool EndDoc() override {
-        if (!pdf_->EndDoc()) return Fail(pdf_->LastError());
-        const movement::Outcome sent = send_(buffer_->data(), title_);
-        return sent.accepted() || Fail(sent.message());
+    movement::Outcome NewPage() override { return pdf_->NewPage(); }
+    movement::Outcome EndDoc() override {
+        if (movement::Outcome ended = pdf_->EndDoc(); !ended.accepted()) return ended;
+        return send_(buffer_->data(), title_);
     }
     void AbortDoc() override { pdf_->AbortDoc(); }
-    std::string LastError() const override { return error_; }
     bool WritesToFile() const override { return false; }
 
     void TextOut(int x, int y, const std::string& text) override { pdf_->TextOut(x, y, text); }
@@ -67,11 +65,6 @@ private:
         pdf_ = std::make_unique<QtPrintSurface>(*writer_);
     }
 
-    bool Fail(const std::string& reason) {
-        error_ = reason;
-        return false;
-    }
-
     PdfSettings settings_;
     Send send_;
     std::unique_ptr<QBuffer> buffer_;
@@ -79,7 +72,6 @@ private:
     std::unique_ptr<QtPrintSurface> pdf_;
     bool used_ = false;
     std::string title_;
-    std::string error_;
 };
 
 const char* Sides(QPrinter::DuplexMode duplex) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "movement/Result.h"
+
 #include <string>
 
 namespace printing {
@@ -14,14 +16,13 @@ class PrintSurface {
 public:
     virtual ~PrintSurface() = default;
 
-    // Starting a job or a page, and ending a job, can fail; the reason is then LastError().
+    // Starting a job or a page, and ending a job, can fail, refused with the printer's reason.
     // A job carries its title to the print queue, or into the PDF file.
-    virtual bool BeginDoc(const std::string& title) = 0;
-    virtual bool NewPage() = 0;
-    virtual bool EndDoc() = 0;
+    virtual movement::Outcome BeginDoc(const std::string& title) = 0;
+    virtual movement::Outcome NewPage() = 0;
+    virtual movement::Outcome EndDoc() = 0;
     // Abandons the job in progress after a failure; nothing more is drawn in it.
     virtual void AbortDoc() = 0;
-    virtual std::string LastError() const = 0;
 
     // Whether the jobs go to one file, which a second job would overwrite.
     virtual bool WritesToFile() const = 0;

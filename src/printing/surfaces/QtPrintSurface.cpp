@@ -34,13 +34,9 @@ QtPrintSurface::QtPrintSurface(QPdfWriter& writer) : device_(writer), writer_(&w
 
 bool QtPrintSurface::WritesToFile() const { return printer_ == nullptr || !printer_->outputFileName().isEmpty(); }
 
-bool QtPrintSurface::Fail(const QString& reason) {
-    error_ = reason.toStdString();
-    return false;
-}
+movement::Outcome QtPrintSurface::Fail(const QString& reason) { return movement::Outcome::Refused(reason.toStdString()); }
 
-bool QtPrintSurface::BeginDoc(const std::string& title) {
-    error_.clear();
+movement::Outcome QtPrintSurface::BeginDoc(const std::string& title) {
     if (writer_ != nullptr) writer_->setTitle(QString::fromStdString(title));
     if (printer_ != nullptr) printer_->setDocName(QString::fromStdString(title));
     if (!CardFaceUsable(&device_))
@@ -52,23 +48,26 @@ bool QtPrintSurface::BeginDoc(const std::string& title) {
     }
     fontChanged_ = true;  // a new job starts with the painter's defaults
     ApplyPen();
-    return true;
+    return movement::Outcome::Accepted();
 }
 
-bool QtPrintSurface::NewPage() {
+movement::Outcome QtPrintSurface::NewPage() {
     if (!device_.newPage()) return Fail(QStringLiteral("Drukarka nie przyjęła następnej strony."));
-    return true;
+    return movement::Outcome::Accepted();
 }
 
-bool QtPrintSurface::EndDoc() {
+movement::Outcome QtPrintSurface::EndDoc() {
     const bool ended = painter_.end();
-    if (printer_ == nullptr) return ended || Fail(QStringLiteral("Nie można dokończyć pliku PDF."));
+    if (printer_ == nullptr) {
+        if (!ended) return Fail(QStringLiteral("Nie można dokończyć pliku PDF."));
+        return movement::Outcome::Accepted();
+    }
     if (!ended || printer_->printerState() == QPrinter::Error) {
         if (WritesToFile()) return Fail(QStringLiteral("Nie można zapisać pliku %1.").arg(printer_->outputFileName()));
         return Fail(QStringLiteral("Drukarka %1 zgłosiła błąd; wydruk mógł nie zostać ukończony.")
                         .arg(printer_->printerName()));
     }
-    return true;
+    return movement::Outcome::Accepted();
 }
 
 void QtPrintSurface::AbortDoc() {

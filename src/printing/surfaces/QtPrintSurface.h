@@ -27,11 +27,10 @@ public:
     explicit QtPrintSurface(QPrinter& printer);
     explicit QtPrintSurface(QPdfWriter& writer);
 
-    bool BeginDoc(const std::string& title) override;
-    bool NewPage() override;
-    bool EndDoc() override;
+    movement::Outcome BeginDoc(const std::string& title) override;
+    movement::Outcome NewPage() override;
+    movement::Outcome EndDoc() override;
     void AbortDoc() override;
-    std::string LastError() const override { return error_; }
     bool WritesToFile() const override;
 
     void TextOut(int x, int y, const std::string& text) override;
@@ -49,7 +48,7 @@ private:
     // The painter's font for the next text, set up again only when the font has changed.
     void UseFont(bool forSymbol);
     void ApplyPen();
-    bool Fail(const QString& reason);
+    static movement::Outcome Fail(const QString& reason);
 
     QPagedPaintDevice& device_;
     QPrinter* printer_ = nullptr;   // none for a PDF writer
@@ -60,7 +59,6 @@ private:
     FontStyle style_ = FontStyle::Plain;
     int penWidth_ = 1;
     QPoint last_;
-    std::string error_;
     bool fontChanged_ = true;
     bool fontIsSymbol_ = false;
     qreal ascent_ = 0;

@@ -56,25 +56,25 @@ bool RecordingSurface::Fails(Operation::Kind kind, const std::string& name) {
     return name == failAt_;
 }
 
-bool RecordingSurface::BeginDoc(const std::string& title) {
-    if (Fails(Operation::Kind::BeginDoc, "BeginDoc")) return false;
+movement::Outcome RecordingSurface::BeginDoc(const std::string& title) {
+    if (Fails(Operation::Kind::BeginDoc, "BeginDoc")) return movement::Outcome::Refused(failure_);
     jobs.push_back("BeginDoc");
     jobTitles.push_back(title);
     if (jobsBegun_++ > 0) ++page_;  // a new job starts on a new sheet
-    return true;
+    return movement::Outcome::Accepted();
 }
 
-bool RecordingSurface::NewPage() {
-    if (Fails(Operation::Kind::NewPage, "NewPage")) return false;
+movement::Outcome RecordingSurface::NewPage() {
+    if (Fails(Operation::Kind::NewPage, "NewPage")) return movement::Outcome::Refused(failure_);
     jobs.push_back("NewPage");
     ++page_;
-    return true;
+    return movement::Outcome::Accepted();
 }
 
-bool RecordingSurface::EndDoc() {
-    if (Fails(Operation::Kind::EndDoc, "EndDoc")) return false;
+movement::Outcome RecordingSurface::EndDoc() {
+    if (Fails(Operation::Kind::EndDoc, "EndDoc")) return movement::Outcome::Refused(failure_);
     jobs.push_back("EndDoc");
-    return true;
+    return movement::Outcome::Accepted();
 }
 
 void RecordingSurface::AbortDoc() {

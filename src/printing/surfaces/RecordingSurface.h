@@ -27,11 +27,10 @@ public:
         int page;
     };
 
-    bool BeginDoc(const std::string& title) override;
-    bool NewPage() override;
-    bool EndDoc() override;
+    movement::Outcome BeginDoc(const std::string& title) override;
+    movement::Outcome NewPage() override;
+    movement::Outcome EndDoc() override;
     void AbortDoc() override;
-    std::string LastError() const override { return failure_; }
     bool WritesToFile() const override { return writesToFile_; }
 
     void TextOut(int x, int y, const std::string& text) override;
