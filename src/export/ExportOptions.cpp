@@ -128,12 +128,12 @@ std::vector<std::string> SplitCommas(const std::string& text) {
 }
 
 using ParsedArguments = movement::Result<ExportRequest>;
+using movement::Outcome;
 
 ParsedArguments Wrong(const std::string& error) { return ParsedArguments::Refused(error); }
 
 // Reads the value of one option into the request.
 movement::Outcome ReadOption(const std::string& option, const std::string& value, ExportRequest& request) {
-    using movement::Outcome;
     if (option == "--numbering") {
         static const std::map<std::string, int> items = {{"1", 0}, {"2", 1}, {"3", 2}, {"mitchell", 3}};
         const auto item = items.find(value);
@@ -196,19 +196,21 @@ movement::Outcome ReadOption(const std::string& option, const std::string& value
 bool ShapesTheCards(const std::string& option) { return option != "--list" && option != "--check"; }
 
 // Two options given together that ask for different things.
-std::optional<std::string> Conflict(const std::set<std::string>& given, const ExportRequest& request) {
-    if (given.count("--list") != 0 && given.count("--check") != 0) return "Opcje --list i --check wykluczają się.";
+Outcome Conflict(const std::set<std::string>& given, const ExportRequest& request) {
+    if (given.count("--list") != 0 && given.count("--check") != 0) return Outcome::Refused("Opcje --list i --check wykluczają się.");
     if (given.count("--numbering") != 0 && given.count("--numbers") != 0)
-        return "Opcje --numbering i --numbers wykluczają się: numery dowolne drukuje się przy pierwszym skoku.";
+        return Outcome::Refused(
+            "Opcje --numbering i --numbers wykluczają się: numery dowolne drukuje się przy pierwszym skoku.");
     const printing::ProductInfo& product = printing::InfoOf(request.product);
     if (!product.usesAbsentPair && given.count("--absent") != 0)
-        return "Opcja --absent dotyczy kart par i arkusza schematu; rozstawiki stolikowe są bez zmian.";
+        return Outcome::Refused("Opcja --absent dotyczy kart par i arkusza schematu; rozstawiki stolikowe są bez zmian.");
     if (!product.usesTableRange && (given.count("--from") != 0 || given.count("--to") != 0))
-        return "Opcje --from i --to dotyczą tylko rozstawików stolikowych.";
+        return Outcome::Refused("Opcje --from i --to dotyczą tylko rozstawików stolikowych.");
     const bool listing = given.count("--list") != 0 || given.count("--check") != 0;
     for (const std::string& option : given)
-        if (listing && ShapesTheCards(option)) return "Opcja " + option + " nie dotyczy --list ani --check.";
-    return std::nullopt;
+        if (listing && ShapesTheCards(option))
+            return Outcome::Refused("Opcja " + option + " nie dotyczy --list ani --check.");
+    return Outcome::Accepted();
 }
 
 }  // namespace
@@ -256,7 +258,7 @@ ParsedArguments ParseExportArguments(const std::vector<std::string>& arguments) 
         answer.mode = *asked;
         return ParsedArguments::Accepted(std::move(answer));
     }
-    if (const auto conflict = Conflict(given, request)) return Wrong(*conflict);
+    if (const Outcome conflict = Conflict(given, request); !conflict.accepted()) return Wrong(conflict.message());
 
     if (request.mode != ExportRequest::Mode::Export) {
         if (!positional.empty()) return Wrong("Przy --list i --check podaje się tylko plik schematów.");

@@ -261,19 +261,19 @@ void TDrog::LoadSchemeFile(const movement::ShippedSchemeFile& file) {
 void TDrog::ListBox1DblClick() {
     const int k = ListBox1->ItemIndex();
     if (k < 0) return;
-    if (SelectScheme(k)) ShowChosenMovement();
+    if (SelectScheme(k).accepted()) ShowChosenMovement();
 }
 
-bool TDrog::SelectScheme(int k) {
+movement::Outcome TDrog::SelectScheme(int k) {
     const movement::Outcome outcome = movement::SelectScheme(state_, k, SkkN->ItemIndex());
     if (!outcome.accepted()) {
         toolkit::ShowMessage(this, FromCore(outcome.message()));
-        return false;
+        return outcome;
     }
     lista_stol();
     SetPrintRangeSpinners();
     ShowStepChoices();
-    return true;
+    return outcome;
 }
 
 void TDrog::SetPrintRangeSpinners() {
@@ -463,7 +463,7 @@ void TDrog::PodgladClick() {
         return;
     }
     const printing::PageMetrics page = windows_.PreviewPage();
-    std::string failure;
+    movement::Outcome drawing = movement::Outcome::Accepted();
     TPodglad preview(
         windows_.PreviewPrinter(),
         [&](QPrinter& pages) {
@@ -471,12 +471,12 @@ void TDrog::PodgladClick() {
             PrintChoice once = choice;
             once.separateJobs = false;  // the preview shows one run of pages
             const movement::Outcome drawn = ProgramWindows::PrintChosen(state_, once, page, surface);
-            if (!drawn.accepted() && failure.empty()) failure = drawn.message();
+            if (!drawn.accepted() && drawing.accepted()) drawing = drawn;
         },
         this);
     preview.exec();
-    if (!failure.empty()) {
-        toolkit::ShowErrorReport(this, FromCore(failure));
+    if (!drawing.accepted()) {
+        toolkit::ShowErrorReport(this, FromCore(drawing.message()));
         return;
     }
     if (preview.PrintAsked()) DrukujClick();

@@ -5,6 +5,7 @@
 
 #include "movement/MovementState.h"
 #include "movement/OpeningSnapshot.h"
+#include "movement/Result.h"
 
 class QCheckBox;
 class QComboBox;
@@ -43,7 +44,7 @@ public:
     void PloverClick();
     void DuzoZbiornicClick();
     void ListBox1DblClick();
-    bool SelectScheme(int k);  // false when the line was refused
+    movement::Outcome SelectScheme(int k);  // a refused line is shown, and changes nothing
     void ResetSchemeState();
     void Zakrp();
     void lista_stol();

@@ -149,7 +149,11 @@ void Tndw::G3Click() { ShiftGroup(3); }
 void Tndw::ShiftGroup(int k) {
     std::vector<std::string> numbers = NewNumbers();
     const int shift = G[k]->Position();
-    if (!movement::ShiftGroup(Groups, k, shift, state_.RoundCount, numbers).accepted()) return;
+    if (const movement::Outcome shifted = movement::ShiftGroup(Groups, k, shift, state_.RoundCount, numbers);
+        !shifted.accepted()) {
+        toolkit::ShowMessage(this, QString::fromStdString(shifted.message()));
+        return;
+    }
     W[k]->SetCaption(QString::number(shift));
     for (int row = 0; row < static_cast<int>(numbers.size()); ++row)
         Zmna->SetCell(1, row, QString::fromStdString(numbers[row]));
