@@ -125,7 +125,7 @@ Outcome SetUpMovement(const ExportRequest& request, MovementState& state) {
             return begun;
         if (Outcome applied = movement::ApplyArbitraryNumbers(state, request.numbers); !applied.accepted())
             return applied;
-        movement::Zakrp(state, movement::NoItemSelected);
+        movement::PrepareMovementForPrinting(state, movement::NoItemSelected);
     }
 
     state.PrintFrom = request.from.value_or(1);

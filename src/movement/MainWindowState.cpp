@@ -18,14 +18,14 @@ void ResetSchemeState(MovementState& state) {
     for (int32_t n = 1; n <= lastPair; ++n) state.PairNumberMap[n] = n;
 }
 
-void Zakrp(MovementState& state, int selectedStepItem) {
+void PrepareMovementForPrinting(MovementState& state, int selectedStepItem) {
     state.PrintFrom = 1;
     state.PrintTo = state.TableCount;
     state.StepChoices = ComputeStepChoices(state.RoundCount);
     DeriveNumberingStep(state, selectedStepItem);
 }
 
-void FormActivate(MovementState& state) {
+void ResetRangeAndStepChoices(MovementState& state) {
     state.PrintFrom = 1;
     state.PrintTo = state.TableCount;
     state.StepChoices = ComputeStepChoices(state.RoundCount);

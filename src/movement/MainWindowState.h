@@ -13,12 +13,14 @@ namespace movement {
 // NumberingStep and SchemeSource stay.
 void ResetSchemeState(MovementState& state);
 
-// After another window hands back a movement: print range 1..TableCount, StepChoices from
+// The main window's Zakrp, after another window hands back a movement, and the end of choosing a
+// line: print range 1..TableCount, StepChoices from
 // RoundCount, NumberingStep re-derived from the selected numbering item.
-void Zakrp(MovementState& state, int selectedStepItem);
+void PrepareMovementForPrinting(MovementState& state, int selectedStepItem);
 
-// Every return to the main window: print range 1..TableCount and StepChoices from RoundCount.
-void FormActivate(MovementState& state);
+// The main window's FormActivate, at every return to it: print range 1..TableCount and
+// StepChoices from RoundCount.
+void ResetRangeAndStepChoices(MovementState& state);
 
 // The director's double click on table t's list line: its NS and WE pairs change places.
 // A table outside 1..TableCount is refused and changes nothing.

@@ -23,7 +23,7 @@ Outcome SelectScheme(MovementState& state, int k, int selectedStepItem) {
     for (int32_t t = 1; t <= movement.TableCount; ++t) state.Seating[t] = movement.Tables[t - 1];
     state.PrintedSource = state.SchemeSource;
 
-    Zakrp(state, selectedStepItem);
+    PrepareMovementForPrinting(state, selectedStepItem);
     return Outcome::Accepted();
 }
 

@@ -223,7 +223,7 @@ void TDrog::FormActivate() {
     DoSt->SetMax(state_.TableCount);
     OdSt->SetPosition(1);
     DoSt->SetPosition(state_.TableCount);
-    movement::FormActivate(state_);
+    movement::ResetRangeAndStepChoices(state_);
     ShowStepChoices();
     // Also after "Z palca" and "Numery dowolne", which hid the round count.
     ShowChosenMovement();
@@ -308,7 +308,7 @@ void TDrog::ClearSchemeControls() {
 void TDrog::Zakrp() {
     LabP->SetCaption(QStringLiteral("1"));
     DoSt->SetPosition(state_.TableCount);
-    movement::Zakrp(state_, SkkN->ItemIndex());
+    movement::PrepareMovementForPrinting(state_, SkkN->ItemIndex());
     ShowStepChoices();
     SkkN->SetItemCaption(3, QStringLiteral("Mitchell"));
 }

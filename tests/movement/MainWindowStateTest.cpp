@@ -67,10 +67,10 @@ TEST(ResetSchemeState, AtProgramStartChangesNoPairNumber) {
     EXPECT_EQ(state, MovementState{});
 }
 
-TEST(Zakrp, ResetsTheRangeRefreshesTheChoicesAndRederivesTheNumbering) {
+TEST(PrepareMovementForPrinting, ResetsTheRangeRefreshesTheChoicesAndRederivesTheNumbering) {
     MovementState state = BusyMovement();
     state.StepChoices = {0, 0, 0};
-    Zakrp(state, 2);
+    PrepareMovementForPrinting(state, 2);
     EXPECT_EQ(state.PrintFrom, 1);
     EXPECT_EQ(state.PrintTo, 4);
     EXPECT_EQ(state.StepChoices, (std::array<int32_t, 3>{7, 10, 20}));
@@ -78,21 +78,21 @@ TEST(Zakrp, ResetsTheRangeRefreshesTheChoicesAndRederivesTheNumbering) {
 
     // With nothing selected the numbering stays as the arbitrary-numbers window left it.
     state.NumberingStep = 7;
-    Zakrp(state, NoItemSelected);
+    PrepareMovementForPrinting(state, NoItemSelected);
     EXPECT_EQ(state.NumberingStep, 7);
 }
 
-TEST(FormActivate, PutsTheRangeBackToAllTablesAndRecomputesTheChoices) {
+TEST(ResetRangeAndStepChoices, PutsTheRangeBackToAllTablesAndRecomputesTheChoices) {
     MovementState state = BusyMovement();
     const int32_t step = state.NumberingStep;
-    FormActivate(state);
+    ResetRangeAndStepChoices(state);
     EXPECT_EQ(state.PrintFrom, 1);
     EXPECT_EQ(state.PrintTo, 4);
     EXPECT_EQ(state.StepChoices, (std::array<int32_t, 3>{7, 10, 20}));
     EXPECT_EQ(state.NumberingStep, step);
 
     MovementState atStart;
-    FormActivate(atStart);
+    ResetRangeAndStepChoices(atStart);
     EXPECT_EQ(atStart.PrintFrom, 1);
     EXPECT_EQ(atStart.PrintTo, 0);
     EXPECT_EQ(atStart.StepChoices, (std::array<int32_t, 3>{0, 10, 20}));
@@ -119,7 +119,7 @@ TEST(SwapNsWe, ATableOutsideTheMovementChangesNothing) {
 
 TEST(ChooseNumberingStep, WithoutAMovementIsRefusedAndChangesNothing) {
     MovementState state;
-    FormActivate(state);  // the first activation offers 0, 10, 20
+    ResetRangeAndStepChoices(state);  // the first activation offers 0, 10, 20
     state.PrintFrom = 1;
     const MovementState before = state;
     const Outcome outcome = ChooseNumberingStep(state, 1);
@@ -155,7 +155,7 @@ TEST(ArbitraryNumbersBegin, WithAMovementTheFirstStepIsChosenAndTheSchemeStateRe
 TEST(ArbitraryNumbersBegin, WithoutAMovementIsRefusedAndOnlyTheStepFallsToNone) {
     MovementState state;
     state.NumberingStep = 7;  // chosen before a typed movement was refused
-    FormActivate(state);
+    ResetRangeAndStepChoices(state);
     MovementState expected = state;
     const Outcome begun = BeginArbitraryNumbers(state, NoItemSelected);
     EXPECT_EQ(begun.message(), "Nieznany schemat Howell'a");
@@ -172,7 +172,7 @@ TEST(OpeningSnapshotOfASecondaryWindow, GivesBackTheMovementAndItsNumberingExact
     EXPECT_EQ(state.SchemeSource, "");
     ASSERT_FALSE(ValidateScheme(state, 2, 2, {{"4", "1", "1"}, {"2", "3", "1"}}).accepted());
     EXPECT_EQ(RestoreOpeningSnapshot(state, opening), 1);
-    FormActivate(state);
+    ResetRangeAndStepChoices(state);
 
     EXPECT_EQ(state.RoundCount, before.RoundCount);
     EXPECT_EQ(state.TableCount, before.TableCount);
