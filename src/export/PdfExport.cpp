@@ -143,7 +143,7 @@ std::string UnsoundWarning(const MovementState& state) {
     return "Uwaga: schemat nie przechodzi sprawdzenia: " + sound.message() + " Rozstawiki wydrukowano mimo to.\n";
 }
 
-int ExportCards(const ExportRequest& request, std::ostream& errors) {
+int ExportPrint(const ExportRequest& request, std::ostream& errors) {
     MovementState state;
     if (const Outcome ready = SetUpMovement(request, state); !ready.accepted())
         return BadInput(errors, ready.message());
@@ -202,7 +202,7 @@ int RunExport(const ExportRequest& request, std::ostream& out, std::ostream& err
         case ExportRequest::Mode::Export:
             break;
     }
-    return ExportCards(request, errors);
+    return ExportPrint(request, errors);
 }
 
 }  // namespace pdfexport
