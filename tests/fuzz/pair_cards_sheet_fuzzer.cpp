@@ -105,7 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         std::vector<std::string> numbers = InitialNewNumbers(state.TableCount);
         for (std::string& number : numbers)
             if (at < size) number = std::to_string(data[at++]);
-        if (ValidateNumbers(state, numbers).accepted()) Zakrp(state, NoItemSelected);
+        if (ValidateNumbers(state, numbers).accepted()) PrepareMovementForPrinting(state, NoItemSelected);
     }
 
     const bool absentAccepted = CheckAbsentPair(state, absent).accepted();
