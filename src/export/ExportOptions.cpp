@@ -197,13 +197,15 @@ bool ShapesTheCards(const std::string& option) { return option != "--list" && op
 
 // Two options given together that ask for different things.
 Outcome Conflict(const std::set<std::string>& given, const ExportRequest& request) {
-    if (given.count("--list") != 0 && given.count("--check") != 0) return Outcome::Refused("Opcje --list i --check wykluczają się.");
+    if (given.count("--list") != 0 && given.count("--check") != 0)
+        return Outcome::Refused("Opcje --list i --check wykluczają się.");
     if (given.count("--numbering") != 0 && given.count("--numbers") != 0)
-        return Outcome::Refused(
-            "Opcje --numbering i --numbers wykluczają się: numery dowolne drukuje się przy pierwszym skoku.");
+        return Outcome::
+            Refused("Opcje --numbering i --numbers wykluczają się: numery dowolne drukuje się przy pierwszym skoku.");
     const printing::ProductInfo& product = printing::InfoOf(request.product);
     if (!product.usesAbsentPair && given.count("--absent") != 0)
-        return Outcome::Refused("Opcja --absent dotyczy kart par i arkusza schematu; rozstawiki stolikowe są bez zmian.");
+        return Outcome::
+            Refused("Opcja --absent dotyczy kart par i arkusza schematu; rozstawiki stolikowe są bez zmian.");
     if (!product.usesTableRange && (given.count("--from") != 0 || given.count("--to") != 0))
         return Outcome::Refused("Opcje --from i --to dotyczą tylko rozstawików stolikowych.");
     const bool listing = given.count("--list") != 0 || given.count("--check") != 0;

@@ -10,8 +10,9 @@ namespace {
 
 movement::Outcome PrinterFailed(PrintSurface& surface, const movement::Outcome& failed) {
     surface.AbortDoc();
-    return movement::Outcome::Refused(failed.message().empty() ? std::string("Drukarka zgłosiła błąd; wydruk przerwano.")
-                                                               : failed.message());
+    return movement::Outcome::Refused(failed.message().empty()
+                                          ? std::string("Drukarka zgłosiła błąd; wydruk przerwano.")
+                                          : failed.message());
 }
 
 }  // namespace

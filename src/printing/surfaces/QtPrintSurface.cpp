@@ -34,7 +34,9 @@ QtPrintSurface::QtPrintSurface(QPdfWriter& writer) : device_(writer), writer_(&w
 
 bool QtPrintSurface::WritesToFile() const { return printer_ == nullptr || !printer_->outputFileName().isEmpty(); }
 
-movement::Outcome QtPrintSurface::Fail(const QString& reason) { return movement::Outcome::Refused(reason.toStdString()); }
+movement::Outcome QtPrintSurface::Fail(const QString& reason) {
+    return movement::Outcome::Refused(reason.toStdString());
+}
 
 movement::Outcome QtPrintSurface::BeginDoc(const std::string& title) {
     if (writer_ != nullptr) writer_->setTitle(QString::fromStdString(title));
