@@ -172,6 +172,7 @@ movement::Outcome ReadOption(const std::string& option, const std::string& value
         const printing::ProductInfo* product = printing::ProductOfKey(value);
         if (product == nullptr) {
             std::vector<std::string> keys;
+            keys.reserve(printing::ProductTable.size());
             for (const printing::ProductInfo& known : printing::ProductTable) keys.emplace_back(known.key);
             return Outcome::Refused("Opcja --cards przyjmuje " + OneOf(keys) + ".");
         }

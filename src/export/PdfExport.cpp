@@ -104,7 +104,7 @@ Outcome SetUpMovement(const ExportRequest& request, MovementState& state) {
     const std::string source = request.source.value_or(movement::ShippedSourceText(request.schemeFile));
     state.DataFolders = DataFoldersFor(request);
     const auto load = movement::LoadSchemeFile(state, request.schemeFile, source);
-    if (!load.accepted()) return Outcome::Refused(load.message());
+    if (!load.accepted()) return load;
     if (request.line > static_cast<int>(load.value().listLines.size()))
         return Outcome::Refused("Plik " + request.schemeFile + " nie ma linii schematu numer " +
                                 std::to_string(request.line) + " (ma ich " +

@@ -265,7 +265,7 @@ void TDrog::ListBox1DblClick() {
 }
 
 movement::Outcome TDrog::SelectScheme(int k) {
-    const movement::Outcome outcome = movement::SelectScheme(state_, k, SkkN->ItemIndex());
+    movement::Outcome outcome = movement::SelectScheme(state_, k, SkkN->ItemIndex());
     if (!outcome.accepted()) {
         toolkit::ShowMessage(this, FromCore(outcome.message()));
         return outcome;
@@ -425,10 +425,10 @@ void TDrog::ShowPrintResult(const QString& text) {
 PrintChoice TDrog::ChosenPrint() const {
     PrintChoice choice;
     choice.product = static_cast<printing::Product>(Wydruk->currentData().toInt());
-    choice.first = state_.PrintFrom;
-    choice.last = state_.PrintTo;
-    choice.separateJobs = BegDoc->isChecked();
-    choice.absentPair = Nieobecna->isEnabled() ? Nieobecna->value() : movement::NoAbsentPair;
+    choice.run.first = state_.PrintFrom;
+    choice.run.last = state_.PrintTo;
+    choice.run.separateJobs = BegDoc->isChecked();
+    choice.run.absentPair = Nieobecna->isEnabled() ? Nieobecna->value() : movement::NoAbsentPair;
     return choice;
 }
 
@@ -458,7 +458,7 @@ void TDrog::PodgladClick() {
         return;
     }
     const PrintChoice choice = ChosenPrint();
-    if (const movement::Outcome absent = movement::CheckAbsentPair(state_, choice.absentPair); !absent.accepted()) {
+    if (const movement::Outcome absent = movement::CheckAbsentPair(state_, choice.run.absentPair); !absent.accepted()) {
         toolkit::ShowMessage(this, FromCore(absent.message()));
         return;
     }
@@ -469,7 +469,7 @@ void TDrog::PodgladClick() {
         [&](QPrinter& pages) {
             printing::QtPrintSurface surface(pages);
             PrintChoice once = choice;
-            once.separateJobs = false;  // the preview shows one run of pages
+            once.run.separateJobs = false;  // the preview shows one run of pages
             const movement::Outcome drawn = ProgramWindows::PrintChosen(state_, once, page, surface);
             if (!drawn.accepted() && drawing.accepted()) drawing = drawn;
         },

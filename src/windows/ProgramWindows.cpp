@@ -63,7 +63,7 @@ movement::Result<printing::PrintReport> ProgramWindows::Print(const movement::Mo
     using Printed = movement::Result<printing::PrintReport>;
     printing::PrintReport report;
     report.product = choice.product;
-    report.cards = movement::ClampPrintRange(state, choice.first, choice.last).Count();
+    report.cards = movement::ClampPrintRange(state, choice.run.first, choice.run.last).Count();
     // The cards keep the metrics measured in the print settings, whatever the surface. A queue
     // prints the copies itself; a file holds them all.
     printing::Copies copies;
@@ -104,9 +104,8 @@ movement::Result<printing::PrintReport> ProgramWindows::Print(const movement::Mo
 movement::Outcome ProgramWindows::PrintChosen(const movement::MovementState& state, const PrintChoice& choice,
                                               const printing::PageMetrics& page, printing::PrintSurface& surface,
                                               const printing::Copies& copies) {
-    const bool absentPairUsed = printing::InfoOf(choice.product).usesAbsentPair;
-    return printing::PrintProduct(choice.product, state, page,
-                                  {choice.first, choice.last, choice.separateJobs,
-                                   absentPairUsed ? choice.absentPair : movement::NoAbsentPair, copies},
-                                  surface);
+    printing::RunRequest run = choice.run;
+    if (!printing::InfoOf(choice.product).usesAbsentPair) run.absentPair = movement::NoAbsentPair;
+    run.copies = copies;
+    return printing::PrintProduct(choice.product, state, page, run, surface);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "movement/MovementState.h"
+#include "printing/PagedProduct.h"
 #include "printing/output/PrintReport.h"
 #include "printing/tablecards/TableCardPrinter.h"
 #include "toolkit/PrintDialog.h"
@@ -28,10 +29,7 @@ class Tndw;
 // and the absent pair (as numbered in the scheme, 0 for none).
 struct PrintChoice {
     printing::Product product = printing::Product::TableCards;
-    int32_t first = 0;
-    int32_t last = 0;
-    bool separateJobs = false;
-    int32_t absentPair = 0;
+    printing::RunRequest run;  // the range, a job per card, the absent pair; the copies come from the printer
 };
 
 class ProgramWindows {

@@ -53,9 +53,9 @@ QPageLayout PdfPageLayout(const QPageSize& size) {
 movement::Outcome PrintToPdfFile(const std::string& output, const std::vector<std::string>& inputs,
                                  const PdfSettings& settings, const PrintRun& run) {
     auto target = ChooseOutputTarget(output, inputs);
-    if (!target.accepted()) return movement::Outcome::Refused(target.message());
+    if (!target.accepted()) return target;
     auto pending = PendingOutput::Begin(target.value(), output);
-    if (!pending.accepted()) return movement::Outcome::Refused(pending.message());
+    if (!pending.accepted()) return pending;
 
     DescriptorDevice device(pending.value().fd());
     {

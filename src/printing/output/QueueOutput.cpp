@@ -116,12 +116,12 @@ movement::Result<JobFate> PrintToQueue(const QueueJob& job, const PdfSettings& s
         titled.title = title;
         const auto sent =
             SendPdfToQueue(titled, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
-        if (!sent.accepted()) return movement::Outcome::Refused(sent.message());
+        if (!sent.accepted()) return movement::Outcome(sent);
         if (sent.value() != JobFate::Printing) fate = sent.value();
         return movement::Outcome::Accepted();
     });
     const movement::Outcome printed = run(surface, surface.Page());
-    if (!printed.accepted()) return movement::Result<JobFate>::Refused(printed.message());
+    if (!printed.accepted()) return printed;
     return movement::Result<JobFate>::Accepted(fate);
 }
 
