@@ -12,7 +12,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   xvfb xauth poppler-utils
   libcups2-dev cups cups-client printer-driver-cups-pdf
-  librsvg2-bin dpkg-dev file lintian desktop-file-utils appstream bash-completion
+  librsvg2-bin dpkg-dev file lintian desktop-file-utils appstream bash-completion groff-base
 )
 
 missing=()
