@@ -18,8 +18,8 @@ namespace printing {
 // What the director prints from one movement.
 enum class Product {
     TableCards,     // a card per table, as PrintTableCards prints them
-    PairCards,      // a card per pair, several to a page (PrintPairCards)
-    MovementSheet,  // the whole movement on a sheet, with what the checks found (PrintMovementSheet)
+    PairCards,      // a card per pair, several to a page (LayOutPairCards)
+    MovementSheet,  // the whole movement on a sheet, with what the checks found (LayOutMovementSheet)
 };
 
 // What every place that lists products reads: the windows' choice, the export's options, the

@@ -123,9 +123,4 @@ PagedProductResult LayOutPairCards(const movement::MovementState& state, const P
     return PagedProductResult::Accepted(std::make_unique<PairCardPages>(state, page, request.absentPair, surface));
 }
 
-movement::Outcome PrintPairCards(const movement::MovementState& state, const PageMetrics& page, bool separateJobs,
-                                 int32_t absentPair, PrintSurface& surface) {
-    return PrintProduct(Product::PairCards, state, page, {1, 0, separateJobs, absentPair, {}}, surface);
-}
-
 }  // namespace printing

@@ -12,15 +12,10 @@
 
 namespace printing {
 
-// The pair cards of a run, laid out.
+// The pair cards of a run, laid out: a card for every pair but the absent one, in order of the
+// numbers they play under, as many to a page as its size allows with dashed cut lines between
+// them; round by round the table, the direction, the opponents and the board set.
 PagedProductResult LayOutPairCards(const movement::MovementState& state, const PageMetrics& page,
                                    const RunRequest& request, PrintSurface& surface);
-
-// A card for every pair but the absent one (0 for none), in order of the numbers they play
-// under, as many to a page as its size allows with dashed cut lines between them: round by
-// round the table, the direction, the opponents and the board set. One job for the run, or one
-// per page when `separateJobs` is set and the surface does not write to a file.
-movement::Outcome PrintPairCards(const movement::MovementState& state, const PageMetrics& page, bool separateJobs,
-                                 int32_t absentPair, PrintSurface& surface);
 
 }  // namespace printing

@@ -134,9 +134,4 @@ PagedProductResult LayOutMovementSheet(const movement::MovementState& state, con
     return PagedProductResult::Accepted(std::make_unique<SheetPages>(state, page, request.absentPair, surface));
 }
 
-movement::Outcome PrintMovementSheet(const movement::MovementState& state, const PageMetrics& page, bool separateJobs,
-                                     int32_t absentPair, PrintSurface& surface) {
-    return PrintProduct(Product::MovementSheet, state, page, {1, 0, separateJobs, absentPair, {}}, surface);
-}
-
 }  // namespace printing

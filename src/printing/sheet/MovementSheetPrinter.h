@@ -12,16 +12,11 @@
 
 namespace printing {
 
-// The movement sheet of a run, laid out.
+// The movement sheet of a run, laid out: its counts, numbering and source, a grid of tables by
+// rounds (each cell the NS and WE pairs' printed numbers and the board set), then what the checks
+// found and the balance of directions. The absent pair is marked wherever it sits. A grid too
+// large for a page goes on over further pages, round blocks first.
 PagedProductResult LayOutMovementSheet(const movement::MovementState& state, const PageMetrics& page,
                                        const RunRequest& request, PrintSurface& surface);
-
-// The movement on a sheet: its counts, numbering and source, a grid of tables by rounds (each
-// cell the NS and WE pairs' printed numbers and the board set), then what the checks found and
-// the balance of directions. The absent pair (0 for none) is marked wherever it sits. A grid too
-// large for a page goes on over further pages, round blocks first. One job for the run, or one
-// per page when `separateJobs` is set and the surface does not write to a file.
-movement::Outcome PrintMovementSheet(const movement::MovementState& state, const PageMetrics& page, bool separateJobs,
-                                     int32_t absentPair, PrintSurface& surface);
 
 }  // namespace printing
