@@ -21,22 +21,14 @@ bool SeparateJobsOn(const PrintSurface& surface, bool separateJobs) { return sep
 
 movement::Outcome PrintPages(PrintSurface& surface, int32_t pages, const PageJobs& jobs,
                              const std::function<void(int32_t page)>& draw) {
-    if (!SeparateJobsOn(surface, jobs.separate)) {
-        if (const auto begun = surface.BeginDoc(jobs.runTitle); !begun.accepted()) return PrinterFailed(surface, begun);
-        for (int32_t page = 0; page < pages; ++page) {
-            if (page > 0) {
-                if (const auto next = surface.NewPage(); !next.accepted()) return PrinterFailed(surface, next);
-            }
-            draw(page);
-        }
-        if (const auto ended = surface.EndDoc(); !ended.accepted()) return PrinterFailed(surface, ended);
-        return movement::Outcome::Accepted();
-    }
-
-    const int32_t perJob = std::max(jobs.pagesPerJob, 1);
-    for (int32_t first = 0, job = 0; first < pages; first += perJob, ++job) {
-        const auto begun = surface.BeginDoc(jobs.jobTitle ? jobs.jobTitle(job) : jobs.runTitle);
-        if (!begun.accepted()) return PrinterFailed(surface, begun);
+    // One job holds every page, even none; separate jobs hold `pagesPerJob` pages each.
+    const bool separate = SeparateJobsOn(surface, jobs.separate);
+    const int32_t perJob = separate ? std::max(jobs.pagesPerJob, 1) : std::max(pages, 1);
+    const int32_t jobCount = separate ? (pages + perJob - 1) / perJob : 1;
+    for (int32_t job = 0; job < jobCount; ++job) {
+        const std::string title = separate && jobs.jobTitle ? jobs.jobTitle(job) : jobs.runTitle;
+        if (const auto begun = surface.BeginDoc(title); !begun.accepted()) return PrinterFailed(surface, begun);
+        const int32_t first = job * perJob;
         for (int32_t page = first; page < std::min(pages, first + perJob); ++page) {
             if (page > first) {
                 if (const auto next = surface.NewPage(); !next.accepted()) return PrinterFailed(surface, next);

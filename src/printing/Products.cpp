@@ -33,14 +33,12 @@ const ProductInfo* ProductOfKey(std::string_view key) {
 
 const char* ProductName(Product product) { return InfoOf(product).name; }
 
-std::string RunTitle(Product product, const movement::MovementState& state, int32_t first, int32_t last) {
-    if (product == Product::TableCards) return movement::PrintJobTitle(state, first, last);
+std::string ProductTitle(Product product, const movement::MovementState& state) {
     return movement::MovementTitle(state) + ", " + ProductName(product);
 }
 
-std::string PartTitle(Product product, const movement::MovementState& state, int32_t part) {
-    if (product == Product::TableCards) return movement::PrintJobTitle(state, part, part);
-    return RunTitle(product, state, part, part) + ", strona " + std::to_string(part);
+std::string PageTitle(Product product, const movement::MovementState& state, int32_t page) {
+    return ProductTitle(product, state) + ", strona " + std::to_string(page);
 }
 
 movement::Outcome PrintProduct(Product product, const movement::MovementState& state, const PageMetrics& page,

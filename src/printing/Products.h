@@ -48,14 +48,13 @@ extern const char* const ContinuedMark;
 // "Arkusz schematu".
 const char* ProductName(Product product);
 
-// The title of a run's job, on a print queue and in a PDF file alike: the movement and what is
-// printed. Table cards name their range ("Rozstawiki 7 rund 4 stoły, stoły 1-4"); the other
-// products hold the whole movement and name themselves ("Rozstawiki 7 rund 4 stoły, Karty par").
-std::string RunTitle(Product product, const movement::MovementState& state, int32_t first, int32_t last);
+// The title of a run's job, on a print queue and in a PDF file alike, for a product that holds
+// the whole movement: the movement and the product ("Rozstawiki 7 rund 4 stoły, Karty par").
+// Table cards name their range instead (movement::PrintJobTitle).
+std::string ProductTitle(Product product, const movement::MovementState& state);
 
-// The title of a job of its own: table card `part` ("…, stół 2"), or page `part` (from 1) of
-// another product ("…, Karty par, strona 2").
-std::string PartTitle(Product product, const movement::MovementState& state, int32_t part);
+// The title of page `page` (from 1) as a job of its own: "…, Karty par, strona 2".
+std::string PageTitle(Product product, const movement::MovementState& state, int32_t page);
 
 // The one print command of the windows and the export. `first` and `last` are the table cards'
 // range, and `separateJobs` asks for a job per table card, or per page of the other products.

@@ -96,8 +96,8 @@ public:
     int32_t PageCount() const override {
         return std::max(PartsOf(static_cast<int32_t>(pieces_.size()), cellsPerPage_), 1);
     }
-    std::string RunTitle() const override { return printing::RunTitle(Product::PairCards, state_, 1, 0); }
-    std::string JobTitle(int32_t job) const override { return PartTitle(Product::PairCards, state_, job + 1); }
+    std::string RunTitle() const override { return ProductTitle(Product::PairCards, state_); }
+    std::string JobTitle(int32_t job) const override { return PageTitle(Product::PairCards, state_, job + 1); }
 
     void DrawPage(int32_t pageIndex) override {
         drawing_.DrawCuts();

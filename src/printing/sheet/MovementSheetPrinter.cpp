@@ -106,8 +106,8 @@ public:
           drawing_(sheet_, fit_, surface) {}
 
     int32_t PageCount() const override { return tableBlocks_ * roundBlocks_; }
-    std::string RunTitle() const override { return printing::RunTitle(Product::MovementSheet, state_, 1, 0); }
-    std::string JobTitle(int32_t job) const override { return PartTitle(Product::MovementSheet, state_, job + 1); }
+    std::string RunTitle() const override { return ProductTitle(Product::MovementSheet, state_); }
+    std::string JobTitle(int32_t job) const override { return PageTitle(Product::MovementSheet, state_, job + 1); }
 
     void DrawPage(int32_t sheetPage) override {
         const int32_t firstRound = sheetPage / tableBlocks_ * fit_.RoundsPerPage;
