@@ -10,6 +10,7 @@
 #include <fstream>
 #include <initializer_list>
 #include <string>
+#include <random>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -63,8 +64,15 @@ inline const std::vector<std::array<std::string, 3>> ThreeRoundsOnTwoTablesTyped
 class TempFolder {
 public:
     TempFolder() {
+#ifdef _WIN32
+        std::random_device random;
+        do {
+            path_ = std::filesystem::temp_directory_path() / ("rozstawiki-test-" + std::to_string(random()));
+        } while (!std::filesystem::create_directory(path_));
+#else
         std::string pattern = (std::filesystem::temp_directory_path() / "rozstawiki-test-XXXXXX").string();
         path_ = ::mkdtemp(pattern.data());
+#endif
     }
     ~TempFolder() { std::filesystem::remove_all(path_); }
     TempFolder(const TempFolder&) = delete;

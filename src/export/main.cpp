@@ -13,10 +13,51 @@
 #include <cstdlib>
 #include <iostream>
 
+#ifdef _WIN32
+#include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
+#endif
+
+namespace {
+
+#ifdef _WIN32
+
+// The messages are UTF-8, and the console is told so.
+void SetUpTheProcess() {
+    ::_putenv_s("QT_QPA_PLATFORM", "offscreen");
+    ::SetConsoleOutputCP(CP_UTF8);
+}
+
+// From the wide command line, as UTF-8: argv holds the names in the system's code page, which
+// may not have every letter of a file's name.
+std::vector<std::string> ExportArguments(int, char*[]) {
+    int count = 0;
+    wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    std::vector<std::string> arguments;
+    for (int i = 1; i < count; ++i) arguments.push_back(QString::fromWCharArray(wide[i]).toStdString());
+    ::LocalFree(wide);
+    return arguments;
+}
+
+#else
+
+void SetUpTheProcess() {
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // A closed pipe is a failed write, reported like any other, not the end of the program.
+    std::signal(SIGPIPE, SIG_IGN);
+}
+
+std::vector<std::string> ExportArguments(int argc, char* argv[]) { return {argv + 1, argv + argc}; }
+
+#endif
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
     // Nothing is shown: the export runs the same with or without a display, and standard error
     // carries the export's own messages only, not the toolkit's notes about its surroundings.
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    SetUpTheProcess();
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
         if (type == QtFatalMsg) std::cerr << message.toStdString() << '\n';
     });
@@ -26,10 +67,8 @@ int main(int argc, char* argv[]) {
     char* qtArgv[] = {argv[0], nullptr};
     QGuiApplication application(qtArgc, qtArgv);
     printing::RemovePendingOutputOnSignals();
-    // A closed pipe is a failed write, reported like any other, not the end of the program.
-    std::signal(SIGPIPE, SIG_IGN);
 
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const std::vector<std::string> arguments = ExportArguments(argc, argv);
     auto parsed = pdfexport::ParseExportArguments(arguments);
     if (!parsed.accepted()) {
         std::cerr << parsed.message() << "\n\n" << pdfexport::UsageText();

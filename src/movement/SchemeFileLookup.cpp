@@ -1,21 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SchemeFileLookup.h"
 
+#include "FileNames.h"
+
 #include <algorithm>
-#include <cerrno>
 #include <filesystem>
-#include <sys/stat.h>
 
 namespace movement {
 
 namespace {
-
-// Whether a path names something: only "no such file" says no, so that a file that is there but
-// cannot be read is reported where it lies rather than looked for elsewhere.
-bool IsThere(const std::string& path) {
-    struct stat status {};
-    return ::stat(path.c_str(), &status) == 0 || (errno != ENOENT && errno != ENOTDIR);
-}
 
 std::string NotFoundText(const std::string& name, const std::vector<std::string>& lookedIn) {
     if (lookedIn.size() == 1) return "Nie znaleziono pliku „" + name + "” w folderze „" + lookedIn.front() + "”.";
@@ -28,25 +21,25 @@ std::string NotFoundText(const std::string& name, const std::vector<std::string>
 
 std::pair<std::string, std::string> NameAndFolder(const std::string& fileName) {
     std::error_code failed;
-    std::filesystem::path path = std::filesystem::absolute(fileName, failed);
-    if (failed) path = fileName;
+    std::filesystem::path path = std::filesystem::absolute(PathOf(fileName), failed);
+    if (failed) path = PathOf(fileName);
     path = path.lexically_normal();
-    if (!path.has_filename()) return {fileName, path.string()};
-    return {path.filename().string(), path.parent_path().string()};
+    if (!path.has_filename()) return {fileName, NameOf(path)};
+    return {NameOf(path.filename()), NameOf(path.parent_path())};
 }
 
 Result<std::string> LocateSchemeFile(const std::string& fileName, const std::vector<std::string>& dataFolders) {
-    if (fileName.empty() || fileName.find('/') != std::string::npos || IsThere(fileName))
+    if (fileName.empty() || HoldsFolder(fileName) || IsThere(fileName))
         return Result<std::string>::Accepted(fileName);
     const auto [name, workingFolder] = NameAndFolder(fileName);
     std::vector<std::string> lookedIn = {workingFolder};
     for (const std::string& folder : dataFolders) {
-        const std::filesystem::path path = std::filesystem::path(folder).lexically_normal() / fileName;
-        if (IsThere(path.string())) return Result<std::string>::Accepted(path.string());
+        const std::filesystem::path path = PathOf(folder).lexically_normal() / PathOf(fileName);
+        if (IsThere(NameOf(path))) return Result<std::string>::Accepted(NameOf(path));
         // A folder that is not there is no place to tell the director about.
         std::error_code failed;
-        const std::string shown = path.parent_path().string();
-        if (std::filesystem::is_directory(shown, failed) &&
+        const std::string shown = NameOf(path.parent_path());
+        if (std::filesystem::is_directory(path.parent_path(), failed) &&
             std::find(lookedIn.begin(), lookedIn.end(), shown) == lookedIn.end())
             lookedIn.push_back(shown);
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SchemeFileReading.h"
 
+#include "FileNames.h"
+
 #include <array>
 #include <cerrno>
 #include <fcntl.h>
@@ -37,7 +39,7 @@ std::string TooLargeText(const std::string& fileName) {
 // Closes the descriptor on every way out.
 class OpenFile {
 public:
-    explicit OpenFile(const std::string& name) : fd_(::open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)) {}
+    explicit OpenFile(const std::string& name) : fd_(OpenForReading(name)) {}
     ~OpenFile() {
         if (fd_ >= 0) ::close(fd_);
     }

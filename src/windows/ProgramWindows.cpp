@@ -5,6 +5,7 @@
 #include "NumDow.h"
 #include "Palce.h"
 #include "drkr.h"
+#include "toolkit/Application.h"
 
 #include "movement/PrintRange.h"
 #include "movement/SchemeFile.h"
@@ -13,7 +14,6 @@
 #include "printing/output/QueueOutput.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QPrinter>
 
 #include <algorithm>
@@ -88,7 +88,7 @@ movement::Result<printing::PrintReport> ProgramWindows::Print(const movement::Mo
     if (Printer().outputFormat() == QPrinter::PdfFormat && !Printer().outputFileName().isEmpty()) {
         // The scheme files are read from the working folder; none of them may become the output.
         destination.toFile = true;
-        destination.file = QFile::encodeName(Printer().outputFileName()).toStdString();
+        destination.file = toolkit::FileNameOf(Printer().outputFileName());
         for (const movement::ShippedSchemeFile& file : movement::ShippedSchemeFiles)
             destination.inputs.emplace_back(file.fileName);
         copies = {Printer().copyCount(), Printer().collateCopies()};

@@ -1,15 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExampleMovements.h"
 
+#include "movement/FileNames.h"
 #include "movement/SchemeFile.h"
+#include "movement/SchemeFileReading.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <filesystem>
+#include <fstream>
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace movement {
 namespace {
@@ -253,6 +258,7 @@ TEST_F(SchemeFileLoading, ADirectoryIsRefusedWithoutReadingIt) {
     EXPECT_FALSE(state.CatalogueLoaded);
 }
 
+#ifndef _WIN32  // permissions, users and fork are Unix's
 TEST_F(SchemeFileLoading, AnUnreadableFileIsRefused) {
     const auto file = folder.Write("HowellKS.txt", "5 3 1 2\n");
     ::chmod(file.c_str(), 0);
@@ -277,6 +283,7 @@ TEST_F(SchemeFileLoading, AnUnreadableFileIsRefused) {
     ::waitpid(child, &status, 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
+#endif
 
 TEST_F(SchemeFileLoading, AFileOfMoreThan101LinesLoadsTheFirst101AndSaysHowManyWereLeftOut) {
     std::string bytes;
@@ -290,6 +297,7 @@ TEST_F(SchemeFileLoading, AFileOfMoreThan101LinesLoadsTheFirst101AndSaysHowManyW
               "Plik zawiera więcej schematów, niż mieści lista. Wczytano pierwsze 101, liczba pominiętych: 4.");
 }
 
+#ifndef _WIN32  // sparse files of exabytes, fork and /proc are Unix's
 // A file far too big, or still growing, is read no further than the bound, and said so.
 TEST_F(SchemeFileLoading, AHugeOrGrowingFileIsReadNoFurtherThanTheBound) {
     const std::string tooLarge =
@@ -330,6 +338,7 @@ TEST_F(SchemeFileLoading, AHugeOrGrowingFileIsReadNoFurtherThanTheBound) {
               "Plik „pagemap” w folderze „/proc/self” jest większy niż 1 GiB, więc nie jest plikiem schematów; nie "
               "wczytano go.");
 }
+#endif
 
 // The process's working folder, changed for one test.
 class WorkingFolder {
@@ -399,7 +408,22 @@ TEST_F(SchemeFileLookup, ANameWithAFolderIsReadOnlyWhereItPoints) {
     const auto load = LoadSchemeFile(state, "turniej/HowellKS.txt", "Wg K. Kestrela");
 
     EXPECT_EQ(StatusOf(load), Status::Failed);
-    EXPECT_EQ(load.message(), "Nie znaleziono pliku „HowellKS.txt” w folderze „" + FolderOf(working) + "/turniej”.");
+    EXPECT_EQ(load.message(), "Nie znaleziono pliku „HowellKS.txt” w folderze „" +
+                                  (std::filesystem::path(FolderOf(working)) / "turniej").string() + "”.");
+}
+
+// Names are kept whole (UTF-8 on Windows, whose file system takes them as UTF-16).
+TEST_F(SchemeFileLookup, PolishNamesOfFilesAndFoldersAreFoundReadAndShownWhole) {
+    const std::string folder = FolderOf(data) + "/Turniej w Łodzi";
+    std::filesystem::create_directory(movement::PathOf(folder));
+    std::ofstream(movement::PathOf(folder) / movement::PathOf("Źródło.txt"), std::ios::binary) << "5 3 6 1 0 2 5 0 3 4\n";
+    state.DataFolders = {folder};
+
+    ASSERT_EQ(StatusOf(LoadSchemeFile(state, "Źródło.txt", "Wg K. Kestrela")), Status::Loaded);
+    EXPECT_EQ(state.SchemeCatalogue[0], "5 3 6 1 0 2 5 0 3 4");
+    EXPECT_EQ(ReadSchemeFile("Żółw.txt", {folder}).message(),
+              "Nie znaleziono pliku „Żółw.txt” ani w folderze bieżącym „" + FolderOf(working) +
+                  "”, ani w folderze danych programu „" + movement::NameOf(movement::PathOf(folder)) + "”.");
 }
 
 TEST_F(SchemeFileLookup, AFileThatIsThereButCannotBeReadIsReportedWhereItLies) {

@@ -60,42 +60,11 @@ std::string FolderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-std::string CannotWrite(const std::string& shownName, const std::string& reason) {
-    return "Nie można zapisać pliku " + shownName + ": " + reason + ".";
-}
-
 bool HoldsPdfOrNothing(int fd) {
     std::array<char, PdfSignature.size()> head{};
     const ssize_t got = ::pread(fd, head.data(), head.size(), 0);
     return got == 0 ||
            (got == static_cast<ssize_t>(head.size()) && std::string_view(head.data(), head.size()) == PdfSignature);
-}
-
-std::string WriteErrorText(int error) {
-    switch (error) {
-        case ENOSPC:
-            return "brak miejsca na dysku";
-        case EDQUOT:
-            return "wyczerpany przydział miejsca na dysku";
-        case EFBIG:
-            return "plik przekroczył dopuszczalny rozmiar";
-        case EACCES:
-        case EPERM:
-            return "brak uprawnień";
-        case EROFS:
-            return "dysk jest tylko do odczytu";
-        case EIO:
-            return "błąd wejścia-wyjścia dysku";
-        case ENOENT:
-        case ENOTDIR:
-            return "folder nie istnieje";
-        case ENAMETOOLONG:
-            return "za długa nazwa";
-        case ELOOP:
-            return "dowiązania symboliczne tworzą pętlę";
-        default:
-            return "błąd systemu nr " + std::to_string(error) + " (" + std::strerror(error) + ")";
-    }
 }
 
 Result<OutputTarget> ChooseOutputTarget(const std::string& output, const std::vector<std::string>& inputs) {

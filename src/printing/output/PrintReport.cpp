@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PrintReport.h"
 
+#include "movement/FileNames.h"
 #include "movement/PolishPlural.h"
 
 #include <filesystem>
@@ -29,10 +30,13 @@ std::string PrintedThings(const PrintReport& report) {
 std::string Confirmation(const PrintReport& report) {
     if (report.toFile)
         return "Zapisano " + PrintedThings(report) + " w pliku " +
-               std::filesystem::path(report.destination).filename().string() + ".";
+               movement::NameOf(movement::PathOf(report.destination).filename()) + ".";
     const std::string sent = "Wysłano " + PrintedThings(report) +
                              (report.destination.empty() ? " do druku" : " do drukarki " + report.destination);
     if (report.fate == JobFate::Printing) return sent + ".";
+    if (report.fate == JobFate::HandedToSpooler)
+        return "Przekazano " + PrintedThings(report) + " do kolejki wydruku drukarki " + report.destination +
+               ". Co dalej dzieje się z zadaniem, program nie wie – widać to w kolejce drukarki w systemie Windows.";
     return sent + (OneThing(report) ? " – czeka w kolejce." : " – czekają w kolejce.");
 }
 
@@ -46,6 +50,7 @@ std::string WaitingNotice(const PrintReport& report) {
             return job + " zostało wstrzymane w kolejce drukarki " + report.destination +
                    " i wydrukuje się dopiero po zwolnieniu.";
         case JobFate::Printing:
+        case JobFate::HandedToSpooler:
             break;
     }
     return {};

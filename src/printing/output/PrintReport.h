@@ -25,7 +25,8 @@ std::string CardCount(int64_t cards);
 std::string PrintedThings(const PrintReport& report);
 
 // One short line on what happened: "Wysłano 4 rozstawiki do drukarki PDF.", "Zapisano 4
-// rozstawiki w pliku karty.pdf." (the file's name without its folder).
+// rozstawiki w pliku karty.pdf." (the file's name without its folder); on Windows what the
+// spooler took and that the program knows no more.
 std::string Confirmation(const PrintReport& report);
 
 // Why the cards wait in the queue and when they will print; empty for a job that prints.

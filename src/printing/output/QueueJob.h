@@ -35,6 +35,7 @@ void SetWhileWaiting(std::function<void()> whileWaiting);
 // printer, when there is no print server, no such printer, the printer does not accept jobs, the
 // server did not take the document, asked for a password (none is asked of the director here) or
 // did not finish within ServerAnswerSeconds.
+// Unix only: Windows has no server to send a PDF to (WindowsSpooler.cpp).
 movement::Result<JobFate> SendPdfToQueue(const QueueJob& job, std::string_view pdf);
 
 // Whether the print server answers at all within ServerAnswerSeconds, asked before anything that

@@ -2,6 +2,7 @@
 #include "Application.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -71,15 +72,25 @@ void SetUpApplication(QApplication& application) {
     QApplication::setApplicationName(ApplicationTitle());
     QApplication::setQuitOnLastWindowClosed(false);
 
+#ifdef _WIN32
+    // Qt's own texts travel with the program: Windows has no copy of them for every program.
+    const QString translations = QCoreApplication::applicationDirPath() + QStringLiteral("/translations");
+#else
+    const QString translations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#endif
     auto* translator = new QTranslator(&application);
     if (translator->load(QLocale(QLocale::Polish, QLocale::Poland), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+                         translations))
         QApplication::installTranslator(translator);
 }
 
 std::string MissingDisplayNotice(int argc, const char* const argv[]) {
     const std::string_view platform = ChosenPlatform(argc, argv);
     const bool x11 = OnlyX11(platform);
+#ifdef _WIN32
+    // Windows always has its desktop; only a platform on an X server can miss its display.
+    if (!x11) return {};
+#endif
     if (!platform.empty() && !x11) return {};
     if (!Environment("DISPLAY").empty()) return {};
     if (!x11 && !Environment("WAYLAND_DISPLAY").empty()) return {};
@@ -94,5 +105,13 @@ DisplayFailureGuard::~DisplayFailureGuard() { qInstallMessageHandler(previousHan
 // Not quit(): that first asks every window to close, and a secondary window answers a close by
 // handing control back to the main window instead.
 void Terminate() { QCoreApplication::exit(0); }
+
+std::string FileNameOf(const QString& name) {
+#ifdef _WIN32
+    return name.toStdString();  // UTF-8, as the file system's names are kept on Windows
+#else
+    return QFile::encodeName(name).toStdString();
+#endif
+}
 
 }  // namespace toolkit

@@ -35,4 +35,7 @@ public:
 // Ends the program at once, without a question and without saving anything.
 void Terminate();
 
+// A file's name as the program's core keeps it (see movement/FileNames.h).
+std::string FileNameOf(const QString& name);
+
 }  // namespace toolkit
