@@ -51,7 +51,9 @@ cmake -S "$cache/qt-src" -B "$cache/qt-build" -G Ninja \
   -DFEATURE_system_freetype=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF \
   -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_libb2=OFF \
   >"$cache/qt-configure.log" 2>&1 || { tail -40 "$cache/qt-configure.log" >&2; exit 1; }
-cmake --build "$cache/qt-build" -j "$(nproc)"
+echo "Building a static Qt $version for Windows into $prefix, once per machine (about half an hour on two" \
+  "free cores; log: $cache/qt-build.log)" >&2
+cmake --build "$cache/qt-build" -j "$(nproc)" >"$cache/qt-build.log" 2>&1 || { tail -40 "$cache/qt-build.log" >&2; exit 1; }
 cmake --install "$cache/qt-build" >/dev/null
 rm -rf "$cache/qt-build" "$cache/qt-src"
 

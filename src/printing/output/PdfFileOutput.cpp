@@ -7,6 +7,7 @@
 #include <QIODevice>
 #include <QPdfWriter>
 
+#include <algorithm>
 #include <cerrno>
 #include <unistd.h>
 
@@ -28,7 +29,9 @@ protected:
         if (firstError_ != 0) return -1;
         qint64 written = 0;
         while (written < length) {
-            const ssize_t now = ::write(fd_, data + written, static_cast<std::size_t>(length - written));
+            // At most a gigabyte a call, which write() takes on every system.
+            const auto chunk = static_cast<unsigned>(std::min<qint64>(length - written, qint64{1} << 30));
+            const ssize_t now = ::write(fd_, data + written, chunk);
             if (now < 0 && errno == EINTR) continue;
             if (now <= 0) {
                 firstError_ = now < 0 ? errno : EIO;

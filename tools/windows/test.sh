@@ -1,0 +1,150 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Tries the Windows build (build.sh) under Wine, in a Wine prefix of its own inside the build
+# folder, on a virtual display of its own:
+#   - the core's tests;
+#   - rozstawiki-pdf.exe prints the table cards, the pair cards and the sheet of shipped lines,
+#     and pdftotext reads the same words from them as from the Linux build's PDFs;
+#   - rozstawiki.exe shows its main window (a screenshot is kept);
+#   - the installer installs silently, the installed export finds a shipped scheme file from
+#     another folder and writes a PDF with a Polish name, and the silent uninstall leaves nothing.
+# What it saw is kept in BUILD/test-output.
+#
+#   tools/windows/test.sh [BUILD [LINUX_BUILD]]     defaults: build-windows, build
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+build=$(realpath "${1:-$root/build-windows}")
+linux_pdf=$(realpath "${2:-$root/build}")/src/rozstawiki-pdf
+program=$build/src
+out=$build/test-output
+started=$(date +%s)
+
+"$here/ensure-packages.sh"
+[[ -x $linux_pdf ]] || { echo "No Linux build of rozstawiki-pdf at $linux_pdf" >&2; exit 1; }
+
+wine=/usr/lib/wine/wine64
+[[ -x $wine ]] || wine=$(command -v wine64 || command -v wine)
+wineserver=/usr/lib/wine/wineserver
+[[ -x $wineserver ]] || wineserver=$(command -v wineserver)
+export WINEPREFIX=$build/wine WINEDEBUG=-all WINEARCH=win64
+# No prompts for Wine's .NET and browser engines, which nothing here needs.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+rm -rf "$out"
+mkdir -p "$out"
+xvfb=
+cleanup() {
+  "$wineserver" -k 2>/dev/null || true
+  [[ -z $xvfb ]] || kill "$xvfb" 2>/dev/null || true
+}
+trap cleanup EXIT
+
+# A display of its own: Wine draws every window on it, the windows program's too.
+exec 3>"$out/display"
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+exec 3>&-
+for _ in $(seq 100); do [[ -s $out/display ]] && break; sleep 0.1; done
+export DISPLAY=:$(cat "$out/display")
+
+if [[ ! -f $WINEPREFIX/system.reg ]]; then
+  "$wine" wineboot -i >/dev/null 2>&1
+  "$wineserver" -w
+fi
+
+failed=0
+fail() {
+  echo "FAILED: $*" >&2
+  failed=1
+}
+
+echo "-- The core's tests"
+if "$wine" "$build/tests/movement/movement_tests.exe" --gtest_brief=1 >"$out/movement_tests.txt" 2>&1; then
+  tail -n 1 "$out/movement_tests.txt"
+else
+  cat "$out/movement_tests.txt" >&2
+  fail "movement_tests.exe"
+fi
+
+# The words pdftotext reads from a PDF, one a line, sorted: the layout may break lines
+# differently where the fonts differ a little.
+words() { pdftotext "$1" - | tr -s '[:space:]' '\n' | sed '/^$/d' | LC_ALL=C sort; }
+
+echo "-- The export's products against the Linux build's"
+cases=(
+  "HowellKS.txt 1 tables"
+  "HowellKS.txt 4 pairs"
+  "HowellKS.txt 7 sheet"
+  "HowellPV.txt 12 tables --numbering 2 --boards 3"
+  "HowellPV.txt 30 pairs --numbering mitchell"
+  "Duzo_Zb.txt 5 sheet --absent 3"
+  "Duzo_Zb.txt 20 tables --swap 2 --from 2 --to 4"
+)
+mkdir -p "$out/export"
+for case in "${cases[@]}"; do
+  read -r file line cards options <<<"$case"
+  name=${file%.txt}-$line-$cards
+  # shellcheck disable=SC2086
+  "$linux_pdf" --cards "$cards" $options "$root/data/$file" "$line" "$out/export/$name-linux.pdf" >/dev/null
+  # From the program's own folder: the bare name is found beside the program.
+  # shellcheck disable=SC2086
+  if ! (cd "$out/export" && "$wine" "$program/rozstawiki-pdf.exe" --cards "$cards" $options "$file" "$line" \
+    "$name-windows.pdf" >"$name.log" 2>&1); then
+    cat "$out/export/$name.log" >&2
+    fail "rozstawiki-pdf.exe $case"
+    continue
+  fi
+  if ! diff <(words "$out/export/$name-linux.pdf") <(words "$out/export/$name-windows.pdf") >"$out/export/$name.diff"; then
+    head -n 20 "$out/export/$name.diff" >&2
+    fail "other words in $name-windows.pdf than in the Linux build's"
+  else
+    echo "$name: $(words "$out/export/$name-windows.pdf" | wc -l) words, the same"
+  fi
+done
+
+echo "-- The window program on the virtual display"
+"$wine" "$program/rozstawiki.exe" >"$out/rozstawiki.log" 2>&1 &
+window_program=$!
+if window=$(timeout 60 xdotool search --sync --onlyvisible --name "Wydruk Rozstawików Stolikowych" 2>/dev/null | head -n 1) &&
+  [[ -n $window ]]; then
+  sleep 2
+  import -window root "$out/rozstawiki.png"
+  geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/ *Geometry: //p')
+  colours=$(convert "$out/rozstawiki.png" -format '%k' info:)
+  echo "main window $geometry shown, screenshot $out/rozstawiki.png ($colours colours)"
+  ((colours > 16)) || fail "the screenshot is all but blank"
+else
+  import -window root "$out/rozstawiki.png" || true
+  fail "rozstawiki.exe showed no main window in 60 s"
+fi
+kill "$window_program" 2>/dev/null || true
+"$wineserver" -k 2>/dev/null || true
+"$wineserver" -w
+
+echo "-- The installer"
+installer=$(ls "$build"/rozstawiki-setup-*.exe)
+installed=$WINEPREFIX/drive_c/Program\ Files/Rozstawiki
+menu_entry=$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Rozstawiki\ stolikowe.lnk
+"$wine" "$installer" /S
+"$wineserver" -w
+[[ -x $installed/rozstawiki-pdf.exe && -f $installed/HowellKS.txt ]] || fail "no program in $installed"
+[[ -f $menu_entry ]] || fail "no Start menu entry"
+mkdir -p "$out/elsewhere"
+if (cd "$out/elsewhere" && "$wine" 'C:\Program Files\Rozstawiki\rozstawiki-pdf.exe' --cards pairs HowellKS.txt 4 \
+  'Karty par – Łódź.pdf' >"$out/installed.log" 2>&1); then
+  cat "$out/installed.log"
+  diff <(words "$out/export/HowellKS-4-pairs-linux.pdf") <(words "$out/elsewhere/Karty par – Łódź.pdf") >/dev/null ||
+    fail "the installed export printed other words"
+else
+  cat "$out/installed.log" >&2
+  fail "the installed rozstawiki-pdf.exe"
+fi
+"$wine" "$installed/odinstaluj.exe" /S
+"$wineserver" -w
+[[ ! -e $installed ]] || fail "the uninstaller left $(find "$installed" | head -n 5)"
+[[ ! -e $menu_entry ]] || fail "the uninstaller left the Start menu entry"
+((failed == 0)) && echo "installed, used from another folder and uninstalled without a trace"
+
+echo "Windows tests under Wine took $(($(date +%s) - started))s"
+exit "$failed"
