@@ -2,6 +2,7 @@
 #include "ExampleMovements.h"
 
 #include "printing/Products.h"
+#include "printing/output/PrintReport.h"
 #include "printing/surfaces/RecordingSurface.h"
 
 #include <gtest/gtest.h>
@@ -64,6 +65,26 @@ TEST(PrintProduct, AFailingPrinterAbandonsTheJobWithItsReason) {
     const movement::Outcome printed = PrintProduct(Product::PairCards, SevenRounds, Page, 1, 4, false, 0, surface);
     EXPECT_EQ(printed.message(), "Brak papieru.");
     EXPECT_EQ(surface.Operations().back(), "AbortDoc");
+}
+
+// What the director reads after a print: a queue of the print server tells what became of the
+// job; the Windows spooler takes it and tells nothing more, and the words say so.
+TEST(PrintReportWords, EachRoadOutSaysWhatItKnows) {
+    PrintReport report;
+    report.cards = 4;
+    report.destination = "Biuro";
+    EXPECT_EQ(Confirmation(report), "Wysłano 4 rozstawiki do drukarki Biuro.");
+    report.fate = JobFate::WaitingPrinterStopped;
+    EXPECT_EQ(Confirmation(report), "Wysłano 4 rozstawiki do drukarki Biuro – czekają w kolejce.");
+    report.fate = JobFate::HandedToSpooler;
+    EXPECT_EQ(Confirmation(report),
+              "Przekazano 4 rozstawiki do kolejki wydruku drukarki Biuro. Co dalej dzieje się z zadaniem, program "
+              "nie wie – widać to w kolejce drukarki w systemie Windows.");
+    EXPECT_EQ(WaitingNotice(report), "");
+
+    report.toFile = true;
+    report.destination = "turniej/Łódź/karty par.pdf";
+    EXPECT_EQ(Confirmation(report), "Zapisano 4 rozstawiki w pliku karty par.pdf.");
 }
 
 }  // namespace
