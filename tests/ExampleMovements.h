@@ -9,8 +9,8 @@
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
-#include <string>
 #include <random>
+#include <string>
 #include <unistd.h>
 #include <utility>
 #include <vector>

@@ -68,6 +68,28 @@ std::string CardsOptionText() {
 
 }  // namespace
 
+namespace {
+
+// Where --printer sends the cards: a queue of the CUPS server, or on Windows the system's spooler.
+struct PrinterWordsText {
+    const char* where;
+    const char* option;
+};
+
+PrinterWordsText PrinterWords() {
+#ifdef _WIN32
+    return {"na drukarkę systemu Windows.\n",
+            "  --printer DRUKARKA          wysyła rozstawiki na drukarkę (do kolejki wydruku Windows)\n"
+            "                              zamiast do pliku\n"};
+#else
+    return {"na drukarkę serwera wydruku (CUPS).\n",
+            "  --printer DRUKARKA          wysyła rozstawiki na drukarkę (kolejkę serwera wydruku)\n"
+            "                              zamiast do pliku i kończy się, gdy serwer przyjmie zadanie\n"};
+#endif
+}
+
+}  // namespace
+
 const std::string& UsageText() {
     static const std::string text =
         std::string(
@@ -78,7 +100,8 @@ const std::string& UsageText() {
             "  rozstawiki-pdf --check PLIK_SCHEMATÓW\n"
             "\n"
             "Drukuje rozstawiki stolikowe, karty par albo arkusz schematu z linii LINIA pliku (liczonej\n"
-            "od 1, jak na liście schematów) do pliku PDF albo na drukarkę serwera wydruku (CUPS).\n"
+            "od 1, jak na liście schematów) do pliku PDF albo " +
+            std::string(PrinterWords().where) +
             "\n"
             "Opcje:\n"
             "  --numbering 1|2|3|mitchell  pierwszy, drugi lub trzeci skok numeracji albo numeracja\n"
@@ -92,9 +115,8 @@ const std::string& UsageText() {
             "  --from N, --to N            zakres wydruku rozstawików stolikowych (domyślnie wszystkie stoły)\n"
             "  --paper A4|A5|Letter        papier (domyślnie A4)\n"
             "  --resolution DPI            rozdzielczość (domyślnie 600, od 72 do 2400)\n"
-            "  --source TEKST              źródło schematu na rozstawikach\n"
-            "  --printer DRUKARKA          wysyła rozstawiki na drukarkę (kolejkę serwera wydruku)\n"
-            "                              zamiast do pliku i kończy się, gdy serwer przyjmie zadanie\n"
+            "  --source TEKST              źródło schematu na rozstawikach\n" +
+            std::string(PrinterWords().option) +
             "  --list PLIK_SCHEMATÓW       wypisuje linie listy schematów, numerowane od 1\n"
             "  --check PLIK_SCHEMATÓW      sprawdza każdą linię pliku jak schemat wprowadzany z palca\n"
             "  --help                      wypisuje ten opis\n"

@@ -29,8 +29,7 @@ std::pair<std::string, std::string> NameAndFolder(const std::string& fileName) {
 }
 
 Result<std::string> LocateSchemeFile(const std::string& fileName, const std::vector<std::string>& dataFolders) {
-    if (fileName.empty() || HoldsFolder(fileName) || IsThere(fileName))
-        return Result<std::string>::Accepted(fileName);
+    if (fileName.empty() || HoldsFolder(fileName) || IsThere(fileName)) return Result<std::string>::Accepted(fileName);
     const auto [name, workingFolder] = NameAndFolder(fileName);
     std::vector<std::string> lookedIn = {workingFolder};
     for (const std::string& folder : dataFolders) {

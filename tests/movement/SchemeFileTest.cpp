@@ -416,7 +416,8 @@ TEST_F(SchemeFileLookup, ANameWithAFolderIsReadOnlyWhereItPoints) {
 TEST_F(SchemeFileLookup, PolishNamesOfFilesAndFoldersAreFoundReadAndShownWhole) {
     const std::string folder = FolderOf(data) + "/Turniej w Łodzi";
     std::filesystem::create_directory(movement::PathOf(folder));
-    std::ofstream(movement::PathOf(folder) / movement::PathOf("Źródło.txt"), std::ios::binary) << "5 3 6 1 0 2 5 0 3 4\n";
+    std::ofstream(movement::PathOf(folder) / movement::PathOf("Źródło.txt"), std::ios::binary)
+        << "5 3 6 1 0 2 5 0 3 4\n";
     state.DataFolders = {folder};
 
     ASSERT_EQ(StatusOf(LoadSchemeFile(state, "Źródło.txt", "Wg K. Kestrela")), Status::Loaded);

@@ -158,11 +158,12 @@ Outcome PendingOutput::Commit(int writeError) {
         }
         const int oldFd = ::_open_osfhandle(reinterpret_cast<intptr_t>(old), _O_RDONLY | _O_BINARY);
         const bool unchanged = oldFd >= 0 && SameFile(target_, name_) && HoldsPdfOrNothing(oldFd);
-        if (oldFd >= 0) ::_close(oldFd);
-        else ::CloseHandle(old);
+        if (oldFd >= 0)
+            ::_close(oldFd);
+        else
+            ::CloseHandle(old);
         if (!unchanged) return Refused(ChangedMeanwhile());
-        if (!::ReplaceFileW(target.c_str(), pending.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
-                            nullptr))
+        if (!::ReplaceFileW(target.c_str(), pending.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
             return Refused(WindowsErrorText(::GetLastError()));
     }
     temporary_.clear();
