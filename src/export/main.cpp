@@ -23,11 +23,9 @@ namespace {
 
 #ifdef _WIN32
 
-// The messages are UTF-8, and the console is told so.
-void SetUpTheProcess() {
-    ::_putenv_s("QT_QPA_PLATFORM", "offscreen");
-    ::SetConsoleOutputCP(CP_UTF8);
-}
+// The messages are UTF-8, and the console is told so. Qt's Windows platform stays: it shows
+// nothing unasked, and its offscreen one sees none of the system's fonts there.
+void SetUpTheProcess() { ::SetConsoleOutputCP(CP_UTF8); }
 
 // From the wide command line, as UTF-8: argv holds the names in the system's code page, which
 // may not have every letter of a file's name.

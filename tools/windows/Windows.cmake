@@ -9,9 +9,8 @@ add_link_options(-static)
 
 add_subdirectory(src)
 set_target_properties(rozstawiki PROPERTIES WIN32_EXECUTABLE ON)
-# The windows take Qt's Windows platform, linked in by default; the export, which shows nothing,
-# the offscreen one.
-qt_import_plugins(rozstawiki-pdf INCLUDE Qt6::QOffscreenIntegrationPlugin)
+# Both take Qt's Windows platform plugin, which a static Qt links in by default (the export too:
+# Qt's offscreen platform sees none of Windows' fonts).
 
 # Beside the programs, as the installer lays them out.
 set(program_folder ${CMAKE_BINARY_DIR}/src)

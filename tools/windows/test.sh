@@ -51,6 +51,9 @@ export DISPLAY=:$(cat "$out/display")
 if [[ ! -f $WINEPREFIX/system.reg ]]; then
   "$wine" wineboot -i >/dev/null 2>&1
   "$wineserver" -w
+  # Windows has Arial, the cards' face; Wine has its metric twin from Debian's fonts-liberation.
+  "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f >/dev/null 2>&1
+  "$wineserver" -w
 fi
 
 failed=0
