@@ -109,7 +109,7 @@ done
 echo "-- The window program on the virtual display"
 "$wine" "$program/rozstawiki.exe" >"$out/rozstawiki.log" 2>&1 &
 window_program=$!
-if window=$(timeout 60 xdotool search --sync --onlyvisible --name "Wydruk Rozstawików Stolikowych" 2>/dev/null | head -n 1) &&
+if window=$(timeout 60 xdotool search --sync --onlyvisible --name "^Wydruk Rozstaw" 2>/dev/null | head -n 1) &&
   [[ -n $window ]]; then
   sleep 2
   import -window root "$out/rozstawiki.png"
