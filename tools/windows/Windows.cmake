@@ -9,6 +9,19 @@ add_link_options(-static)
 
 add_subdirectory(src)
 set_target_properties(rozstawiki PROPERTIES WIN32_EXECUTABLE ON)
+# The program's icon, for the Start menu and the Explorer: the drawing of the Linux menu entry.
+set(icon ${CMAKE_BINARY_DIR}/rozstawiki.ico)
+add_custom_command(OUTPUT ${icon}
+  COMMAND rsvg-convert -w 256 -h 256 -o ${CMAKE_BINARY_DIR}/rozstawiki-256.png
+          ${PROJECT_SOURCE_DIR}/dist/${ROZSTAWIKI_DESKTOP_ID}.svg
+  COMMAND convert ${CMAKE_BINARY_DIR}/rozstawiki-256.png -define icon:auto-resize=256,64,48,32,16 ${icon}
+  DEPENDS ${PROJECT_SOURCE_DIR}/dist/${ROZSTAWIKI_DESKTOP_ID}.svg
+  VERBATIM)
+file(WRITE ${CMAKE_BINARY_DIR}/rozstawiki.rc "1 ICON \"${icon}\"\n")
+add_custom_target(rozstawiki-icon DEPENDS ${icon})
+add_dependencies(rozstawiki rozstawiki-icon)
+target_sources(rozstawiki PRIVATE ${CMAKE_BINARY_DIR}/rozstawiki.rc)
+set_source_files_properties(${CMAKE_BINARY_DIR}/rozstawiki.rc TARGET_DIRECTORY rozstawiki PROPERTIES OBJECT_DEPENDS ${icon})
 # Both take Qt's Windows platform plugin, which a static Qt links in by default (the export too:
 # Qt's offscreen platform sees none of Windows' fonts).
 

@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(
   g++-mingw-w64-x86-64-posix wine64 wine nsis googletest
   cmake ninja-build ccache dpkg-dev
-  xvfb xauth xdotool imagemagick poppler-utils fonts-liberation
+  xvfb xauth xdotool imagemagick poppler-utils fonts-liberation librsvg2-bin
   qt6-base-dev qt6-base-dev-tools
 )
 
