@@ -79,7 +79,7 @@ cases=(
   "HowellKS.txt 1 tables"
   "HowellKS.txt 4 pairs"
   "HowellKS.txt 7 sheet"
-  "HowellPV.txt 12 tables --numbering 2 --boards 3"
+  "HowellPV.txt 12 tables --numbering 2 --source Łódź"
   "HowellPV.txt 30 pairs --numbering mitchell"
   "Duzo_Zb.txt 5 sheet --absent 3"
   "Duzo_Zb.txt 20 tables --swap 2 --from 2 --to 4"
