@@ -5,7 +5,8 @@
 # core's tests on GoogleTest built from its sources. No CUPS, Debian package, manual pages or
 # developer tools: those are Linux's.
 find_package(Qt6 6.4 REQUIRED COMPONENTS Widgets PrintSupport)
-add_link_options(-static)
+# Stripped: the installer carries no symbols nobody on Windows reads.
+add_link_options(-static -s)
 
 add_subdirectory(src)
 set_target_properties(rozstawiki PROPERTIES WIN32_EXECUTABLE ON)
