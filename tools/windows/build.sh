@@ -9,7 +9,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
-build=${1:-$root/build-windows}
+build=$(realpath -m "${1:-$root/build-windows}")
 cache=${ROZSTAWIKI_WINDOWS_CACHE:-$HOME/.cache/rozstawiki-windows}
 
 "$here/ensure-packages.sh"
