@@ -7,7 +7,8 @@
 #     and pdftotext reads the same words from them as from the Linux build's PDFs;
 #   - rozstawiki.exe shows its main window (a screenshot is kept);
 #   - the installer installs silently, the installed export finds a shipped scheme file from
-#     another folder and writes a PDF with a Polish name, and the silent uninstall leaves nothing.
+#     another folder, writes a PDF with a Polish name, replaces it and keeps a file that is no
+#     PDF, and the silent uninstall leaves nothing.
 # What it saw is kept in BUILD/test-output.
 #
 #   tools/windows/test.sh [BUILD [LINUX_BUILD]]     defaults: build-windows, build
@@ -143,11 +144,24 @@ else
   cat "$out/installed.log" >&2
   fail "the installed rozstawiki-pdf.exe"
 fi
+# The output written the Windows way: an old PDF is replaced, any other file kept and refused.
+installed_pdf=("$wine" 'C:\Program Files\Rozstawiki\rozstawiki-pdf.exe')
+(cd "$out/elsewhere" && "${installed_pdf[@]}" HowellKS.txt 1 'Karty par – Łódź.pdf' >/dev/null 2>&1) ||
+  fail "an old PDF was not replaced"
+diff <(words "$out/export/HowellKS-1-tables-linux.pdf") <(words "$out/elsewhere/Karty par – Łódź.pdf") >/dev/null ||
+  fail "the replaced PDF holds other words"
+echo "notatki sędziego" >"$out/elsewhere/notatki.txt"
+if (cd "$out/elsewhere" && "${installed_pdf[@]}" HowellKS.txt 1 notatki.txt >"$out/refused.log" 2>&1); then
+  fail "a file that is no PDF was written over"
+fi
+grep -q "nie jest plikiem PDF" "$out/refused.log" || fail "no reason given for keeping notatki.txt: $(cat "$out/refused.log")"
+[[ "$(cat "$out/elsewhere/notatki.txt")" == "notatki sędziego" ]] || fail "notatki.txt changed"
+[[ -z "$(find "$out/elsewhere" -name '.*rozstawiki-*')" ]] || fail "a pending file was left behind"
 "$wine" "$installed/odinstaluj.exe" /S
 "$wineserver" -w
 [[ ! -e $installed ]] || fail "the uninstaller left $(find "$installed" | head -n 5)"
 [[ ! -e $menu_entry ]] || fail "the uninstaller left the Start menu entry"
-((failed == 0)) && echo "installed, used from another folder and uninstalled without a trace"
+((failed == 0)) && echo "installed, used from another folder (a PDF written, replaced, a text file kept), uninstalled without a trace"
 
 echo "Windows tests under Wine took $(($(date +%s) - started))s"
 exit "$failed"

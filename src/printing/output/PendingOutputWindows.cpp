@@ -94,10 +94,16 @@ PendingOutput::PendingOutput(PendingOutput&& other) noexcept
 PendingOutput::~PendingOutput() { Drop(); }
 
 Result<PendingOutput> PendingOutput::Begin(const OutputTarget& target, const std::string& shownName) {
+    // Whole paths from here on: they hold whatever the working folder becomes, and Wine's
+    // ReplaceFileW takes no other.
+    std::error_code failed;
+    const std::filesystem::path whole = std::filesystem::absolute(PathOf(target.path), failed);
+    if (failed) return Result<PendingOutput>::Refused(CannotWrite(shownName, WriteErrorText(failed.value())));
+    const std::string path = movement::NameOf(whole);
     HANDLE file = INVALID_HANDLE_VALUE;
     std::string temporary;
     for (int attempt = 0; file == INVALID_HANDLE_VALUE && attempt < 100; ++attempt) {
-        temporary = TemporaryName(target.path);
+        temporary = TemporaryName(path);
         // Shared for deleting, so that the console handler can remove it while it is open.
         file = ::CreateFileW(PathOf(temporary).c_str(), GENERIC_READ | GENERIC_WRITE,
                              FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_NEW, FILE_ATTRIBUTE_HIDDEN, nullptr);
@@ -112,7 +118,7 @@ Result<PendingOutput> PendingOutput::Begin(const OutputTarget& target, const std
         return Result<PendingOutput>::Refused(CannotWrite(shownName, WriteErrorText(errno)));
     }
     RememberPending(-1, temporary);
-    return Result<PendingOutput>::Accepted(PendingOutput(-1, target.path, temporary, shownName, target, fd));
+    return Result<PendingOutput>::Accepted(PendingOutput(-1, path, temporary, shownName, target, fd));
 }
 
 void PendingOutput::Drop() {
