@@ -5,6 +5,7 @@
 #include "Result.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace movement {
 
@@ -13,5 +14,12 @@ constexpr int32_t NoAbsentPair = 0;
 
 // Whether `pair`, as numbered in the scheme, can be named absent: NoAbsentPair, or 1..2T.
 Outcome CheckAbsentPair(const MovementState& state, int32_t pair);
+
+// The numbers pairs 1..2T play under, as the cards' rows print them: ascending, each once.
+std::vector<int32_t> PrintedPairNumbers(const MovementState& state);
+
+// The pair of the scheme that plays under `printed`, the number the director and the players
+// know; NoAbsentPair for NoAbsentPair. Refused when no pair, or more than one, carries it.
+Result<int32_t> AbsentPairFromPrinted(const MovementState& state, int32_t printed);
 
 }  // namespace movement
