@@ -14,7 +14,7 @@ namespace printing {
 const char* const ContinuedMark = " (cd.)";
 
 const std::array<ProductInfo, 3> ProductTable = {{
-    {Product::TableCards, "Rozstawiki stolikowe", "tables", nullptr, false, true, false, LayOutTableCards},
+    {Product::TableCards, "Rozstawiki stolikowe", "tables", nullptr, false, true, true, LayOutTableCards},
     {Product::PairCards, "Karty par", "pairs", "karty par", false, false, true, LayOutPairCards},
     {Product::MovementSheet, "Arkusz schematu", "sheet", "arkusz schematu", true, false, true, LayOutMovementSheet},
 }};

@@ -8,6 +8,7 @@
 #include "Podglad.h"
 #include "drkr.h"
 #include "toolkit/Controls.h"
+#include "toolkit/ListedSpinBox.h"
 #include "toolkit/UpDown.h"
 
 #include <QCheckBox>
@@ -132,7 +133,7 @@ TEST_F(PrintingFromTheMainWindow, PairCardsWithAnAbsentPairAreWhatDrukujPrintsOn
     ChooseSevenRoundsOnFourTables();
     Pick(drog.SkkN, 0);
     MeasurePage();
-    EXPECT_FALSE(drog.Nieobecna->isEnabled());  // table cards are the same whoever is absent
+    EXPECT_TRUE(drog.Nieobecna->isEnabled());  // table cards mark the absent pair too
     drog.Wydruk->setCurrentIndex(1);
     ASSERT_TRUE(drog.Nieobecna->isEnabled());
     EXPECT_EQ(drog.Nieobecna->maximum(), 8);
@@ -151,6 +152,38 @@ TEST_F(PrintingFromTheMainWindow, PairCardsWithAnAbsentPairAreWhatDrukujPrintsOn
     EXPECT_EQ(std::count(headings.begin(), headings.end(), "Para 3"), 0);
     EXPECT_TRUE(pause);
     EXPECT_EQ(drog.WynikDruku->toolTip(), QStringLiteral("Wysłano karty par do druku."));
+}
+
+TEST_F(PrintingFromTheMainWindow, TheAbsentPairIsChosenByTheNumberTheCardsPrint) {
+    ChooseSevenRoundsOnFourTables();
+    Pick(drog.SkkN, 1);  // step 10: the stationary pair 8 plays as 11
+    MeasurePage();
+    drog.Wydruk->setCurrentIndex(1);
+    EXPECT_EQ(drog.Nieobecna->Values(), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 11}));
+    drog.Nieobecna->setFocus();
+    drog.Nieobecna->setValue(7);
+    QTest::keyClick(drog.Nieobecna, Qt::Key_Up);
+    EXPECT_EQ(drog.Nieobecna->value(), 11);  // 8, 9 and 10 are nobody's numbers
+    QTest::keyClick(drog.Nieobecna, Qt::Key_Down);
+    EXPECT_EQ(drog.Nieobecna->value(), 7);
+    for (int k = 0; k < 3; ++k) QTest::keyClick(drog.Nieobecna, Qt::Key_Backspace);
+    QTest::keyClicks(drog.Nieobecna, QStringLiteral("911"));  // the 9 is not taken
+    QTest::keyClick(drog.Nieobecna, Qt::Key_Return);
+    EXPECT_EQ(drog.Nieobecna->value(), 11);
+    Click(drog.Drukuj);
+
+    EXPECT_TRUE(messages.Shown().empty()) << messages.LastText().toStdString();
+    Strings headings;
+    for (const auto& text : surface.texts)
+        if (text.text.rfind("Para ", 0) == 0 && text.text.find("stacjonarna") == std::string::npos)
+            headings.push_back(text.text);
+    EXPECT_EQ(headings, (Strings{"Para 1", "Para 2", "Para 3", "Para 4", "Para 5", "Para 6", "Para 7"}));
+
+    // Under the first step 11 is nobody's number: the choice gives way to "brak".
+    Pick(drog.SkkN, 0);
+    EXPECT_EQ(drog.Nieobecna->value(), 0);
+    EXPECT_EQ(drog.Nieobecna->text(), QStringLiteral("brak"));
+    EXPECT_EQ(drog.Nieobecna->Values().back(), 8);
 }
 
 // The preview of the chosen print, opened by "Podgląd": the test looks at it as it stands open.
