@@ -11,6 +11,9 @@
 #include "toolkit/ListedSpinBox.h"
 #include "toolkit/UpDown.h"
 
+#include "printing/Products.h"
+#include "printing/surfaces/SurfaceDrawing.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -19,6 +22,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSpinBox>
 #include <QTimer>
@@ -236,6 +240,54 @@ TEST_F(PreviewFromTheMainWindow, ShowsThePagesDrukujWouldPrintAndPrintsThemOnReq
     EXPECT_EQ(pages, 1);  // the movement sheet of four tables
     EXPECT_EQ(drog.WynikDruku->toolTip(), QStringLiteral("Wysłano arkusz schematu do druku."));
     EXPECT_FALSE(surface.texts.empty());
+}
+
+// Every word the window prints, through the preview, the export prints too, as often.
+TEST_F(PreviewFromTheMainWindow, PrintsWhatTheExportPrintsWithBoardsAndAnAbsentPair) {
+    ChooseSevenRoundsOnFourTables();
+    Pick(drog.SkkN, 1);  // step 10: the stationary pair 8 plays as 11
+    MeasurePage();
+    drog.Rozdania->setValue(3);
+    // Words of letters and digits: the arrows, drawn in a face of symbols, are no words.
+    const auto words = [](const QString& text) {
+        QStringList list;
+        for (const auto& word : QRegularExpression(QStringLiteral("[\\w–]+")).globalMatch(text))
+            list.append(word.captured());
+        list.sort();
+        return list.join(QLatin1Char(' ')).toStdString();
+    };
+    for (const char* key : {"tables", "pairs", "sheet"}) {
+        SCOPED_TRACE(key);
+        drog.Wydruk->setCurrentIndex(drog.Wydruk->findText(QString::fromUtf8(printing::ProductOfKey(key)->name)));
+        drog.Nieobecna->setValue(11);
+        surface.texts.clear();
+        OpenPreview(true);
+        ASSERT_TRUE(messages.Shown().empty()) << messages.LastText().toStdString();
+        QString printed;
+        for (const auto& text : surface.texts)
+            if (text.fontName != printing::SymbolFace) printed += QString::fromStdString(text.text) + QLatin1Char(' ');
+
+        QProcess exportRun;
+        exportRun.start(QStringLiteral(ROZSTAWIKI_PDF),
+                        {QStringLiteral("--cards"), QString::fromLatin1(key), QStringLiteral("--numbering"),
+                         QStringLiteral("2"), QStringLiteral("--absent"), QStringLiteral("11"),
+                         QStringLiteral("--boards"), QStringLiteral("3"), QStringLiteral("HowellKS.txt"),
+                         QStringLiteral("1"), QStringLiteral("eksport.pdf")});
+        ASSERT_TRUE(exportRun.waitForFinished(30000));
+        ASSERT_EQ(exportRun.exitCode(), 0) << exportRun.readAllStandardError().toStdString();
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {QStringLiteral("eksport.pdf"), QStringLiteral("-")});
+        ASSERT_TRUE(text.waitForFinished(30000));
+        EXPECT_EQ(words(printed), words(QString::fromUtf8(text.readAllStandardOutput())));
+        if (QByteArray(key) == "tables") {  // a card a table, whatever the paper
+            QProcess info;
+            info.start(QStringLiteral("pdfinfo"), {QStringLiteral("eksport.pdf")});
+            ASSERT_TRUE(info.waitForFinished(30000));
+            EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput())
+                            .contains(QRegularExpression(QStringLiteral("Pages:\\s+4\\n"))));
+            EXPECT_EQ(pages, 4);
+        }
+    }
 }
 
 TEST_F(PreviewFromTheMainWindow, BeforeAnyPrintSettingsNeedsNoPrintServer) {
