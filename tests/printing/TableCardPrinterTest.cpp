@@ -411,7 +411,12 @@ TEST(TableCard, BoardNumbersAndWhereTheSetsGoComeUnderTheRowsThatKeepTheirPlaces
     // turns on two lines in the rounds' columns, in the rows' face.
     const RecordingSurface::Text* label = Find(first, "Rozdania:");
     ASSERT_NE(label, nullptr);
-    EXPECT_EQ(label->x, 71);
+    // Wider than the set row's label, it ends where the values begin, in the rows' face.
+    RecordingSurface measure;
+    EXPECT_LT(label->x, 71);
+    EXPECT_EQ(label->fontSize, 11);
+    EXPECT_LE(label->x + measure.TextWidth(label->text, label->fontSize), 446);
+    EXPECT_GT(label->x + measure.TextWidth(label->text, label->fontSize), 446 - measure.TextWidth(" ", 11));
     EXPECT_GT(label->y, 3157);
     const RecordingSurface::Text* round1 = Find(first, " 1-3");
     const RecordingSurface::Text* round2 = Find(first, " 4-6");

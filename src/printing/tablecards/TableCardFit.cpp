@@ -87,6 +87,14 @@ void PlaceTableNumber(const TableCardContent& card, const TableCardLayout& layou
         SizeToFit(surface, std::to_string(card.Table), fit.Fonts.TableNumber, right - fit.TableNumberX);
 }
 
+// A label of the rows that come with board numbers stands where the set row's does, or further
+// left, to end where the values begin; it shrinks only where the page's edge is too near.
+RoundBlocks::Label FitLabel(const char* label, const TableCardLayout& layout, int size, PrintSurface& surface) {
+    const int room = layout.RoundRows.FirstValueX;
+    const int fitted = SizeToFit(surface, label, size, room);
+    return {std::clamp(Floor(room - surface.TextWidth(label, fitted)), 0, layout.CardLeft), fitted};
+}
+
 // Rounds go on along the rows while they fit the page's width, no closer than their widest cell,
 // which begins with a space; further rounds go on in blocks under the first, shared out evenly.
 // The page has room below the card for more blocks than 99 rounds of three-digit numbers take.
@@ -119,14 +127,11 @@ RoundBlocks FitRoundBlocks(const TableCardContent& card, const TableCardLayout& 
             boardsWidest = WidestOf(surface, boards, fit.BoardsSize);
         }
         lastColumn = std::max(lastColumn, boardsWidest);
-        const double labelRoom = rows.FirstValueX - layout.CardLeft;
-        fit.BoardsLabelSize = SizeToFit(surface, BoardsLabel, size, labelRoom);
-        fit.NextTableLabelSplit = surface.TextWidth(NextTableLabel, size) > labelRoom;
-        fit.NextTableLabelSize =
-            fit.NextTableLabelSplit
-                ? std::min(SizeToFit(surface, NextTableLabelTop, size, labelRoom),
-                           SizeToFit(surface, NextTableLabelBottom, size, labelRoom))
-                : size;
+        fit.BoardsLabelPlace = FitLabel(BoardsLabel, layout, size, surface);
+        fit.NextTableLabelSplit = surface.TextWidth(NextTableLabel, size) > rows.FirstValueX;
+        fit.NextTableLabelPlace =
+            FitLabel(fit.NextTableLabelSplit ? NextTableLabelTop : NextTableLabel, layout, size, surface);
+        if (fit.NextTableLabelSplit) fit.NextTableSecondLine = FitLabel(NextTableLabelBottom, layout, size, surface);
         fit.BlockStep = fit.NextTableDrop(layout) + (rows.BlockStep - rows.BoardSetDrop);
     }
     const auto rounds = static_cast<int32_t>(card.Rows[RoundsRow].size());

@@ -50,9 +50,14 @@ struct RoundBlocks {
     // values: the next table's label as "Komplet" over "do stołu:" when it is too long for one.
     int BoardLines = 0;
     int BoardsSize = 0;
-    int BoardsLabelSize = 0;
+    struct Label {
+        int X = 0;
+        int Size = 0;
+    };
+    Label BoardsLabelPlace;
     bool NextTableLabelSplit = false;
-    int NextTableLabelSize = 0;
+    Label NextTableLabelPlace;  // the first line's when split
+    Label NextTableSecondLine;
     int FootSize = 0;
 
     // Below a block's top, after the four rows of every block.

@@ -175,15 +175,17 @@ private:
     void DrawBoardRows(int top, int32_t first, int32_t last) {
         const TableCardLayout::RoundRowPlaces& rows = layout_.RoundRows;
         const RoundBlocks& blocks = fit_.Rows;
-        surface_.SetFontSize(blocks.BoardsLabelSize);
-        surface_.TextOut(layout_.CardLeft, top + blocks.BoardsDrop(layout_, 0), BoardsLabel);
-        surface_.SetFontSize(blocks.NextTableLabelSize);
+        const auto label = [&](const RoundBlocks::Label& place, int y, const char* text) {
+            surface_.SetFontSize(place.Size);
+            surface_.TextOut(place.X, y, text);
+        };
+        label(blocks.BoardsLabelPlace, top + blocks.BoardsDrop(layout_, 0), BoardsLabel);
         const int nextTableY = top + blocks.NextTableDrop(layout_);
         if (blocks.NextTableLabelSplit) {
-            surface_.TextOut(layout_.CardLeft, nextTableY - blocks.LineStep, NextTableLabelTop);
-            surface_.TextOut(layout_.CardLeft, nextTableY, NextTableLabelBottom);
+            label(blocks.NextTableLabelPlace, nextTableY - blocks.LineStep, NextTableLabelTop);
+            label(blocks.NextTableSecondLine, nextTableY, NextTableLabelBottom);
         } else {
-            surface_.TextOut(layout_.CardLeft, nextTableY, NextTableLabel);
+            label(blocks.NextTableLabelPlace, nextTableY, NextTableLabel);
         }
         surface_.SetFontSize(blocks.BoardsSize);
         int x = rows.FirstValueX;
