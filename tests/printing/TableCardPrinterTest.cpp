@@ -8,6 +8,7 @@
 #include "printing/Products.h"
 #include "printing/surfaces/RecordingSurface.h"
 #include "printing/tablecards/TableCardContent.h"
+#include "printing/tablecards/TableCardLayout.h"
 #include "printing/tablecards/TableCardPrinter.h"
 
 #include <gtest/gtest.h>
@@ -433,6 +434,51 @@ TEST(TableCard, BoardNumbersAndWhereTheSetsGoComeUnderTheRowsThatKeepTheirPlaces
     ASSERT_NE(doStolu, nullptr);
     EXPECT_GT(komplet->y, round2->y);
     EXPECT_EQ(Find(first, "   P")->y, doStolu->y);
+}
+
+// 99 rounds of three-digit pairs and boards up to 883-891, pair 2 absent: the lines under the set
+// rows draw together, on a shorter page the rows' face shrinks too, until the foot ends on the
+// page; the first block's rows keep their places, and no line of the first column meets the next.
+TEST(TableCard, AtTheMostRoundsTheBoardRowsAndTheFootEndOnThePage) {
+    MovementState state;
+    state.RoundCount = 99;
+    state.TableCount = 48;
+    for (int32_t t = 1; t <= 48; ++t) state.Seating[t] = {t, 48 + t, t};
+    state = movement::testing::ReadyToPrint(state, 99);
+    for (const int32_t height : {6800, 5000}) {
+        SCOPED_TRACE(height);
+        RecordingSurface surface;
+        RunRequest request;
+        request.first = request.last = 1;
+        request.boardsPerSet = 9;
+        request.absentPair = 2;
+        ASSERT_TRUE(PrintProduct(Product::TableCards, state, {4800, height}, request, surface).accepted());
+        const CardRead card = ReadCard(surface, 0);
+        EXPECT_TRUE(Has(card.rows.at("Rozdania:"), "883-891"));
+        EXPECT_EQ(std::count(card.rows.at("Rozdania:").begin(), card.rows.at("Rozdania:").end(), ""), 0);
+        EXPECT_EQ(std::count(card.rows.at("do stołu:").begin(), card.rows.at("do stołu:").end(), ""), 1);
+        EXPECT_EQ(card.foot, (Strings{SpareTableNote, AbsentNote}));
+
+        const auto lineHeight = [](const RecordingSurface::Text& text) {
+            return (0.905 + 0.212) * text.fontSize * 600 / 72;
+        };
+        const auto* foot = Find(surface, AbsentNote);
+        ASSERT_NE(foot, nullptr);
+        EXPECT_LE(foot->y + lineHeight(*foot), height);
+        const auto* round = Find(surface, "  Runda:");
+        EXPECT_EQ(round->y, ComputeCardLayout(4800, height).CardBottom + ComputeCardLayout(4800, height).RoundRows.RoundDrop);
+        EXPECT_EQ(round->fontSize, height == 6800 ? 11 : 8);
+        std::map<int, const RecordingSurface::Text*> lines;  // under the frame, the largest face of each
+        for (const auto& text : surface.texts) {
+            EXPECT_LE(text.x + RecordingSurface().TextWidth(text.text, text.fontSize), 4800) << text.text;
+            const RecordingSurface::Text*& line = lines[text.y];
+            if (text.y > round->y - 1 && (line == nullptr || line->fontSize < text.fontSize)) line = &text;
+        }
+        lines.erase(lines.begin(), lines.lower_bound(round->y));
+        EXPECT_EQ(lines.size(), 4u * 8u + 2u);  // a block: four rows, two of boards, the label on two
+        for (auto at = lines.begin(); std::next(at) != lines.end(); ++at)
+            EXPECT_GE(std::next(at)->first - at->first, lineHeight(*at->second)) << at->second->text;
+    }
 }
 
 TEST(TableCard, OneBoardASetPrintsItsNumberAlone) {
