@@ -283,7 +283,8 @@ TEST_P(PdfCardsAtTheEdges, WithBoardNumbersAndAnAbsentPairEveryWordStandsClearTo
         for (const Word& word : words)
             if (word.text == QStringLiteral("Rozdania:")) boardLabels.push_back(&word);
         ASSERT_EQ(boardLabels.size(), rounds.size());
-        std::sort(boardLabels.begin(), boardLabels.end(), [](const Word* a, const Word* b) { return a->yMin < b->yMin; });
+        std::sort(boardLabels.begin(), boardLabels.end(),
+                  [](const Word* a, const Word* b) { return a->yMin < b->yMin; });
         bool spare = false;
         bool dashes = false;
         for (std::size_t block = 0; block < rounds.size(); ++block) {

@@ -344,13 +344,13 @@ CardRead ReadCard(const RecordingSurface& surface, int page) {
     for (const auto* text : texts)
         if (text->text == "  Runda:") blockTops.push_back(text->y);
     if (blockTops.empty()) return card;
-    const std::set<std::string> labels = {"  Runda:", "  NS:",    "  WE:",      "Komplet:",
+    const std::set<std::string> labels = {"  Runda:",  "  NS:",   "  WE:",     "Komplet:",
                                           "Rozdania:", "Komplet", "do stołu:", "Komplet do stołu:"};
     std::vector<std::pair<int, std::string>> foot;
     for (std::size_t block = 0; block < blockTops.size(); ++block) {
         const int top = blockTops[block];
         const int bottom = block + 1 < blockTops.size() ? blockTops[block + 1] : INT32_MAX;
-        std::map<int, std::string> lines;  // y -> label
+        std::map<int, std::string> lines;    // y -> label
         std::map<int, std::size_t> columns;  // x -> round from 0
         for (const auto* text : texts)
             if (text->y >= top && text->y < bottom && labels.count(text->text) != 0 && text->text != "Komplet")
@@ -466,7 +466,8 @@ TEST(TableCard, AtTheMostRoundsTheBoardRowsAndTheFootEndOnThePage) {
         ASSERT_NE(foot, nullptr);
         EXPECT_LE(foot->y + lineHeight(*foot), height);
         const auto* round = Find(surface, "  Runda:");
-        EXPECT_EQ(round->y, ComputeCardLayout(4800, height).CardBottom + ComputeCardLayout(4800, height).RoundRows.RoundDrop);
+        EXPECT_EQ(round->y,
+                  ComputeCardLayout(4800, height).CardBottom + ComputeCardLayout(4800, height).RoundRows.RoundDrop);
         EXPECT_EQ(round->fontSize, height == 6800 ? 11 : 8);
         std::map<int, const RecordingSurface::Text*> lines;  // under the frame, the largest face of each
         for (const auto& text : surface.texts) {
@@ -500,8 +501,9 @@ TEST(TableCard, TablesSharingTheirSetsThroughoutNameEachOther) {
 
 // A set below 1 typed at table 4 is set 1 from round 2, when table 3 plays it too.
 TEST(TableCard, RoundsOfASetSharedNowAndThenAreMarkedAndTheFootNamesThePartner) {
-    const MovementState state = movement::testing::ReadyToPrint(
-        movement::testing::MovementOf(3, {{1, 4, 1}, {2, 5, 2}, {3, 6, 3}, {7, 8, 0}}), 10);
+    const MovementState state =
+        movement::testing::ReadyToPrint(movement::testing::MovementOf(3, {{1, 4, 1}, {2, 5, 2}, {3, 6, 3}, {7, 8, 0}}),
+                                        10);
     const RecordingSurface surface = PrintWith(state, 3, 4, 2);
     const CardRead three = ReadCard(surface, 0);
     EXPECT_EQ(three.rows.at("Rozdania:"), (Strings{"5-6", "1-2*", "3-4*"}));
@@ -588,9 +590,9 @@ TEST(TableCard, TheSetsOfEveryShippedSchemeGoWhereTheCardsSay) {
                 for (int32_t round = 0; round < rounds; ++round) {
                     const int number = std::stoi(set(table, round));
                     EXPECT_EQ(card->rows.at("Rozdania:")[round],
-                              boards == 1 ? std::to_string(number)
-                                          : std::to_string((number - 1) * boards + 1) + "-" +
-                                                std::to_string(number * boards));
+                              boards == 1
+                                  ? std::to_string(number)
+                                  : std::to_string((number - 1) * boards + 1) + "-" + std::to_string(number * boards));
                     const std::string& next = card->rows.at("do stołu:")[round];
                     if (round + 1 == rounds) {
                         EXPECT_EQ(next, "");

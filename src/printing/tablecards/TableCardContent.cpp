@@ -68,7 +68,8 @@ void WidenRowsForLongNumbers(std::array<std::vector<std::string>, RoundRowCount>
 // (the mark is a digit's width, a digit two spaces).
 std::string Dashed(const std::string& cell) {
     const std::size_t digits = WithoutLeadingSpaces(cell).size();
-    return cell.substr(0, cell.size() - digits) + std::string(2 * (std::max<std::size_t>(digits, 1) - 1), ' ') + AbsentDash;
+    return cell.substr(0, cell.size() - digits) + std::string(2 * (std::max<std::size_t>(digits, 1) - 1), ' ') +
+           AbsentDash;
 }
 
 // Marks the absent pair in the pair rows; true when it sits at the table in some round.

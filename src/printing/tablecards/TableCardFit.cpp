@@ -146,10 +146,10 @@ int RowsBottom(const TableCardContent& card, const TableCardLayout& layout, cons
     const auto rounds = static_cast<int32_t>(card.Rows[RoundsRow].size());
     const int32_t blocks = std::max(1, PartsOf(rounds, fit.RoundsPerBlock));
     const int lastTop = layout.CardBottom + (blocks - 1) * fit.BlockStep;
-    const int lastLine = card.Foot.empty()
-                             ? lastTop + (card.Boards.empty() ? layout.RoundRows.BoardSetDrop : fit.NextTableDrop(layout))
-                             : lastTop + fit.BlockStep + layout.RoundRows.RoundDrop +
-                                   (static_cast<int>(card.Foot.size()) - 1) * fit.LineStep;
+    const int lastLine =
+        card.Foot.empty() ? lastTop + (card.Boards.empty() ? layout.RoundRows.BoardSetDrop : fit.NextTableDrop(layout))
+                          : lastTop + fit.BlockStep + layout.RoundRows.RoundDrop +
+                                (static_cast<int>(card.Foot.size()) - 1) * fit.LineStep;
     return Ceil(lastLine + (FaceAscent + FaceDescent) * Em(surface, size));
 }
 
