@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "movement/AbsentPair.h"
 #include "movement/BoardRoutes.h"
 #include "movement/MovementState.h"
 
@@ -42,7 +43,7 @@ struct TableCardContent {
 // numbered in the scheme) and, with boards, where the sets go.
 struct CardAdditions {
     int32_t boardsPerSet = movement::NoBoardsGiven;
-    int32_t absentPair = 0;
+    int32_t absentPair = movement::NoAbsentPair;
     const movement::SetRoutes* routes = nullptr;  // needed with boards
 };
 
