@@ -574,6 +574,7 @@ TEST(TableCard, TheSetsOfEveryShippedSchemeGoWhereTheCardsSay) {
 
             const RecordingSurface surface = PrintWith(state, 1, tables, boards);
             std::vector<CardRead> cards;
+            cards.reserve(static_cast<std::size_t>(tables));
             for (int32_t page = 0; page < tables; ++page) cards.push_back(ReadCard(surface, page));
             std::map<int, const CardRead*> byTable;
             for (const CardRead& card : cards) {
