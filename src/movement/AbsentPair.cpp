@@ -2,6 +2,7 @@
 #include "AbsentPair.h"
 
 #include "PairNumbering.h"
+#include "RoundProgression.h"
 
 #include <algorithm>
 
@@ -40,6 +41,10 @@ Result<int32_t> AbsentPairFromPrinted(const MovementState& state, int32_t printe
                                         " w tej numeracji; podaj numer z kart albo 0, gdy grają wszystkie pary.");
     return Result<int32_t>::Refused("Para nieobecna: pod numerem " + number +
                                     " gra więcej niż jedna para; popraw numerację, zanim wskażesz nieobecną.");
+}
+
+bool AbsentInRound(const MovementState& state, int32_t roundOnePair, int32_t round, int32_t absentPair) {
+    return absentPair != NoAbsentPair && PairInRound(state, roundOnePair, round) == absentPair;
 }
 
 }  // namespace movement

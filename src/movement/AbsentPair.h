@@ -22,4 +22,8 @@ std::vector<int32_t> PrintedPairNumbers(const MovementState& state);
 // know; NoAbsentPair for NoAbsentPair. Refused when no pair, or more than one, carries it.
 Result<int32_t> AbsentPairFromPrinted(const MovementState& state, int32_t printed);
 
+// Whether the absent pair would sit in round `round` on the seat whose round-1 pair is
+// `roundOnePair`: there its opponents sit out.
+bool AbsentInRound(const MovementState& state, int32_t roundOnePair, int32_t round, int32_t absentPair);
+
 }  // namespace movement

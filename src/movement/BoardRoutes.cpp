@@ -85,4 +85,30 @@ std::vector<int32_t> RoundsSharedNowAndThen(const SetRoutes& routes, int32_t tab
     return rounds;
 }
 
+std::vector<int32_t> PartnersNowAndThen(const SetRoutes& routes, int32_t table) {
+    std::vector<int32_t> partners;
+    for (const int32_t round : RoundsSharedNowAndThen(routes, table)) {
+        const auto& shared = routes.SharedWith[static_cast<std::size_t>(round) - 1][static_cast<std::size_t>(table) - 1];
+        partners.insert(partners.end(), shared.begin(), shared.end());
+    }
+    std::sort(partners.begin(), partners.end());
+    partners.erase(std::unique(partners.begin(), partners.end()), partners.end());
+    return partners;
+}
+
+const char* const SpareTableMark = "P";
+
+std::string TablesInWords(const std::vector<int32_t>& tables) {
+    std::string words;
+    for (std::size_t at = 0; at < tables.size(); ++at) {
+        if (at > 0) words += at + 1 == tables.size() ? " i " : ", ";
+        words += std::to_string(tables[at]);
+    }
+    return words;
+}
+
+std::string SharedWithWords(const std::vector<int32_t>& tables) {
+    return (tables.size() == 1 ? "ze stołem " : "ze stołami ") + TablesInWords(tables);
+}
+
 }  // namespace movement

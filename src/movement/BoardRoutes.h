@@ -45,4 +45,16 @@ std::vector<int32_t> SharedThroughout(const SetRoutes& routes, int32_t table);
 // The rounds in which table t shares its set although it does not share it throughout.
 std::vector<int32_t> RoundsSharedNowAndThen(const SetRoutes& routes, int32_t table);
 
+// The tables that play table t's set in some of those rounds, in ascending order.
+std::vector<int32_t> PartnersNowAndThen(const SetRoutes& routes, int32_t table);
+
+// What a table card calls the spare table on which a set waits.
+extern const char* const SpareTableMark;
+
+// The tables as a card names them: "2", "2 i 5", "2, 3 i 5".
+std::string TablesInWords(const std::vector<int32_t>& tables);
+
+// "ze stołem 2", "ze stołami 2 i 5": the tables a set is shared with.
+std::string SharedWithWords(const std::vector<int32_t>& tables);
+
 }  // namespace movement
