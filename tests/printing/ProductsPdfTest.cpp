@@ -8,6 +8,8 @@
 
 #include "movement/PairNumbering.h"
 #include "movement/RoundProgression.h"
+#include "movement/SchemeFileReading.h"
+#include "movement/SchemeLine.h"
 #include "printing/Products.h"
 #include "printing/surfaces/QtPrintSurface.h"
 #include "printing/surfaces/RecordingSurface.h"
@@ -472,6 +474,53 @@ TEST(MovementSheetPdf, AnUnsoundMovementWithAnAbsentPairMarksItAndNamesTheFirstF
                              0),
               0u)
         << findings;
+}
+
+// The shipped scheme files, every third line and the last of each (the most tables): each round's
+// note says what the round's own cells show, with an absent pair and board numbers in turn, read
+// back from the printed sheet.
+TEST(MovementSheetPdf, ShippedLinesHaveRoundNotesThatAgreeWithTheirCells) {
+    QTemporaryDir folder;
+    int lines = 0;
+    int waiting = 0;
+    int shared = 0;
+    int sittingOut = 0;
+    for (const char* name : {"Duzo_Zb.txt", "HowellKS.txt", "HowellPV.txt"}) {
+        const auto file = movement::ReadSchemeFile(std::string(SCHEME_DATA_DIR) + "/" + name);
+        ASSERT_TRUE(file.accepted()) << file.message();
+        const std::vector<std::string>& all = file.value().lines;
+        for (std::size_t at = 0; at < all.size(); ++at) {
+            if (at % 3 != 0 && at + 1 != all.size()) continue;
+            const std::string& line = all[at];
+            const auto read = movement::ReadSchemeLine(line);
+            ASSERT_TRUE(read.accepted()) << line;
+            MovementState state;
+            state.RoundCount = read.value().RoundCount;
+            state.TableCount = read.value().TableCount;
+            std::copy(read.value().Tables.begin(), read.value().Tables.end(), state.Seating.begin() + 1);
+            state = movement::testing::ReadyToPrint(state, 10);
+            ++lines;
+            const int32_t absent = lines % (2 * state.TableCount + 1);
+            const int32_t boards = lines % 2 == 0 ? 3 : 0;
+            const std::vector<Word> words = Printed(Product::MovementSheet, state, absent,
+                                                    folder.filePath(QStringLiteral("arkusz.pdf")), boards);
+            Notes notes;
+            const Cells cells = ReadSheet(words, &notes);
+            ASSERT_EQ(cells, CellsOfTheMovement(state, absent, boards)) << line;
+            ExpectNotesAgreeWithTheCells(cells, notes, state.RoundCount, line, boards);
+            for (const auto& [round, note] : notes) {
+                const RoundNote parsed = ParseNote(note);
+                waiting += !parsed.waiting.empty();
+                shared += !parsed.shared.empty();
+                sittingOut += parsed.sittingOut > 0;
+            }
+        }
+    }
+    EXPECT_GT(lines, 35);
+    // Each kind of note is among them.
+    EXPECT_GT(waiting, 0);
+    EXPECT_GT(shared, 0);
+    EXPECT_GT(sittingOut, 0);
 }
 
 // The edges: the most rounds and tables a page holds whole (one pair numbered 100), and the
