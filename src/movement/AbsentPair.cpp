@@ -19,7 +19,7 @@ Outcome CheckAbsentPair(const MovementState& state, int32_t pair) {
 }
 
 int32_t SittingOutIn(const MovementState& state, int32_t absentPair, int32_t round) {
-    if (absentPair == NoAbsentPair) return NoAbsentPair;
+    if (absentPair == NoAbsentPair || round < 1 || round > state.RoundCount) return NoAbsentPair;
     for (const TableSeat& seat : SeatsInRound(state, round)) {
         if (seat.NsPair == absentPair) return seat.WePair;
         if (seat.WePair == absentPair) return seat.NsPair;
