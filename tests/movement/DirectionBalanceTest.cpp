@@ -2,10 +2,10 @@
 #include "movement/DirectionBalance.h"
 #include "movement/SchemeLine.h"
 
+#include <gtest/gtest.h>
+
 #include <map>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 namespace movement {
 namespace {

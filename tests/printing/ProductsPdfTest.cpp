@@ -218,16 +218,17 @@ TEST_P(PairCardsPdf, EveryRowIsWhatTheTableCardsOfTheMovementPrint) {
     EXPECT_EQ(count("Rozdania"), numbering.boardsPerSet > 0 ? 9 + (numbering.absentPair == 0) : 0);
     // Every card names its movement, so that cards of two sessions are not mixed.
     EXPECT_EQ(count("Rund:"), numbering.absentPair == 0 ? 10 : 9);
-    const auto movement = std::find_if(pairWords.begin(), pairWords.end(), [](const Word& w) { return w.text == "Rund:"; });
+    const auto movement =
+        std::find_if(pairWords.begin(), pairWords.end(), [](const Word& w) { return w.text == "Rund:"; });
     ASSERT_NE(movement, pairWords.end());
     std::string line;
     for (const Word* word : LineFrom(OnPage(pairWords, movement->page), *movement))
         line += (line.empty() ? "" : " ") + word->text.toStdString();
-    EXPECT_EQ(line.substr(0, line.find(" Rund:")), std::string("Rund: 9; Stołów: 5; ") +
-                                                       (numbering.firstMapped > 0 ? "Numery dowolne"
-                                                        : numbering.step < 0 ? "Numery jak w Mitchell'u"
-                                                                             : "Skok numeracji: " +
-                                                                                   std::to_string(numbering.step)));
+    EXPECT_EQ(line.substr(0, line.find(" Rund:")),
+              std::string("Rund: 9; Stołów: 5; ") + (numbering.firstMapped > 0 ? "Numery dowolne"
+                                                     : numbering.step < 0
+                                                         ? "Numery jak w Mitchell'u"
+                                                         : "Skok numeracji: " + std::to_string(numbering.step)));
 
     // Pair 10 keeps its seat, and only its card says so, under its heading.
     const std::string stationary = std::to_string(movement::PairRowNumber(state, 10));
@@ -292,7 +293,8 @@ Cells ReadSheet(const std::vector<Word>& words, Notes* notes = nullptr) {
         // The sets' line is the first under the pairs; the note's, the next.
         for (auto& [round, under] : below) {
             std::sort(under.begin(), under.end(), [](const Word* a, const Word* b) {
-                return std::make_pair(std::round(a->yMin * 2), a->xMin) < std::make_pair(std::round(b->yMin * 2), b->xMin);
+                return std::make_pair(std::round(a->yMin * 2), a->xMin) <
+                       std::make_pair(std::round(b->yMin * 2), b->xMin);
             });
             const double setsTop = under.front()->yMin;
             std::string note;
@@ -502,8 +504,8 @@ TEST(MovementSheetPdf, ShippedLinesHaveRoundNotesThatAgreeWithTheirCells) {
             ++lines;
             const int32_t absent = lines % (2 * state.TableCount + 1);
             const int32_t boards = lines % 2 == 0 ? 3 : 0;
-            const std::vector<Word> words = Printed(Product::MovementSheet, state, absent,
-                                                    folder.filePath(QStringLiteral("arkusz.pdf")), boards);
+            const std::vector<Word> words =
+                Printed(Product::MovementSheet, state, absent, folder.filePath(QStringLiteral("arkusz.pdf")), boards);
             Notes notes;
             const Cells cells = ReadSheet(words, &notes);
             ASSERT_EQ(cells, CellsOfTheMovement(state, absent, boards)) << line;
@@ -549,8 +551,7 @@ std::vector<QRectF> FillsOn(const printing::RecordingSurface& recorded, int page
     const double points = 72.0 / Resolution;
     for (const auto& fill : recorded.fills)
         if (fill.page == page)
-            fills.emplace_back(QPointF(fill.x, fill.y) * points + origin,
-                               QSizeF(fill.width, fill.height) * points);
+            fills.emplace_back(QPointF(fill.x, fill.y) * points + origin, QSizeF(fill.width, fill.height) * points);
     return fills;
 }
 
@@ -605,9 +606,8 @@ TEST_P(ProductsAtTheEdges, EveryWordStandsClearOnThePageAndNothingIsLeftOut) {
         int marked = 0;
         for (const Word& word : on) {
             const QRectF box(QPointF(word.xMin, word.yMin), QPointF(word.xMax, word.yMax));
-            const bool shaded = std::any_of(fills.begin(), fills.end(), [&](const QRectF& fill) {
-                return fill.contains(box.center());
-            });
+            const bool shaded = std::any_of(fills.begin(), fills.end(),
+                                            [&](const QRectF& fill) { return fill.contains(box.center()); });
             if (product == Product::MovementSheet && word.text.contains('*') && word.text.contains('-')) {
                 ++marked;
                 EXPECT_TRUE(shaded) << word.text.toStdString() << " on page " << at;

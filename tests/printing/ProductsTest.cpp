@@ -123,7 +123,8 @@ TEST(PrintProduct, APauzaRowHoldsOnlyTheRoundAndEveryThirdBlockOfRowsIsShaded) {
     ASSERT_NE(pauza, nullptr);
     Strings row;
     for (const auto& text : surface.texts)
-        if (text.page == pauza->page && text.y == pauza->y && text.x / (Page.PageWidth / 2) == pauza->x / (Page.PageWidth / 2))
+        if (text.page == pauza->page && text.y == pauza->y &&
+            text.x / (Page.PageWidth / 2) == pauza->x / (Page.PageWidth / 2))
             row.push_back(text.text);
     EXPECT_EQ(row, (Strings{"2", "pauza"}));
     // Seven cards of seven rows: rows 4 to 6 of each are shaded, every card headed by its movement.
@@ -142,8 +143,13 @@ TEST(PrintProduct, APauzaRowHoldsOnlyTheRoundAndEveryThirdBlockOfRowsIsShaded) {
 
 TEST(PrintProduct, TheBalanceOfAShortenedHowellLeavesTheStationaryPairsOutAmongThemselves) {
     // Six rounds on five tables as HowellPV.txt has it: pairs 7..10 sit NS throughout.
-    const movement::MovementState shortened = movement::testing::ReadyToPrint(
-        movement::testing::MovementOf(6, {{1, 2, 1}, {7, 4, 2}, {8, 6, 3}, {9, 3, 5}, {10, 5, 6}}), 6);
+    const movement::MovementState shortened =
+        movement::testing::ReadyToPrint(movement::testing::MovementOf(6, {{1, 2, 1},
+                                                                          {7, 4, 2},
+                                                                          {8, 6, 3},
+                                                                          {9, 3, 5},
+                                                                          {10, 5, 6}}),
+                                        6);
     RecordingSurface surface;
     ASSERT_TRUE(PrintProduct(Product::MovementSheet, shortened, Page, 1, 5, false, 0, surface).accepted());
     std::string findings;

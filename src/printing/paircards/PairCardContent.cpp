@@ -12,7 +12,7 @@
 
 namespace printing {
 
-const std::array<const char*, PairColumnCount> PairColumnHeadings = {"Runda",   "Stół",    "Kierunek",
+const std::array<const char*, PairColumnCount> PairColumnHeadings = {"Runda",      "Stół",    "Kierunek",
                                                                      "Przeciwnik", "Komplet", "Rozdania"};
 const char* const SitOutText = "pauza";
 

@@ -22,8 +22,8 @@ namespace {
 using movement::MovementState;
 
 std::vector<std::string> InformationOf(const MovementState& state, int32_t absentPair, int32_t boardsPerSet) {
-    std::string counts = "Rund: " + std::to_string(state.RoundCount) + "; Stołów: " +
-                         std::to_string(state.TableCount) + "; Par: " + std::to_string(2 * state.TableCount);
+    std::string counts = "Rund: " + std::to_string(state.RoundCount) + "; Stołów: " + std::to_string(state.TableCount) +
+                         "; Par: " + std::to_string(2 * state.TableCount);
     if (boardsPerSet > movement::NoBoardsGiven) counts += "; Rozdań w komplecie: " + std::to_string(boardsPerSet);
     std::vector<std::string> lines = {counts, NumberingText(state, movement::ArbitraryNumbersInUse(state))};
     if (!state.PrintedSource.empty()) lines.push_back("Źródło: " + state.PrintedSource);
@@ -68,19 +68,20 @@ std::string RoundNoteOf(const MovementState& state, const movement::SetRoutes& r
         parts.push_back("pauzuje para " + std::to_string(movement::PairRowNumber(state, out)));
     std::string note;
     for (const std::string& part : parts) note += (note.empty() ? "" : "; ") + part;
-    if (!note.empty() && note.front() >= 'a' && note.front() <= 'z') note.front() = static_cast<char>(note.front() - 'a' + 'A');
+    if (!note.empty() && note.front() >= 'a' && note.front() <= 'z')
+        note.front() = static_cast<char>(note.front() - 'a' + 'A');
     return note;
 }
 
-std::string BalanceOf(const MovementState& state, const std::vector<movement::TableSeat>& roundOne,
-                      int32_t absentPair) {
+std::string BalanceOf(const MovementState& state, const std::vector<movement::TableSeat>& roundOne, int32_t absentPair) {
     std::vector<int32_t> stationary = movement::StationaryPairs(state.RoundCount, roundOne);
     std::erase(stationary, absentPair);
     // Two stationary pairs or more would make the lowest and the highest count alone.
     const bool besideStationary = stationary.size() >= 2;
-    const movement::BalanceFigures balance = movement::DirectionBalance(
-        state.RoundCount, roundOne, absentPair,
-        besideStationary ? movement::BalanceOf::NotBothStationary : movement::BalanceOf::AllPairs);
+    const movement::BalanceFigures balance =
+        movement::DirectionBalance(state.RoundCount, roundOne, absentPair,
+                                   besideStationary ? movement::BalanceOf::NotBothStationary
+                                                    : movement::BalanceOf::AllPairs);
     if (balance.pairsByCount.empty()) return {};
     std::string text = std::string("Wyrównanie kierunków: każde dwie pary") +
                        (besideStationary ? ", z których choć jedna się przesiada," : "") +

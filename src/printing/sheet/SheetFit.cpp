@@ -24,8 +24,7 @@ constexpr double NoteProportion = 0.85;  // the round's note under its cells, as
 constexpr double GridPenPoints = 0.5;
 
 // Everything above and below the grid, whatever the cells' size.
-void PlaceText(const SheetContent& sheet, bool notes, const PageMetrics& page, PrintSurface& surface,
-               SheetFit& fit) {
+void PlaceText(const SheetContent& sheet, bool notes, const PageMetrics& page, PrintSurface& surface, SheetFit& fit) {
     const double width = page.PageWidth;
     fit.NotesShown = notes;
     fit.InformationLines = sheet.Information;
