@@ -89,6 +89,7 @@ std::string BalanceOf(const MovementState& state, const std::vector<movement::Ta
                        std::to_string(balance.lowest) + ", najwięcej na " + Sets(balance.highest) + ".";
     if (besideStationary) {
         std::vector<int32_t> printed;
+        printed.reserve(stationary.size());
         for (const int32_t pair : stationary) printed.push_back(movement::PairRowNumber(state, pair));
         std::sort(printed.begin(), printed.end());
         text += " Pary stacjonarne (" + movement::NumberRangesText(printed) +
