@@ -2,6 +2,7 @@
 #include "AbsentPair.h"
 
 #include "PairNumbering.h"
+#include "PairSchedule.h"
 #include "RoundProgression.h"
 
 #include <algorithm>
@@ -16,6 +17,15 @@ Outcome CheckAbsentPair(const MovementState& state, int32_t pair) {
     return Outcome::Refused("Para nieobecna: nie ma pary o numerze " + std::to_string(pair) +
                             " w schemacie; podaj numer od 1 do " + std::to_string(pairs) +
                             " albo 0, gdy grają wszystkie pary.");
+}
+
+int32_t SittingOutIn(const MovementState& state, int32_t absentPair, int32_t round) {
+    if (absentPair == NoAbsentPair || round < 1 || round > state.RoundCount) return NoAbsentPair;
+    for (const TableSeat& seat : SeatsInRound(state, round)) {
+        if (seat.NsPair == absentPair) return seat.WePair;
+        if (seat.WePair == absentPair) return seat.NsPair;
+    }
+    return NoAbsentPair;
 }
 
 std::vector<int32_t> PrintedPairNumbers(const MovementState& state) {

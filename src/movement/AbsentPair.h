@@ -15,6 +15,10 @@ constexpr int32_t NoAbsentPair = 0;
 // Whether `pair`, as numbered in the scheme, can be named absent: NoAbsentPair, or 1..2T.
 Outcome CheckAbsentPair(const MovementState& state, int32_t pair);
 
+// The pair, as numbered in the scheme, that meets the absent pair in round `round` and so sits
+// out that round; NoAbsentPair when no pair is absent or the absent pair has no seat then.
+int32_t SittingOutIn(const MovementState& state, int32_t absentPair, int32_t round);
+
 // The numbers pairs 1..2T play under, as the cards' rows print them: ascending, each once.
 std::vector<int32_t> PrintedPairNumbers(const MovementState& state);
 

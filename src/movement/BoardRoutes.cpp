@@ -21,6 +21,23 @@ std::string BoardNumbersText(int32_t set, int32_t boardsPerSet) {
     return boardsPerSet == 1 ? std::to_string(last) : std::to_string(first) + "-" + std::to_string(last);
 }
 
+std::string NumberRangesText(const std::vector<int32_t>& ascending) {
+    std::string text;
+    for (std::size_t first = 0; first < ascending.size();) {
+        std::size_t last = first;
+        while (last + 1 < ascending.size() && int64_t{ascending[last + 1]} == int64_t{ascending[last]} + 1) ++last;
+        if (!text.empty()) text += ", ";
+        text += std::to_string(ascending[first]);
+        if (last >= first + 2) {
+            text += "-" + std::to_string(ascending[last]);
+        } else if (last == first + 1) {
+            text += ", " + std::to_string(ascending[last]);
+        }
+        first = last + 1;
+    }
+    return text;
+}
+
 SetRoutes RoutesOf(const MovementState& state) {
     SetRoutes routes;
     const int32_t rounds = std::max(state.RoundCount, 0);

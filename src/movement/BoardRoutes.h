@@ -22,6 +22,9 @@ Outcome CheckBoardsPerSet(int32_t boards);
 // or the set is not a set (below 1).
 std::string BoardNumbersText(int32_t set, int32_t boardsPerSet);
 
+// Ascending numbers with runs of three or more joined: "1-3, 5, 7, 8"; empty for none.
+std::string NumberRangesText(const std::vector<int32_t>& ascending);
+
 // Where a set goes when no table plays it in the next round: it waits on the spare table.
 constexpr int32_t SpareTable = 0;
 

@@ -118,6 +118,18 @@ TEST(AbsentPairFromPrinted, TheNumberOnTheCardsLeadsBackToThePairOfTheScheme) {
     EXPECT_FALSE(AbsentPairFromPrinted(arbitrary, 5).accepted());
 }
 
+TEST(SittingOutIn, ThePairThatMeetsTheAbsentOneInTheRound) {
+    // Round 1: 8-1, 2-6, 3-5, 4-7; every rotating pair moves on by one a round.
+    EXPECT_EQ(SittingOutIn(SevenRounds, 5, 1), 3);
+    EXPECT_EQ(SittingOutIn(SevenRounds, 3, 1), 5);
+    EXPECT_EQ(SittingOutIn(SevenRounds, 8, 1), 1);
+    EXPECT_EQ(SittingOutIn(SevenRounds, 8, 2), 2);
+    EXPECT_EQ(SittingOutIn(SevenRounds, 1, 7), 5);  // pairs 2 and 6 of table 2 are 1 and 5 by then
+    EXPECT_EQ(SittingOutIn(SevenRounds, NoAbsentPair, 1), NoAbsentPair);
+    EXPECT_EQ(SittingOutIn(SevenRounds, 5, 8), NoAbsentPair);  // no such round
+    EXPECT_EQ(SittingOutIn(SevenRounds, 5, 0), NoAbsentPair);
+}
+
 TEST(AbsentPairFromPrinted, ANumberTwoPairsCarryIsRefused) {
     MovementState state;
     state.RoundCount = 10;

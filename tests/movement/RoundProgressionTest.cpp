@@ -250,5 +250,14 @@ TEST(BoardNumbers, ASetHoldsItsBoardsInOrderFromBoardOne) {
     EXPECT_FALSE(CheckBoardsPerSet(-1).accepted());
 }
 
+TEST(NumberRanges, RunsOfThreeOrMoreAreJoined) {
+    EXPECT_EQ(NumberRangesText({}), "");
+    EXPECT_EQ(NumberRangesText({4}), "4");
+    EXPECT_EQ(NumberRangesText({3, 5, 7}), "3, 5, 7");
+    EXPECT_EQ(NumberRangesText({1, 2, 5, 6, 7, 9}), "1, 2, 5-7, 9");
+    EXPECT_EQ(NumberRangesText({49, 50, 51, 52, 99}), "49-52, 99");
+    EXPECT_EQ(NumberRangesText({2147483646, 2147483647}), "2147483646, 2147483647");
+}
+
 }  // namespace
 }  // namespace movement

@@ -16,6 +16,8 @@ const QString CardFace = QStringLiteral("Arial");
 const QString SymbolArrow = QStringLiteral("č");
 const QString RightArrow = QStringLiteral("→");
 // What the cards print beyond plain Latin letters: digits, Polish letters and the arrow.
+// Light enough that black text on it reads as on white paper, also from a laser printer.
+const QColor LightGrey(220, 220, 220);
 const QString NeededCharacters = QStringLiteral("0123456789ąćęłńóśźżĄĆĘŁŃÓŚŹŻ→");
 
 // Whether the card face, or the face the system puts in its place, can show every needed
@@ -110,6 +112,10 @@ void QtPrintSurface::LineTo(int x, int y) {
     const QPoint to(x, y);
     painter_.drawLine(last_, to);
     last_ = to;
+}
+
+void QtPrintSurface::FillRect(int x, int y, int width, int height) {
+    painter_.fillRect(QRect(x, y, width, height), LightGrey);
 }
 
 void QtPrintSurface::SetFontName(const std::string& name) {

@@ -36,6 +36,7 @@ public:
     void TextOut(int x, int y, const std::string& text) override;
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
+    void FillRect(int x, int y, int width, int height) override;
     void SetFontName(const std::string& name) override;
     void SetFontSize(int points) override;
     void SetFontStyle(FontStyle style) override;
