@@ -280,6 +280,8 @@ TEST_F(PreviewFromTheMainWindow, PrintsWhatTheExportPrintsWithBoardsAndAnAbsentP
         ASSERT_TRUE(text.waitForFinished(30000));
         EXPECT_EQ(words(printed), words(QString::fromUtf8(text.readAllStandardOutput())));
         if (QByteArray(key) == "tables") {  // a card a table, whatever the paper
+            EXPECT_TRUE(printed.contains(QStringLiteral("Rozdania:")) && printed.contains(QStringLiteral("1-3")));
+            EXPECT_TRUE(printed.contains(QStringLiteral("– : para nieobecna, przy stole pauza")));
             QProcess info;
             info.start(QStringLiteral("pdfinfo"), {QStringLiteral("eksport.pdf")});
             ASSERT_TRUE(info.waitForFinished(30000));

@@ -146,7 +146,7 @@ SheetContent SheetOf(const MovementState& state, int32_t absentPair, int32_t boa
     if (!anyNote) sheet.RoundNotes.clear();
     sheet.Information = InformationOf(state, absentPair, boardsPerSet);
     if (anyNote) {
-        sheet.RoundNotesLegend = "Pod rundą: komplety na stoliku zapasowym, wspólne komplety, pauza.";
+        sheet.RoundNotesLegend = "Pod rundą: komplety na stoliku pomocniczym, wspólne komplety, pauza.";
         sheet.RoundNotesLeftOut = "Linii pod rundami nie drukowano: arkusz nie zmieściłby się z nimi na stronie.";
     }
     sheet.Findings = FindingsOf(state, absentPair);
