@@ -193,6 +193,18 @@ std::vector<int> SummaryTables(const std::vector<Word>& words, double rowsTop) {
     return tables;
 }
 
+// No word leaves the paper, nor meets another word or the card's frame.
+void ExpectEveryWordClearOnThePaper(const QPrinter& printer, const printing::PageMetrics& page,
+                                    const std::vector<Word>& words) {
+    const QRectF paperArea = printer.pageLayout().fullRect(QPageLayout::Point);
+    const std::vector<QRectF> frame =
+        FrameOf(page, QPointF(printer.pageLayout().paintRectPixels(Resolution).topLeft()) * 72.0 / Resolution);
+    for (const Word& word : words)
+        EXPECT_TRUE(paperArea.contains(QRectF(QPointF(word.xMin, word.yMin), QPointF(word.xMax, word.yMax))))
+            << word.text.toStdString() << " leaves the paper";
+    EXPECT_EQ(InkCollisions(words, frame, paperArea.size()), std::set<std::string>());
+}
+
 class PdfCardsAtTheEdges : public ::testing::TestWithParam<std::tuple<Paper, Edge>> {};
 
 TEST_P(PdfCardsAtTheEdges, EveryWordStandsClearOnThePageAndNothingIsLeftOut) {
@@ -210,12 +222,7 @@ TEST_P(PdfCardsAtTheEdges, EveryWordStandsClearOnThePageAndNothingIsLeftOut) {
         SCOPED_TRACE("table " + std::to_string(table));
 
         const QRectF paperArea = printer.pageLayout().fullRect(QPageLayout::Point);
-        const std::vector<QRectF> frame =
-            FrameOf(page, QPointF(printer.pageLayout().paintRectPixels(Resolution).topLeft()) * 72.0 / Resolution);
-        for (const Word& word : words)
-            EXPECT_TRUE(paperArea.contains(QRectF(QPointF(word.xMin, word.yMin), QPointF(word.xMax, word.yMax))))
-                << word.text.toStdString() << " leaves the paper";
-        EXPECT_EQ(InkCollisions(words, frame, paperArea.size()), std::set<std::string>());
+        ExpectEveryWordClearOnThePaper(printer, page, words);
 
         const std::vector<std::vector<int>> rounds = RowsAfter(words, QStringLiteral("Runda:"));
         std::vector<int> everyRound;
@@ -264,12 +271,7 @@ TEST_P(PdfCardsAtTheEdges, WithBoardNumbersAndAnAbsentPairEveryWordStandsClearTo
         SCOPED_TRACE("table " + std::to_string(table));
 
         const QRectF paperArea = printer.pageLayout().fullRect(QPageLayout::Point);
-        const std::vector<QRectF> frame =
-            FrameOf(page, QPointF(printer.pageLayout().paintRectPixels(Resolution).topLeft()) * 72.0 / Resolution);
-        for (const Word& word : words)
-            EXPECT_TRUE(paperArea.contains(QRectF(QPointF(word.xMin, word.yMin), QPointF(word.xMax, word.yMax))))
-                << word.text.toStdString() << " leaves the paper";
-        EXPECT_EQ(InkCollisions(words, frame, paperArea.size()), std::set<std::string>());
+        ExpectEveryWordClearOnThePaper(printer, page, words);
 
         const std::vector<std::vector<int>> rounds = RowsAfter(words, QStringLiteral("Runda:"));
         std::vector<int> everyRound;
