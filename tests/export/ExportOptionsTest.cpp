@@ -50,8 +50,9 @@ TEST(ExportArguments, WhatToPrintAndTheAbsentPair) {
     EXPECT_EQ(Parse({"--absent", "3", "f.txt", "1", "o.pdf"}).value().absentPair, 3);  // table cards too
     EXPECT_EQ(Parse({"--boards", "3", "f.txt", "1", "o.pdf"}).value().boardsPerSet, 3);
     EXPECT_EQ(Parse({"f.txt", "1", "o.pdf"}).value().boardsPerSet, 0);
-    EXPECT_EQ(Parse({"--boards", "10", "f.txt", "1", "o.pdf"}).message(),
-              "Rozdań w komplecie: 10 to za dużo albo za mało; podaj od 1 do 9 albo 0, gdy numerów rozdań nie drukować.");
+    EXPECT_EQ(
+        Parse({"--boards", "10", "f.txt", "1", "o.pdf"}).message(),
+        "Rozdań w komplecie: 10 to za dużo albo za mało; podaj od 1 do 9 albo 0, gdy numerów rozdań nie drukować.");
     EXPECT_EQ(Parse({"--boards", "trzy", "f.txt", "1", "o.pdf"}).message(),
               "Opcja --boards przyjmuje liczbę rozdań w komplecie, od 0 do 9.");
     EXPECT_EQ(Parse({"--boards", "1", "--list", "f.txt"}).message(), "Opcja --boards nie dotyczy --list ani --check.");
