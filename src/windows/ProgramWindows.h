@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+class QApplication;
 class QPrinter;
 
 namespace printing {
@@ -87,3 +88,8 @@ private:
     std::unique_ptr<TZPL> zpl_;
     std::unique_ptr<Tndw> ndw_;
 };
+
+// The program's start between the toolkit's and its event loop: the application set up, the
+// pending output removed on signals, the data folders found, the windows made and the main
+// window shown. main() starts so, and so does the start-up timing (tools/startup).
+std::unique_ptr<ProgramWindows> StartProgram(QApplication& application, movement::MovementState& state);
