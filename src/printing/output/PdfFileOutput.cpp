@@ -42,7 +42,7 @@ protected:
     }
 
 private:
-    static constexpr std::size_t BufferSize = 256 * 1024;
+    static constexpr std::size_t BufferSize = std::size_t{256} * 1024;
 
     void WriteHeld() {
         std::size_t written = 0;

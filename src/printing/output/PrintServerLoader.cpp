@@ -41,7 +41,7 @@ const PrintServerCalls* Module() {
         for (const std::string& path : ModulePaths()) {
             void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
             if (handle == nullptr) continue;
-            // NOLINTNEXTLINE(bugprone-casting-through-void): dlsym's answer is a function's address
+            // dlsym answers with the entry function's address as a data pointer.
             const auto entry = reinterpret_cast<PrintServerEntryFunction>(dlsym(handle, PrintServerEntry));
             if (entry == nullptr) continue;
             const PrintServerCalls* found = entry();
