@@ -41,6 +41,21 @@ ProgramWindows::~ProgramWindows() { printing::SetWhileWaiting(nullptr); }
 
 void ProgramWindows::Start() { drog_->ShowAndActivate(); }
 
+TUstWydr& ProgramWindows::UstWydr() {
+    ustWydr_->MakeControls();
+    return *ustWydr_;
+}
+
+TZPL& ProgramWindows::ZPL() {
+    zpl_->MakeControls();
+    return *zpl_;
+}
+
+Tndw& ProgramWindows::ndw() {
+    ndw_->MakeControls();
+    return *ndw_;
+}
+
 QPrinter& ProgramWindows::Printer() {
     if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     return *printer_;

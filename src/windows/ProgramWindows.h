@@ -43,10 +43,11 @@ public:
     // Shows the main window; its first activation follows.
     void Start();
 
+    // The windows, each with its controls: a secondary window makes them when first asked for.
     TDrog& Drog() { return *drog_; }
-    TUstWydr& UstWydr() { return *ustWydr_; }
-    TZPL& ZPL() { return *zpl_; }
-    Tndw& ndw() { return *ndw_; }
+    TUstWydr& UstWydr();
+    TZPL& ZPL();
+    Tndw& ndw();
 
     // The printer is set up at its first use: that loads the printing back end, which start-up
     // does not need.
