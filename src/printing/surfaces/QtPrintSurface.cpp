@@ -141,15 +141,20 @@ void QtPrintSurface::SetPenWidth(int pixels) {
 double QtPrintSurface::TextWidth(const std::string& text, int points) {
     if (device_.logicalDpiY() != measuredDpi_) {
         measures_.clear();
+        widths_.clear();
         measuredDpi_ = device_.logicalDpiY();
     }
+    std::pair<int, std::string> key(points, text);
+    if (const auto known = widths_.find(key); known != widths_.end()) return known->second;
     auto measure = measures_.find(points);
     if (measure == measures_.end()) {
         QFont font(CardFace);
         font.setPointSize(points);
         measure = measures_.emplace(points, QFontMetricsF(font, &device_)).first;
     }
-    return measure->second.horizontalAdvance(QString::fromStdString(text));
+    const double width = measure->second.horizontalAdvance(QString::fromStdString(text));
+    widths_.emplace(std::move(key), width);
+    return width;
 }
 
 double QtPrintSurface::PixelsPerPoint() const { return device_.logicalDpiY() / 72.0; }

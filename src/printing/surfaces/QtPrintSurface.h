@@ -10,6 +10,8 @@
 #include <QString>
 
 #include <map>
+#include <string>
+#include <utility>
 
 class QPagedPaintDevice;
 class QPdfWriter;
@@ -63,8 +65,10 @@ private:
     bool fontChanged_ = true;
     bool fontIsSymbol_ = false;
     qreal ascent_ = 0;
-    // The card face's metrics by size, for the printer's resolution when they were taken.
+    // The card face's metrics by size, and the widths measured with them (a run measures the
+    // same numbers and headings on every card), for the printer's resolution when they were taken.
     std::map<int, QFontMetricsF> measures_;
+    std::map<std::pair<int, std::string>, double> widths_;
     int measuredDpi_ = 0;
 };
 
