@@ -270,7 +270,6 @@ TEST_P(PdfCardsAtTheEdges, WithBoardNumbersAndAnAbsentPairEveryWordStandsClearTo
         const std::vector<Word> words = WordsOf(printer.outputFileName());
         SCOPED_TRACE("table " + std::to_string(table));
 
-        const QRectF paperArea = printer.pageLayout().fullRect(QPageLayout::Point);
         ExpectEveryWordClearOnThePaper(printer, page, words);
 
         const std::vector<std::vector<int>> rounds = RowsAfter(words, QStringLiteral("Runda:"));
