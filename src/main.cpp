@@ -2,14 +2,13 @@
 #include "ProgramWindows.h"
 #include "toolkit/Application.h"
 
-#include "movement/DataFolders.h"
 #include "movement/MovementState.h"
-#include "printing/output/OutputFile.h"
 
 #include <QApplication>
 
 #include <cstring>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -46,14 +45,8 @@ int main(int argc, char* argv[]) {
     std::optional<toolkit::DisplayFailureGuard> starting(std::in_place);
     QApplication application(argc, argv);
     starting.reset();
-    toolkit::SetUpApplication(application);
-    // The desktop matches the windows with the menu entry (and its icon) by this name.
-    QGuiApplication::setDesktopFileName(QStringLiteral(ROZSTAWIKI_DESKTOP_ID));
-    printing::RemovePendingOutputOnSignals();
 
     movement::MovementState state;
-    state.DataFolders = movement::DataFolders(QCoreApplication::applicationFilePath().toStdString());
-    ProgramWindows windows(state);
-    windows.Start();
+    const std::unique_ptr<ProgramWindows> windows = StartProgram(application, state);
     return QApplication::exec();
 }

@@ -13,6 +13,7 @@ packages=(
   xvfb xauth poppler-utils
   libcups2-dev cups cups-client printer-driver-cups-pdf
   librsvg2-bin dpkg-dev file lintian desktop-file-utils appstream bash-completion groff-base
+  ccache hyperfine
 )
 
 missing=()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExportOptions.h"
 
+#include "movement/BoardRoutes.h"
 #include "movement/TypedInteger.h"
 
 #include <algorithm>
@@ -110,8 +111,10 @@ const std::string& UsageText() {
             "  --swap STÓŁ[,STÓŁ...]       zamiana NS z WE przy tych stołach\n") +
         CardsOptionText() +
         std::string(
-            "  --absent N                  para nieobecna, numer ze schematu (0 – grają wszystkie);\n"
-            "                              tylko dla kart par i arkusza schematu\n"
+            "  --absent N                  para nieobecna, numer z kart, jak go drukuje wybrana\n"
+            "                              numeracja (0 – grają wszystkie)\n"
+            "  --boards N                  rozdań w komplecie, od 1 do 9: karty podają numery rozdań,\n"
+            "                              dokąd iść z kompletem i komplety dzielone (domyślnie 0 – bez)\n"
             "  --from N, --to N            zakres wydruku rozstawików stolikowych (domyślnie wszystkie stoły)\n"
             "  --paper A4|A5|Letter        papier (domyślnie A4)\n"
             "  --resolution DPI            rozdzielczość (domyślnie 600, od 72 do 2400)\n"
@@ -203,6 +206,11 @@ movement::Outcome ReadOption(const std::string& option, const std::string& value
         const auto pair = Integer(value);
         if (!pair) return Outcome::Refused("Opcja --absent przyjmuje numer pary.");
         request.absentPair = *pair;
+    } else if (option == "--boards") {
+        const auto boards = Integer(value);
+        if (!boards) return Outcome::Refused("Opcja --boards przyjmuje liczbę rozdań w komplecie, od 0 do 9.");
+        if (Outcome fits = movement::CheckBoardsPerSet(*boards); !fits.accepted()) return fits;
+        request.boardsPerSet = *boards;
     } else if (option == "--source") {
         request.source = value;
     } else if (option == "--printer") {
@@ -227,8 +235,7 @@ Outcome Conflict(const std::set<std::string>& given, const ExportRequest& reques
             Refused("Opcje --numbering i --numbers wykluczają się: numery dowolne drukuje się przy pierwszym skoku.");
     const printing::ProductInfo& product = printing::InfoOf(request.product);
     if (!product.usesAbsentPair && given.count("--absent") != 0)
-        return Outcome::
-            Refused("Opcja --absent dotyczy kart par i arkusza schematu; rozstawiki stolikowe są bez zmian.");
+        return Outcome::Refused(std::string("Opcja --absent nie dotyczy wydruku „") + product.name + "”.");
     if (!product.usesTableRange && (given.count("--from") != 0 || given.count("--to") != 0))
         return Outcome::Refused("Opcje --from i --to dotyczą tylko rozstawików stolikowych.");
     const bool listing = given.count("--list") != 0 || given.count("--check") != 0;
@@ -244,8 +251,8 @@ ParsedArguments ParseExportArguments(const std::vector<std::string>& arguments) 
     static const std::set<std::string> valued = {"--numbering", "--numbers", "--swap",       "--from",
                                                  "--to",        "--paper",   "--resolution", "--source",
                                                  "--printer",   "--list",    "--check"};
-    // What to print, and who is absent.
-    static const std::set<std::string> productOptions = {"--cards", "--absent"};
+    // What to print, who is absent and the boards in a set.
+    static const std::set<std::string> productOptions = {"--cards", "--absent", "--boards"};
     ExportRequest request;
     std::vector<std::string> positional;
     std::set<std::string> given;

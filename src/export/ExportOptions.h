@@ -32,7 +32,8 @@ struct ExportRequest {
     int resolution = 600;
     std::optional<std::string> source;
     printing::Product product = printing::Product::TableCards;
-    int absentPair = 0;  // as numbered in the scheme; 0 for nobody
+    int absentPair = 0;    // as the cards print it, under the numbering chosen; 0 for nobody
+    int boardsPerSet = 0;  // 0: the cards give set numbers only
 
     // The program's data folders, where a shipped scheme file's bare name is looked for when the
     // working folder does not hold it; no option, set from the program's place.

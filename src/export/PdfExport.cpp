@@ -147,8 +147,9 @@ int ExportPrint(const ExportRequest& request, std::ostream& errors) {
     MovementState state;
     if (const Outcome ready = SetUpMovement(request, state); !ready.accepted())
         return BadInput(errors, ready.message());
-    if (const Outcome absent = movement::CheckAbsentPair(state, request.absentPair); !absent.accepted())
-        return BadInput(errors, absent.message());
+    // The director names the absent pair by the number the cards print.
+    const movement::Result<int32_t> absent = movement::AbsentPairFromPrinted(state, request.absentPair);
+    if (!absent.accepted()) return BadInput(errors, absent.message());
     const std::string unsound = UnsoundWarning(state);
 
     // The page as a PDF file gets it, laid out here: a file needs no print server, which a
@@ -157,8 +158,12 @@ int ExportPrint(const ExportRequest& request, std::ostream& errors) {
     settings.layout = printing::PdfPageLayout(PageSizeOf(request.paper));
     settings.resolution = request.resolution;
     const printing::PrintRun run = [&](printing::PrintSurface& surface, const printing::PageMetrics& page) {
-        return printing::PrintProduct(request.product, state, page, state.PrintFrom, state.PrintTo, false,
-                                      request.absentPair, surface);
+        printing::RunRequest asked;
+        asked.first = state.PrintFrom;
+        asked.last = state.PrintTo;
+        asked.absentPair = absent.value();
+        asked.boardsPerSet = request.boardsPerSet;
+        return printing::PrintProduct(request.product, state, page, asked, surface);
     };
     printing::Destination destination;
     if (request.printer.empty()) {

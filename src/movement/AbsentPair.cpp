@@ -1,6 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AbsentPair.h"
 
+#include "PairNumbering.h"
+#include "PairSchedule.h"
+#include "RoundProgression.h"
+
+#include <algorithm>
+
 #include <string>
 
 namespace movement {
@@ -11,6 +17,44 @@ Outcome CheckAbsentPair(const MovementState& state, int32_t pair) {
     return Outcome::Refused("Para nieobecna: nie ma pary o numerze " + std::to_string(pair) +
                             " w schemacie; podaj numer od 1 do " + std::to_string(pairs) +
                             " albo 0, gdy grają wszystkie pary.");
+}
+
+int32_t SittingOutIn(const MovementState& state, int32_t absentPair, int32_t round) {
+    if (absentPair == NoAbsentPair || round < 1 || round > state.RoundCount) return NoAbsentPair;
+    for (const TableSeat& seat : SeatsInRound(state, round)) {
+        if (seat.NsPair == absentPair) return seat.WePair;
+        if (seat.WePair == absentPair) return seat.NsPair;
+    }
+    return NoAbsentPair;
+}
+
+std::vector<int32_t> PrintedPairNumbers(const MovementState& state) {
+    const int32_t pairs = 2 * std::clamp(state.TableCount, 0, MaxTables);
+    std::vector<int32_t> numbers;
+    numbers.reserve(static_cast<std::size_t>(pairs));
+    for (int32_t p = 1; p <= pairs; ++p) numbers.push_back(PairRowNumber(state, p));
+    std::sort(numbers.begin(), numbers.end());
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+    return numbers;
+}
+
+Result<int32_t> AbsentPairFromPrinted(const MovementState& state, int32_t printed) {
+    if (printed == NoAbsentPair) return Result<int32_t>::Accepted(NoAbsentPair);
+    const int32_t pairs = 2 * std::clamp(state.TableCount, 0, MaxTables);
+    std::vector<int32_t> carriers;
+    for (int32_t p = 1; p <= pairs; ++p)
+        if (PairRowNumber(state, p) == printed) carriers.push_back(p);
+    if (carriers.size() == 1) return Result<int32_t>::Accepted(carriers.front());
+    const std::string number = std::to_string(printed);
+    if (carriers.empty())
+        return Result<int32_t>::Refused("Para nieobecna: żadna para nie gra pod numerem " + number +
+                                        " w tej numeracji; podaj numer z kart albo 0, gdy grają wszystkie pary.");
+    return Result<int32_t>::Refused("Para nieobecna: pod numerem " + number +
+                                    " gra więcej niż jedna para; popraw numerację, zanim wskażesz nieobecną.");
+}
+
+bool AbsentInRound(const MovementState& state, int32_t roundOnePair, int32_t round, int32_t absentPair) {
+    return absentPair != NoAbsentPair && PairInRound(state, roundOnePair, round) == absentPair;
 }
 
 }  // namespace movement

@@ -26,9 +26,18 @@ struct BalanceFigures {
 // The figures of a count of combinations by agreement; counts of no combination are left out.
 BalanceFigures BalanceFromCounts(const std::map<int32_t, int64_t>& pairsByCount);
 
+// Which two-pair combinations the figures count. Two stationary pairs sit in the same direction
+// on every set or on none, as the movement's shape fixes it; in a shortened Howell, with many
+// stationary pairs, they alone make the lowest and the highest count and hide the others.
+enum class BalanceOf { AllPairs, NotBothStationary };
+
+// The pairs 1..2T that keep one table and one direction in every round of two rounds or more.
+std::vector<int32_t> StationaryPairs(int32_t rounds, const std::vector<TableSeat>& tables);
+
 // Plays every round from round 1 (tables[t - 1] is table t) and counts for pairs 1..2T. Sets a
 // pair never plays do not count; nor does the set a pair sits out against the absent pair, who
 // is left out of the combinations. No figures for rounds outside 1..99 or tables outside 1..48.
-BalanceFigures DirectionBalance(int32_t rounds, const std::vector<TableSeat>& tables, int32_t absentPair = NoAbsentPair);
+BalanceFigures DirectionBalance(int32_t rounds, const std::vector<TableSeat>& tables, int32_t absentPair = NoAbsentPair,
+                                BalanceOf combinations = BalanceOf::AllPairs);
 
 }  // namespace movement

@@ -5,6 +5,7 @@
 #include "printing/surfaces/PrintSurface.h"
 
 #include "movement/AbsentPair.h"
+#include "movement/BoardRoutes.h"
 #include "movement/MovementState.h"
 #include "movement/Result.h"
 
@@ -15,13 +16,14 @@
 namespace printing {
 
 // What one run asks of a product: the table cards' range, a job per card (or page), the absent
-// pair (as numbered in the scheme) and the copies the program prints itself.
+// pair (as numbered in the scheme), the copies the program prints itself and the boards in a set.
 struct RunRequest {
     int32_t first = 1;
     int32_t last = 0;
     bool separateJobs = false;
     int32_t absentPair = movement::NoAbsentPair;
     Copies copies;
+    int32_t boardsPerSet = movement::NoBoardsGiven;
 };
 
 // A product laid out for one run on one surface: its pages, which the one print loop

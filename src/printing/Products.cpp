@@ -14,7 +14,7 @@ namespace printing {
 const char* const ContinuedMark = " (cd.)";
 
 const std::array<ProductInfo, 3> ProductTable = {{
-    {Product::TableCards, "Rozstawiki stolikowe", "tables", nullptr, false, true, false, LayOutTableCards},
+    {Product::TableCards, "Rozstawiki stolikowe", "tables", nullptr, false, true, true, LayOutTableCards},
     {Product::PairCards, "Karty par", "pairs", "karty par", false, false, true, LayOutPairCards},
     {Product::MovementSheet, "Arkusz schematu", "sheet", "arkusz schematu", true, false, true, LayOutMovementSheet},
 }};
@@ -52,6 +52,7 @@ movement::Outcome PrintProduct(Product product, const movement::MovementState& s
     if (state.TableCount < 1) return movement::Outcome::Refused("Nieznany schemat Howell'a");
     if (movement::Outcome absent = movement::CheckAbsentPair(state, request.absentPair); !absent.accepted())
         return absent;
+    if (movement::Outcome boards = movement::CheckBoardsPerSet(request.boardsPerSet); !boards.accepted()) return boards;
     PagedProductResult laidOut = InfoOf(product).layOut(state, page, request, surface);
     if (!laidOut.accepted()) return laidOut;
     PagedProduct& pages = *laidOut.value();

@@ -59,8 +59,8 @@ std::string PageTitle(Product product, const movement::MovementState& state, int
 // The one print command of the windows and the export. `first` and `last` are the table cards'
 // range, and `separateJobs` asks for a job per table card, or per page of the other products.
 // `absentPair` (as numbered in the scheme; movement::NoAbsentPair for none) leaves its pair
-// out of the pair cards and marks it on the sheet; the table cards are the same either way. A
-// pair the movement does not have is refused before anything is printed.
+// out of the pair cards, marks it on the sheet and puts a dash in its place on the table cards.
+// A pair the movement does not have is refused before anything is printed.
 movement::Outcome PrintProduct(Product product, const movement::MovementState& state, const PageMetrics& page,
                                int32_t first, int32_t last, bool separateJobs, int32_t absentPair,
                                PrintSurface& surface);

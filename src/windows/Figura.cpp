@@ -10,12 +10,14 @@
 #include "toolkit/Application.h"
 #include "toolkit/Controls.h"
 #include "toolkit/ListBox.h"
+#include "toolkit/ListedSpinBox.h"
 #include "toolkit/MessageBoxes.h"
 #include "toolkit/RadioGroup.h"
 #include "toolkit/UpDown.h"
 
 #include "movement/AbsentPair.h"
 #include "movement/ArbitraryNumbers.h"
+#include "movement/BoardRoutes.h"
 #include "movement/MainWindowState.h"
 #include "movement/SchemeFile.h"
 #include "movement/SchemeLine.h"
@@ -47,7 +49,7 @@ namespace {
 // Room added to the form's width for what to print and the preview.
 constexpr int PrintChoiceColumnWidth = 150;
 // The print result grows upwards from above "Podgląd" into the column's free room.
-constexpr int PrintResultTop = 112;
+constexpr int PrintResultTop = 164;
 constexpr int PrintResultBottom = 452;
 
 QString FromCore(const std::string& text) { return QString::fromStdString(text); }
@@ -166,18 +168,28 @@ void TDrog::CreatePrintChoiceControls() {
     LabWydruk->setBuddy(Wydruk);
 
     LabNieobecna = MakeLabel(this, "LabNieobecna", QStringLiteral("P&ara nieobecna:"), left, 60);
-    Nieobecna = new QSpinBox(this);
+    Nieobecna = new toolkit::ListedSpinBox(this);
     Nieobecna->setObjectName(QStringLiteral("Nieobecna"));
     Nieobecna->setGeometry(left, 80, 72, 23);
     Nieobecna->setSpecialValueText(QStringLiteral("brak"));
-    Nieobecna->setRange(movement::NoAbsentPair, movement::NoAbsentPair);
-    SetHint(Nieobecna, QStringLiteral("Para, która nie gra (numer ze schematu); jej przeciwnicy mają pauzę"));
+    SetHint(Nieobecna, QStringLiteral("Para, która nie gra (numer z kart); jej przeciwnicy mają pauzę"));
     LabNieobecna->setBuddy(Nieobecna);
+
+    LabRozdania = MakeLabel(this, "LabRozdania", QStringLiteral("&Rozdań w komplecie:"), left, 112);
+    Rozdania = new QSpinBox(this);
+    Rozdania->setObjectName(QStringLiteral("Rozdania"));
+    Rozdania->setGeometry(left, 132, 72, 23);
+    Rozdania->setSpecialValueText(QStringLiteral("brak"));
+    Rozdania->setRange(movement::NoBoardsGiven, movement::MaxBoardsPerSet);
+    SetHint(Rozdania,
+            QStringLiteral("Ile rozdań ma każdy komplet: karty podają wtedy numery rozdań i dokąd iść z kompletem"));
+    LabRozdania->setBuddy(Rozdania);
 
     Podglad = MakeButton(this, "Podglad", QStringLiteral("P&odgląd"), {left, 458, width, 25});
     Podglad->setFont(SansFont(16, true));
     SetHint(Podglad, QStringLiteral("Podgląd tego, co wydrukuje przycisk Drukuj"));
-    for (QWidget* control : std::initializer_list<QWidget*>{Wydruk, Nieobecna}) control->setFont(SansFont(11, false));
+    for (QWidget* control : std::initializer_list<QWidget*>{Wydruk, Nieobecna, Rozdania})
+        control->setFont(SansFont(11, false));
 
     // The whole text of the last print, in as many lines as it takes, just above "Podgląd".
     WynikDruku = new QLabel(this);
@@ -210,7 +222,8 @@ void TDrog::ConnectHandlers() {
 void TDrog::SetTabOrder() {
     QList<QWidget*> order = {Drukarka, Drukuj, Koniec, ListBox1};
     for (int i = 0; i < SkkN->ItemCount(); ++i) order.append(SkkN->Item(i));
-    order += {OdSt, DoSt, ListBox2, BegDoc, Nzpl, Kestrel, ZPalca, Plover, DuzoZbiornic, Wydruk, Nieobecna, Podglad};
+    order += {OdSt,   DoSt,         ListBox2, BegDoc,    Nzpl,     Kestrel, ZPalca,
+              Plover, DuzoZbiornic, Wydruk,   Nieobecna, Rozdania, Podglad};
     for (int i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -227,6 +240,7 @@ void TDrog::FormActivate() {
     ShowStepChoices();
     // Also after "Z palca" and "Numery dowolne", which hid the round count.
     ShowChosenMovement();
+    OfferAbsentPairs();
 }
 
 void TDrog::ShowChosenMovement() {
@@ -320,7 +334,17 @@ void TDrog::ShowStepChoices() {
 
 void TDrog::lista_stol() {
     ListBox2->SetLines(FromCore(movement::TableListLines(state_)));
-    Nieobecna->setMaximum(static_cast<int>(std::clamp(2 * int64_t{state_.TableCount}, int64_t{0}, int64_t{99})));
+    OfferAbsentPairs();
+}
+
+void TDrog::OfferAbsentPairs() {
+    // The numbers the players know: those the cards print under the numbering chosen now.
+    std::vector<int> offered = {movement::NoAbsentPair};
+    for (const int32_t number : movement::PrintedPairNumbers(state_))
+        if (number > movement::NoAbsentPair) offered.push_back(number);
+    std::sort(offered.begin(), offered.end());
+    offered.erase(std::unique(offered.begin(), offered.end()), offered.end());
+    Nieobecna->SetValues(std::move(offered));
 }
 
 void TDrog::ListBox2DblClick() {
@@ -341,6 +365,7 @@ void TDrog::DoStChanging(int position) {
 
 void TDrog::SkkNClick() {
     const movement::Outcome outcome = movement::ChooseNumberingStep(state_, SkkN->ItemIndex());
+    OfferAbsentPairs();
     if (outcome.accepted()) return;
     toolkit::MessageDlg(this, FromCore(outcome.message()));
     SkkN->SetItemIndex(-1);
@@ -391,8 +416,13 @@ void TDrog::DrukujClick() {
         toolkit::ShowMessage(this, FromCore(ready.message()));
         return;
     }
+    const movement::Result<PrintChoice> choice = ChosenPrint();
+    if (!choice.accepted()) {
+        toolkit::ShowMessage(this, FromCore(choice.message()));
+        return;
+    }
     ShowPrintResult(QString());
-    const auto printed = windows_.Print(state_, ChosenPrint());
+    const auto printed = windows_.Print(state_, choice.value());
     if (!printed.accepted()) {
         toolkit::ShowErrorReport(this, FromCore(printed.message()));
         return;
@@ -422,20 +452,24 @@ void TDrog::ShowPrintResult(const QString& text) {
     SetHint(WynikDruku, text);
 }
 
-PrintChoice TDrog::ChosenPrint() const {
+movement::Result<PrintChoice> TDrog::ChosenPrint() const {
     PrintChoice choice;
     choice.product = static_cast<printing::Product>(Wydruk->currentData().toInt());
     choice.run.first = state_.PrintFrom;
     choice.run.last = state_.PrintTo;
     choice.run.separateJobs = BegDoc->isChecked();
-    choice.run.absentPair = Nieobecna->isEnabled() ? Nieobecna->value() : movement::NoAbsentPair;
-    return choice;
+    choice.run.boardsPerSet = Rozdania->value();
+    const int32_t printed = Nieobecna->isEnabled() ? Nieobecna->value() : movement::NoAbsentPair;
+    const movement::Result<int32_t> absent = movement::AbsentPairFromPrinted(state_, printed);
+    if (!absent.accepted()) return absent;
+    choice.run.absentPair = absent.value();
+    return movement::Result<PrintChoice>::Accepted(choice);
 }
 
 void TDrog::WydrukChange() {
-    // Each product takes what concerns it: the table cards their range, the others every table
-    // and the absent pair.
-    const printing::ProductInfo& chosen = printing::InfoOf(ChosenPrint().product);
+    // Each product takes what concerns it: the table cards their range, the others every table.
+    const auto product = static_cast<printing::Product>(Wydruk->currentData().toInt());
+    const printing::ProductInfo& chosen = printing::InfoOf(product);
     for (QWidget* absent : std::initializer_list<QWidget*>{LabNieobecna, Nieobecna})
         absent->setEnabled(chosen.usesAbsentPair);
     for (QWidget* range : std::initializer_list<QWidget*>{Zakres, Label2, LabP, OdSt, Label3, LabK, DoSt})
@@ -457,11 +491,12 @@ void TDrog::PodgladClick() {
         toolkit::ShowMessage(this, FromCore(ready.message()));
         return;
     }
-    const PrintChoice choice = ChosenPrint();
-    if (const movement::Outcome absent = movement::CheckAbsentPair(state_, choice.run.absentPair); !absent.accepted()) {
-        toolkit::ShowMessage(this, FromCore(absent.message()));
+    const movement::Result<PrintChoice> chosen = ChosenPrint();
+    if (!chosen.accepted()) {
+        toolkit::ShowMessage(this, FromCore(chosen.message()));
         return;
     }
+    const PrintChoice& choice = chosen.value();
     const printing::PageMetrics page = windows_.PreviewPage();
     movement::Outcome drawing = movement::Outcome::Accepted();
     TPodglad preview(

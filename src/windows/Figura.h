@@ -21,6 +21,7 @@ struct ShippedSchemeFile;
 namespace toolkit {
 class Label;
 class ListBox;
+class ListedSpinBox;
 class RadioGroup;
 class UpDown;
 }  // namespace toolkit
@@ -95,7 +96,9 @@ public:
     QLabel* LabWydruk;
     QComboBox* Wydruk;
     QLabel* LabNieobecna;
-    QSpinBox* Nieobecna;
+    toolkit::ListedSpinBox* Nieobecna;
+    QLabel* LabRozdania;
+    QSpinBox* Rozdania;
     QPushButton* Podglad;
 
 private:
@@ -111,7 +114,9 @@ private:
     void HideSchemeList();
     void ShowPrintResult(const QString& text);
     void CreatePrintChoiceControls();
-    PrintChoice ChosenPrint() const;
+    // What "Drukuj" and "Podgląd" print; refused when the absent pair's number is no longer one pair's.
+    movement::Result<PrintChoice> ChosenPrint() const;
+    void OfferAbsentPairs();
 
     movement::MovementState& state_;
     ProgramWindows& windows_;

@@ -29,6 +29,9 @@ Tndw::Tndw(movement::MovementState& state, ProgramWindows& windows) : state_(sta
     SetFormGeometry(414, 102, 231, 465);
     setFont(SansFont(11, false));
     setAutoFillBackground(true);
+}
+
+void Tndw::CreateControlsOnce() {
     CreateControls();
     ConnectHandlers();
     const QList<QWidget*> order = {Koniec, Zmna, Drukowanie, G[1], G[3], G[2], G[0]};

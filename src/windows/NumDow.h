@@ -57,6 +57,7 @@ public:
 protected:
     // Nothing is stored: the main window gives back what the opening found.
     void TitleBarClosed() override;
+    void CreateControlsOnce() override;
 
 private:
     void CreateControls();

@@ -36,6 +36,9 @@ TZPL::TZPL(movement::MovementState& state, ProgramWindows& windows) : state_(sta
     setWindowTitle(QStringLiteral("Wprowadzanie z palca"));
     SetFormGeometry(19, 103, 357, 473);
     setFont(SansFont(13, false));
+}
+
+void TZPL::CreateControlsOnce() {
     CreateControls();
     ConnectHandlers();
     for (auto [from, to] :

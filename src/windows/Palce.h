@@ -55,6 +55,7 @@ public:
 protected:
     // Nothing typed is taken over: the main window gives back what the opening found.
     void TitleBarClosed() override;
+    void CreateControlsOnce() override;
 
 private:
     void CreateControls();

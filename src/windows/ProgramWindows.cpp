@@ -5,15 +5,20 @@
 #include "NumDow.h"
 #include "Palce.h"
 #include "drkr.h"
+
 #include "toolkit/Application.h"
 
+#include "movement/DataFolders.h"
 #include "movement/PrintRange.h"
 #include "movement/SchemeFile.h"
 #include "printing/output/Delivery.h"
+#include "printing/output/OutputFile.h"
 #include "printing/output/QueueJob.h"
 #include "printing/output/QueueOutput.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QFile>
 #include <QPrinter>
 
 #include <algorithm>
@@ -36,6 +41,21 @@ ProgramWindows::ProgramWindows(movement::MovementState& state, printing::PrintSu
 ProgramWindows::~ProgramWindows() { printing::SetWhileWaiting(nullptr); }
 
 void ProgramWindows::Start() { drog_->ShowAndActivate(); }
+
+TUstWydr& ProgramWindows::UstWydr() {
+    ustWydr_->MakeControls();
+    return *ustWydr_;
+}
+
+TZPL& ProgramWindows::ZPL() {
+    zpl_->MakeControls();
+    return *zpl_;
+}
+
+Tndw& ProgramWindows::ndw() {
+    ndw_->MakeControls();
+    return *ndw_;
+}
 
 QPrinter& ProgramWindows::Printer() {
     if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -108,4 +128,15 @@ movement::Outcome ProgramWindows::PrintChosen(const movement::MovementState& sta
     if (!printing::InfoOf(choice.product).usesAbsentPair) run.absentPair = movement::NoAbsentPair;
     run.copies = copies;
     return printing::PrintProduct(choice.product, state, page, run, surface);
+}
+
+std::unique_ptr<ProgramWindows> StartProgram(QApplication& application, movement::MovementState& state) {
+    toolkit::SetUpApplication(application);
+    // The desktop matches the windows with the menu entry (and its icon) by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ROZSTAWIKI_DESKTOP_ID));
+    printing::RemovePendingOutputOnSignals();
+    state.DataFolders = movement::DataFolders(QCoreApplication::applicationFilePath().toStdString());
+    auto windows = std::make_unique<ProgramWindows>(state);
+    windows->Start();
+    return windows;
 }

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+class QApplication;
 class QPrinter;
 
 namespace printing {
@@ -42,10 +43,11 @@ public:
     // Shows the main window; its first activation follows.
     void Start();
 
+    // The windows, each with its controls: a secondary window makes them when first asked for.
     TDrog& Drog() { return *drog_; }
-    TUstWydr& UstWydr() { return *ustWydr_; }
-    TZPL& ZPL() { return *zpl_; }
-    Tndw& ndw() { return *ndw_; }
+    TUstWydr& UstWydr();
+    TZPL& ZPL();
+    Tndw& ndw();
 
     // The printer is set up at its first use: that loads the printing back end, which start-up
     // does not need.
@@ -87,3 +89,8 @@ private:
     std::unique_ptr<TZPL> zpl_;
     std::unique_ptr<Tndw> ndw_;
 };
+
+// The program's start between the toolkit's and its event loop: the application set up, the
+// pending output removed on signals, the data folders found, the windows made and the main
+// window shown. main() starts so, and so does the start-up timing (tools/startup).
+std::unique_ptr<ProgramWindows> StartProgram(QApplication& application, movement::MovementState& state);

@@ -52,6 +52,9 @@ TUstWydr::TUstWydr(movement::MovementState& state, ProgramWindows& windows) : st
     setWindowTitle(QStringLiteral("Ustawienie parametrów drukowania"));
     SetFormGeometry(79, 103, 479, 437);
     setFont(SansFont(11, false));
+}
+
+void TUstWydr::CreateControlsOnce() {
     CreateControls();
     const QList<QWidget*> order = {ParaStr, Koniec, Info, ParaDr, Wydruki};
     for (int i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);

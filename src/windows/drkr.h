@@ -36,6 +36,9 @@ public:
     QPushButton* ParaDr;
     QPushButton* Wydruki;
 
+protected:
+    void CreateControlsOnce() override;
+
 private:
     void CreateControls();
     void ShowMetrics();

@@ -262,9 +262,21 @@ TEST_F(ExportCommand, PairCardsAndTheSheetWithAnAbsentPair) {
     const CommandRun outside = Export({"--cards", "pairs", "--absent", "9", "HowellKS.txt", "2", "x.pdf"});
     EXPECT_EQ(outside.status, 1);
     EXPECT_EQ(outside.errors,
-              "Para nieobecna: nie ma pary o numerze 9 w schemacie; podaj numer od 1 do 8 albo 0, gdy grają wszystkie "
-              "pary.\n");
-    EXPECT_EQ(Export({"--absent", "3", "HowellKS.txt", "2", "x.pdf"}).status, 2);
+              "Para nieobecna: żadna para nie gra pod numerem 9 w tej numeracji; podaj numer z kart albo 0, gdy grają "
+              "wszystkie pary.\n");
+    EXPECT_FALSE(fs::exists(folder / "x.pdf"));
+
+    // The number the cards print: under the second step the stationary pair 8 plays as 11.
+    const CommandRun renumbered =
+        Export({"--cards", "pairs", "--numbering", "2", "--absent", "11", "HowellKS.txt", "2", "dalej.pdf"});
+    ASSERT_EQ(renumbered.status, 0) << renumbered.errors;
+    EXPECT_FALSE(std::regex_search(Text("dalej.pdf"), std::regex("Para 11\\s")));
+    EXPECT_TRUE(std::regex_search(Text("dalej.pdf"), std::regex("Para 7\\s")));
+    const CommandRun nobody = Export({"--numbering", "2", "--absent", "8", "HowellKS.txt", "2", "x.pdf"});
+    EXPECT_EQ(nobody.status, 1);
+    EXPECT_EQ(nobody.errors,
+              "Para nieobecna: żadna para nie gra pod numerem 8 w tej numeracji; podaj numer z kart albo 0, gdy grają "
+              "wszystkie pary.\n");
     EXPECT_FALSE(fs::exists(folder / "x.pdf"));
 }
 

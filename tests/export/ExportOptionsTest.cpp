@@ -47,8 +47,15 @@ TEST(ExportArguments, WhatToPrintAndTheAbsentPair) {
               "Opcja --cards przyjmuje tables, pairs albo sheet.");
     EXPECT_EQ(Parse({"--cards", "pairs", "--absent", "x", "f.txt", "1", "o.pdf"}).message(),
               "Opcja --absent przyjmuje numer pary.");
-    EXPECT_EQ(Parse({"--absent", "3", "f.txt", "1", "o.pdf"}).message(),
-              "Opcja --absent dotyczy kart par i arkusza schematu; rozstawiki stolikowe są bez zmian.");
+    EXPECT_EQ(Parse({"--absent", "3", "f.txt", "1", "o.pdf"}).value().absentPair, 3);  // table cards too
+    EXPECT_EQ(Parse({"--boards", "3", "f.txt", "1", "o.pdf"}).value().boardsPerSet, 3);
+    EXPECT_EQ(Parse({"f.txt", "1", "o.pdf"}).value().boardsPerSet, 0);
+    EXPECT_EQ(
+        Parse({"--boards", "10", "f.txt", "1", "o.pdf"}).message(),
+        "Rozdań w komplecie: 10 to za dużo albo za mało; podaj od 1 do 9 albo 0, gdy numerów rozdań nie drukować.");
+    EXPECT_EQ(Parse({"--boards", "trzy", "f.txt", "1", "o.pdf"}).message(),
+              "Opcja --boards przyjmuje liczbę rozdań w komplecie, od 0 do 9.");
+    EXPECT_EQ(Parse({"--boards", "1", "--list", "f.txt"}).message(), "Opcja --boards nie dotyczy --list ani --check.");
     EXPECT_EQ(Parse({"--cards", "sheet", "--to", "2", "f.txt", "1", "o.pdf"}).message(),
               "Opcje --from i --to dotyczą tylko rozstawików stolikowych.");
 }

@@ -4,14 +4,16 @@
 // pair, fitted to pages of many sizes and drawn on the recording surface.
 //
 // Input: tables, rounds, numbering (0..3 a step choice or Mitchell, 4 arbitrary numbers), the
-// absent pair, flags (bit 0 a job per page, bit 1 a surface that writes to a file), the page's
-// width and height (a byte each), then a scheme slot per table: its NS and WE pairs (an NS pair
-// of 0 is a board set no table plays), and after the slots new pair numbers, a byte each.
+// absent pair, flags (bit 0 a job per page, bit 1 a surface that writes to a file, the rest the
+// boards in a set), the page's width and height (a byte each), then a scheme slot per table: its
+// NS and WE pairs (an NS pair of 0 is a board set no table plays), and after the slots new pair
+// numbers, a byte each.
 
 #include "FuzzCheck.h"
 
 #include "movement/AbsentPair.h"
 #include "movement/ArbitraryNumbers.h"
+#include "movement/BoardRoutes.h"
 #include "movement/MainWindowState.h"
 #include "movement/SchemeLine.h"
 #include "movement/SchemeSelection.h"
@@ -60,6 +62,11 @@ void CheckDrawing(const printing::RecordingSurface& surface, const printing::Pag
         FUZZ_CHECK(line.fromX >= 0 && line.toX >= 0 && line.fromX <= page.PageWidth && line.toX <= page.PageWidth);
         FUZZ_CHECK(line.fromY >= 0 && line.toY >= 0 && line.fromY <= page.PageHeight && line.toY <= page.PageHeight);
     }
+    for (const auto& fill : surface.fills) {
+        FUZZ_CHECK(fill.page >= 0 && fill.page < pages && fill.width > 0 && fill.height > 0);
+        FUZZ_CHECK(fill.x >= 0 && fill.y >= 0 && fill.x + fill.width <= page.PageWidth &&
+                   fill.y + fill.height <= page.PageHeight);
+    }
 }
 
 }  // namespace
@@ -73,6 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const int32_t absent = data[3] % (2 * tables + 3);
     const bool separateJobs = (data[4] & 1) != 0;
     const bool toFile = (data[4] & 2) != 0;
+    const int32_t boardsPerSet = (data[4] >> 2) % (MaxBoardsPerSet + 1);
     // Paper from A6 to beyond A3 either way round, at 600 dpi: below A6 the readable floor of the
     // fonts may leave the page, as it is allowed to.
     const printing::PageMetrics page{2400 + 40 * data[5], 2400 + 60 * data[6]};
@@ -113,8 +121,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     for (const printing::Product product : {printing::Product::PairCards, printing::Product::MovementSheet}) {
         printing::RecordingSurface surface;
         surface.SetWritesToFile(toFile);
-        const Outcome printed =
-            printing::PrintProduct(product, state, page, 1, state.TableCount, separateJobs, absent, surface);
+        printing::RunRequest request;
+        request.last = state.TableCount;
+        request.separateJobs = separateJobs;
+        request.absentPair = absent;
+        request.boardsPerSet = boardsPerSet;
+        const Outcome printed = printing::PrintProduct(product, state, page, request, surface);
         if (!absentAccepted) {
             FUZZ_CHECK(!printed.accepted() && surface.jobs.empty());
             continue;

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExampleMovements.h"
 
+#include "movement/AbsentPair.h"
 #include "movement/PairNumbering.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace movement {
 namespace {
@@ -92,6 +95,51 @@ TEST(PrintedNumber, MitchellWeNumberCanCollideWithALaterNsTable) {
     state = Numbered(state, MitchellNumbering);
     EXPECT_EQ(PrintedNumber(state, 12), 11);  // WE at table 1
     EXPECT_EQ(PrintedNumber(state, 11), 11);  // NS at table 11
+}
+
+TEST(AbsentPairFromPrinted, TheNumberOnTheCardsLeadsBackToThePairOfTheScheme) {
+    const MovementState stepTen = Numbered(SevenRounds, 10);
+    EXPECT_EQ(PrintedPairNumbers(stepTen), (Rounds{1, 2, 3, 4, 5, 6, 7, 11}));
+    EXPECT_EQ(AbsentPairFromPrinted(stepTen, 11).value(), 8);
+    EXPECT_EQ(AbsentPairFromPrinted(stepTen, 3).value(), 3);
+    EXPECT_EQ(AbsentPairFromPrinted(stepTen, NoAbsentPair).value(), NoAbsentPair);
+    EXPECT_EQ(AbsentPairFromPrinted(stepTen, 8).message(),
+              "Para nieobecna: żadna para nie gra pod numerem 8 w tej numeracji; podaj numer z kart albo 0, gdy "
+              "grają wszystkie pary.");
+
+    MovementState mitchell = Numbered(SevenRounds, MitchellNumbering);
+    EXPECT_EQ(AbsentPairFromPrinted(mitchell, 1).value(), 8);  // NS at table 1
+    mitchell.PairNumberMap[8] = 40;                            // the map is not read under Mitchell numbering
+    EXPECT_EQ(AbsentPairFromPrinted(mitchell, 1).value(), 8);
+
+    MovementState arbitrary = Numbered(SevenRounds, 7);
+    arbitrary.PairNumberMap[5] = 55;
+    EXPECT_EQ(AbsentPairFromPrinted(arbitrary, 55).value(), 5);
+    EXPECT_FALSE(AbsentPairFromPrinted(arbitrary, 5).accepted());
+}
+
+TEST(SittingOutIn, ThePairThatMeetsTheAbsentOneInTheRound) {
+    // Round 1: 8-1, 2-6, 3-5, 4-7; every rotating pair moves on by one a round.
+    EXPECT_EQ(SittingOutIn(SevenRounds, 5, 1), 3);
+    EXPECT_EQ(SittingOutIn(SevenRounds, 3, 1), 5);
+    EXPECT_EQ(SittingOutIn(SevenRounds, 8, 1), 1);
+    EXPECT_EQ(SittingOutIn(SevenRounds, 8, 2), 2);
+    EXPECT_EQ(SittingOutIn(SevenRounds, 1, 7), 5);  // pairs 2 and 6 of table 2 are 1 and 5 by then
+    EXPECT_EQ(SittingOutIn(SevenRounds, NoAbsentPair, 1), NoAbsentPair);
+    EXPECT_EQ(SittingOutIn(SevenRounds, 5, 8), NoAbsentPair);  // no such round
+    EXPECT_EQ(SittingOutIn(SevenRounds, 5, 0), NoAbsentPair);
+}
+
+TEST(AbsentPairFromPrinted, ANumberTwoPairsCarryIsRefused) {
+    MovementState state;
+    state.RoundCount = 10;
+    state.TableCount = 11;
+    for (int32_t t = 1; t <= 11; ++t) state.Seating[t] = {t, 11 + t, t};
+    state = Numbered(state, MitchellNumbering);
+    EXPECT_EQ(AbsentPairFromPrinted(state, 11).message(),
+              "Para nieobecna: pod numerem 11 gra więcej niż jedna para; popraw numerację, zanim wskażesz nieobecną.");
+    const Rounds printed = PrintedPairNumbers(state);
+    EXPECT_EQ(std::count(printed.begin(), printed.end(), 11), 1);
 }
 
 TEST(MitchellOffset, IsTenTwentyOrThirtyByRoundsOnly) {

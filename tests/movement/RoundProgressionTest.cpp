@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExampleMovements.h"
 
+#include "movement/BoardRoutes.h"
+#include "movement/PairSchedule.h"
 #include "movement/RoundProgression.h"
+#include "movement/SchemeFileReading.h"
+#include "movement/SchemeLine.h"
 
 #include <gtest/gtest.h>
 
@@ -149,6 +153,110 @@ TEST(RoundProgression, ExtremeNumbersGiveDefinedResults) {
     EXPECT_EQ(PairInRound(state, -2147483647 - 1, 2), -2147483647);
     EXPECT_EQ(BoardSetInRound(state, 2147483647, 99), 99);
     EXPECT_EQ(NextSeatText(state, -2147483647 - 1), "");
+}
+
+TEST(SetRoutes, SetsGoToTheTableThatPlaysThemNextOrWaitOnTheSpareTable) {
+    const SetRoutes seven = RoutesOf(SevenRounds);
+    ASSERT_EQ(seven.NextTable.size(), 6U);
+    // Table 2's set is table 1's next round; the other sets no table plays then.
+    for (const auto& round : seven.NextTable) EXPECT_EQ(round, (Rounds{SpareTable, 1, SpareTable, SpareTable}));
+    EXPECT_EQ(seven.Waiting.front(), (Rounds{3, 5, 7}));
+    EXPECT_EQ(seven.Waiting.back(), (Rounds{2, 4, 6}));
+    EXPECT_TRUE(SharedThroughout(seven, 1).empty());
+
+    const SetRoutes three = RoutesOf(ThreeRounds);
+    EXPECT_EQ(three.NextTable.front(), (Rounds{3, 1, 2, 3}));  // set 2 goes to tables 1 and 4: the lower one
+    EXPECT_EQ(SharedThroughout(three, 1), (Rounds{4}));
+    EXPECT_EQ(SharedThroughout(three, 4), (Rounds{1}));
+    EXPECT_TRUE(SharedThroughout(three, 2).empty());
+    EXPECT_TRUE(RoundsSharedNowAndThen(three, 1).empty());
+    EXPECT_TRUE(three.Waiting.front().empty());
+}
+
+TEST(SetRoutes, ASetOutsideTheRoundsSharesOnlyInTheRoundsItMeetsAnother) {
+    // Set 0 at table 2 is played as set 1 in round 2 and set 2 in round 3, as table 3's set is.
+    const SetRoutes routes = RoutesOf(MovementOf(3, {{1, 4, 2}, {2, 5, 0}, {3, 6, 3}}));
+    EXPECT_TRUE(SharedThroughout(routes, 2).empty());
+    EXPECT_EQ(RoundsSharedNowAndThen(routes, 2), (Rounds{2, 3}));
+    EXPECT_EQ(routes.SharedWith[1][1], (Rounds{3}));
+    EXPECT_EQ(routes.NextTable.front()[1], SpareTable);
+    EXPECT_TRUE(RoundsSharedNowAndThen(routes, 9).empty());
+    EXPECT_TRUE(SharedThroughout(RoutesOf(MovementState{}), 1).empty());
+}
+
+// Plays every shipped line and follows each set from table to table, round by round.
+TEST(SetRoutes, EveryShippedLineRoutesEverySetWhereItIsPlayedNext) {
+    int32_t lines = 0;
+    for (const char* name : {"Duzo_Zb.txt", "HowellKS.txt", "HowellPV.txt"}) {
+        const auto file = ReadSchemeFile(std::string(SCHEME_DATA_DIR) + "/" + name);
+        ASSERT_TRUE(file.accepted()) << file.message();
+        for (const std::string& line : file.value().lines) {
+            const auto read = ReadSchemeLine(line);
+            ASSERT_TRUE(read.accepted()) << line;
+            MovementState state;
+            state.RoundCount = read.value().RoundCount;
+            state.TableCount = read.value().TableCount;
+            std::copy(read.value().Tables.begin(), read.value().Tables.end(), state.Seating.begin() + 1);
+            const SetRoutes routes = RoutesOf(state);
+            const int32_t rounds = state.RoundCount;
+            const int32_t tables = state.TableCount;
+            ++lines;
+            for (int32_t r = 1; r < rounds; ++r) {
+                const auto now = SeatsInRound(state, r);
+                const auto next = SeatsInRound(state, r + 1);
+                for (int32_t t = 1; t <= tables; ++t) {
+                    const int32_t set = now[t - 1].BoardSet;
+                    const auto playedAt = std::find_if(next.begin(), next.end(),
+                                                       [&](const TableSeat& seat) { return seat.BoardSet == set; });
+                    const int32_t expected =
+                        playedAt == next.end() ? SpareTable : static_cast<int32_t>(playedAt - next.begin()) + 1;
+                    EXPECT_EQ(routes.NextTable[r - 1][t - 1], expected) << line << " round " << r << " table " << t;
+                }
+            }
+            // Every set is played or waits in every round, and a set waits exactly when no table plays it.
+            for (int32_t r = 1; r <= rounds; ++r) {
+                std::vector<int32_t> played;
+                for (const TableSeat& seat : SeatsInRound(state, r)) played.push_back(seat.BoardSet);
+                for (int32_t set : routes.Waiting[r - 1])
+                    EXPECT_EQ(std::count(played.begin(), played.end(), set), 0) << line;
+                std::sort(played.begin(), played.end());
+                played.erase(std::unique(played.begin(), played.end()), played.end());
+                EXPECT_EQ(played.size() + routes.Waiting[r - 1].size(), static_cast<std::size_t>(rounds)) << line;
+            }
+            // One table more than rounds: the last table and table 1 share their sets all along.
+            for (int32_t t = 1; t <= tables; ++t) {
+                const bool pairedWithTheLast = tables == rounds + 1 && (t == 1 || t == tables);
+                const Rounds expected = pairedWithTheLast ? Rounds{t == 1 ? tables : 1} : Rounds{};
+                EXPECT_EQ(SharedThroughout(routes, t), expected) << line << " table " << t;
+                EXPECT_TRUE(RoundsSharedNowAndThen(routes, t).empty()) << line;
+            }
+        }
+    }
+    EXPECT_GT(lines, 50);
+}
+
+TEST(BoardNumbers, ASetHoldsItsBoardsInOrderFromBoardOne) {
+    EXPECT_EQ(BoardNumbersText(1, 3), "1-3");
+    EXPECT_EQ(BoardNumbersText(3, 3), "7-9");
+    EXPECT_EQ(BoardNumbersText(5, 1), "5");
+    EXPECT_EQ(BoardNumbersText(99, 9), "883-891");
+    EXPECT_EQ(BoardNumbersText(2, NoBoardsGiven), "");
+    EXPECT_EQ(BoardNumbersText(0, 3), "");
+    EXPECT_TRUE(CheckBoardsPerSet(NoBoardsGiven).accepted());
+    EXPECT_TRUE(CheckBoardsPerSet(MaxBoardsPerSet).accepted());
+    EXPECT_EQ(CheckBoardsPerSet(10).message(),
+              "Rozdań w komplecie: 10 to za dużo albo za mało; podaj od 1 do 9 albo 0, gdy numerów rozdań nie "
+              "drukować.");
+    EXPECT_FALSE(CheckBoardsPerSet(-1).accepted());
+}
+
+TEST(NumberRanges, RunsOfThreeOrMoreAreJoined) {
+    EXPECT_EQ(NumberRangesText({}), "");
+    EXPECT_EQ(NumberRangesText({4}), "4");
+    EXPECT_EQ(NumberRangesText({3, 5, 7}), "3, 5, 7");
+    EXPECT_EQ(NumberRangesText({1, 2, 5, 6, 7, 9}), "1, 2, 5-7, 9");
+    EXPECT_EQ(NumberRangesText({49, 50, 51, 52, 99}), "49-52, 99");
+    EXPECT_EQ(NumberRangesText({2147483646, 2147483647}), "2147483646, 2147483647");
 }
 
 }  // namespace

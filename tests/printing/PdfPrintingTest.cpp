@@ -6,6 +6,7 @@
 #include "PdfReading.h"
 
 #include "movement/PairNumbering.h"
+#include "printing/Products.h"
 #include "printing/surfaces/QtPrintSurface.h"
 #include "printing/surfaces/RecordingSurface.h"
 #include "printing/tablecards/TableCardLayout.h"
@@ -192,6 +193,18 @@ std::vector<int> SummaryTables(const std::vector<Word>& words, double rowsTop) {
     return tables;
 }
 
+// No word leaves the paper, nor meets another word or the card's frame.
+void ExpectEveryWordClearOnThePaper(const QPrinter& printer, const printing::PageMetrics& page,
+                                    const std::vector<Word>& words) {
+    const QRectF paperArea = printer.pageLayout().fullRect(QPageLayout::Point);
+    const std::vector<QRectF> frame =
+        FrameOf(page, QPointF(printer.pageLayout().paintRectPixels(Resolution).topLeft()) * 72.0 / Resolution);
+    for (const Word& word : words)
+        EXPECT_TRUE(paperArea.contains(QRectF(QPointF(word.xMin, word.yMin), QPointF(word.xMax, word.yMax))))
+            << word.text.toStdString() << " leaves the paper";
+    EXPECT_EQ(InkCollisions(words, frame, paperArea.size()), std::set<std::string>());
+}
+
 class PdfCardsAtTheEdges : public ::testing::TestWithParam<std::tuple<Paper, Edge>> {};
 
 TEST_P(PdfCardsAtTheEdges, EveryWordStandsClearOnThePageAndNothingIsLeftOut) {
@@ -209,12 +222,7 @@ TEST_P(PdfCardsAtTheEdges, EveryWordStandsClearOnThePageAndNothingIsLeftOut) {
         SCOPED_TRACE("table " + std::to_string(table));
 
         const QRectF paperArea = printer.pageLayout().fullRect(QPageLayout::Point);
-        const std::vector<QRectF> frame =
-            FrameOf(page, QPointF(printer.pageLayout().paintRectPixels(Resolution).topLeft()) * 72.0 / Resolution);
-        for (const Word& word : words)
-            EXPECT_TRUE(paperArea.contains(QRectF(QPointF(word.xMin, word.yMin), QPointF(word.xMax, word.yMax))))
-                << word.text.toStdString() << " leaves the paper";
-        EXPECT_EQ(InkCollisions(words, frame, paperArea.size()), std::set<std::string>());
+        ExpectEveryWordClearOnThePaper(printer, page, words);
 
         const std::vector<std::vector<int>> rounds = RowsAfter(words, QStringLiteral("Runda:"));
         std::vector<int> everyRound;
@@ -234,6 +242,87 @@ TEST_P(PdfCardsAtTheEdges, EveryWordStandsClearOnThePageAndNothingIsLeftOut) {
         if (table == 1) {
             EXPECT_EQ(SummaryTables(words, rowsTop), OneTo(edge.tables));
         }
+    }
+}
+
+// The same edges with nine boards in a set (boards up to 883-891) and pair 2 absent: the rows
+// that come with board numbers follow the blocks, the foot stands under them, and nothing meets
+// another ink or leaves the paper.
+TEST_P(PdfCardsAtTheEdges, WithBoardNumbersAndAnAbsentPairEveryWordStandsClearToo) {
+    const auto& [paper, edge] = GetParam();
+    const MovementState state = EdgeMovement(edge);
+    constexpr int32_t Boards = 9;
+    constexpr int32_t Absent = 2;
+    const QString absent = QString::number(movement::PairRowNumber(state, Absent));
+    QTemporaryDir folder;
+    for (const int32_t table : {1, edge.tables}) {
+        const auto printerOnPaper = PdfPrinter(paper, folder.filePath(QStringLiteral("%1.pdf").arg(table)));
+        QPrinter& printer = *printerOnPaper;
+        const printing::PageMetrics page{printer.width(), printer.height()};
+        printing::QtPrintSurface surface(printer);
+        printing::RunRequest request;
+        request.first = request.last = table;
+        request.absentPair = Absent;
+        request.boardsPerSet = Boards;
+        const movement::Outcome printed =
+            printing::PrintProduct(printing::Product::TableCards, state, page, request, surface);
+        ASSERT_TRUE(printed.accepted()) << printed.message();
+        const std::vector<Word> words = WordsOf(printer.outputFileName());
+        SCOPED_TRACE("table " + std::to_string(table));
+
+        ExpectEveryWordClearOnThePaper(printer, page, words);
+
+        const std::vector<std::vector<int>> rounds = RowsAfter(words, QStringLiteral("Runda:"));
+        std::vector<int> everyRound;
+        for (const auto& block : rounds) everyRound.insert(everyRound.end(), block.begin(), block.end());
+        ASSERT_EQ(everyRound, OneTo(edge.rounds));
+        const std::vector<std::vector<int>> sets = RowsAfter(words, QStringLiteral("Komplet:"));
+        const std::vector<std::vector<int>> nextTables = RowsAfter(words, QStringLiteral("stołu:"));
+        ASSERT_EQ(sets.size(), rounds.size());
+        ASSERT_EQ(nextTables.size(), rounds.size());
+        std::vector<const Word*> boardLabels;
+        for (const Word& word : words)
+            if (word.text == QStringLiteral("Rozdania:")) boardLabels.push_back(&word);
+        ASSERT_EQ(boardLabels.size(), rounds.size());
+        std::sort(boardLabels.begin(), boardLabels.end(),
+                  [](const Word* a, const Word* b) { return a->yMin < b->yMin; });
+        bool spare = false;
+        bool dashes = false;
+        for (std::size_t block = 0; block < rounds.size(); ++block) {
+            // The boards stand between their label's line and the next table's row, left to right.
+            const bool lastBlock = block + 1 == rounds.size();
+            const std::vector<const Word*> stolu = [&] {
+                std::vector<const Word*> found;
+                for (const Word& word : words)
+                    if (word.text == QStringLiteral("stołu:")) found.push_back(&word);
+                std::sort(found.begin(), found.end(), [](const Word* a, const Word* b) { return a->yMin < b->yMin; });
+                return found;
+            }();
+            std::map<double, QString> boards;
+            for (const Word& word : words)
+                if (word.yMin > boardLabels[block]->yMin - 0.5 && word.yMin < stolu[block]->yMin - 0.5 &&
+                    word.xMin > boardLabels[block]->xMax)
+                    boards[word.xMin] = word.text;
+            QStringList expected;
+            for (const int set : sets[block])
+                expected << QStringLiteral("%1-%2").arg((set - 1) * Boards + 1).arg(set * Boards);
+            QStringList read;
+            for (const auto& [x, text] : boards) read << text;
+            EXPECT_EQ(read, expected) << "block " << block;
+            EXPECT_EQ(nextTables[block].size(), rounds[block].size() - (lastBlock ? 1 : 0)) << "block " << block;
+            for (const int next : nextTables[block]) EXPECT_LE(next, edge.tables);
+            spare = spare || std::count(nextTables[block].begin(), nextTables[block].end(), -1) > 0;
+        }
+        for (const char* label : {"NS:", "WE:"})
+            for (const auto& block : RowsAfter(words, QString::fromLatin1(label))) {
+                EXPECT_EQ(std::count(block.begin(), block.end(), absent.toInt()), 0) << label;
+                dashes = dashes || std::count(block.begin(), block.end(), -1) > 0;
+            }
+        const auto has = [&](const QString& text) {
+            return std::any_of(words.begin(), words.end(), [&](const Word& word) { return word.text == text; });
+        };
+        EXPECT_EQ(has(QStringLiteral("pomocniczy")), spare);
+        EXPECT_EQ(has(QStringLiteral("nieobecna,")), dashes);
     }
 }
 

@@ -8,10 +8,13 @@
 
 #include "movement/PairNumbering.h"
 #include "movement/RoundProgression.h"
+#include "movement/SchemeFileReading.h"
+#include "movement/SchemeLine.h"
 #include "printing/Products.h"
 #include "printing/surfaces/QtPrintSurface.h"
 #include "printing/surfaces/RecordingSurface.h"
 
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -29,15 +32,29 @@ using namespace pdftesting;
 using Row = std::vector<std::string>;                      // round, table, direction, opponent, set
 using PairRows = std::map<std::string, std::vector<Row>>;  // by the number the card is headed with
 
+printing::RunRequest RequestOf(const MovementState& state, int32_t absentPair, int32_t boardsPerSet) {
+    printing::RunRequest request;
+    request.last = state.TableCount;
+    request.absentPair = absentPair;
+    request.boardsPerSet = boardsPerSet;
+    return request;
+}
+
 // Prints on `paper` into `file` and reads the words back.
 std::vector<Word> Printed(Product product, const MovementState& state, int32_t absentPair, const QString& file,
-                          const Paper& paper = Papers[0]) {
+                          int32_t boardsPerSet = 0, const Paper& paper = Papers[0]) {
     const auto printer = PdfPrinter(paper, file);
     printing::QtPrintSurface surface(*printer);
-    const movement::Outcome printed = printing::PrintProduct(product, state, {printer->width(), printer->height()}, 1,
-                                                             state.TableCount, false, absentPair, surface);
+    const movement::Outcome printed = printing::PrintProduct(product, state, {printer->width(), printer->height()},
+                                                             RequestOf(state, absentPair, boardsPerSet), surface);
     EXPECT_TRUE(printed.accepted()) << printed.message();
     return WordsOf(file);
+}
+
+// The boards of a set, worked out here: "7-9" for set 3 of three boards.
+std::string BoardsOf(int set, int32_t boardsPerSet) {
+    if (boardsPerSet == 1) return std::to_string(set);
+    return std::to_string((set - 1) * boardsPerSet + 1) + "-" + std::to_string(set * boardsPerSet);
 }
 
 std::vector<const Word*> OnPage(const std::vector<Word>& words, int page) {
@@ -65,13 +82,16 @@ bool IsHeading(const std::vector<const Word*>& page, const Word& word) {
     return line.size() >= 2 && NumberIn(line[1]->text) >= 0;
 }
 
-// Every pair card read back, its rows in order of rounds and tables: a row is five words of a
-// line of numbers, "NS", "WE" and "pauza", and belongs to the card whose heading "Para N" is the
-// nearest above and left of it.
-PairRows ReadPairCards(const std::vector<Word>& words) {
+// Every pair card read back, its rows in order of rounds and tables: a row is a line's words of
+// numbers, boards, "NS", "WE" and "pauza", `columns` of them or up to "pauza", where a round the
+// pair sits out ends; it belongs to the card whose heading "Para N" is the nearest above and
+// left of it.
+PairRows ReadPairCards(const std::vector<Word>& words, std::size_t columns = 5) {
     PairRows cards;
+    static const QRegularExpression boards(QStringLiteral("^\\d+-\\d+$"));
     const auto inRow = [](const Word* word) {
-        return NumberIn(word->text) >= 0 || word->text == "NS" || word->text == "WE" || word->text == "pauza";
+        return NumberIn(word->text) >= 0 || word->text == "NS" || word->text == "WE" || word->text == "pauza" ||
+               boards.match(word->text).hasMatch();
     };
     for (int page = 0; page < PageCount(words); ++page) {
         const std::vector<const Word*> on = OnPage(words, page);
@@ -83,31 +103,39 @@ PairRows ReadPairCards(const std::vector<Word>& words) {
         for (auto& [y, line] : lines) {
             if (!std::all_of(line.begin(), line.end(), inRow)) continue;
             std::sort(line.begin(), line.end(), [](const Word* a, const Word* b) { return a->xMin < b->xMin; });
-            for (std::size_t first = 0; first < line.size(); first += 5) {
+            std::vector<std::vector<const Word*>> rows;
+            for (const Word* word : line) {
+                if (rows.empty() || rows.back().size() == columns || rows.back().back()->text == "pauza")
+                    rows.emplace_back();
+                rows.back().push_back(word);
+            }
+            for (const auto& rowWords : rows) {
                 const Word* holder = nullptr;
                 for (const Word* h : headings)
-                    if (h->xMin <= line[first]->xMin && h->yMin < y &&
+                    if (h->xMin <= rowWords.front()->xMin && h->yMin < y &&
                         (holder == nullptr ||
                          std::make_pair(h->xMin, h->yMin) > std::make_pair(holder->xMin, holder->yMin)))
                         holder = h;
                 Row& row = cards[holder == nullptr ? "?" : LineFrom(on, *holder)[1]->text.toStdString()].emplace_back();
-                for (std::size_t at = first; at < std::min(line.size(), first + 5); ++at)
-                    row.push_back(line[at]->text.toStdString());
+                for (const Word* word : rowWords) row.push_back(word->text.toStdString());
             }
         }
     }
     const auto byRoundAndTable = [](const Row& a, const Row& b) {
-        return std::make_pair(std::stoi(a[0]), std::stoi(a[1])) < std::make_pair(std::stoi(b[0]), std::stoi(b[1]));
+        const auto key = [](const Row& row) {
+            return std::make_pair(std::stoi(row[0]), row.size() > 2 ? std::stoi(row[1]) : 0);
+        };
+        return key(a) < key(b);
     };
     for (auto& [pair, rows] : cards) std::sort(rows.begin(), rows.end(), byRoundAndTable);
     return cards;
 }
 
 // The rows every pair card should hold, from what the table cards print round by round
-// (numbers by table, NS pairs, WE pairs and sets, rounds from 1); the absent pair's number is
-// "pauza" for its opponents and it has no card.
+// (numbers by table, NS pairs, WE pairs and sets, rounds from 1), with the boards when given;
+// the absent pair has no card, and its opponents' row of the round is the round and "pauza".
 PairRows RowsFromTableCards(const std::vector<std::vector<std::vector<int>>>& tableCards,
-                            const std::string& absent = "") {
+                            const std::string& absent = "", int32_t boardsPerSet = 0) {
     std::vector<std::tuple<int, int, std::string, Row>> seats;
     for (std::size_t t = 0; t < tableCards.size(); ++t) {
         const auto& card = tableCards[t];
@@ -117,9 +145,14 @@ PairRows RowsFromTableCards(const std::vector<std::vector<std::vector<int>>>& ta
             const std::string we = std::to_string(card[1][r]);
             const std::string set = std::to_string(card[2][r]);
             const std::string round = std::to_string(r + 1);
-            const auto shown = [&](const std::string& pair) { return pair == absent ? std::string("pauza") : pair; };
-            seats.emplace_back(r, t, ns, Row{round, table, "NS", shown(we), set});
-            seats.emplace_back(r, t, we, Row{round, table, "WE", shown(ns), set});
+            const auto row = [&](const char* direction, const std::string& opponent) {
+                if (opponent == absent) return Row{round, "pauza"};
+                Row full{round, table, direction, opponent, set};
+                if (boardsPerSet > 0) full.push_back(BoardsOf(card[2][r], boardsPerSet));
+                return full;
+            };
+            seats.emplace_back(r, t, ns, row("NS", we));
+            seats.emplace_back(r, t, we, row("WE", ns));
         }
     }
     std::sort(seats.begin(), seats.end());
@@ -147,6 +180,7 @@ struct Numbering {
     int32_t step;
     int32_t firstMapped;  // arbitrary numbers from here down, pair 1 first; 0 for none
     int32_t absentPair;
+    int32_t boardsPerSet = 0;
 };
 void PrintTo(const Numbering& numbering, std::ostream* out) { *out << numbering.name; }
 
@@ -173,11 +207,28 @@ TEST_P(PairCardsPdf, EveryRowIsWhatTheTableCardsOfTheMovementPrint) {
     const std::string absent =
         numbering.absentPair == 0 ? "" : std::to_string(movement::PairRowNumber(state, numbering.absentPair));
 
-    const std::vector<Word> pairWords =
-        Printed(Product::PairCards, state, numbering.absentPair, folder.filePath(QStringLiteral("pary.pdf")));
-    const PairRows cards = ReadPairCards(pairWords);
-    EXPECT_EQ(cards, RowsFromTableCards(tableCards, absent));
+    const std::vector<Word> pairWords = Printed(Product::PairCards, state, numbering.absentPair,
+                                                folder.filePath(QStringLiteral("pary.pdf")), numbering.boardsPerSet);
+    const PairRows cards = ReadPairCards(pairWords, numbering.boardsPerSet > 0 ? 6 : 5);
+    EXPECT_EQ(cards, RowsFromTableCards(tableCards, absent, numbering.boardsPerSet));
     EXPECT_EQ(cards.size(), numbering.absentPair == 0 ? 10u : 9u);
+    const auto count = [&](const char* text) {
+        return std::count_if(pairWords.begin(), pairWords.end(), [&](const Word& word) { return word.text == text; });
+    };
+    EXPECT_EQ(count("Rozdania"), numbering.boardsPerSet > 0 ? 9 + (numbering.absentPair == 0) : 0);
+    // Every card names its movement, so that cards of two sessions are not mixed.
+    EXPECT_EQ(count("Rund:"), numbering.absentPair == 0 ? 10 : 9);
+    const auto movement =
+        std::find_if(pairWords.begin(), pairWords.end(), [](const Word& w) { return w.text == "Rund:"; });
+    ASSERT_NE(movement, pairWords.end());
+    std::string line;
+    for (const Word* word : LineFrom(OnPage(pairWords, movement->page), *movement))
+        line += (line.empty() ? "" : " ") + word->text.toStdString();
+    EXPECT_EQ(line.substr(0, line.find(" Rund:")),
+              std::string("Rund: 9; Stołów: 5; ") + (numbering.firstMapped > 0 ? "Numery dowolne"
+                                                     : numbering.step < 0
+                                                         ? "Numery jak w Mitchell'u"
+                                                         : "Skok numeracji: " + std::to_string(numbering.step)));
 
     // Pair 10 keeps its seat, and only its card says so, under its heading.
     const std::string stationary = std::to_string(movement::PairRowNumber(state, 10));
@@ -194,14 +245,18 @@ TEST_P(PairCardsPdf, EveryRowIsWhatTheTableCardsOfTheMovementPrint) {
 INSTANTIATE_TEST_SUITE_P(Numberings, PairCardsPdf,
                          ::testing::Values(Numbering{"StepTen", 10, 0, 0},
                                            Numbering{"Mitchell", movement::MitchellNumbering, 0, 0},
-                                           Numbering{"ArbitraryNumbersAndAnAbsentPair", 9, 99, 4}),
+                                           Numbering{"ArbitraryNumbersAndAnAbsentPair", 9, 99, 4},
+                                           Numbering{"BoardsAndAnAbsentPair", 10, 0, 7, 3}),
                          [](const auto& instance) { return std::string(instance.param.name); });
 
 using Cells = std::map<std::pair<int, int>, std::pair<std::string, std::string>>;  // (round, table) -> pairs, set
+using Notes = std::map<int, std::string>;                                          // round -> its note
 
 // The sheet's grid read back, page by page: the header line starts at "Runda" and names each
-// column "St. N"; a round's label starts its pairs' line, and the board sets stand under it.
-Cells ReadSheet(const std::vector<Word>& words) {
+// column "St. N"; a round's label starts its pairs' line, the board sets stand under it, and
+// the round's note, when it has one, under them. A note is read once, however many pages of
+// tables repeat it.
+Cells ReadSheet(const std::vector<Word>& words, Notes* notes = nullptr) {
     Cells cells;
     for (int page = 0; page < PageCount(words); ++page) {
         const std::vector<const Word*> on = OnPage(words, page);
@@ -219,24 +274,147 @@ Cells ReadSheet(const std::vector<Word>& words) {
         for (const Word* word : on)
             if (word->yMin > (*corner)->yMax && word->xMax < gridLeft && word->yMin < gridBottom)
                 rounds[word->yMin] = NumberIn(word->text);
+        std::map<int, std::vector<const Word*>> below;  // round -> its words under the pairs' line
         for (const Word* word : on) {
             if (word->yMin <= (*corner)->yMax || word->xMin < gridLeft || word->yMin >= gridBottom) continue;
+            auto round = rounds.upper_bound(word->yMin + 0.5);
+            if (columns.empty() || round == rounds.begin()) continue;
+            --round;
+            if (std::abs(round->first - word->yMin) >= 0.5) {
+                below[round->second].push_back(word);
+                continue;
+            }
             const double middle = (word->xMin + word->xMax) / 2;
             const auto column = std::min_element(columns.begin(), columns.end(), [&](const auto& a, const auto& b) {
                 return std::abs(a.first - middle) < std::abs(b.first - middle);
             });
-            auto round = rounds.upper_bound(word->yMin + 0.5);
-            if (column == columns.end() || round == rounds.begin()) continue;
-            --round;
-            auto& cell = cells[{round->second, column->second}];
-            (std::abs(round->first - word->yMin) < 0.5 ? cell.first : cell.second) = word->text.toStdString();
+            cells[{round->second, column->second}].first = word->text.toStdString();
+        }
+        // The sets' line is the first under the pairs; the note's, the next.
+        for (auto& [round, under] : below) {
+            std::sort(under.begin(), under.end(), [](const Word* a, const Word* b) {
+                return std::make_pair(std::round(a->yMin * 2), a->xMin) <
+                       std::make_pair(std::round(b->yMin * 2), b->xMin);
+            });
+            const double setsTop = under.front()->yMin;
+            std::string note;
+            for (const Word* word : under) {
+                if (std::abs(word->yMin - setsTop) < 0.5) {
+                    const double middle = (word->xMin + word->xMax) / 2;
+                    const auto column =
+                        std::min_element(columns.begin(), columns.end(), [&](const auto& a, const auto& b) {
+                            return std::abs(a.first - middle) < std::abs(b.first - middle);
+                        });
+                    cells[{round, column->second}].second = word->text.toStdString();
+                } else {
+                    note += (note.empty() ? "" : " ") + word->text.toStdString();
+                }
+            }
+            if (notes == nullptr || note.empty()) continue;
+            if (notes->count(round)) {
+                EXPECT_EQ((*notes)[round], note) << "round " << round << " on page " << page;
+            }
+            (*notes)[round] = note;
         }
     }
     return cells;
 }
 
-// The cells as the table cards print them, the absent pair marked.
-Cells CellsOfTheMovement(const MovementState& state, int32_t absentPair) {
+// A round's note read back: the sets waiting, the tables sharing a set with the set, and the
+// pair sitting out (printed number), or -1.
+struct RoundNote {
+    std::set<int> waiting;
+    std::set<std::pair<std::vector<int>, int>> shared;
+    int sittingOut = -1;
+    friend bool operator==(const RoundNote&, const RoundNote&) = default;
+};
+void PrintTo(const RoundNote& note, std::ostream* out) {
+    *out << "waiting";
+    for (int set : note.waiting) *out << " " << set;
+    for (const auto& [tables, set] : note.shared) {
+        *out << "; set " << set << " at";
+        for (int t : tables) *out << " " << t;
+    }
+    *out << "; out " << note.sittingOut;
+}
+
+// "Czekają komplety 3, 5-7; St. 1 i 4 grają wspólnie komplet 2; pauzuje para 8".
+RoundNote ParseNote(const std::string& text) {
+    RoundNote note;
+    const auto numbersIn = [](const std::string& part) {
+        std::vector<int> numbers;
+        static const QRegularExpression number(QStringLiteral("(\\d+)(?:-(\\d+))?"));
+        for (auto match = number.globalMatch(QString::fromStdString(part)); match.hasNext();) {
+            const auto found = match.next();
+            const int first = found.captured(1).toInt();
+            const int last = found.captured(2).isEmpty() ? first : found.captured(2).toInt();
+            for (int n = first; n <= last; ++n) numbers.push_back(n);
+        }
+        return numbers;
+    };
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t end = std::min(text.find("; ", start), text.size());
+        const std::string part = text.substr(start, end - start);
+        std::vector<int> numbers = numbersIn(part);
+        if (part.rfind("Czeka", 0) == 0) {
+            note.waiting.insert(numbers.begin(), numbers.end());
+        } else if (part.rfind("St. ", 0) == 0 || part.rfind("st. ", 0) == 0) {
+            EXPECT_NE(part.find(" grają wspólnie komplet "), std::string::npos) << part;
+            const int set = numbers.back();
+            numbers.pop_back();
+            note.shared.insert({numbers, set});
+        } else {
+            EXPECT_TRUE(part.rfind("Pauzuje para ", 0) == 0 || part.rfind("pauzuje para ", 0) == 0) << part;
+            note.sittingOut = numbers.empty() ? -2 : numbers.front();
+        }
+        start = end + 2;
+    }
+    return note;
+}
+
+// What a round's note must say, worked out from the round's cells as the sheet prints them
+// (sets as numbers): the sets 1..R no cell holds wait, a set in two cells or more is shared, and
+// the pair marked absent has its opponent sit out.
+RoundNote NoteFromCells(const Cells& cells, int round, int rounds, int32_t boardsPerSet) {
+    RoundNote note;
+    std::map<int, std::vector<int>> tablesOfSet;
+    for (const auto& [at, cell] : cells) {
+        if (at.first != round) continue;
+        // A set's last board is N times its number.
+        const std::string last = cell.second.substr(cell.second.find('-') + 1);
+        const int set = NumberIn(QString::fromStdString(last)) / std::max(1, boardsPerSet);
+        tablesOfSet[set].push_back(at.second);
+        const std::size_t dash = cell.first.find('-');
+        const std::string ns = cell.first.substr(0, dash);
+        const std::string we = cell.first.substr(dash + 1);
+        if (ns.back() == '*') note.sittingOut = std::stoi(we);
+        if (we.back() == '*') note.sittingOut = std::stoi(ns);
+    }
+    for (int set = 1; set <= rounds; ++set)
+        if (!tablesOfSet.count(set)) note.waiting.insert(set);
+    for (const auto& [set, tables] : tablesOfSet)
+        if (tables.size() > 1) note.shared.insert({tables, set});
+    return note;
+}
+
+// Every round's note agrees with the cells; a round with nothing to say has none.
+void ExpectNotesAgreeWithTheCells(const Cells& cells, const Notes& notes, int rounds, const std::string& what,
+                                  int32_t boardsPerSet = 0) {
+    for (int r = 1; r <= rounds; ++r) {
+        const RoundNote expected = NoteFromCells(cells, r, rounds, boardsPerSet);
+        const auto note = notes.find(r);
+        if (expected == RoundNote{}) {
+            EXPECT_EQ(note, notes.end()) << what << " round " << r;
+            continue;
+        }
+        ASSERT_NE(note, notes.end()) << what << " round " << r;
+        EXPECT_EQ(ParseNote(note->second), expected) << what << " round " << r << ": " << note->second;
+    }
+}
+
+// The cells as the table cards print them, the absent pair marked, the sets' boards when given.
+Cells CellsOfTheMovement(const MovementState& state, int32_t absentPair, int32_t boardsPerSet = 0) {
     Cells cells;
     const auto cards = TableCardRows(state);
     for (int32_t t = 1; t <= state.TableCount; ++t)
@@ -245,8 +423,9 @@ Cells CellsOfTheMovement(const MovementState& state, int32_t absentPair) {
                 const bool absent = movement::PairInRound(state, roundOne, r) == absentPair;
                 return std::to_string(cards[t - 1][row][r - 1]) + (absent ? "*" : "");
             };
+            const int set = cards[t - 1][2][r - 1];
             cells[{r, t}] = {number(state.Seating[t].NsPair, 0) + "-" + number(state.Seating[t].WePair, 1),
-                             std::to_string(cards[t - 1][2][r - 1])};
+                             boardsPerSet > 0 ? BoardsOf(set, boardsPerSet) : std::to_string(set)};
         }
     return cells;
 }
@@ -267,7 +446,12 @@ TEST(MovementSheetPdf, ASoundHowellItsCellsTheChecksAndTheBalanceOfDirections) {
     const std::vector<Word> words =
         Printed(Product::MovementSheet, state, 0, folder.filePath(QStringLiteral("arkusz.pdf")));
     EXPECT_EQ(PageCount(words), 1);
-    EXPECT_EQ(ReadSheet(words), CellsOfTheMovement(state, 0));
+    Notes notes;
+    const Cells cells = ReadSheet(words, &notes);
+    EXPECT_EQ(cells, CellsOfTheMovement(state, 0));
+    // Nine sets on five tables: four wait in every round.
+    ExpectNotesAgreeWithTheCells(cells, notes, 9, "howell");
+    EXPECT_EQ(notes[1], "Czekają komplety 2, 4, 6, 8");
     // An odd number of tables: every two pairs share a direction on three to five sets.
     EXPECT_EQ(TextFrom(words, QStringLiteral("Sprawdzenie:")),
               "Sprawdzenie: każda para spotyka każdą inną najwyżej raz i gra każdy komplet dokładnie raz. "
@@ -280,7 +464,11 @@ TEST(MovementSheetPdf, AnUnsoundMovementWithAnAbsentPairMarksItAndNamesTheFirstF
     QTemporaryDir folder;
     const std::vector<Word> words =
         Printed(Product::MovementSheet, state, 5, folder.filePath(QStringLiteral("arkusz.pdf")));
-    EXPECT_EQ(ReadSheet(words), CellsOfTheMovement(state, 5));
+    Notes notes;
+    const Cells cells = ReadSheet(words, &notes);
+    EXPECT_EQ(cells, CellsOfTheMovement(state, 5));
+    ExpectNotesAgreeWithTheCells(cells, notes, 7, "seven rounds");
+    EXPECT_EQ(notes[1], "Czekają komplety 3, 5, 7; pauzuje para 3");
     EXPECT_NE(TextFrom(words, QStringLiteral("Para")).find("Para nieobecna: 5 (w kratkach 5*)"), std::string::npos);
     const std::string findings = TextFrom(words, QStringLiteral("Sprawdzenie:"));
     EXPECT_EQ(findings.rfind("Sprawdzenie: Błąd rozbicia, popraw! pary 2 i 6 spotykają się dwa razy, w rundach 1 i "
@@ -288,6 +476,53 @@ TEST(MovementSheetPdf, AnUnsoundMovementWithAnAbsentPairMarksItAndNamesTheFirstF
                              0),
               0u)
         << findings;
+}
+
+// The shipped scheme files, every third line and the last of each (the most tables): each round's
+// note says what the round's own cells show, with an absent pair and board numbers in turn, read
+// back from the printed sheet.
+TEST(MovementSheetPdf, ShippedLinesHaveRoundNotesThatAgreeWithTheirCells) {
+    QTemporaryDir folder;
+    int lines = 0;
+    int waiting = 0;
+    int shared = 0;
+    int sittingOut = 0;
+    for (const char* name : {"Duzo_Zb.txt", "HowellKS.txt", "HowellPV.txt"}) {
+        const auto file = movement::ReadSchemeFile(std::string(SCHEME_DATA_DIR) + "/" + name);
+        ASSERT_TRUE(file.accepted()) << file.message();
+        const std::vector<std::string>& all = file.value().lines;
+        for (std::size_t at = 0; at < all.size(); ++at) {
+            if (at % 3 != 0 && at + 1 != all.size()) continue;
+            const std::string& line = all[at];
+            const auto read = movement::ReadSchemeLine(line);
+            ASSERT_TRUE(read.accepted()) << line;
+            MovementState state;
+            state.RoundCount = read.value().RoundCount;
+            state.TableCount = read.value().TableCount;
+            std::copy(read.value().Tables.begin(), read.value().Tables.end(), state.Seating.begin() + 1);
+            state = movement::testing::ReadyToPrint(state, 10);
+            ++lines;
+            const int32_t absent = lines % (2 * state.TableCount + 1);
+            const int32_t boards = lines % 2 == 0 ? 3 : 0;
+            const std::vector<Word> words =
+                Printed(Product::MovementSheet, state, absent, folder.filePath(QStringLiteral("arkusz.pdf")), boards);
+            Notes notes;
+            const Cells cells = ReadSheet(words, &notes);
+            ASSERT_EQ(cells, CellsOfTheMovement(state, absent, boards)) << line;
+            ExpectNotesAgreeWithTheCells(cells, notes, state.RoundCount, line, boards);
+            for (const auto& [round, note] : notes) {
+                const RoundNote parsed = ParseNote(note);
+                waiting += !parsed.waiting.empty();
+                shared += !parsed.shared.empty();
+                sittingOut += parsed.sittingOut > 0;
+            }
+        }
+    }
+    EXPECT_GT(lines, 35);
+    // Each kind of note is among them.
+    EXPECT_GT(waiting, 0);
+    EXPECT_GT(shared, 0);
+    EXPECT_GT(sittingOut, 0);
 }
 
 // The edges: the most rounds and tables a page holds whole (one pair numbered 100), and the
@@ -310,22 +545,31 @@ std::vector<QRectF> LinesOn(const printing::RecordingSurface& recorded, int page
     return lines;
 }
 
-class ProductsAtTheEdges : public ::testing::TestWithParam<std::tuple<Paper, Product, Edge>> {};
+// The fills on one page, in points on the paper.
+std::vector<QRectF> FillsOn(const printing::RecordingSurface& recorded, int page, QPointF origin) {
+    std::vector<QRectF> fills;
+    const double points = 72.0 / Resolution;
+    for (const auto& fill : recorded.fills)
+        if (fill.page == page)
+            fills.emplace_back(QPointF(fill.x, fill.y) * points + origin, QSizeF(fill.width, fill.height) * points);
+    return fills;
+}
+
+class ProductsAtTheEdges : public ::testing::TestWithParam<std::tuple<Paper, Product, Edge, int32_t>> {};
 
 TEST_P(ProductsAtTheEdges, EveryWordStandsClearOnThePageAndNothingIsLeftOut) {
-    const auto& [paper, product, edge] = GetParam();
+    const auto& [paper, product, edge, boardsPerSet] = GetParam();
     const MovementState state = EdgeMovement(edge);
     QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("wydruk.pdf"));
     const auto printer = PdfPrinter(paper, file);
     const printing::PageMetrics page{printer->width(), printer->height()};
     printing::QtPrintSurface surface(*printer);
-    ASSERT_TRUE(printing::PrintProduct(product, state, page, 1, state.TableCount, false, AbsentAtTheEdges, surface)
-                    .accepted());
-    // The same run as the print run draws it, for its lines.
+    const printing::RunRequest request = RequestOf(state, AbsentAtTheEdges, boardsPerSet);
+    ASSERT_TRUE(printing::PrintProduct(product, state, page, request, surface).accepted());
+    // The same run as the print run draws it, for its lines and fills.
     printing::RecordingSurface recorded;
-    ASSERT_TRUE(printing::PrintProduct(product, state, page, 1, state.TableCount, false, AbsentAtTheEdges, recorded)
-                    .accepted());
+    ASSERT_TRUE(printing::PrintProduct(product, state, page, request, recorded).accepted());
     const int pages = recorded.texts.back().page + 1;
 
     // Every page of pair cards is laid out alike but the last: they are read up to the page
@@ -356,19 +600,57 @@ TEST_P(ProductsAtTheEdges, EveryWordStandsClearOnThePageAndNothingIsLeftOut) {
         for (const Word* word : OnPage(words, at)) on.push_back(*word);
         EXPECT_EQ(InkCollisions(on, LinesOn(recorded, at, printable.topLeft()), paperSize), std::set<std::string>())
             << "page " << at;
+        // The shading stays on the page, under the absent pair's cells or a card's rows only.
+        const std::vector<QRectF> fills = FillsOn(recorded, at, printable.topLeft());
+        for (const QRectF& fill : fills) EXPECT_TRUE(printable.adjusted(-0.5, -0.5, 0.5, 0.5).contains(fill));
+        int marked = 0;
+        for (const Word& word : on) {
+            const QRectF box(QPointF(word.xMin, word.yMin), QPointF(word.xMax, word.yMax));
+            const bool shaded = std::any_of(fills.begin(), fills.end(),
+                                            [&](const QRectF& fill) { return fill.contains(box.center()); });
+            if (product == Product::MovementSheet && word.text.contains('*') && word.text.contains('-')) {
+                ++marked;
+                EXPECT_TRUE(shaded) << word.text.toStdString() << " on page " << at;
+            }
+            if (word.text == "Para" || word.text == "Runda" || word.text == "Rund:" || word.text == "Sprawdzenie:") {
+                EXPECT_FALSE(shaded) << word.text.toStdString() << " on page " << at;
+            }
+        }
+        if (product == Product::MovementSheet) {
+            EXPECT_EQ(static_cast<int>(fills.size()), marked) << "page " << at;
+        } else {
+            EXPECT_FALSE(fills.empty()) << "page " << at;
+        }
     }
 
     const bool smallPaper = paper.size == QPageSize::A5;
     if (product == Product::PairCards) {
-        PairRows cards = ReadPairCards(words);
-        PairRows expected = RowsFromTableCards(TableCardRows(state), std::to_string(AbsentAtTheEdges));
+        PairRows cards = ReadPairCards(words, boardsPerSet > 0 ? 6 : 5);
+        PairRows expected = RowsFromTableCards(TableCardRows(state), std::to_string(AbsentAtTheEdges), boardsPerSet);
         for (const char* pair : {"1", "3"}) EXPECT_EQ(cards[pair], expected[pair]) << "pair " << pair;
         int headings = 0;
         const std::vector<const Word*> first = OnPage(words, 0);
         for (const Word* word : first) headings += IsHeading(first, *word);
         EXPECT_EQ(headings, smallPaper ? 2 : 4);
     } else {
-        EXPECT_EQ(ReadSheet(words), CellsOfTheMovement(state, AbsentAtTheEdges));
+        Notes notes;
+        const Cells cells = ReadSheet(words, &notes);
+        EXPECT_EQ(cells, CellsOfTheMovement(state, AbsentAtTheEdges, boardsPerSet));
+        // Every round read has its note (the rounds of 1..R wait on the spare table's sets), agreeing
+        // with its cells; where a one-page sheet has no room for the notes, it says so.
+        const bool leftOut = TextFrom(words, QStringLiteral("Linii")).rfind("Linii pod rundami nie drukowano", 0) == 0;
+        EXPECT_EQ(leftOut, notes.empty());
+        std::set<int> roundsRead;
+        for (const auto& [at, cell] : cells) roundsRead.insert(at.first);
+        if (!leftOut) {
+            EXPECT_EQ(notes.size(), roundsRead.size());
+        }
+        for (const auto& [round, note] : notes) {
+            Cells ofRound;
+            for (const auto& [at, cell] : cells)
+                if (at.first == round) ofRound[at] = cell;
+            EXPECT_EQ(ParseNote(note), NoteFromCells(ofRound, round, edge.rounds, boardsPerSet)) << "round " << round;
+        }
         // 25 rounds need a page's height; A5 turned on its side has not enough of it.
         if (edge.tables <= 13 && paper.orientation == QPageLayout::Portrait) {
             EXPECT_EQ(pages, 1);
@@ -379,11 +661,12 @@ TEST_P(ProductsAtTheEdges, EveryWordStandsClearOnThePageAndNothingIsLeftOut) {
 INSTANTIATE_TEST_SUITE_P(PapersProductsAndEdges, ProductsAtTheEdges,
                          ::testing::Combine(::testing::ValuesIn(Papers),
                                             ::testing::Values(Product::PairCards, Product::MovementSheet),
-                                            ::testing::ValuesIn(ProductEdges)),
+                                            ::testing::ValuesIn(ProductEdges), ::testing::Values(0, 9)),
                          [](const auto& instance) {
                              return std::string(std::get<0>(instance.param).name) +
                                     (std::get<1>(instance.param) == Product::PairCards ? "_PairCards_" : "_Sheet_") +
-                                    std::get<2>(instance.param).name;
+                                    std::get<2>(instance.param).name +
+                                    (std::get<3>(instance.param) > 0 ? "_NineBoardsASet" : "");
                          });
 
 }  // namespace

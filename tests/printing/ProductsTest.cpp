@@ -36,7 +36,8 @@ TEST(PrintProduct, TheTableRangeAndTheAbsentPairLeaveWhatTheyDoNotConcern) {
         EXPECT_TRUE(PrintProduct(product, SevenRounds, Page, first, last, false, absent, surface).accepted());
         return surface.Operations();
     };
-    EXPECT_EQ(operations(Product::TableCards, 2, 3, 5), operations(Product::TableCards, 2, 3, 0));
+    // Pair 8 stays at table 1: the cards of tables 2 and 3 never seat it.
+    EXPECT_EQ(operations(Product::TableCards, 2, 3, 8), operations(Product::TableCards, 2, 3, 0));
     EXPECT_EQ(operations(Product::PairCards, 2, 2, 0), operations(Product::PairCards, 1, 4, 0));
     EXPECT_EQ(operations(Product::MovementSheet, 3, 3, 0), operations(Product::MovementSheet, 1, 4, 0));
 }
@@ -85,6 +86,103 @@ TEST(PrintReportWords, EachRoadOutSaysWhatItKnows) {
     report.toFile = true;
     report.destination = "turniej/Łódź/karty par.pdf";
     EXPECT_EQ(Confirmation(report), "Zapisano 4 rozstawiki w pliku karty par.pdf.");
+}
+
+RunRequest RequestOf(int32_t absentPair, int32_t boardsPerSet) {
+    RunRequest request;
+    request.last = 4;
+    request.absentPair = absentPair;
+    request.boardsPerSet = boardsPerSet;
+    return request;
+}
+
+const RecordingSurface::Text* Find(const RecordingSurface& surface, const std::string& text) {
+    const auto found = std::find_if(surface.texts.begin(), surface.texts.end(),
+                                    [&](const RecordingSurface::Text& t) { return t.text == text; });
+    return found == surface.texts.end() ? nullptr : &*found;
+}
+
+TEST(PrintProduct, TheSheetShadesTheAbsentPairsCellsAndNamesTheBoardsUnderThem) {
+    RecordingSurface surface;
+    ASSERT_TRUE(PrintProduct(Product::MovementSheet, SevenRounds, Page, RequestOf(5, 3), surface).accepted());
+    ASSERT_NE(Find(surface, "Rund: 7; Stołów: 4; Par: 8; Rozdań w komplecie: 3"), nullptr);
+    // Pair 5 sits once in every round: seven cells in grey, each under its starred pair.
+    ASSERT_EQ(surface.fills.size(), 7u);
+    for (const auto& text : surface.texts) {
+        if (text.text.find('*') == std::string::npos || text.text.find('-') == std::string::npos) continue;
+        EXPECT_EQ(std::count_if(surface.fills.begin(), surface.fills.end(),
+                                [&](const RecordingSurface::Fill& fill) {
+                                    return text.x > fill.x && text.x < fill.x + fill.width && text.y > fill.y &&
+                                           text.y < fill.y + fill.height;
+                                }),
+                  1)
+            << text.text;
+    }
+    // Round 1, table 1 plays set 1: boards 1-3; the sets no table plays wait, pair 3 meets pair 5.
+    EXPECT_NE(Find(surface, "1-3"), nullptr);
+    EXPECT_NE(Find(surface, "19-21"), nullptr);
+    EXPECT_NE(Find(surface, "Czekają komplety 3, 5, 7; pauzuje para 3"), nullptr);
+    // The cells of a small movement grow to the top size.
+    EXPECT_EQ(Find(surface, "11-1")->fontSize, 14);
+    const Strings operations = surface.Operations();
+    EXPECT_EQ(std::count_if(operations.begin(), operations.end(),
+                            [](const std::string& operation) { return operation.rfind("FillRect ", 0) == 0; }),
+              7);
+
+    RecordingSurface plain;
+    ASSERT_TRUE(PrintProduct(Product::MovementSheet, SevenRounds, Page, RequestOf(0, 0), plain).accepted());
+    EXPECT_TRUE(plain.fills.empty());
+    EXPECT_EQ(Find(plain, "19-21"), nullptr);
+    EXPECT_NE(Find(plain, "Czekają komplety 3, 5, 7"), nullptr);
+}
+
+TEST(PrintProduct, APauzaRowHoldsOnlyTheRoundAndEveryThirdBlockOfRowsIsShaded) {
+    RecordingSurface surface;
+    ASSERT_TRUE(PrintProduct(Product::PairCards, SevenRounds, Page, RequestOf(5, 3), surface).accepted());
+    // Pair 1 meets pair 5 in round 2: the row, in the card's half of the page, holds "2" and
+    // "pauza" and nothing else.
+    const RecordingSurface::Text* pauza = Find(surface, "pauza");
+    ASSERT_NE(pauza, nullptr);
+    Strings row;
+    for (const auto& text : surface.texts)
+        if (text.page == pauza->page && text.y == pauza->y &&
+            text.x / (Page.PageWidth / 2) == pauza->x / (Page.PageWidth / 2))
+            row.push_back(text.text);
+    EXPECT_EQ(row, (Strings{"2", "pauza"}));
+    // Seven cards of seven rows: rows 4 to 6 of each are shaded, every card headed by its movement.
+    EXPECT_EQ(surface.fills.size(), 7u * 3u);
+    EXPECT_EQ(std::count_if(surface.texts.begin(), surface.texts.end(),
+                            [](const auto& text) { return text.text == "Rund: 7; Stołów: 4; Skok numeracji: 10"; }),
+              7);
+
+    RecordingSurface without;
+    ASSERT_TRUE(PrintProduct(Product::PairCards, SevenRounds, Page, RequestOf(0, 0), without).accepted());
+    EXPECT_EQ(Find(without, "Rozdania"), nullptr);
+    EXPECT_EQ(Find(without, "pauza"), nullptr);
+    // Seven rows leave the card room: they grow to the top size.
+    EXPECT_EQ(Find(without, "NS")->fontSize, 16);
+}
+
+TEST(PrintProduct, TheBalanceOfAShortenedHowellLeavesTheStationaryPairsOutAmongThemselves) {
+    // Six rounds on five tables as HowellPV.txt has it: pairs 7..10 sit NS throughout.
+    const movement::MovementState shortened =
+        movement::testing::ReadyToPrint(movement::testing::MovementOf(6, {{1, 2, 1},
+                                                                          {7, 4, 2},
+                                                                          {8, 6, 3},
+                                                                          {9, 3, 5},
+                                                                          {10, 5, 6}}),
+                                        6);
+    RecordingSurface surface;
+    ASSERT_TRUE(PrintProduct(Product::MovementSheet, shortened, Page, 1, 5, false, 0, surface).accepted());
+    std::string findings;
+    for (const auto& text : surface.texts)
+        if (!findings.empty() || text.text.rfind("Sprawdzenie:", 0) == 0) findings += text.text + " ";
+    EXPECT_NE(findings.find("Wyrównanie kierunków: każde dwie pary, z których choć jedna się przesiada, grały w tym "
+                            "samym kierunku (obie NS albo obie WE) najmniej na 1, najwięcej na 4 kompletach. Pary "
+                            "stacjonarne (7-10) między sobą pominięto: grają w tym samym kierunku na wszystkich "
+                            "kompletach albo na żadnym."),
+              std::string::npos)
+        << findings;
 }
 
 }  // namespace

@@ -1,12 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExampleMovements.h"
 
+#include "movement/AbsentPair.h"
+#include "movement/PairNumbering.h"
+#include "movement/SchemeFileReading.h"
+#include "movement/SchemeLine.h"
+#include "printing/Products.h"
 #include "printing/surfaces/RecordingSurface.h"
+#include "printing/tablecards/TableCardContent.h"
+#include "printing/tablecards/TableCardLayout.h"
 #include "printing/tablecards/TableCardPrinter.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <set>
 
 namespace printing {
 namespace {
@@ -296,6 +305,360 @@ TEST(PrintRun, AFailingPrinterStopsTheRunAndSaysWhy) {
     EXPECT_EQ(PrintTableCards(SevenRounds(7), PageOf4800By6800, 1, 4, false, failsMidway).message(),
               "Drukarka nie przyjęła następnej strony.");
     EXPECT_EQ(failsMidway.jobs, (Strings{"BeginDoc", "AbortDoc"}));
+}
+
+// The run of table cards from `first` to `last` with the boards in a set and an absent pair.
+RecordingSurface PrintWith(const MovementState& state, int32_t first, int32_t last, int32_t boardsPerSet,
+                           int32_t absentPair = movement::NoAbsentPair) {
+    RecordingSurface surface;
+    RunRequest request;
+    request.first = first;
+    request.last = last;
+    request.boardsPerSet = boardsPerSet;
+    request.absentPair = absentPair;
+    const movement::Outcome outcome = PrintProduct(Product::TableCards, state, PageOf4800By6800, request, surface);
+    EXPECT_TRUE(outcome.accepted()) << outcome.message();
+    return surface;
+}
+
+std::string Trimmed(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    return first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// One card as its texts read: the big numbers, and round by round the rows' texts (empty where
+// a row has none), each found by its label's line and its round's column; the foot is every
+// other text under the rows.
+struct CardRead {
+    std::string table, nsBox, weBox;
+    std::map<std::string, std::vector<std::string>> rows;  // by label: "NS:", "Rozdania:", "do stołu:"...
+    std::vector<std::string> foot;
+};
+
+CardRead ReadCard(const RecordingSurface& surface, int page) {
+    std::vector<const RecordingSurface::Text*> texts;
+    for (const auto& text : surface.texts)
+        if (text.page == page) texts.push_back(&text);
+    CardRead card{texts.at(2)->text, texts.at(0)->text, texts.at(1)->text, {}, {}};
+    std::vector<int> blockTops;
+    for (const auto* text : texts)
+        if (text->text == "  Runda:") blockTops.push_back(text->y);
+    if (blockTops.empty()) return card;
+    const std::set<std::string> labels = {"  Runda:",  "  NS:",   "  WE:",     "Komplet:",
+                                          "Rozdania:", "Komplet", "do stołu:", "Komplet do stołu:"};
+    std::vector<std::pair<int, std::string>> foot;
+    for (std::size_t block = 0; block < blockTops.size(); ++block) {
+        const int top = blockTops[block];
+        const int bottom = block + 1 < blockTops.size() ? blockTops[block + 1] : INT32_MAX;
+        std::map<int, std::string> lines;    // y -> label
+        std::map<int, std::size_t> columns;  // x -> round from 0
+        for (const auto* text : texts)
+            if (text->y >= top && text->y < bottom && labels.count(text->text) != 0 && text->text != "Komplet")
+                card.rows[lines[text->y] = text->text == NextTableLabel ? "do stołu:" : Trimmed(text->text)];
+        for (const auto* text : texts)
+            if (text->y == top && text->text != "  Runda:") {
+                columns[text->x] = card.rows["Runda:"].size();
+                card.rows["Runda:"].push_back(Trimmed(text->text));
+            }
+        for (const auto* text : texts) {
+            if (text->y <= top || text->y >= bottom || labels.count(text->text) != 0) continue;
+            const auto column = columns.find(text->x);
+            auto line = lines.upper_bound(text->y);
+            if (column == columns.end() || line == lines.begin()) {
+                foot.emplace_back(text->y, text->text);
+                continue;
+            }
+            --line;
+            // The boards' second line has no label of its own.
+            if (line->first != text->y && line->second != "Rozdania:") ADD_FAILURE() << text->text << " off its row";
+            std::vector<std::string>& row = card.rows[line->second];
+            row.resize(card.rows["Runda:"].size());
+            row[column->second] = Trimmed(text->text);
+        }
+    }
+    std::sort(foot.begin(), foot.end());
+    for (const auto& [y, text] : foot) card.foot.push_back(text);
+    for (auto& [label, row] : card.rows) row.resize(card.rows["Runda:"].size());
+    return card;
+}
+
+bool Has(const std::vector<std::string>& lines, const std::string& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+TEST(TableCard, BoardNumbersAndWhereTheSetsGoComeUnderTheRowsThatKeepTheirPlaces) {
+    const MovementState state = SevenRounds(10);
+    for (int32_t table = 1; table <= 4; ++table) {
+        Strings plain = Print(state, table, table).Operations();
+        const Strings withBoards = PrintWith(state, table, table, 3).Operations();
+        plain.pop_back();  // EndDoc
+        ASSERT_GT(withBoards.size(), plain.size());
+        EXPECT_EQ(Strings(withBoards.begin(), withBoards.begin() + static_cast<std::ptrdiff_t>(plain.size())), plain);
+    }
+
+    // Table 1 plays sets 1..7 and nobody takes a set from it: each waits on the spare table.
+    const RecordingSurface first = PrintWith(state, 1, 2, 3);
+    const CardRead one = ReadCard(first, 0);
+    EXPECT_EQ(one.rows.at("Rozdania:"), (Strings{"1-3", "4-6", "7-9", "10-12", "13-15", "16-18", "19-21"}));
+    EXPECT_EQ(one.rows.at("do stołu:"), (Strings{"P", "P", "P", "P", "P", "P", ""}));
+    EXPECT_EQ(one.foot, Strings{SpareTableNote});
+    // Table 2's set goes to table 1, which plays it next.
+    const CardRead two = ReadCard(first, 1);
+    EXPECT_EQ(two.rows.at("Rozdania:").front(), "4-6");
+    EXPECT_EQ(two.rows.at("do stołu:"), (Strings{"1", "1", "1", "1", "1", "1", ""}));
+    EXPECT_TRUE(two.foot.empty());
+
+    // The label takes two lines beside the narrow columns; the boards, wider than a column, take
+    // turns on two lines in the rounds' columns, in the rows' face.
+    const RecordingSurface::Text* label = Find(first, "Rozdania:");
+    ASSERT_NE(label, nullptr);
+    // Wider than the set row's label, it ends where the values begin, in the rows' face.
+    RecordingSurface measure;
+    EXPECT_LT(label->x, 71);
+    EXPECT_EQ(label->fontSize, 11);
+    EXPECT_LE(label->x + measure.TextWidth(label->text, label->fontSize), 446);
+    EXPECT_GT(label->x + measure.TextWidth(label->text, label->fontSize), 446 - measure.TextWidth(" ", 11));
+    EXPECT_GT(label->y, 3157);
+    const RecordingSurface::Text* round1 = Find(first, " 1-3");
+    const RecordingSurface::Text* round2 = Find(first, " 4-6");
+    ASSERT_NE(round1, nullptr);
+    ASSERT_NE(round2, nullptr);
+    EXPECT_EQ(round1->x, 446);
+    EXPECT_EQ(round2->x, 598);
+    EXPECT_EQ(round1->y, label->y);
+    EXPECT_GT(round2->y, round1->y);
+    EXPECT_EQ(round1->fontSize, 11);
+    const RecordingSurface::Text* komplet = Find(first, "Komplet");
+    const RecordingSurface::Text* doStolu = Find(first, "do stołu:");
+    ASSERT_NE(komplet, nullptr);
+    ASSERT_NE(doStolu, nullptr);
+    EXPECT_GT(komplet->y, round2->y);
+    EXPECT_EQ(Find(first, "   P")->y, doStolu->y);
+}
+
+// 99 rounds of three-digit pairs and boards up to 883-891, pair 2 absent: the lines under the set
+// rows draw together, on a shorter page the rows' face shrinks too, until the foot ends on the
+// page; the first block's rows keep their places, and no line of the first column meets the next.
+TEST(TableCard, AtTheMostRoundsTheBoardRowsAndTheFootEndOnThePage) {
+    MovementState state;
+    state.RoundCount = 99;
+    state.TableCount = 48;
+    for (int32_t t = 1; t <= 48; ++t) state.Seating[t] = {t, 48 + t, t};
+    state = movement::testing::ReadyToPrint(state, 99);
+    for (const int32_t height : {6800, 5000}) {
+        SCOPED_TRACE(height);
+        RecordingSurface surface;
+        RunRequest request;
+        request.first = request.last = 1;
+        request.boardsPerSet = 9;
+        request.absentPair = 2;
+        ASSERT_TRUE(PrintProduct(Product::TableCards, state, {4800, height}, request, surface).accepted());
+        const CardRead card = ReadCard(surface, 0);
+        EXPECT_TRUE(Has(card.rows.at("Rozdania:"), "883-891"));
+        EXPECT_EQ(std::count(card.rows.at("Rozdania:").begin(), card.rows.at("Rozdania:").end(), ""), 0);
+        EXPECT_EQ(std::count(card.rows.at("do stołu:").begin(), card.rows.at("do stołu:").end(), ""), 1);
+        EXPECT_EQ(card.foot, (Strings{SpareTableNote, AbsentNote}));
+
+        const auto lineHeight = [](const RecordingSurface::Text& text) {
+            return (0.905 + 0.212) * text.fontSize * 600 / 72;
+        };
+        const auto* foot = Find(surface, AbsentNote);
+        ASSERT_NE(foot, nullptr);
+        EXPECT_LE(foot->y + lineHeight(*foot), height);
+        const auto* round = Find(surface, "  Runda:");
+        EXPECT_EQ(round->y,
+                  ComputeCardLayout(4800, height).CardBottom + ComputeCardLayout(4800, height).RoundRows.RoundDrop);
+        EXPECT_EQ(round->fontSize, height == 6800 ? 11 : 8);
+        std::map<int, const RecordingSurface::Text*> lines;  // under the frame, the largest face of each
+        for (const auto& text : surface.texts) {
+            EXPECT_LE(text.x + RecordingSurface().TextWidth(text.text, text.fontSize), 4800) << text.text;
+            const RecordingSurface::Text*& line = lines[text.y];
+            if (text.y > round->y - 1 && (line == nullptr || line->fontSize < text.fontSize)) line = &text;
+        }
+        lines.erase(lines.begin(), lines.lower_bound(round->y));
+        EXPECT_EQ(lines.size(), 4u * 8u + 2u);  // a block: four rows, two of boards, the label on two
+        for (auto at = lines.begin(); std::next(at) != lines.end(); ++at)
+            EXPECT_GE(std::next(at)->first - at->first, lineHeight(*at->second)) << at->second->text;
+    }
+}
+
+TEST(TableCard, OneBoardASetPrintsItsNumberAlone) {
+    const CardRead card = ReadCard(PrintWith(SevenRounds(10), 3, 3, 1), 0);
+    EXPECT_EQ(card.rows.at("Rozdania:"), (Strings{"4", "5", "6", "7", "1", "2", "3"}));
+}
+
+TEST(TableCard, TablesSharingTheirSetsThroughoutNameEachOther) {
+    const MovementState state = movement::testing::ReadyToPrint(movement::testing::ThreeRoundsOnFourTables(), 10);
+    const RecordingSurface surface = PrintWith(state, 1, 4, 2);
+    EXPECT_TRUE(Has(ReadCard(surface, 0).foot, "Komplet dzielony ze stołem 4"));
+    EXPECT_TRUE(Has(ReadCard(surface, 3).foot, "Komplet dzielony ze stołem 1"));
+    for (const int page : {1, 2})
+        for (const std::string& line : ReadCard(surface, page).foot)
+            EXPECT_EQ(line.find("dzielony"), std::string::npos) << line;
+    // Without board numbers the card says nothing of sets.
+    EXPECT_EQ(Find(Print(state, 1, 1), "Komplet dzielony ze stołem 4"), nullptr);
+}
+
+// A set below 1 typed at table 4 is set 1 from round 2, when table 3 plays it too.
+TEST(TableCard, RoundsOfASetSharedNowAndThenAreMarkedAndTheFootNamesThePartner) {
+    const MovementState state =
+        movement::testing::ReadyToPrint(movement::testing::MovementOf(3, {{1, 4, 1}, {2, 5, 2}, {3, 6, 3}, {7, 8, 0}}),
+                                        10);
+    const RecordingSurface surface = PrintWith(state, 3, 4, 2);
+    const CardRead three = ReadCard(surface, 0);
+    EXPECT_EQ(three.rows.at("Rozdania:"), (Strings{"5-6", "1-2*", "3-4*"}));
+    EXPECT_EQ(three.foot, Strings{"* \u2013 w tych rundach komplet dzielony ze stołem 4"});
+    const CardRead four = ReadCard(surface, 1);
+    EXPECT_EQ(four.rows.at("Rozdania:"), (Strings{"", "1-2*", "3-4*"}));
+    EXPECT_EQ(four.rows.at("do stołu:"), (Strings{"", "2", ""}));
+    EXPECT_EQ(four.foot, Strings{"* \u2013 w tych rundach komplet dzielony ze stołem 3"});
+}
+
+TEST(TableCard, TheAbsentPairIsADashWhereItWouldSitAndTheFootSaysWhy) {
+    const MovementState state = SevenRounds(10);
+    const std::string absent = std::to_string(movement::PairRowNumber(state, 5));
+    for (const int32_t boards : {0, 2}) {
+        const RecordingSurface plain = PrintWith(state, 1, 4, boards);
+        const RecordingSurface marked = PrintWith(state, 1, 4, boards, 5);
+        int dashes = 0;
+        for (int page = 0; page < 4; ++page) {
+            const CardRead before = ReadCard(plain, page);
+            const CardRead after = ReadCard(marked, page);
+            int onCard = 0;
+            for (const char* row : {"NS:", "WE:"})
+                for (std::size_t round = 0; round < 7; ++round) {
+                    const bool sits = before.rows.at(row)[round] == absent;
+                    EXPECT_EQ(after.rows.at(row)[round], sits ? AbsentDash : before.rows.at(row)[round]);
+                    onCard += sits;
+                }
+            EXPECT_EQ(after.rows.at("Komplet:"), before.rows.at("Komplet:"));
+            EXPECT_EQ(Has(after.foot, AbsentNote), onCard > 0) << "table " << page + 1;
+            dashes += onCard;
+        }
+        EXPECT_EQ(dashes, 7);  // a rotating pair sits somewhere in every round
+    }
+    // Pair 5 starts WE at table 3: the box shows the dash where a one-digit number stands.
+    const RecordingSurface three = PrintWith(state, 3, 3, 0, 5);
+    const RecordingSurface::Text* box = Find(three, AbsentDash);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->fontSize, Find(Print(state, 3, 3), "3")->fontSize);
+    EXPECT_EQ(box->x, 669);
+    EXPECT_EQ(box->y, 1515);
+    EXPECT_TRUE(Has(three.Operations(), TextOut(446, 3041, std::string("   ") + AbsentDash)));
+}
+
+// Every line of the shipped scheme files, every card with board numbers, read back from its texts
+// alone: each set goes to the lowest table that plays it in the next round, or waits on the spare
+// table when none does; tables that share their sets throughout name each other; an absent pair
+// is a dash wherever it would sit and nowhere else.
+TEST(TableCard, TheSetsOfEveryShippedSchemeGoWhereTheCardsSay) {
+    int lines = 0;
+    int followed = 0;
+    for (const char* file : {"Duzo_Zb.txt", "HowellKS.txt", "HowellPV.txt"}) {
+        const auto reading = movement::ReadSchemeFile(std::string(SCHEME_DATA_DIR) + "/" + file);
+        ASSERT_TRUE(reading.accepted()) << file << ": " << reading.message();
+        for (const std::string& line : reading.value().lines) {
+            const auto read = movement::ReadSchemeLine(line);
+            ASSERT_TRUE(read.accepted()) << line;
+            MovementState scheme;
+            scheme.RoundCount = read.value().RoundCount;
+            scheme.TableCount = read.value().TableCount;
+            for (int32_t t = 1; t <= scheme.TableCount; ++t) scheme.Seating[t] = read.value().Tables[t - 1];
+            // A step of the rounds prints every pair under its own number.
+            const MovementState state = movement::testing::ReadyToPrint(scheme, scheme.RoundCount);
+            const int32_t rounds = state.RoundCount;
+            const int32_t tables = state.TableCount;
+            const int32_t boards = 1 + lines % movement::MaxBoardsPerSet;
+            SCOPED_TRACE(std::string(file) + ": " + line);
+            ++lines;
+
+            const RecordingSurface surface = PrintWith(state, 1, tables, boards);
+            std::vector<CardRead> cards;
+            cards.reserve(static_cast<std::size_t>(tables));
+            for (int32_t page = 0; page < tables; ++page) cards.push_back(ReadCard(surface, page));
+            std::map<int, const CardRead*> byTable;
+            for (const CardRead& card : cards) {
+                byTable[std::stoi(card.table)] = &card;
+                for (const char* label : {"Komplet:", "Rozdania:", "do stołu:", "NS:", "WE:"})
+                    ASSERT_EQ(card.rows.count(label), 1u) << label << " on the card of table " << card.table;
+            }
+            ASSERT_EQ(byTable.size(), static_cast<std::size_t>(tables));
+            const auto set = [&](int table, int32_t round) { return byTable[table]->rows.at("Komplet:")[round]; };
+
+            for (const auto& [table, card] : byTable) {
+                ASSERT_EQ(card->rows.at("Komplet:").size(), static_cast<std::size_t>(rounds));
+                bool spare = false;
+                for (int32_t round = 0; round < rounds; ++round) {
+                    const int number = std::stoi(set(table, round));
+                    EXPECT_EQ(card->rows.at("Rozdania:")[round],
+                              boards == 1
+                                  ? std::to_string(number)
+                                  : std::to_string((number - 1) * boards + 1) + "-" + std::to_string(number * boards));
+                    const std::string& next = card->rows.at("do stołu:")[round];
+                    if (round + 1 == rounds) {
+                        EXPECT_EQ(next, "");
+                        break;
+                    }
+                    std::vector<int> playing;
+                    for (const auto& [other, unused] : byTable)
+                        if (set(other, round + 1) == set(table, round)) playing.push_back(other);
+                    EXPECT_EQ(next, playing.empty() ? "P" : std::to_string(playing.front()))
+                        << "table " << table << " round " << round + 1;
+                    spare = spare || next == "P";
+                    ++followed;
+                }
+                EXPECT_EQ(Has(card->foot, SpareTableNote), spare) << "table " << table;
+
+                std::vector<int> partners;
+                for (const auto& [other, unused] : byTable) {
+                    bool always = other != table;
+                    for (int32_t round = 0; round < rounds && always; ++round)
+                        always = set(other, round) == set(table, round);
+                    if (always) partners.push_back(other);
+                }
+                // Partners the same in every round: no table shares with one but not the others.
+                bool same = !partners.empty();
+                for (int32_t round = 0; round < rounds && same; ++round)
+                    for (const auto& [other, unused] : byTable)
+                        if (other != table && set(other, round) == set(table, round))
+                            same = same && std::find(partners.begin(), partners.end(), other) != partners.end();
+                const std::string named = same ? "Komplet dzielony " + movement::SharedWithWords(partners) : "";
+                for (const std::string& footLine : card->foot)
+                    if (footLine.rfind("Komplet dzielony", 0) == 0) {
+                        EXPECT_EQ(footLine, named) << "table " << table;
+                    }
+                if (same) {
+                    EXPECT_TRUE(Has(card->foot, named)) << "table " << table;
+                }
+            }
+
+            // A few pairs absent: the first and last, and one between, on the cards with boards.
+            if (lines % 4 != 0) continue;
+            for (const int32_t absentPair : {1, tables + 1, 2 * tables}) {
+                const std::string absent = std::to_string(movement::PairRowNumber(state, absentPair));
+                const RecordingSurface marked = PrintWith(state, 1, tables, boards, absentPair);
+                int dashes = 0;
+                for (int32_t page = 0; page < tables; ++page) {
+                    const CardRead after = ReadCard(marked, page);
+                    const CardRead& before = cards[static_cast<std::size_t>(page)];
+                    bool onCard = false;
+                    for (const char* row : {"NS:", "WE:"})
+                        for (int32_t round = 0; round < rounds; ++round) {
+                            const std::string& was = before.rows.at(row)[round];
+                            EXPECT_EQ(after.rows.at(row)[round], was == absent ? AbsentDash : was);
+                            onCard = onCard || was == absent;
+                            dashes += was == absent;
+                        }
+                    EXPECT_EQ(after.nsBox, before.rows.at("NS:")[0] == absent ? AbsentDash : before.nsBox);
+                    EXPECT_EQ(after.weBox, before.rows.at("WE:")[0] == absent ? AbsentDash : before.weBox);
+                    EXPECT_EQ(Has(after.foot, AbsentNote), onCard);
+                }
+                EXPECT_EQ(dashes, rounds) << "pair " << absentPair;
+            }
+        }
+    }
+    EXPECT_EQ(lines, 112);
+    EXPECT_GT(followed, 100 * lines);
 }
 
 }  // namespace

@@ -8,7 +8,11 @@
 #include "Podglad.h"
 #include "drkr.h"
 #include "toolkit/Controls.h"
+#include "toolkit/ListedSpinBox.h"
 #include "toolkit/UpDown.h"
+
+#include "printing/Products.h"
+#include "printing/surfaces/SurfaceDrawing.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,6 +22,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSpinBox>
 #include <QTimer>
@@ -132,7 +137,7 @@ TEST_F(PrintingFromTheMainWindow, PairCardsWithAnAbsentPairAreWhatDrukujPrintsOn
     ChooseSevenRoundsOnFourTables();
     Pick(drog.SkkN, 0);
     MeasurePage();
-    EXPECT_FALSE(drog.Nieobecna->isEnabled());  // table cards are the same whoever is absent
+    EXPECT_TRUE(drog.Nieobecna->isEnabled());  // table cards mark the absent pair too
     drog.Wydruk->setCurrentIndex(1);
     ASSERT_TRUE(drog.Nieobecna->isEnabled());
     EXPECT_EQ(drog.Nieobecna->maximum(), 8);
@@ -151,6 +156,38 @@ TEST_F(PrintingFromTheMainWindow, PairCardsWithAnAbsentPairAreWhatDrukujPrintsOn
     EXPECT_EQ(std::count(headings.begin(), headings.end(), "Para 3"), 0);
     EXPECT_TRUE(pause);
     EXPECT_EQ(drog.WynikDruku->toolTip(), QStringLiteral("Wysłano karty par do druku."));
+}
+
+TEST_F(PrintingFromTheMainWindow, TheAbsentPairIsChosenByTheNumberTheCardsPrint) {
+    ChooseSevenRoundsOnFourTables();
+    Pick(drog.SkkN, 1);  // step 10: the stationary pair 8 plays as 11
+    MeasurePage();
+    drog.Wydruk->setCurrentIndex(1);
+    EXPECT_EQ(drog.Nieobecna->Values(), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 11}));
+    drog.Nieobecna->setFocus();
+    drog.Nieobecna->setValue(7);
+    QTest::keyClick(drog.Nieobecna, Qt::Key_Up);
+    EXPECT_EQ(drog.Nieobecna->value(), 11);  // 8, 9 and 10 are nobody's numbers
+    QTest::keyClick(drog.Nieobecna, Qt::Key_Down);
+    EXPECT_EQ(drog.Nieobecna->value(), 7);
+    for (int k = 0; k < 3; ++k) QTest::keyClick(drog.Nieobecna, Qt::Key_Backspace);
+    QTest::keyClicks(drog.Nieobecna, QStringLiteral("911"));  // the 9 is not taken
+    QTest::keyClick(drog.Nieobecna, Qt::Key_Return);
+    EXPECT_EQ(drog.Nieobecna->value(), 11);
+    Click(drog.Drukuj);
+
+    EXPECT_TRUE(messages.Shown().empty()) << messages.LastText().toStdString();
+    Strings headings;
+    for (const auto& text : surface.texts)
+        if (text.text.rfind("Para ", 0) == 0 && text.text.find("stacjonarna") == std::string::npos)
+            headings.push_back(text.text);
+    EXPECT_EQ(headings, (Strings{"Para 1", "Para 2", "Para 3", "Para 4", "Para 5", "Para 6", "Para 7"}));
+
+    // Under the first step 11 is nobody's number: the choice gives way to "brak".
+    Pick(drog.SkkN, 0);
+    EXPECT_EQ(drog.Nieobecna->value(), 0);
+    EXPECT_EQ(drog.Nieobecna->text(), QStringLiteral("brak"));
+    EXPECT_EQ(drog.Nieobecna->Values().back(), 8);
 }
 
 // The preview of the chosen print, opened by "Podgląd": the test looks at it as it stands open.
@@ -203,6 +240,56 @@ TEST_F(PreviewFromTheMainWindow, ShowsThePagesDrukujWouldPrintAndPrintsThemOnReq
     EXPECT_EQ(pages, 1);  // the movement sheet of four tables
     EXPECT_EQ(drog.WynikDruku->toolTip(), QStringLiteral("Wysłano arkusz schematu do druku."));
     EXPECT_FALSE(surface.texts.empty());
+}
+
+// Every word the window prints, through the preview, the export prints too, as often.
+TEST_F(PreviewFromTheMainWindow, PrintsWhatTheExportPrintsWithBoardsAndAnAbsentPair) {
+    ChooseSevenRoundsOnFourTables();
+    Pick(drog.SkkN, 1);  // step 10: the stationary pair 8 plays as 11
+    MeasurePage();
+    drog.Rozdania->setValue(3);
+    // Words of letters and digits: the arrows, drawn in a face of symbols, are no words.
+    const auto words = [](const QString& text) {
+        QStringList list;
+        for (const auto& word : QRegularExpression(QStringLiteral("[\\w–]+")).globalMatch(text))
+            list.append(word.captured());
+        list.sort();
+        return list.join(QLatin1Char(' ')).toStdString();
+    };
+    for (const char* key : {"tables", "pairs", "sheet"}) {
+        SCOPED_TRACE(key);
+        drog.Wydruk->setCurrentIndex(drog.Wydruk->findText(QString::fromUtf8(printing::ProductOfKey(key)->name)));
+        drog.Nieobecna->setValue(11);
+        surface.texts.clear();
+        OpenPreview(true);
+        ASSERT_TRUE(messages.Shown().empty()) << messages.LastText().toStdString();
+        QString printed;
+        for (const auto& text : surface.texts)
+            if (text.fontName != printing::SymbolFace) printed += QString::fromStdString(text.text) + QLatin1Char(' ');
+
+        QProcess exportRun;
+        exportRun.start(QStringLiteral(ROZSTAWIKI_PDF),
+                        {QStringLiteral("--cards"), QString::fromLatin1(key), QStringLiteral("--numbering"),
+                         QStringLiteral("2"), QStringLiteral("--absent"), QStringLiteral("11"),
+                         QStringLiteral("--boards"), QStringLiteral("3"), QStringLiteral("HowellKS.txt"),
+                         QStringLiteral("1"), QStringLiteral("eksport.pdf")});
+        ASSERT_TRUE(exportRun.waitForFinished(30000));
+        ASSERT_EQ(exportRun.exitCode(), 0) << exportRun.readAllStandardError().toStdString();
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {QStringLiteral("eksport.pdf"), QStringLiteral("-")});
+        ASSERT_TRUE(text.waitForFinished(30000));
+        EXPECT_EQ(words(printed), words(QString::fromUtf8(text.readAllStandardOutput())));
+        if (QByteArray(key) == "tables") {  // a card a table, whatever the paper
+            EXPECT_TRUE(printed.contains(QStringLiteral("Rozdania:")) && printed.contains(QStringLiteral("1-3")));
+            EXPECT_TRUE(printed.contains(QStringLiteral("– : para nieobecna, przy stole pauza")));
+            QProcess info;
+            info.start(QStringLiteral("pdfinfo"), {QStringLiteral("eksport.pdf")});
+            ASSERT_TRUE(info.waitForFinished(30000));
+            EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput())
+                            .contains(QRegularExpression(QStringLiteral("Pages:\\s+4\\n"))));
+            EXPECT_EQ(pages, 4);
+        }
+    }
 }
 
 TEST_F(PreviewFromTheMainWindow, BeforeAnyPrintSettingsNeedsNoPrintServer) {

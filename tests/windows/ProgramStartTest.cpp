@@ -32,6 +32,23 @@ TEST_F(ProgramStart, OnlyTheMainWindowIsShownAndTheOtherThreeWaitHidden) {
     EXPECT_EQ(windows.ndw().windowTitle(), QStringLiteral("Numery dowolne <=99"));
 }
 
+// The start makes the other three windows bare; each makes its controls when first opened.
+TEST_F(ProgramStart, TheOtherWindowsMakeTheirControlsWhenFirstOpened) {
+    const auto window = [](const QString& name) {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->objectName() == name) return top;
+        return static_cast<QWidget*>(nullptr);
+    };
+    for (const QString& name : {QStringLiteral("UstWydr"), QStringLiteral("ZPL"), QStringLiteral("ndw")}) {
+        ASSERT_NE(window(name), nullptr) << name.toStdString();
+        EXPECT_TRUE(window(name)->findChildren<QWidget*>().isEmpty()) << name.toStdString();
+    }
+    Click(drog.ZPalca);
+    ASSERT_TRUE(window(QStringLiteral("ZPL"))->isVisible());
+    EXPECT_NE(window(QStringLiteral("ZPL"))->findChild<toolkit::TextGrid*>(QStringLiteral("Schemat")), nullptr);
+    EXPECT_TRUE(window(QStringLiteral("ndw"))->findChildren<QWidget*>().isEmpty());
+}
+
 TEST_F(ProgramStart, EachHandOverLeavesExactlyOneWindowShown) {
     const QList<toolkit::ProgramWindow*> all = {&windows.Drog(), &windows.UstWydr(), &windows.ZPL(), &windows.ndw()};
     const auto shown = [&] {

@@ -2,20 +2,18 @@
 // Starts the program exactly as main() does, lets the pending events run, and ends.
 
 #include "ProgramWindows.h"
-#include "toolkit/Application.h"
 
 #include "movement/MovementState.h"
 
 #include <QApplication>
 #include <QTimer>
 
+#include <memory>
+
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    toolkit::SetUpApplication(application);
-
     movement::MovementState state;
-    ProgramWindows windows(state);
-    windows.Start();
+    const std::unique_ptr<ProgramWindows> windows = StartProgram(application, state);
     QTimer::singleShot(0, &application, &QCoreApplication::quit);
     return QApplication::exec();
 }

@@ -44,6 +44,7 @@ public:
     void TextOut(int x, int y, const std::string& text) override { pdf_->TextOut(x, y, text); }
     void MoveTo(int x, int y) override { pdf_->MoveTo(x, y); }
     void LineTo(int x, int y) override { pdf_->LineTo(x, y); }
+    void FillRect(int x, int y, int width, int height) override { pdf_->FillRect(x, y, width, height); }
     void SetFontName(const std::string& name) override { pdf_->SetFontName(name); }
     void SetFontSize(int points) override { pdf_->SetFontSize(points); }
     void SetFontStyle(FontStyle style) override { pdf_->SetFontStyle(style); }

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PairCardContent.h"
 
+#include "printing/tablecards/TableCardContent.h"
+
 #include "movement/AbsentPair.h"
+#include "movement/BoardRoutes.h"
 #include "movement/PairNumbering.h"
 #include "movement/PairSchedule.h"
 
@@ -9,15 +12,23 @@
 
 namespace printing {
 
-const std::array<const char*, PairColumnCount> PairColumnHeadings = {"Runda", "Stół", "Kierunek", "Przeciwnik",
-                                                                     "Komplet"};
+const std::array<const char*, PairColumnCount> PairColumnHeadings = {"Runda",      "Stół",    "Kierunek",
+                                                                     "Przeciwnik", "Komplet", "Rozdania"};
 const char* const SitOutText = "pauza";
 
 namespace {
 
 const char* DirectionOf(bool northSouth) { return northSouth ? "NS" : "WE"; }
 
-PairCardContent CardOf(const movement::MovementState& state, const movement::PairSchedule& schedule, int32_t absentPair) {
+std::string MovementOf(const movement::MovementState& state) {
+    std::string text = "Rund: " + std::to_string(state.RoundCount) + "; Stołów: " + std::to_string(state.TableCount) +
+                       "; " + NumberingText(state, movement::ArbitraryNumbersInUse(state));
+    if (!state.PrintedSource.empty()) text += "; Źródło: " + state.PrintedSource;
+    return text;
+}
+
+PairCardContent CardOf(const movement::MovementState& state, const movement::PairSchedule& schedule, int32_t absentPair,
+                       int32_t boardsPerSet) {
     PairCardContent card;
     card.Heading = "Para " + std::to_string(movement::PairRowNumber(state, schedule.Pair));
     if (schedule.Stationary) {
@@ -26,28 +37,35 @@ PairCardContent CardOf(const movement::MovementState& state, const movement::Pai
                           DirectionOf(seat.NorthSouth);
     }
     for (const movement::PairSeat& seat : schedule.Seats) {
-        const std::string opponent = absentPair != movement::NoAbsentPair && seat.Opponent == absentPair
-                                         ? std::string(SitOutText)
-                                         : std::to_string(movement::PairRowNumber(state, seat.Opponent));
+        if (absentPair != movement::NoAbsentPair && seat.Opponent == absentPair) {
+            card.Rows.push_back({std::to_string(seat.Round), "", "", SitOutText, "", ""});
+            continue;
+        }
         card.Rows.push_back({std::to_string(seat.Round), std::to_string(seat.Table), DirectionOf(seat.NorthSouth),
-                             opponent, std::to_string(seat.BoardSet)});
+                             std::to_string(movement::PairRowNumber(state, seat.Opponent)),
+                             std::to_string(seat.BoardSet), movement::BoardNumbersText(seat.BoardSet, boardsPerSet)});
     }
     return card;
 }
 
 }  // namespace
 
-std::vector<PairCardContent> PairCardsOf(const movement::MovementState& state, int32_t absentPair) {
+PairCards PairCardsOf(const movement::MovementState& state, int32_t absentPair, int32_t boardsPerSet) {
+    PairCards run;
+    run.Movement = MovementOf(state);
+    run.Columns = {RoundColumn, TableColumn, DirectionColumn, OpponentColumn, BoardSetColumn};
+    if (boardsPerSet > movement::NoBoardsGiven) run.Columns.push_back(BoardsColumn);
+
     std::vector<movement::PairSchedule> schedules = movement::PairSchedules(state);
     std::erase_if(schedules, [&](const movement::PairSchedule& schedule) { return schedule.Pair == absentPair; });
     // The director hands the cards out by the numbers the pairs play under.
     std::stable_sort(schedules.begin(), schedules.end(), [&](const auto& a, const auto& b) {
         return movement::PairRowNumber(state, a.Pair) < movement::PairRowNumber(state, b.Pair);
     });
-    std::vector<PairCardContent> cards;
-    cards.reserve(schedules.size());
-    for (const movement::PairSchedule& schedule : schedules) cards.push_back(CardOf(state, schedule, absentPair));
-    return cards;
+    run.Cards.reserve(schedules.size());
+    for (const movement::PairSchedule& schedule : schedules)
+        run.Cards.push_back(CardOf(state, schedule, absentPair, boardsPerSet));
+    return run;
 }
 
 }  // namespace printing

@@ -11,7 +11,15 @@
 namespace printing {
 
 // The columns of a pair card's rows, in the order it prints them.
-enum PairColumn { RoundColumn, TableColumn, DirectionColumn, OpponentColumn, BoardSetColumn, PairColumnCount };
+enum PairColumn {
+    RoundColumn,
+    TableColumn,
+    DirectionColumn,
+    OpponentColumn,
+    BoardSetColumn,
+    BoardsColumn,
+    PairColumnCount
+};
 
 extern const std::array<const char*, PairColumnCount> PairColumnHeadings;
 
@@ -22,11 +30,22 @@ extern const char* const SitOutText;
 struct PairCardContent {
     std::string Heading;     // "Para 8"
     std::string Stationary;  // empty unless the pair keeps its seat
+    // A row per round; a round the pair sits out holds only the round and SitOutText, since it
+    // goes to no table and plays no set.
     std::vector<std::array<std::string, PairColumnCount>> Rows;
 };
 
+// The cards of one run and what they share.
+struct PairCards {
+    // On every card, so that cards of two sessions are not mixed: "Rund: 7; Stołów: 4; ...".
+    std::string Movement;
+    // The columns the cards print: the boards only when the number of boards in a set is given.
+    std::vector<PairColumn> Columns;
+    std::vector<PairCardContent> Cards;
+};
+
 // The cards of pairs 1..2T but the absent one, in order of their printed numbers. The numbers
-// are those the table cards' rows print.
-std::vector<PairCardContent> PairCardsOf(const movement::MovementState& state, int32_t absentPair);
+// are those the table cards' rows print; the boards, with `boardsPerSet` boards in a set.
+PairCards PairCardsOf(const movement::MovementState& state, int32_t absentPair, int32_t boardsPerSet);
 
 }  // namespace printing

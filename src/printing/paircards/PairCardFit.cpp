@@ -23,9 +23,12 @@ constexpr double CutDashPoints = 5;
 
 constexpr int HeadingDesignSize = 22;
 constexpr int NoteDesignSize = 10;
-constexpr int RowDesignSize = 11;
+// Rows grow up to this size where the cell has room: read on the table at arm's length, and
+// still below the heading's size.
+constexpr int RowDesignSize = 16;
 // Rows shrink to this size at most to save cards.
 constexpr int RowFloorSize = 8;
+constexpr double HeadingsProportion = 0.6;
 
 void CutPage(const PageMetrics& page, double pixelsPerPoint, PairCardFit& fit) {
     double width = page.PageWidth;
@@ -48,11 +51,12 @@ void CutPage(const PageMetrics& page, double pixelsPerPoint, PairCardFit& fit) {
     fit.CutDash = std::max(1, Ceil(CutDashPoints * pixelsPerPoint));
 }
 
-// The heading and the note stand above the rows at their sizes, shrunk to the cell's width.
-void PlaceHeading(const std::vector<PairCardContent>& cards, int innerWidth, PrintSurface& surface, PairCardFit& fit) {
+// The movement's line, the heading and the note stand above the rows at their sizes, shrunk to
+// the cell's width.
+void PlaceHeading(const PairCards& cards, int innerWidth, PrintSurface& surface, PairCardFit& fit) {
     std::vector<std::string> headings;
     std::vector<std::string> notes;
-    for (const PairCardContent& card : cards) {
+    for (const PairCardContent& card : cards.Cards) {
         headings.push_back(card.Heading + ContinuedMark);
         notes.push_back(card.Stationary);
     }
@@ -62,9 +66,11 @@ void PlaceHeading(const std::vector<PairCardContent>& cards, int innerWidth, Pri
         });
         return widest == texts.end() ? design : SizeToFit(surface, *widest, design, innerWidth);
     };
+    fit.MovementSize = SizeToFit(surface, cards.Movement, NoteDesignSize, innerWidth);
     fit.HeadingSize = sizeFor(headings, HeadingDesignSize);
     fit.NoteSize = sizeFor(notes, NoteDesignSize);
-    fit.NoteTop = Ceil(1.2 * Em(surface, fit.HeadingSize));
+    fit.HeadingTop = Ceil(1.5 * Em(surface, fit.MovementSize));
+    fit.NoteTop = fit.HeadingTop + Ceil(1.2 * Em(surface, fit.HeadingSize));
     fit.HeadingsTop = fit.NoteTop + Ceil(1.6 * Em(surface, fit.NoteSize));
 }
 
@@ -74,14 +80,14 @@ struct RowsAtSize {
     bool Fits() const { return groups >= 1 && rows >= 1; }
 };
 
-// Every text of each column once, its heading among them: there are few, and cards many.
+// Every text of each column's rows once: there are few, and cards many.
 using ColumnTexts = std::array<std::vector<std::string>, PairColumnCount>;
 
-ColumnTexts TextsByColumn(const std::vector<PairCardContent>& cards) {
+ColumnTexts TextsByColumn(const PairCards& cards) {
     ColumnTexts texts;
-    for (int column = 0; column < PairColumnCount; ++column) {
-        std::vector<std::string> all = {PairColumnHeadings[column]};
-        for (const PairCardContent& card : cards)
+    for (const PairColumn column : cards.Columns) {
+        std::vector<std::string> all;
+        for (const PairCardContent& card : cards.Cards)
             for (const auto& row : card.Rows) all.push_back(row[column]);
         texts[column] = DistinctTexts(std::move(all));
     }
@@ -89,22 +95,34 @@ ColumnTexts TextsByColumn(const std::vector<PairCardContent>& cards) {
 }
 
 // Lays the rows out at `size` and says how many groups and rows a cell then holds.
-RowsAtSize PlaceRows(const ColumnTexts& texts, int size, int innerWidth, int innerHeight, PrintSurface& surface,
-                     PairCardFit& fit) {
+RowsAtSize PlaceRows(const std::vector<PairColumn>& columns, const ColumnTexts& texts, int size, int innerWidth,
+                     int innerHeight, PrintSurface& surface, PairCardFit& fit) {
     const double em = Em(surface, size);
-    const int gap = Ceil(em);
-    int x = 0;
-    for (int column = 0; column < PairColumnCount; ++column) {
-        fit.ColumnX[column] = x;
-        fit.ColumnWidth[column] = Ceil(WidestOf(surface, texts[column], size));
-        x += fit.ColumnWidth[column] + gap;
+    const int gap = Ceil(0.8 * em);
+    // The headings are words over short numbers: they shrink, to some way below the rows' size,
+    // before the rows do.
+    const int smallest = std::min(size, std::max(RowFloorSize, Ceil(HeadingsProportion * size)));
+    for (int headings = size; headings >= smallest; --headings) {
+        int x = 0;
+        fit.ColumnX.fill(0);
+        fit.ColumnWidth.fill(0);
+        for (const PairColumn column : columns) {
+            fit.ColumnX[column] = x;
+            fit.ColumnWidth[column] = Ceil(std::max(WidestOf(surface, texts[column], size),
+                                                    surface.TextWidth(PairColumnHeadings[column], headings)));
+            x += fit.ColumnWidth[column] + gap;
+        }
+        fit.HeadingsSize = headings;
+        fit.GroupWidth = x - gap;
+        if (fit.GroupWidth <= innerWidth) break;
     }
     fit.RowSize = size;
-    fit.GroupWidth = x - gap;
     fit.GroupStep = std::max(1, fit.GroupWidth + 2 * gap);
-    fit.RuleTop = fit.HeadingsTop + Ceil(1.2 * em);
-    fit.FirstRowTop = fit.HeadingsTop + Ceil(1.45 * em);
+    fit.RuleTop = fit.HeadingsTop + Ceil((FaceAscent + FaceDescent) * Em(surface, fit.HeadingsSize) + 0.1 * em);
+    fit.FirstRowTop = fit.RuleTop + Ceil(0.25 * em);
     fit.RowStep = std::max(1, Ceil(1.25 * em));
+    // The shading of a row reaches as far above its text as below it, up to the next row.
+    fit.BandTop = std::max(0, Floor((fit.RowStep - (FaceAscent + FaceDescent) * em) / 2));
 
     RowsAtSize held;
     if (fit.GroupWidth <= innerWidth) held.groups = 1 + (innerWidth - fit.GroupWidth) / fit.GroupStep;
@@ -115,7 +133,7 @@ RowsAtSize PlaceRows(const ColumnTexts& texts, int size, int innerWidth, int inn
 
 }  // namespace
 
-PairCardFit FitPairCards(const std::vector<PairCardContent>& cards, const PageMetrics& page, PrintSurface& surface) {
+PairCardFit FitPairCards(const PairCards& cards, const PageMetrics& page, PrintSurface& surface) {
     PairCardFit fit;
     CutPage(page, surface.PixelsPerPoint(), fit);
     const int innerWidth = fit.CellWidth - 2 * fit.Padding;
@@ -124,26 +142,26 @@ PairCardFit FitPairCards(const std::vector<PairCardContent>& cards, const PageMe
 
     const ColumnTexts texts = TextsByColumn(cards);
     std::size_t longest = 0;
-    for (const PairCardContent& card : cards) longest = std::max(longest, card.Rows.size());
+    for (const PairCardContent& card : cards.Cards) longest = std::max(longest, card.Rows.size());
     // The longest card in the fewest cells, at the largest size that does it; below the floor
     // only where no rows fit at it.
     const int chosen = LargestSizeOfFewestParts(RowDesignSize, RowFloorSize, [&](int size) -> int64_t {
-        const RowsAtSize held = PlaceRows(texts, size, innerWidth, innerHeight, surface, fit);
+        const RowsAtSize held = PlaceRows(cards.Columns, texts, size, innerWidth, innerHeight, surface, fit);
         if (!held.Fits()) return 0;
         const std::size_t perCell = static_cast<std::size_t>(held.groups) * static_cast<std::size_t>(held.rows);
         return static_cast<int64_t>(std::max<std::size_t>(1, (longest + perCell - 1) / perCell));
     });
-    const RowsAtSize held = PlaceRows(texts, chosen, innerWidth, innerHeight, surface, fit);
+    const RowsAtSize held = PlaceRows(cards.Columns, texts, chosen, innerWidth, innerHeight, surface, fit);
     fit.GroupsPerCard = std::max(1, held.groups);
     fit.RowsPerGroup = std::max(1, held.rows);
     return fit;
 }
 
-std::vector<PairCardPiece> CutIntoPieces(const std::vector<PairCardContent>& cards, const PairCardFit& fit) {
+std::vector<PairCardPiece> CutIntoPieces(const PairCards& cards, const PairCardFit& fit) {
     const std::size_t perCell = static_cast<std::size_t>(fit.GroupsPerCard) * static_cast<std::size_t>(fit.RowsPerGroup);
     std::vector<PairCardPiece> pieces;
-    for (std::size_t card = 0; card < cards.size(); ++card) {
-        const std::size_t rows = cards[card].Rows.size();
+    for (std::size_t card = 0; card < cards.Cards.size(); ++card) {
+        const std::size_t rows = cards.Cards[card].Rows.size();
         const EvenShare share = ShareEvenly(static_cast<int32_t>(rows), static_cast<int32_t>(perCell));
         const auto count = static_cast<std::size_t>(share.parts);
         const auto each = static_cast<std::size_t>(share.each);

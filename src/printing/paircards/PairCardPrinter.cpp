@@ -18,8 +18,7 @@ namespace {
 
 class PairCardDrawing {
 public:
-    PairCardDrawing(const std::vector<PairCardContent>& cards, const PairCardFit& fit, const PageMetrics& page,
-                    PrintSurface& surface)
+    PairCardDrawing(const PairCards& cards, const PairCardFit& fit, const PageMetrics& page, PrintSurface& surface)
         : cards_(cards), fit_(fit), page_(page), surface_(surface), centred_(surface) {}
 
     void DrawCuts() {
@@ -32,12 +31,14 @@ public:
     }
 
     void Draw(const PairCardPiece& piece, int32_t cell) {
-        const PairCardContent& card = cards_[piece.Card];
+        const PairCardContent& card = cards_.Cards[piece.Card];
         const int left = (cell % fit_.Across) * fit_.CellWidth + fit_.Padding;
         const int top = (cell / fit_.Across) * fit_.CellHeight + fit_.Padding;
         surface_.SetFontName(CardFace);
+        surface_.SetFontSize(fit_.MovementSize);
+        surface_.TextOut(left, top, cards_.Movement);
         surface_.SetFontSize(fit_.HeadingSize);
-        surface_.TextOut(left, top, piece.Continued ? card.Heading + ContinuedMark : card.Heading);
+        surface_.TextOut(left, top + fit_.HeadingTop, piece.Continued ? card.Heading + ContinuedMark : card.Heading);
         if (!piece.Continued && !card.Stationary.empty()) {
             surface_.SetFontSize(fit_.NoteSize);
             surface_.TextOut(left, top + fit_.NoteTop, card.Stationary);
@@ -50,8 +51,14 @@ public:
         for (int32_t group = 0; group < groups; ++group) {
             const int x = left + group * fit_.GroupStep;
             DrawHeadings(x, top);
-            for (int32_t row = group * perGroup; row < std::min(rows, (group + 1) * perGroup); ++row)
-                DrawRow(card.Rows[piece.FirstRow + row], x, top + fit_.FirstRowTop + (row % perGroup) * fit_.RowStep);
+            for (int32_t row = group * perGroup; row < std::min(rows, (group + 1) * perGroup); ++row) {
+                const std::size_t index = piece.FirstRow + static_cast<std::size_t>(row);
+                const int y = top + fit_.FirstRowTop + (row % perGroup) * fit_.RowStep;
+                if (index / RowsPerBand % 2 == 1)
+                    surface_.FillRect(x - fit_.BandTop, y - fit_.BandTop, fit_.GroupWidth + 2 * fit_.BandTop,
+                                      fit_.RowStep);
+                DrawRow(card.Rows[index], x, y);
+            }
         }
     }
 
@@ -59,18 +66,20 @@ private:
     void Centred(const std::string& text, int x, int width, int y) { centred_.Draw(text, x, width, y, fit_.RowSize); }
 
     void DrawHeadings(int x, int top) {
-        for (int column = 0; column < PairColumnCount; ++column)
-            Centred(PairColumnHeadings[column], x + fit_.ColumnX[column], fit_.ColumnWidth[column],
-                    top + fit_.HeadingsTop);
+        surface_.SetFontSize(fit_.HeadingsSize);
+        for (const PairColumn column : cards_.Columns)
+            centred_.Draw(PairColumnHeadings[column], x + fit_.ColumnX[column], fit_.ColumnWidth[column],
+                          top + fit_.HeadingsTop, fit_.HeadingsSize);
+        surface_.SetFontSize(fit_.RowSize);
         DrawLine(surface_, x, top + fit_.RuleTop, x + fit_.GroupWidth, top + fit_.RuleTop);
     }
 
     void DrawRow(const std::array<std::string, PairColumnCount>& row, int x, int y) {
-        for (int column = 0; column < PairColumnCount; ++column)
-            Centred(row[column], x + fit_.ColumnX[column], fit_.ColumnWidth[column], y);
+        for (const PairColumn column : cards_.Columns)
+            if (!row[column].empty()) Centred(row[column], x + fit_.ColumnX[column], fit_.ColumnWidth[column], y);
     }
 
-    const std::vector<PairCardContent>& cards_;
+    const PairCards& cards_;
     const PairCardFit& fit_;
     const PageMetrics& page_;
     PrintSurface& surface_;
@@ -84,10 +93,10 @@ namespace {
 // The cards cut into pieces that fit a cell, as many cells to a page as the paper holds.
 class PairCardPages : public PagedProduct {
 public:
-    PairCardPages(const movement::MovementState& state, const PageMetrics& page, int32_t absentPair,
+    PairCardPages(const movement::MovementState& state, const PageMetrics& page, const RunRequest& request,
                   PrintSurface& surface)
         : state_(state),
-          cards_(PairCardsOf(state, absentPair)),
+          cards_(PairCardsOf(state, request.absentPair, request.boardsPerSet)),
           fit_(FitPairCards(cards_, page, surface)),
           pieces_(CutIntoPieces(cards_, fit_)),
           cellsPerPage_(fit_.Across * fit_.Down),
@@ -109,7 +118,7 @@ public:
 
 private:
     const movement::MovementState& state_;
-    std::vector<PairCardContent> cards_;
+    PairCards cards_;
     PairCardFit fit_;
     std::vector<PairCardPiece> pieces_;
     int32_t cellsPerPage_;
@@ -120,7 +129,7 @@ private:
 
 PagedProductResult LayOutPairCards(const movement::MovementState& state, const PageMetrics& page,
                                    const RunRequest& request, PrintSurface& surface) {
-    return PagedProductResult::Accepted(std::make_unique<PairCardPages>(state, page, request.absentPair, surface));
+    return PagedProductResult::Accepted(std::make_unique<PairCardPages>(state, page, request, surface));
 }
 
 }  // namespace printing

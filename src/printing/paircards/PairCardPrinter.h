@@ -14,7 +14,8 @@ namespace printing {
 
 // The pair cards of a run, laid out: a card for every pair but the absent one, in order of the
 // numbers they play under, as many to a page as its size allows with dashed cut lines between
-// them; round by round the table, the direction, the opponents and the board set.
+// them, each under the movement's line; round by round the table, the direction, the opponents,
+// the board set and, when the boards in a set are given, the boards, every other three rows shaded.
 PagedProductResult LayOutPairCards(const movement::MovementState& state, const PageMetrics& page,
                                    const RunRequest& request, PrintSurface& surface);
 

@@ -27,10 +27,15 @@ public:
         surface_.SetFontSize(fit_.TitleSize);
         surface_.TextOut(0, 0, continued ? sheet_.Title + ContinuedMark : sheet_.Title);
         surface_.SetFontSize(fit_.InformationSize);
-        for (std::size_t line = 0; line < sheet_.Information.size(); ++line)
+        for (std::size_t line = 0; line < fit_.InformationLines.size(); ++line)
             surface_.TextOut(0, fit_.InformationTop + static_cast<int>(line) * fit_.InformationStep,
-                             sheet_.Information[line]);
+                             fit_.InformationLines[line]);
 
+        // The absent pair's cells in grey, under the lines and the texts.
+        for (int32_t r = 0; r < rounds; ++r)
+            for (int32_t t = 0; t < tables; ++t)
+                if (sheet_.Cells[firstRound + r][firstTable + t].Absent)
+                    surface_.FillRect(ColumnLeft(t), RowTop(r), fit_.ColumnWidth, fit_.CellsHeight);
         DrawLines(tables, rounds);
         surface_.SetFontSize(fit_.CellSize);
         const int header = fit_.GridTop + fit_.TextDrop;
@@ -50,6 +55,12 @@ public:
             for (int32_t t = 0; t < tables; ++t)
                 Centred(sheet_.Cells[firstRound + r][firstTable + t].BoardSet, ColumnLeft(t), fit_.ColumnWidth,
                         RowTop(r) + fit_.SetDrop, fit_.SetSize);
+        if (fit_.NotesShown) {
+            surface_.SetFontSize(fit_.NoteSize);
+            for (int32_t r = 0; r < rounds; ++r)
+                if (const std::string& note = sheet_.RoundNotes[firstRound + r]; !note.empty())
+                    surface_.TextOut(ColumnLeft(0) + fit_.NoteIndent, RowTop(r) + fit_.NoteDrop, note);
+        }
         if (last) DrawFindings(RowTop(rounds));
     }
 
@@ -62,7 +73,7 @@ private:
     void Line(int fromX, int fromY, int toX, int toY) { DrawLine(surface_, fromX, fromY, toX, toY); }
 
     // A line above the header, under it and under every round; one left of the rounds, one after
-    // each column.
+    // each column. A round's note stands in a box of its own under its cells, the width of them all.
     void DrawLines(int32_t tables, int32_t rounds) {
         surface_.SetPenWidth(fit_.GridPen);
         const int right = ColumnLeft(tables);
@@ -70,7 +81,17 @@ private:
         Line(fit_.GridLeft, fit_.GridTop, right, fit_.GridTop);
         for (int32_t r = 0; r <= rounds; ++r) Line(fit_.GridLeft, RowTop(r), right, RowTop(r));
         Line(fit_.GridLeft, fit_.GridTop, fit_.GridLeft, bottom);
-        for (int32_t t = 0; t <= tables; ++t) Line(ColumnLeft(t), fit_.GridTop, ColumnLeft(t), bottom);
+        for (const int32_t t : {0, tables}) Line(ColumnLeft(t), fit_.GridTop, ColumnLeft(t), bottom);
+        if (!fit_.NotesShown) {
+            for (int32_t t = 1; t < tables; ++t) Line(ColumnLeft(t), fit_.GridTop, ColumnLeft(t), bottom);
+            return;
+        }
+        for (int32_t t = 1; t < tables; ++t) Line(ColumnLeft(t), fit_.GridTop, ColumnLeft(t), RowTop(0));
+        for (int32_t r = 0; r < rounds; ++r) {
+            const int cellsBottom = RowTop(r) + fit_.CellsHeight;
+            Line(ColumnLeft(0), cellsBottom, right, cellsBottom);
+            for (int32_t t = 1; t < tables; ++t) Line(ColumnLeft(t), RowTop(r), ColumnLeft(t), cellsBottom);
+        }
     }
 
     void DrawFindings(int gridBottom) {
@@ -95,9 +116,10 @@ namespace {
 // The grid in blocks of tables across and rounds down, a block to a page.
 class SheetPages : public PagedProduct {
 public:
-    SheetPages(const movement::MovementState& state, const PageMetrics& page, int32_t absentPair, PrintSurface& surface)
+    SheetPages(const movement::MovementState& state, const PageMetrics& page, const RunRequest& request,
+               PrintSurface& surface)
         : state_(state),
-          sheet_(SheetOf(state, absentPair)),
+          sheet_(SheetOf(state, request.absentPair, request.boardsPerSet)),
           fit_(FitSheet(sheet_, page, surface)),
           tables_(static_cast<int32_t>(sheet_.TableHeadings.size())),
           rounds_(static_cast<int32_t>(sheet_.RoundLabels.size())),
@@ -131,7 +153,7 @@ private:
 
 PagedProductResult LayOutMovementSheet(const movement::MovementState& state, const PageMetrics& page,
                                        const RunRequest& request, PrintSurface& surface) {
-    return PagedProductResult::Accepted(std::make_unique<SheetPages>(state, page, request.absentPair, surface));
+    return PagedProductResult::Accepted(std::make_unique<SheetPages>(state, page, request, surface));
 }
 
 }  // namespace printing

@@ -9,10 +9,11 @@
 
 namespace printing {
 
-// One table in one round: "NS-WE" in printed numbers, and the board set.
+// One table in one round: "NS-WE" in printed numbers, and the board set or its boards.
 struct SheetCell {
     std::string Pairs;
     std::string BoardSet;
+    bool Absent = false;  // the absent pair sits here: the cell is shaded
 };
 
 // Everything the movement sheet prints, as the texts it prints.
@@ -24,6 +25,13 @@ struct SheetContent {
     std::vector<std::string> TableHeadings;
     std::vector<std::string> RoundLabels;
     std::vector<std::vector<SheetCell>> Cells;  // [round - 1][table - 1]
+    // [round - 1]: what the director sees to in the round beyond the cells (the sets waiting on
+    // the spare table, the tables sharing a set, the pair sitting out); all empty when nothing.
+    std::vector<std::string> RoundNotes;
+    // The information's last line when the round notes are printed, and in their place where
+    // they would take a one-page sheet onto more pages; empty with no notes.
+    std::string RoundNotesLegend;
+    std::string RoundNotesLeftOut;
     // What the checks found, then the balance of directions: each a paragraph.
     std::vector<std::string> Findings;
 };
@@ -31,6 +39,8 @@ struct SheetContent {
 // Beside the absent pair's number in the cells.
 extern const char* const AbsentMark;
 
-SheetContent SheetOf(const movement::MovementState& state, int32_t absentPair);
+// The sheet with the board numbers under the cells when `boardsPerSet` is given, the set
+// numbers otherwise.
+SheetContent SheetOf(const movement::MovementState& state, int32_t absentPair, int32_t boardsPerSet = 0);
 
 }  // namespace printing

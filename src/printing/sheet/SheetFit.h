@@ -14,15 +14,17 @@ namespace printing {
 // Where the movement sheet places its texts and lines, in device pixels. Every page is laid out
 // alike: the title and information at the top, then a block of the grid (up to RoundsPerPage
 // rounds of up to TablesPerPage tables); the findings follow the grid on the last page, and the
-// room they take is kept on every page.
+// room they take is kept on every page. A round's row holds its cells and, under them, its note.
 struct SheetFit {
     int TitleSize = 1;
     int InformationSize = 1;
     int CellSize = 1;  // the pairs, the headings and the rounds
     int SetSize = 1;
+    int NoteSize = 1;
     int FindingsSize = 1;
 
-    int InformationTop = 0;  // below the page's top
+    std::vector<std::string> InformationLines;  // the content's, with the round notes' legend
+    int InformationTop = 0;                     // below the page's top
     int InformationStep = 1;
     int GridTop = 0;
     int GridLeft = 0;
@@ -32,8 +34,12 @@ struct SheetFit {
     int ColumnWidth = 0;
     int HeaderHeight = 0;
     int RowHeight = 0;
-    int TextDrop = 0;  // from a row's top to its pairs, and from the header's top to the headings
-    int SetDrop = 0;   // from a row's top to its board set
+    int TextDrop = 0;     // from a row's top to its pairs, and from the header's top to the headings
+    int SetDrop = 0;      // from a row's top to its board set
+    int CellsHeight = 0;  // from a row's top to the line under its cells: the whole row without notes
+    bool NotesShown = false;
+    int NoteDrop = 0;    // from a row's top to its note
+    int NoteIndent = 0;  // from the first table's column to the note
 
     int32_t TablesPerPage = 1;
     int32_t RoundsPerPage = 1;
@@ -43,9 +49,10 @@ struct SheetFit {
     int FindingsStep = 1;
 };
 
-// The largest sizes, down to a readable floor, that put the grid on the fewest pages; below
-// the floor only where not one table and round fit at it. Tables and rounds are shared out
-// evenly among the pages.
+// The largest sizes, down to a readable floor and up to a size read comfortably at a desk, that
+// put the grid on the fewest pages; below the floor only where not one table and round fit at
+// it. Tables and rounds are shared out evenly among the pages. The round notes are left out
+// only where they would take a sheet that fits one page onto more.
 SheetFit FitSheet(const SheetContent& sheet, const PageMetrics& page, PrintSurface& surface);
 
 }  // namespace printing

@@ -30,6 +30,8 @@ public:
     virtual void TextOut(int x, int y, const std::string& text) = 0;
     virtual void MoveTo(int x, int y) = 0;
     virtual void LineTo(int x, int y) = 0;
+    // A rectangle filled in light grey, without an outline, under what is drawn on it later.
+    virtual void FillRect(int x, int y, int width, int height) = 0;
 
     virtual void SetFontName(const std::string& name) = 0;
     virtual void SetFontSize(int points) = 0;

@@ -16,6 +16,8 @@ const QString CardFace = QStringLiteral("Arial");
 const QString SymbolArrow = QStringLiteral("č");
 const QString RightArrow = QStringLiteral("→");
 // What the cards print beyond plain Latin letters: digits, Polish letters and the arrow.
+// Light enough that black text on it reads as on white paper, also from a laser printer.
+const QColor LightGrey(220, 220, 220);
 const QString NeededCharacters = QStringLiteral("0123456789ąćęłńóśźżĄĆĘŁŃÓŚŹŻ→");
 
 // Whether the card face, or the face the system puts in its place, can show every needed
@@ -112,6 +114,10 @@ void QtPrintSurface::LineTo(int x, int y) {
     last_ = to;
 }
 
+void QtPrintSurface::FillRect(int x, int y, int width, int height) {
+    painter_.fillRect(QRect(x, y, width, height), LightGrey);
+}
+
 void QtPrintSurface::SetFontName(const std::string& name) {
     fontName_ = QString::fromStdString(name);
     fontChanged_ = true;
@@ -135,15 +141,20 @@ void QtPrintSurface::SetPenWidth(int pixels) {
 double QtPrintSurface::TextWidth(const std::string& text, int points) {
     if (device_.logicalDpiY() != measuredDpi_) {
         measures_.clear();
+        widths_.clear();
         measuredDpi_ = device_.logicalDpiY();
     }
+    std::pair<int, std::string> key(points, text);
+    if (const auto known = widths_.find(key); known != widths_.end()) return known->second;
     auto measure = measures_.find(points);
     if (measure == measures_.end()) {
         QFont font(CardFace);
         font.setPointSize(points);
         measure = measures_.emplace(points, QFontMetricsF(font, &device_)).first;
     }
-    return measure->second.horizontalAdvance(QString::fromStdString(text));
+    const double width = measure->second.horizontalAdvance(QString::fromStdString(text));
+    widths_.emplace(std::move(key), width);
+    return width;
 }
 
 double QtPrintSurface::PixelsPerPoint() const { return device_.logicalDpiY() / 72.0; }

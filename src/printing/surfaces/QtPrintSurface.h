@@ -10,6 +10,8 @@
 #include <QString>
 
 #include <map>
+#include <string>
+#include <utility>
 
 class QPagedPaintDevice;
 class QPdfWriter;
@@ -36,6 +38,7 @@ public:
     void TextOut(int x, int y, const std::string& text) override;
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
+    void FillRect(int x, int y, int width, int height) override;
     void SetFontName(const std::string& name) override;
     void SetFontSize(int points) override;
     void SetFontStyle(FontStyle style) override;
@@ -62,8 +65,10 @@ private:
     bool fontChanged_ = true;
     bool fontIsSymbol_ = false;
     qreal ascent_ = 0;
-    // The card face's metrics by size, for the printer's resolution when they were taken.
+    // The card face's metrics by size, and the widths measured with them (a run measures the
+    // same numbers and headings on every card), for the printer's resolution when they were taken.
     std::map<int, QFontMetricsF> measures_;
+    std::map<std::pair<int, std::string>, double> widths_;
     int measuredDpi_ = 0;
 };
 

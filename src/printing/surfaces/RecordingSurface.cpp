@@ -100,6 +100,11 @@ void RecordingSurface::LineTo(int x, int y) {
     lastY_ = y;
 }
 
+void RecordingSurface::FillRect(int x, int y, int width, int height) {
+    Log(Operation::Kind::FillRect, x, y, fills.size());
+    fills.push_back({x, y, width, height, page_});
+}
+
 void RecordingSurface::SetFontName(const std::string& name) {
     Log(Operation::Kind::FontName, 0, 0, 0, name);
     fontName_ = name;
@@ -157,6 +162,12 @@ std::vector<std::string> RecordingSurface::Operations() const {
             case Operation::Kind::LineTo:
                 words.push_back(Words("LineTo", operation.x, operation.y));
                 break;
+            case Operation::Kind::FillRect: {
+                const Fill& fill = fills[operation.text];
+                words.push_back(Words("FillRect", operation.x, operation.y) + " " + std::to_string(fill.width) + " " +
+                                std::to_string(fill.height));
+                break;
+            }
             case Operation::Kind::FontName:
                 words.push_back("FontName " + operation.name);
                 break;

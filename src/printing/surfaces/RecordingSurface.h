@@ -26,6 +26,10 @@ public:
         int penWidth;
         int page;
     };
+    struct Fill {
+        int x, y, width, height;
+        int page;
+    };
 
     movement::Outcome BeginDoc(const std::string& title) override;
     movement::Outcome NewPage() override;
@@ -36,6 +40,7 @@ public:
     void TextOut(int x, int y, const std::string& text) override;
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
+    void FillRect(int x, int y, int width, int height) override;
     void SetFontName(const std::string& name) override;
     void SetFontSize(int points) override;
     void SetFontStyle(FontStyle style) override;
@@ -52,6 +57,7 @@ public:
     std::vector<std::string> jobTitles;  // each job's, in order
     std::vector<Text> texts;
     std::vector<Line> lines;
+    std::vector<Fill> fills;
     // Every operation in order, as a short text such as "TextOut 71 208 11" or "FontSize 130".
     std::vector<std::string> Operations() const;
 
@@ -66,6 +72,7 @@ private:
             TextOut,
             MoveTo,
             LineTo,
+            FillRect,
             FontName,
             FontSize,
             FontStyle,
@@ -74,7 +81,7 @@ private:
         Kind kind;
         int x = 0;
         int y = 0;
-        std::size_t text = 0;  // TextOut: index into texts
+        std::size_t text = 0;  // TextOut: index into texts; FillRect: into fills
         std::string name;      // FontName
     };
 

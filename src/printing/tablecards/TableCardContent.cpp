@@ -1,14 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TableCardContent.h"
 
+#include "movement/AbsentPair.h"
 #include "movement/PairNumbering.h"
 #include "movement/RoundProgression.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace printing {
 
 const char* const SummaryHeading = " St NS WE  kp";
+const char* const AbsentDash = "\u2013";
+const char* const AbsentNote = "\u2013 : para nieobecna, przy stole pauza";
+const char* const SpareTableNote = "P \u2013 stolik pomocniczy";
+const char* const SharedNowAndThenMark = "*";
+const char* const BoardsLabel = "Rozdania:";
+const char* const NextTableLabel = "Komplet do stołu:";
+const char* const NextTableLabelTop = "Komplet";
+const char* const NextTableLabelBottom = "do stołu:";
 
 namespace {
 
@@ -54,6 +64,61 @@ void WidenRowsForLongNumbers(std::array<std::vector<std::string>, RoundRowCount>
         }
 }
 
+// The absent pair's cell: the mark where the number's last digit stood, the cell as wide as before
+// (the mark is a digit's width, a digit two spaces).
+std::string Dashed(const std::string& cell) {
+    const std::size_t digits = WithoutLeadingSpaces(cell).size();
+    return cell.substr(0, cell.size() - digits) + std::string(2 * (std::max<std::size_t>(digits, 1) - 1), ' ') +
+           AbsentDash;
+}
+
+// Marks the absent pair in the pair rows; true when it sits at the table in some round.
+bool MarkAbsentPair(const MovementState& state, const TableSeat& seat, int32_t absentPair, TableCardContent& card) {
+    bool marked = false;
+    for (int32_t round = 1; round <= static_cast<int32_t>(card.Rows[NsRow].size()); ++round)
+        for (const auto& [row, pair] : {std::pair{NsRow, seat.NsPair}, std::pair{WeRow, seat.WePair}})
+            if (movement::AbsentInRound(state, pair, round, absentPair)) {
+                std::string& cell = card.Rows[row][static_cast<std::size_t>(round) - 1];
+                cell = Dashed(cell);
+                marked = true;
+            }
+    card.NsBoxAbsent = movement::AbsentInRound(state, seat.NsPair, 1, absentPair);
+    card.WeBoxAbsent = movement::AbsentInRound(state, seat.WePair, 1, absentPair);
+    return marked || card.NsBoxAbsent || card.WeBoxAbsent;
+}
+
+// The boards of every round, marked where the set is shared in that round only, and the table
+// each set goes to; the foot names the tables the sets are shared with and the spare table.
+void AddBoards(const MovementState& state, int32_t table, const CardAdditions& additions, TableCardContent& card) {
+    const movement::SetRoutes& routes = *additions.routes;
+    const std::vector<int32_t> nowAndThen = movement::RoundsSharedNowAndThen(routes, table);
+    const std::vector<int32_t> throughout = movement::SharedThroughout(routes, table);
+    bool spare = false;
+    for (int32_t round = 1; round <= state.RoundCount; ++round) {
+        const int32_t set = movement::BoardSetInRound(state, state.Seating[table].BoardSet, round);
+        const bool marked = std::find(nowAndThen.begin(), nowAndThen.end(), round) != nowAndThen.end();
+        card.Boards.push_back(" " + movement::BoardNumbersText(set, additions.boardsPerSet) +
+                              (marked ? SharedNowAndThenMark : ""));
+        if (round == state.RoundCount) break;
+        const int32_t next = routes.NextTable[static_cast<std::size_t>(round) - 1][static_cast<std::size_t>(table) - 1];
+        if (set < 1) {
+            card.NextTables.emplace_back();
+        } else if (next == movement::SpareTable) {
+            card.NextTables.push_back("   " + std::string(movement::SpareTableMark));
+            spare = true;
+        } else {
+            card.NextTables.push_back(FormatCardNumber(next));
+        }
+    }
+    if (!throughout.empty()) card.Foot.push_back("Komplet dzielony " + movement::SharedWithWords(throughout));
+    if (!nowAndThen.empty())
+        card.Foot.push_back(std::string(SharedNowAndThenMark) +
+                            (nowAndThen.size() == 1 ? " \u2013 w tej rundzie" : " \u2013 w tych rundach") +
+                            " komplet dzielony " +
+                            movement::SharedWithWords(movement::PartnersNowAndThen(routes, table)));
+    if (spare) card.Foot.emplace_back(SpareTableNote);
+}
+
 }  // namespace
 
 std::string NumberingText(const MovementState& state, bool arbitraryNumbers) {
@@ -62,7 +127,8 @@ std::string NumberingText(const MovementState& state, bool arbitraryNumbers) {
     return "Skok numeracji: " + std::to_string(state.NumberingStep);
 }
 
-TableCardContent ContentOf(const MovementState& state, int32_t table, bool arbitraryNumbers) {
+TableCardContent ContentOf(const MovementState& state, int32_t table, bool arbitraryNumbers,
+                           const CardAdditions& additions) {
     const TableSeat& seat = state.Seating[table];
     TableCardContent card;
     card.Table = table;
@@ -81,6 +147,10 @@ TableCardContent ContentOf(const MovementState& state, int32_t table, bool arbit
         card.Rows[BoardSetRow].push_back(FormatCardNumber(movement::BoardSetInRound(state, seat.BoardSet, round)));
     }
     WidenRowsForLongNumbers(card.Rows);
+    if (additions.boardsPerSet != movement::NoBoardsGiven && additions.routes != nullptr)
+        AddBoards(state, table, additions, card);
+    if (additions.absentPair != movement::NoAbsentPair && MarkAbsentPair(state, seat, additions.absentPair, card))
+        card.Foot.emplace_back(AbsentNote);
     return card;
 }
 

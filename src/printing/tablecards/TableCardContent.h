@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "movement/AbsentPair.h"
+#include "movement/BoardRoutes.h"
 #include "movement/MovementState.h"
 
 #include <array>
@@ -26,7 +28,37 @@ struct TableCardContent {
     std::vector<std::string> Summary;
     // A text per round in each row.
     std::array<std::vector<std::string>, RoundRowCount> Rows;
+    // A big box whose round-1 pair is absent shows AbsentDash instead of its number.
+    bool NsBoxAbsent = false;
+    bool WeBoxAbsent = false;
+    // With board numbers, under the set row: the boards of each round's set, and for every round
+    // but the last the table that plays the set next, or the spare table's mark.
+    std::vector<std::string> Boards;
+    std::vector<std::string> NextTables;
+    // What the card's signs mean and whom it shares its sets with, each line once, under the rows.
+    std::vector<std::string> Foot;
 };
+
+// What a run adds to the cards beyond the movement: the boards in a set, the absent pair (as
+// numbered in the scheme) and, with boards, where the sets go.
+struct CardAdditions {
+    int32_t boardsPerSet = movement::NoBoardsGiven;
+    int32_t absentPair = movement::NoAbsentPair;
+    const movement::SetRoutes* routes = nullptr;  // needed with boards
+};
+
+// In place of the absent pair's number, where its opponents sit out.
+extern const char* const AbsentDash;
+
+// The foot's lines, and the labels of the rows that come with board numbers.
+extern const char* const AbsentNote;
+extern const char* const SpareTableNote;
+extern const char* const SharedNowAndThenMark;
+extern const char* const BoardsLabel;
+extern const char* const NextTableLabel;
+// The same label on two lines, where one is too long for the room beside the values.
+extern const char* const NextTableLabelTop;
+extern const char* const NextTableLabelBottom;
 
 // Table 1's summary heading, over the columns table, NS pair, WE pair and board set.
 extern const char* const SummaryHeading;
@@ -34,6 +66,7 @@ extern const char* const SummaryHeading;
 // How the pairs are numbered, in the words of the cards' information lines.
 std::string NumberingText(const movement::MovementState& state, bool arbitraryNumbers);
 
-TableCardContent ContentOf(const movement::MovementState& state, int32_t table, bool arbitraryNumbers);
+TableCardContent ContentOf(const movement::MovementState& state, int32_t table, bool arbitraryNumbers,
+                           const CardAdditions& additions = {});
 
 }  // namespace printing

@@ -87,20 +87,93 @@ void PlaceTableNumber(const TableCardContent& card, const TableCardLayout& layou
         SizeToFit(surface, std::to_string(card.Table), fit.Fonts.TableNumber, right - fit.TableNumberX);
 }
 
+// A label of the rows that come with board numbers stands where the set row's does, or further
+// left, to end where the values begin; it shrinks only where the page's edge is too near.
+RoundBlocks::Label FitLabel(const char* label, const TableCardLayout& layout, int size, PrintSurface& surface) {
+    const int room = layout.RoundRows.FirstValueX;
+    const int fitted = SizeToFit(surface, label, size, room);
+    return {std::clamp(Floor(room - surface.TextWidth(label, fitted)), 0, layout.CardLeft), fitted};
+}
+
 // Rounds go on along the rows while they fit the page's width, no closer than their widest cell,
 // which begins with a space; further rounds go on in blocks under the first, shared out evenly.
 // The page has room below the card for more blocks than 99 rounds of three-digit numbers take.
+// Board numbers keep the rounds' columns: wider than a column, they take turns on two lines.
 RoundBlocks FitRoundBlocks(const TableCardContent& card, const TableCardLayout& layout, int size, int32_t pageWidth,
                            PrintSurface& surface) {
     double widest = 0;
     for (const auto& row : card.Rows) widest = std::max(widest, WidestOf(surface, row, size));
+    widest = std::max(widest, WidestOf(surface, card.NextTables, size));
     const TableCardLayout::RoundRowPlaces& rows = layout.RoundRows;
     RoundBlocks fit;
     fit.ValueStep = std::max({1, rows.ValueStep, Ceil(widest)});
+    fit.BlockStep = rows.BlockStep;
+    fit.LineStep = rows.NsDrop - rows.RoundDrop;
+    fit.FootSize = size;
+    const double room = pageWidth;
+    for (const std::string& line : card.Foot)
+        fit.FootSize = std::min(fit.FootSize, SizeToFit(surface, line, size, room - layout.CardLeft));
+    double lastColumn = widest;
+    if (!card.Boards.empty()) {
+        const std::vector<std::string> boards = DistinctTexts(card.Boards);
+        double boardsWidest = WidestOf(surface, boards, size);
+        fit.BoardLines = boardsWidest <= fit.ValueStep ? 1 : 2;
+        fit.BoardsSize = size;
+        if (fit.BoardLines == 2) {
+            std::string longest;
+            for (const std::string& text : boards)
+                if (surface.TextWidth(text, size) >= surface.TextWidth(longest, size)) longest = text;
+            fit.BoardsSize = SizeToFit(surface, longest, size, 2.0 * fit.ValueStep);
+            boardsWidest = WidestOf(surface, boards, fit.BoardsSize);
+        }
+        lastColumn = std::max(lastColumn, boardsWidest);
+        fit.BoardsLabelPlace = FitLabel(BoardsLabel, layout, size, surface);
+        fit.NextTableLabelSplit = surface.TextWidth(NextTableLabel, size) > rows.FirstValueX;
+        fit.NextTableLabelPlace =
+            FitLabel(fit.NextTableLabelSplit ? NextTableLabelTop : NextTableLabel, layout, size, surface);
+        if (fit.NextTableLabelSplit) fit.NextTableSecondLine = FitLabel(NextTableLabelBottom, layout, size, surface);
+        fit.BlockStep = fit.NextTableDrop(layout) + (rows.BlockStep - rows.BoardSetDrop);
+    }
     const auto rounds = static_cast<int32_t>(card.Rows[RoundsRow].size());
-    const int32_t fitting = std::max(1, Floor((pageWidth - rows.FirstValueX - widest) / fit.ValueStep) + 1);
+    const int32_t fitting = std::max(1, Floor((room - rows.FirstValueX - lastColumn) / fit.ValueStep) + 1);
     fit.RoundsPerBlock = ShareEvenly(rounds, fitting).each;
     return fit;
+}
+
+// How far down the page the rows and the foot reach.
+int RowsBottom(const TableCardContent& card, const TableCardLayout& layout, const RoundBlocks& fit, int size,
+               PrintSurface& surface) {
+    const auto rounds = static_cast<int32_t>(card.Rows[RoundsRow].size());
+    const int32_t blocks = std::max(1, PartsOf(rounds, fit.RoundsPerBlock));
+    const int lastTop = layout.CardBottom + (blocks - 1) * fit.BlockStep;
+    const int lastLine =
+        card.Foot.empty() ? lastTop + (card.Boards.empty() ? layout.RoundRows.BoardSetDrop : fit.NextTableDrop(layout))
+                          : lastTop + fit.BlockStep + layout.RoundRows.RoundDrop +
+                                (static_cast<int>(card.Foot.size()) - 1) * fit.LineStep;
+    return Ceil(lastLine + (FaceAscent + FaceDescent) * Em(surface, size));
+}
+
+// Without board numbers or a foot the rows are the design's. With them, where the page is too
+// short, the lines under the set rows and the blocks draw together down to the face's height,
+// then the face shrinks.
+RoundBlocks FitRows(const TableCardContent& card, const TableCardLayout& layout, int& size, const PageMetrics& page,
+                    PrintSurface& surface) {
+    RoundBlocks fit = FitRoundBlocks(card, layout, size, page.PageWidth, surface);
+    if (card.Boards.empty() && card.Foot.empty()) return fit;
+    const TableCardLayout::RoundRowPlaces& rows = layout.RoundRows;
+    for (;;) {
+        const int lineHeight = Ceil((FaceAscent + FaceDescent) * Em(surface, size));
+        const int designStep = fit.LineStep;
+        for (int step = designStep; step >= std::min(designStep, lineHeight); --step) {
+            fit.LineStep = step;
+            const int gap = std::min(rows.BlockStep - rows.BoardSetDrop, step);
+            if (!card.Boards.empty()) fit.BlockStep = fit.NextTableDrop(layout) + gap;
+            if (RowsBottom(card, layout, fit, size, surface) <= page.PageHeight) return fit;
+        }
+        if (size == 1) return fit;
+        --size;
+        fit = FitRoundBlocks(card, layout, size, page.PageWidth, surface);
+    }
 }
 
 }  // namespace
@@ -133,13 +206,13 @@ CardFonts ScaledFonts(double scale) {
 }
 
 TableCardFit FitCard(const TableCardContent& content, const TableCardLayout& layout, const CardFonts& fonts,
-                     int32_t pageWidth, PrintSurface& surface) {
+                     const PageMetrics& page, PrintSurface& surface) {
     TableCardFit fit;
     fit.Fonts = fonts;
     fit.Fonts.BoxNumber = FitBoxNumbers(content, layout, fonts, surface);
     if (!content.Summary.empty()) fit.Summary = FitSummary(content, layout, fonts, fit.Fonts.Summary, surface);
     PlaceTableNumber(content, layout, fit, surface);
-    fit.Rows = FitRoundBlocks(content, layout, fonts.RoundRows, pageWidth, surface);
+    fit.Rows = FitRows(content, layout, fit.Fonts.RoundRows, page, surface);
     return fit;
 }
 

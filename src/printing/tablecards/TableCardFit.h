@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "printing/PrintRun.h"
 #include "printing/surfaces/PrintSurface.h"
 #include "printing/tablecards/TableCardContent.h"
 #include "printing/tablecards/TableCardLayout.h"
@@ -41,6 +42,31 @@ struct SummaryFit {
 struct RoundBlocks {
     int32_t RoundsPerBlock = 0;
     int ValueStep = 0;
+    int BlockStep = 0;  // from one block's rows to the next's
+    // The lines under the set row, the foot's among them, stand a line step apart.
+    int LineStep = 0;
+    // With board numbers: the boards on one line, or on two where a round's boards reach into
+    // the next round's column (the rounds then take turns), and the labels that fit beside the
+    // values: the next table's label as "Komplet" over "do stołu:" when it is too long for one.
+    int BoardLines = 0;
+    int BoardsSize = 0;
+    struct Label {
+        int X = 0;
+        int Size = 0;
+    };
+    Label BoardsLabelPlace;
+    bool NextTableLabelSplit = false;
+    Label NextTableLabelPlace;  // the first line's when split
+    Label NextTableSecondLine;
+    int FootSize = 0;
+
+    // Below a block's top, after the four rows of every block.
+    int BoardsDrop(const TableCardLayout& layout, int line) const {
+        return layout.RoundRows.BoardSetDrop + (line + 1) * LineStep;
+    }
+    int NextTableDrop(const TableCardLayout& layout) const {
+        return BoardsDrop(layout, BoardLines + (NextTableLabelSplit ? 1 : 0));
+    }
 };
 
 // What one card's content makes of the design on the page.
@@ -52,7 +78,9 @@ struct TableCardFit {
 };
 
 // `fonts` are the page's; the card's big numbers and summary may need smaller ones still.
+// The round rows keep their places and face while the page has room under the card for every
+// block and the foot; else the lines under the set rows draw together, then the face shrinks.
 TableCardFit FitCard(const TableCardContent& content, const TableCardLayout& layout, const CardFonts& fonts,
-                     int32_t pageWidth, PrintSurface& surface);
+                     const PageMetrics& page, PrintSurface& surface);
 
 }  // namespace printing

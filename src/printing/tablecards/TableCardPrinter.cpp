@@ -52,11 +52,17 @@ private:
         const TableCardLayout::PairBoxes& boxes = layout_.Boxes;
         surface_.SetFontName(CardFace);
         surface_.SetFontSize(fonts_.BoxNumber);
-        const auto boxX = [&](int32_t n) { return n < 10 ? boxes.OneDigitX : layout_.CardLeft + boxes.TwoDigitOffset; };
+        // The absent pair's mark is one digit wide.
+        const auto boxX = [&](int32_t n, bool absent) {
+            return n < 10 || absent ? boxes.OneDigitX : layout_.CardLeft + boxes.TwoDigitOffset;
+        };
+        const auto boxText = [](int32_t n, bool absent) { return absent ? std::string(AbsentDash) : std::to_string(n); };
         const int32_t ns = card_.NsBoxNumber;
         const int32_t we = card_.WeBoxNumber;
-        surface_.TextOut(boxX(ns), layout_.CardTop + boxes.NumberDrop, std::to_string(ns));
-        surface_.TextOut(boxX(we), layout_.CardMiddle + boxes.NumberDrop, std::to_string(we));
+        surface_.TextOut(boxX(ns, card_.NsBoxAbsent), layout_.CardTop + boxes.NumberDrop,
+                         boxText(ns, card_.NsBoxAbsent));
+        surface_.TextOut(boxX(we, card_.WeBoxAbsent), layout_.CardMiddle + boxes.NumberDrop,
+                         boxText(we, card_.WeBoxAbsent));
     }
 
     void DrawTableNumber() {
@@ -149,7 +155,7 @@ private:
         const int drops[] = {rows.RoundDrop, rows.NsDrop, rows.WeDrop, rows.BoardSetDrop};
         const auto rounds = static_cast<int32_t>(card_.Rows[RoundsRow].size());
         int top = layout_.CardBottom;
-        for (int32_t first = 0; first < rounds || first == 0; first += blocks.RoundsPerBlock, top += rows.BlockStep) {
+        for (int32_t first = 0; first < rounds || first == 0; first += blocks.RoundsPerBlock, top += blocks.BlockStep) {
             surface_.TextOut(rows.RoundLabelX, top + rows.RoundDrop, "  Runda:");
             surface_.TextOut(rows.NsLabelX, top + rows.NsDrop, "  NS:");
             surface_.TextOut(rows.WeLabelX, top + rows.WeDrop, "  WE:");
@@ -160,6 +166,48 @@ private:
                 for (int32_t round = first; round < last; ++round, x += blocks.ValueStep)
                     surface_.TextOut(x, top + drops[row], card_.Rows[row][round]);
             }
+            if (!card_.Boards.empty()) DrawBoardRows(top, first, last);
+        }
+        DrawFoot(top);
+    }
+
+    // The boards of each round and the table its set goes to next, in the rounds' columns.
+    void DrawBoardRows(int top, int32_t first, int32_t last) {
+        const TableCardLayout::RoundRowPlaces& rows = layout_.RoundRows;
+        const RoundBlocks& blocks = fit_.Rows;
+        const auto label = [&](const RoundBlocks::Label& place, int y, const char* text) {
+            surface_.SetFontSize(place.Size);
+            surface_.TextOut(place.X, y, text);
+        };
+        label(blocks.BoardsLabelPlace, top + blocks.BoardsDrop(layout_, 0), BoardsLabel);
+        const int nextTableY = top + blocks.NextTableDrop(layout_);
+        if (blocks.NextTableLabelSplit) {
+            label(blocks.NextTableLabelPlace, nextTableY - blocks.LineStep, NextTableLabelTop);
+            label(blocks.NextTableSecondLine, nextTableY, NextTableLabelBottom);
+        } else {
+            label(blocks.NextTableLabelPlace, nextTableY, NextTableLabel);
+        }
+        surface_.SetFontSize(blocks.BoardsSize);
+        int x = rows.FirstValueX;
+        for (int32_t round = first; round < last; ++round, x += blocks.ValueStep)
+            surface_.TextOut(x, top + blocks.BoardsDrop(layout_, (round - first) % blocks.BoardLines),
+                             card_.Boards[round]);
+        surface_.SetFontSize(fonts_.RoundRows);
+        x = rows.FirstValueX;
+        const auto moves = static_cast<int32_t>(card_.NextTables.size());
+        for (int32_t round = first; round < std::min(last, moves); ++round, x += blocks.ValueStep)
+            if (!card_.NextTables[round].empty()) surface_.TextOut(x, nextTableY, card_.NextTables[round]);
+    }
+
+    // Under the last block, where the next block's rounds would stand.
+    void DrawFoot(int top) {
+        if (card_.Foot.empty()) return;
+        const RoundBlocks& blocks = fit_.Rows;
+        surface_.SetFontSize(blocks.FootSize);
+        int y = top + layout_.RoundRows.RoundDrop;
+        for (const std::string& line : card_.Foot) {
+            surface_.TextOut(layout_.CardLeft, y, line);
+            y += blocks.LineStep;
         }
     }
 
@@ -178,17 +226,19 @@ namespace {
 // copies repeat the range, a job per card holds its card's copies together.
 class TableCardPages : public PagedProduct {
 public:
-    TableCardPages(const MovementState& state, const PageMetrics& page, movement::PrintRange range, Copies copies,
-                   bool jobPerCard, PrintSurface& surface)
+    TableCardPages(const MovementState& state, const PageMetrics& page, movement::PrintRange range,
+                   const RunRequest& request, bool jobPerCard, PrintSurface& surface)
         : state_(state),
           page_(page),
           range_(range),
-          each_(std::clamp(copies.count, 1, MaxCopies)),
-          repeatRange_(copies.collated && !jobPerCard),
+          each_(std::clamp(request.copies.count, 1, MaxCopies)),
+          repeatRange_(request.copies.collated && !jobPerCard),
           surface_(surface),
           layout_(ComputeCardLayout(page.PageWidth, page.PageHeight)),
           fonts_(ScaledFonts(PageFontScale(layout_, surface))),
-          arbitraryNumbers_(movement::ArbitraryNumbersInUse(state)) {}
+          arbitraryNumbers_(movement::ArbitraryNumbersInUse(state)),
+          routes_(request.boardsPerSet != movement::NoBoardsGiven ? movement::RoutesOf(state) : movement::SetRoutes{}),
+          additions_{request.boardsPerSet, request.absentPair, &routes_} {}
 
     int32_t PageCount() const override { return range_.Count() * each_; }
     int32_t PagesPerJob() const override { return each_; }
@@ -199,8 +249,8 @@ public:
 
     void DrawPage(int32_t k) override {
         const int32_t table = range_.first + (repeatRange_ ? k % range_.Count() : k / each_);
-        const TableCardContent card = ContentOf(state_, table, arbitraryNumbers_);
-        const TableCardFit fit = FitCard(card, layout_, fonts_, page_.PageWidth, surface_);
+        const TableCardContent card = ContentOf(state_, table, arbitraryNumbers_, additions_);
+        const TableCardFit fit = FitCard(card, layout_, fonts_, page_, surface_);
         CardDrawing(card, layout_, fit, surface_).Draw();
     }
 
@@ -214,6 +264,8 @@ private:
     TableCardLayout layout_;
     CardFonts fonts_;
     bool arbitraryNumbers_;
+    movement::SetRoutes routes_;
+    CardAdditions additions_;
 };
 
 }  // namespace
@@ -222,7 +274,7 @@ PagedProductResult LayOutTableCards(const MovementState& state, const PageMetric
                                     PrintSurface& surface) {
     const movement::PrintRange range = movement::ClampPrintRange(state, request.first, request.last);
     if (range.Count() == 0) return PagedProductResult::Refused("Nieznany schemat Howell'a");
-    return PagedProductResult::Accepted(std::make_unique<TableCardPages>(state, page, range, request.copies,
+    return PagedProductResult::Accepted(std::make_unique<TableCardPages>(state, page, range, request,
                                                                          SeparateJobsOn(surface, request.separateJobs),
                                                                          surface));
 }

@@ -59,7 +59,14 @@ void ProgramWindow::HandOverTo(ProgramWindow& next) {
     next.ShowAndActivate();
 }
 
+void ProgramWindow::MakeControls() {
+    if (controlsMade_) return;
+    controlsMade_ = true;
+    CreateControlsOnce();
+}
+
 void ProgramWindow::ShowAndActivate() {
+    MakeControls();
     KeepOnScreen();
     show();
     raise();

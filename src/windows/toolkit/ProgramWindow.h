@@ -21,6 +21,11 @@ public:
     // Shows this window and runs its FormActivate.
     void ShowAndActivate();
 
+    // Makes the window's controls, once: a window the director has not asked for yet costs the
+    // program's start no more than itself (ProgramWindows makes them when a window is first
+    // asked for, and showing a window makes them too).
+    void MakeControls();
+
     virtual void FormActivate() {}
 
     // Where control goes when the director closes this window through its title bar. Without a
@@ -40,12 +45,17 @@ protected:
     // something back. Nothing is stored.
     virtual void TitleBarClosed() {}
 
+    // The controls of a window that makes them at its first use; nothing for one that makes them
+    // as it is made.
+    virtual void CreateControlsOnce() {}
+
 private:
     // Moves the window, frame included, onto the available part of the screen it stands on,
     // as little as it takes; a window that fits stays where it is.
     void KeepOnScreen();
 
     ProgramWindow* titleBarCloseTarget_ = nullptr;
+    bool controlsMade_ = false;
 };
 
 // Shrinks a window that would not fit whole, frame included, into the available area of its

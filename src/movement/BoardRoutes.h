@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "MovementState.h"
+#include "Result.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace movement {
+
+// The boards of a set: with N boards in every set, set s holds boards (s - 1) * N + 1 .. s * N.
+// None given (0) leaves the cards with set numbers only.
+constexpr int32_t NoBoardsGiven = 0;
+constexpr int32_t MaxBoardsPerSet = 9;
+
+// Whether `boards` can be the number of boards in a set: NoBoardsGiven, or 1..MaxBoardsPerSet.
+Outcome CheckBoardsPerSet(int32_t boards);
+
+// The boards of set `set`: "4-6", or "4" with one board a set; empty when no boards are given
+// or the set is not a set (below 1).
+std::string BoardNumbersText(int32_t set, int32_t boardsPerSet);
+
+// Ascending numbers with runs of three or more joined: "1-3, 5, 7, 8"; empty for none.
+std::string NumberRangesText(const std::vector<int32_t>& ascending);
+
+// Where a set goes when no table plays it in the next round: it waits on the spare table.
+constexpr int32_t SpareTable = 0;
+
+// How the board sets travel between the tables over the rounds, played from round 1.
+struct SetRoutes {
+    // [r - 1][t - 1] for rounds 1..R-1: the table that plays table t's round-r set in round r + 1
+    // (the lowest one when two tables share it), or SpareTable.
+    std::vector<std::vector<int32_t>> NextTable;
+    // [r - 1][t - 1]: the other tables that play table t's set in round r, in ascending order.
+    std::vector<std::vector<std::vector<int32_t>>> SharedWith;
+    // [r - 1]: the sets 1..R that no table plays in round r, in ascending order.
+    std::vector<std::vector<int32_t>> Waiting;
+};
+
+SetRoutes RoutesOf(const MovementState& state);
+
+// The tables that play table t's set in every round, the same ones each round; empty when the
+// table plays its sets alone in some round or its partners change.
+std::vector<int32_t> SharedThroughout(const SetRoutes& routes, int32_t table);
+
+// The rounds in which table t shares its set although it does not share it throughout.
+std::vector<int32_t> RoundsSharedNowAndThen(const SetRoutes& routes, int32_t table);
+
+// The tables that play table t's set in some of those rounds, in ascending order.
+std::vector<int32_t> PartnersNowAndThen(const SetRoutes& routes, int32_t table);
+
+// What a table card calls the spare table on which a set waits.
+extern const char* const SpareTableMark;
+
+// The tables as a card names them: "2", "2 i 5", "2, 3 i 5".
+std::string TablesInWords(const std::vector<int32_t>& tables);
+
+// "ze stołem 2", "ze stołami 2 i 5": the tables a set is shared with.
+std::string SharedWithWords(const std::vector<int32_t>& tables);
+
+}  // namespace movement
