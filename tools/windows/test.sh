@@ -84,6 +84,9 @@ cases=(
   "HowellPV.txt 30 pairs --numbering mitchell"
   "Duzo_Zb.txt 5 sheet --absent 3"
   "Duzo_Zb.txt 20 tables --swap 2 --from 2 --to 4"
+  "Duzo_Zb.txt 4 tables --boards 3 --absent 3"
+  "HowellPV.txt 3 pairs --boards 9 --absent 5"
+  "HowellKS.txt 2 sheet --boards 1 --numbering mitchell --absent 11"
 )
 mkdir -p "$out/export"
 for case in "${cases[@]}"; do
