@@ -49,7 +49,8 @@ private:
         std::size_t written = 0;
         while (firstError_ == 0 && written < buffer_.size()) {
             // At most a gigabyte a call, in the type write() takes on every system.
-            const auto chunk = static_cast<unsigned>(std::min<std::size_t>(buffer_.size() - written, std::size_t{1} << 30));
+            const auto chunk =
+                static_cast<unsigned>(std::min<std::size_t>(buffer_.size() - written, std::size_t{1} << 30));
             const auto now = ::write(fd_, buffer_.data() + written, chunk);
             if (now < 0 && errno == EINTR) continue;
             if (now <= 0) {
