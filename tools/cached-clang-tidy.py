@@ -4,8 +4,9 @@
 
 A file's verdict depends only on what the compiler sees of it (its preprocessed text, comments
 kept, since NOLINT lives in them), on .clang-tidy and on clang-tidy itself; a clean verdict is
-kept under that key in a cache folder outside the tree, so a second run, or a fresh clone on a
-machine that ran before, checks only the files whose text, or whose headers' text, changed.
+kept under that key (paths inside the tree taken from its root) in a cache folder outside the
+tree, so a second run, or a fresh clone in any folder of a machine that ran before, checks only
+the files whose text, or whose headers' text, changed.
 Findings are never cached: a file with findings is checked again every time.
 
 usage: cached-clang-tidy.py BUILD_FOLDER FILE_REGEX
@@ -45,9 +46,10 @@ def main():
         seen = subprocess.run(arguments + ["-E", "-C", "-o", "-"], cwd=entry["directory"], capture_output=True)
         key = None
         if seen.returncode == 0:
+            # Named from the tree's root, so that a clone in another folder finds the same keys.
             digest = common.copy()
-            digest.update(entry["file"].encode())
-            digest.update(seen.stdout)
+            digest.update(os.path.relpath(entry["file"], root).encode())
+            digest.update(seen.stdout.replace(root.encode(), b"<root>"))
             key = os.path.join(cache, digest.hexdigest())
             if os.path.exists(key):
                 return True, True, ""
