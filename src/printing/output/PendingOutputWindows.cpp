@@ -72,27 +72,6 @@ void ForgetPending() { pendingNameSet = false; }
 
 void RemovePendingOutputOnSignals() { ::SetConsoleCtrlHandler(RemovePendingAndEnd, TRUE); }
 
-PendingOutput::PendingOutput(int folder, std::string name, std::string temporary, std::string shownName,
-                             OutputTarget target, int fd)
-    : folder_(folder),
-      name_(std::move(name)),
-      temporary_(std::move(temporary)),
-      shownName_(std::move(shownName)),
-      target_(std::move(target)),
-      fd_(fd) {}
-
-PendingOutput::PendingOutput(PendingOutput&& other) noexcept
-    : folder_(std::exchange(other.folder_, -1)),
-      name_(std::move(other.name_)),
-      temporary_(std::move(other.temporary_)),
-      shownName_(std::move(other.shownName_)),
-      target_(std::move(other.target_)),
-      fd_(std::exchange(other.fd_, -1)) {
-    other.temporary_.clear();
-}
-
-PendingOutput::~PendingOutput() { Drop(); }
-
 Result<PendingOutput> PendingOutput::Begin(const OutputTarget& target, const std::string& shownName) {
     // Whole paths from here on: they hold whatever the working folder becomes, and Wine's
     // ReplaceFileW takes no other.
