@@ -75,35 +75,11 @@ private:
     std::string title_;
 };
 
-const char* Sides(QPrinter::DuplexMode duplex) {
-    switch (duplex) {
-        case QPrinter::DuplexNone:
-            return "one-sided";
-        case QPrinter::DuplexShortSide:
-            return "two-sided-short-edge";
-        case QPrinter::DuplexLongSide:
-        case QPrinter::DuplexAuto:
-            break;
-    }
-    return "two-sided-long-edge";
-}
-
 }  // namespace
 
 QueueJob QueueJobOf(const QPrinter& printer) {
-    QueueJob job;
-    job.printer = printer.printerName().toStdString();
-    job.chosenEarlier = true;
+    QueueJob job = PrinterSettingsJobOf(printer);
     auto& options = job.options;
-    options.emplace_back("media", printer.pageLayout().pageSize().key().toStdString());
-    options.emplace_back("sides", Sides(printer.duplex()));
-    if (printer.copyCount() > 1) {
-        options.emplace_back("copies", std::to_string(printer.copyCount()));
-        options.emplace_back("multiple-document-handling", printer.collateCopies()
-                                                               ? "separate-documents-collated-copies"
-                                                               : "separate-documents-uncollated-copies");
-    }
-    if (printer.pageOrder() == QPrinter::LastPageFirst) options.emplace_back("outputorder", "reverse");
     const QStringList chosen = printer.printEngine()->property(CupsOptionsProperty).toStringList();
     for (qsizetype i = 0; i + 1 < chosen.size(); i += 2)
         options.emplace_back(chosen[i].toStdString(), chosen[i + 1].toStdString());

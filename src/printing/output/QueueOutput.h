@@ -17,6 +17,9 @@ namespace printing {
 // page order, paper and the CUPS options the dialog chose. Each job of a run takes its own title.
 QueueJob QueueJobOf(const QPrinter& printer);
 
+// The part of it every system has: the queue, paper, sides, copies, collation and page order.
+QueueJob PrinterSettingsJobOf(const QPrinter& printer);
+
 // Prints a run on a print queue: every job of the run is drawn into a PDF in memory and sent to
 // the queue whole, as a job of its own (see SendPdfToQueue). Stops at the first job the queue
 // does not take, with its reason. Accepted with how the queue took the jobs: waiting when any of

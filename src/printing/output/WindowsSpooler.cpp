@@ -37,23 +37,8 @@ void SetUp(QPrinter& printer, const QueueJob& job) {
 
 }  // namespace
 
-QueueJob QueueJobOf(const QPrinter& printer) {
-    QueueJob job;
-    job.printer = printer.printerName().toStdString();
-    job.chosenEarlier = true;
-    auto& options = job.options;
-    options.emplace_back("sides", printer.duplex() == QPrinter::DuplexNone        ? "one-sided"
-                                  : printer.duplex() == QPrinter::DuplexShortSide ? "two-sided-short-edge"
-                                                                                  : "two-sided-long-edge");
-    if (printer.copyCount() > 1) {
-        options.emplace_back("copies", std::to_string(printer.copyCount()));
-        options.emplace_back("multiple-document-handling", printer.collateCopies()
-                                                               ? "separate-documents-collated-copies"
-                                                               : "separate-documents-uncollated-copies");
-    }
-    if (printer.pageOrder() == QPrinter::LastPageFirst) options.emplace_back("outputorder", "reverse");
-    return job;
-}
+// The dialog's CUPS options have no place here: the settings every system has are the job.
+QueueJob QueueJobOf(const QPrinter& printer) { return PrinterSettingsJobOf(printer); }
 
 movement::Result<JobFate> PrintToQueue(const QueueJob& job, const PdfSettings& settings, const PrintRun& run) {
     if (job.printer.empty()) return Sent::Refused("Nie wybrano drukarki – wybierz ją w ustawieniach druku.");
