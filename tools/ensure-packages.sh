@@ -14,6 +14,7 @@ packages=(
   libcups2-dev cups cups-client printer-driver-cups-pdf
   librsvg2-bin dpkg-dev file lintian desktop-file-utils appstream bash-completion groff-base
   ccache hyperfine
+  strace bindfs e2fsprogs
 )
 
 missing=()

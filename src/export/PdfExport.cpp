@@ -96,7 +96,11 @@ int CheckLines(const ExportRequest& request, std::ostream& out, std::ostream& er
     }
     if (!failed.empty()) errors << "Błędne linie: " << failed << ".\n";
     const bool skipped = ReportSkipped(lines, errors);
-    return Written(out, errors, failed.empty() && !skipped ? 0 : 1);
+    // A file with nothing to check is no scheme file that passed (a wrong file, or one whose lines
+    // end in CR alone and so make one commented line).
+    const bool none = lines.lines.empty();
+    if (none) errors << "W pliku " << request.schemeFile << " nie ma żadnej linii schematu, więc nie ma czego sprawdzić.\n";
+    return Written(out, errors, failed.empty() && !skipped && !none ? 0 : 1);
 }
 
 // The movement as the director would set it up in the windows, step by step.

@@ -10,8 +10,13 @@
 #include <QGuiApplication>
 
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <iostream>
+#include <new>
+#include <string_view>
+#include <unistd.h>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -50,6 +55,36 @@ std::vector<std::string> ExportArguments(int argc, char* argv[]) { return {argv 
 
 #endif
 
+// Written without taking memory, which has run out.
+void SayOutOfMemory() {
+    static constexpr std::string_view Text =
+        "Za mało pamięci na ten wydruk; nic nie zapisano ani nie wysłano (mniejsza rozdzielczość, --resolution, "
+        "potrzebuje mniej).\n";
+    std::fflush(stderr);
+    [[maybe_unused]] const auto written = ::write(2, Text.data(), Text.size());
+}
+
+// Memory that runs out inside the toolkit, whose code lets no exception pass, ends in
+// std::terminate: that too is said and ends the run as a failure, with nothing left behind.
+std::terminate_handler previousTerminate = nullptr;
+
+[[noreturn]] void OnTerminate() {
+    bool outOfMemory = false;
+    try {
+        if (const std::exception_ptr thrown = std::current_exception()) std::rethrow_exception(thrown);
+    } catch (const std::bad_alloc&) {
+        outOfMemory = true;
+    } catch (...) {
+    }
+    if (!outOfMemory) {
+        if (previousTerminate != nullptr) previousTerminate();
+        std::abort();
+    }
+    printing::RemovePendingOutputNow();
+    SayOutOfMemory();
+    ::_exit(1);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -65,6 +100,7 @@ int main(int argc, char* argv[]) {
     char* qtArgv[] = {argv[0], nullptr};
     QGuiApplication application(qtArgc, qtArgv);
     printing::RemovePendingOutputOnSignals();
+    previousTerminate = std::set_terminate(OnTerminate);
 
     const std::vector<std::string> arguments = ExportArguments(argc, argv);
     auto parsed = pdfexport::ParseExportArguments(arguments);
@@ -74,5 +110,11 @@ int main(int argc, char* argv[]) {
     }
     pdfexport::ExportRequest& request = parsed.value();
     request.dataFolders = movement::DataFolders(QCoreApplication::applicationFilePath().toStdString());
-    return pdfexport::RunExport(request, std::cout, std::cerr);
+    try {
+        return pdfexport::RunExport(request, std::cout, std::cerr);
+    } catch (const std::bad_alloc&) {
+        // The pending file went with the stack.
+        SayOutOfMemory();
+        return 1;
+    }
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // rozstawiki-pdf run as a whole process, the way a director or a script would run it.
 
+#include "FileSystems.h"
 #include "MisbehavingPrintServer.h"
 #include "PrivatePrintServer.h"
 #include "Sanitizers.h"
@@ -13,16 +14,21 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <future>
 #include <regex>
 #include <sstream>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
 
 namespace fs = std::filesystem;
+using movement::testing::Fuse;
+using movement::testing::Mounted;
+using movement::testing::WaitForTheFolder;
 
 struct CommandRun {
     int status;
@@ -93,8 +99,32 @@ protected:
                       errorsFile);
     }
 
+    // The names in a folder of the test's.
+    std::vector<std::string> Names(const std::string& in) const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder / in)) names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    // Waits up to ten seconds for `ready`.
+    static bool Eventually(const std::function<bool()>& ready) {
+        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (!ready()) {
+            if (std::chrono::steady_clock::now() > giveUp) return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        return true;
+    }
+
     fs::path folder;
 };
+
+// The export under strace (see strace(1), "-e inject"), which holds it up or sends it a signal at a
+// chosen system call: another program steps in, or the run is cut short, at the worst instant.
+std::string Traced(const std::string& injections, const std::string& log = "/dev/null") {
+    return "strace -qq -o " + Quoted(log) + " " + injections + " ";
+}
 
 TEST_F(ExportCommand, WritesOneCardPerTableWithTheFilesCaption) {
     const CommandRun run = Export({"HowellKS.txt", "2", "karty.pdf"});
@@ -312,6 +342,116 @@ TEST_F(ExportCommand, AWriteThatFailsIsAFailureAndTheOldFileStays) {
         EXPECT_EQ(entry.path().filename().string().find("rozstawiki-"), std::string::npos) << entry.path();
 }
 
+TEST_F(ExportCommand, ARunCutShortAtAnyStepLeavesTheOldFileOrTheDirectorsAndNothingBeside) {
+    fs::create_directory(folder / "wyniki");
+    ASSERT_EQ(Export({"HowellKS.txt", "2", "wyniki/karty.pdf"}).status, 0);
+    const std::string old = ReadAll(folder / "wyniki/karty.pdf");
+    const std::vector<std::string> onlyTheCards = {"karty.pdf"};
+
+    // Killed once the pending file has a name, before it takes the old one's place.
+    EXPECT_EQ(Export({"HowellKS.txt", "2", "wyniki/karty.pdf"},
+                     Traced("-e inject=renameat2:signal=SIGKILL:when=1"))
+                  .status,
+              128 + SIGKILL);
+    WaitForTheFolder((folder / "wyniki").string());
+    EXPECT_EQ(Names("wyniki"), onlyTheCards);
+    EXPECT_TRUE(ReadAll(folder / "wyniki/karty.pdf") == old);
+
+    // The director's notes put in the target's place while the pending file gets its name, and
+    // the run ended just as it swaps them back: the notes stay, nothing is left beside them.
+    const auto pendingNamed = [&] {
+        for (const std::string& name : Names("wyniki"))
+            if (name.rfind("..rozstawiki-", 0) == 0) return true;
+        return false;
+    };
+    for (const int signal : {SIGTERM, SIGKILL}) {
+        Write("wyniki/karty.pdf", old);
+        auto run = std::async(std::launch::async, [&] {
+            return Export({"HowellKS.txt", "2", "wyniki/karty.pdf"},
+                          Traced("-e inject=linkat:delay_exit=1000000 -e inject=renameat2:signal=" +
+                                 std::string(signal == SIGTERM ? "SIGTERM" : "SIGKILL") + ":when=2"));
+        });
+        EXPECT_TRUE(Eventually(pendingNamed));
+        Write("notatki.txt", "Notatki sędziego");
+        fs::rename(folder / "notatki.txt", folder / "wyniki/karty.pdf");
+        EXPECT_EQ(run.get().status, 128 + signal);
+        WaitForTheFolder((folder / "wyniki").string());
+        EXPECT_EQ(ReadAll(folder / "wyniki/karty.pdf"), "Notatki sędziego") << ::strsignal(signal);
+        EXPECT_EQ(Names("wyniki"), onlyTheCards);
+    }
+}
+
+TEST_F(ExportCommand, AnotherUsersFileWrittenOverInPlaceIsWholeWhenASignalComes) {
+    if (::geteuid() != 0) GTEST_SKIP() << "running as another user needs root";
+    // An old PDF of 48 tables, larger than the new cards, which another user may write.
+    Write("duży.txt", "23 48" + [] {
+        std::string pairs;
+        for (int pair = 1; pair <= 96; ++pair) pairs += " " + std::to_string(pair);
+        return pairs;
+    }() + "\n");
+    fs::create_directory(folder / "wspólne");
+    ASSERT_EQ(Export({"duży.txt", "1", "wspólne/karty.pdf"}).status, 0);
+    fs::permissions(folder, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(folder / "wspólne", fs::perms::all);
+    fs::permissions(folder / "wspólne/karty.pdf", fs::perms::owner_read | fs::perms::owner_write |
+                                                      fs::perms::group_read | fs::perms::group_write |
+                                                      fs::perms::others_read | fs::perms::others_write);
+
+    // The signal comes with the first write over the old file: it waits until the file is whole.
+    const CommandRun run = Export({"HowellKS.txt", "2", "wspólne/karty.pdf"},
+                                  Traced("-u nobody -e inject=pwrite64:signal=SIGTERM:when=1"));
+    EXPECT_EQ(run.status, 128 + SIGTERM);
+    EXPECT_EQ(Pages("wspólne/karty.pdf"), 4);
+    EXPECT_EQ(fs::status(folder / "wspólne/karty.pdf").permissions() & fs::perms::others_write,
+              fs::perms::others_write);
+}
+
+TEST_F(ExportCommand, OnAFileSystemThatCannotSwapNamesNothingIsOverwrittenOrLeftBehind) {
+    const Mounted fuse = Fuse((folder / "źródło").string(), (folder / "fuse").string());
+    if (!fuse) GTEST_SKIP() << "mounting bindfs needs root and FUSE";
+    for (int run = 0; run < 2; ++run) ASSERT_EQ(Export({"HowellKS.txt", "2", "fuse/karty.pdf"}).status, 0);
+    EXPECT_EQ(Pages("fuse/karty.pdf"), 4);
+
+    // The director's notes take the name between the check and the replacement.
+    const std::string log = (folder / "strace.txt").string();
+    auto run = std::async(std::launch::async, [&] {
+        return Export({"HowellKS.txt", "2", "fuse/karty.pdf"},
+                      Traced("-e trace=renameat -e inject=renameat:delay_enter=1000000", log));
+    });
+    EXPECT_TRUE(Eventually([&] { return ReadAll(log).find("renameat(") != std::string::npos; }));
+    Write("fuse/notatki.txt", "Notatki sędziego");
+    fs::rename(folder / "fuse/notatki.txt", folder / "fuse/karty.pdf");
+    const CommandRun refused = run.get();
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.errors,
+              "Nie można zapisać pliku fuse/karty.pdf: w czasie zapisu ktoś zmienił ten plik, więc nie zostanie "
+              "zastąpiony.\n");
+    EXPECT_EQ(ReadAll(folder / "fuse/karty.pdf"), "Notatki sędziego");
+    WaitForTheFolder((folder / "fuse").string());
+    EXPECT_EQ(Names("fuse"), std::vector<std::string>{"karty.pdf"});
+
+    // Memory that runs out half-way through the cards is said, and takes the pending file with it.
+    if (!Sanitized) {  // the sanitizers need far more memory of their own
+        Write("duży.txt", "99 48" + [] {
+            std::string line;
+            for (int pair = 1; pair <= 96; ++pair) line += " " + std::to_string(pair);
+            for (int table = 49; table <= 99; ++table) line += " 0";
+            return line;
+        }() + "\n");
+        fs::remove(folder / "fuse/karty.pdf");
+        const CommandRun outOfMemory = Export({"--cards", "pairs", "--resolution", "2400", "--boards", "9", "duży.txt", "1",
+                                          "fuse/karty.pdf"},
+                                         "ulimit -d 20000 && ");
+        EXPECT_EQ(outOfMemory.status, 1);
+        EXPECT_EQ(outOfMemory.errors,
+                  "Za mało pamięci na ten wydruk; nic nie zapisano ani nie wysłano (mniejsza rozdzielczość, "
+                  "--resolution, potrzebuje mniej).\n");
+        WaitForTheFolder((folder / "fuse").string());
+        EXPECT_TRUE(Names("fuse").empty());
+    }
+}
+
 TEST_F(ExportCommand, AFileOfExabytesEndsTheReadingAtOnce) {
     Write("rzadki.txt", "7 4 8 1 5 6 2 4 0 3 7\n");
     const std::string file = (folder / "rzadki.txt").string();
@@ -333,7 +473,7 @@ TEST_F(ExportCommand, AFileOfExabytesEndsTheReadingAtOnce) {
 
 TEST_F(ExportCommand, KernelFilesAndPipesAsTheOutputAreRefusedWithTheRealReason) {
     EXPECT_EQ(Export({"HowellKS.txt", "2", "/proc/self/status"}).errors,
-              "Nie można zapisać pliku /proc/self/status: to plik systemowy jądra (/proc, /sys), a nie plik na "
+              "Nie można zapisać pliku /proc/self/status: to plik systemowy jądra (/proc, /sys, /dev), a nie plik na "
               "dysku.\n");
     // Standard output on a pipe.
     const std::string command = "cd " + Quoted(folder.string()) + " && { " + Quoted(ROZSTAWIKI_PDF) +
@@ -413,6 +553,15 @@ TEST_F(ExportCommand, ChecksEveryLineAsATypedScheme) {
           "\xef\xbb\xbf"
           "7 4 8 1 5 6 2 4 0 3 7\n");
     EXPECT_EQ(Export({"--check", "dobre.txt"}).status, 0);
+
+    // A file without a scheme line passes nothing: empty, or lines ended by CR alone (one comment).
+    Write("pusty.txt", "");
+    Write("mac.txt", "* przykład\r7 4 8 1 5 6 2 4 0 3 7\r");
+    for (const std::string name : {"pusty.txt", "mac.txt"}) {
+        const CommandRun none = Export({"--check", name});
+        EXPECT_EQ(none.status, 1) << name;
+        EXPECT_EQ(none.errors, "W pliku " + name + " nie ma żadnej linii schematu, więc nie ma czego sprawdzić.\n");
+    }
 
     // A line skipped as too long fails the check too, and so does output that cannot be written.
     Write("długie.txt", "7 4 8 1 5 6 2 4 0 3 7\n" + std::string(5000, '1') + "\n");

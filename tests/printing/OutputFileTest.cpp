@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExampleMovements.h"
+#include "FileSystems.h"
 
 #include "printing/output/OutputFile.h"
 
@@ -7,10 +8,13 @@
 
 #include <array>
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <linux/fs.h>
 #include <optional>
-#include <sys/mount.h>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -21,7 +25,11 @@ namespace printing {
 namespace {
 
 namespace fs = std::filesystem;
+using movement::testing::Ext2;
+using movement::testing::Fuse;
+using movement::testing::Mounted;
 using movement::testing::TempFolder;
+using movement::testing::WaitForTheFolder;
 
 std::string ReadAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -39,9 +47,7 @@ std::vector<std::string> Names(const std::string& folder) {
 // Writes `bytes` to `output` the way a print to file does; the first write error is committed.
 movement::Outcome WriteOutput(const std::string& output, const std::string& bytes,
                               const std::vector<std::string>& inputs = {}) {
-    auto target = ChooseOutputTarget(output, inputs);
-    if (!target.accepted()) return movement::Outcome::Refused(target.message());
-    auto pending = PendingOutput::Begin(target.value(), output);
+    auto pending = PendingOutput::Begin(output, inputs);
     if (!pending.accepted()) return movement::Outcome::Refused(pending.message());
     int error = 0;
     for (std::size_t at = 0; at < bytes.size() && error == 0;) {
@@ -63,20 +69,29 @@ std::string Attribute(const std::string& path, const char* name) {
 
 // A pending file begun and written, its commit left to the test.
 struct Begun {
-    OutputTarget target;
     std::optional<PendingOutput> pending;
 };
 Begun BeginOutput(const std::string& output, const std::string& bytes) {
     Begun begun;
-    auto target = ChooseOutputTarget(output, {});
-    if (!target.accepted()) return begun;
-    begun.target = target.value();
-    auto pending = PendingOutput::Begin(begun.target, output);
+    auto pending = PendingOutput::Begin(output, {});
     if (!pending.accepted()) return begun;
     begun.pending.emplace(std::move(pending.value()));
     if (::write(begun.pending->fd(), bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()))
         begun.pending.reset();
     return begun;
+}
+
+// The exit status of `work` run in a child process as user 65534, or -1 when it did not end by itself.
+int AsAnotherUser(const std::function<bool()>& work) {
+    const pid_t child = ::fork();
+    if (child < 0) return -1;
+    if (child == 0) {
+        if (::setresgid(65534, 65534, 65534) != 0 || ::setresuid(65534, 65534, 65534) != 0) ::_exit(9);
+        ::_exit(work() ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 class OutputFile : public ::testing::Test {
@@ -140,6 +155,12 @@ TEST_F(OutputFile, ALinkIsFollowedAndStaysALinkAndAnOldPdfKeepsItsPermissionsAnd
     EXPECT_EQ(ReadAll(old), "%PDF-1.4 nowe");
     EXPECT_TRUE(fs::is_symlink(Path("wiszące.pdf")));
     EXPECT_EQ(ReadAll(Path("nowe.pdf")), "%PDF-1.4 trzecie");
+
+    // A file with a second name (a hard link) keeps it, and both names show the new cards.
+    fs::create_hard_link(Path("nowe.pdf"), Path("kopia.pdf"));
+    ASSERT_TRUE(WriteOutput(Path("nowe.pdf"), "%PDF-1.4 czwarte").accepted());
+    EXPECT_EQ(ReadAll(Path("kopia.pdf")), "%PDF-1.4 czwarte");
+    EXPECT_EQ(fs::hard_link_count(Path("nowe.pdf")), 2u);
     struct stat status {};
     ASSERT_EQ(::stat(old.c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 07777, 0640u);
@@ -278,7 +299,7 @@ TEST_F(OutputFile, KernelFilesAndPipesAreRefusedWithTheRealReason) {
     int pipeEnds[2];
     ASSERT_EQ(::pipe(pipeEnds), 0);
     const std::string pipe = "/proc/self/fd/" + std::to_string(pipeEnds[1]);
-    const std::string kernel = ": to plik systemowy jądra (/proc, /sys), a nie plik na dysku.";
+    const std::string kernel = ": to plik systemowy jądra (/proc, /sys, /dev), a nie plik na dysku.";
     EXPECT_EQ(WriteOutput("/proc/self/status", "%PDF-1.4").message(),
               "Nie można zapisać pliku /proc/self/status" + kernel);
     EXPECT_EQ(WriteOutput("/proc/sys/kernel/hostname", "%PDF-1.4").message(),
@@ -289,6 +310,129 @@ TEST_F(OutputFile, KernelFilesAndPipesAreRefusedWithTheRealReason) {
               "Nie można zapisać pliku " + pipe + ": to nie jest zwykły plik (np. kolejka FIFO albo urządzenie).");
     ::close(pipeEnds[0]);
     ::close(pipeEnds[1]);
+
+    // The kernel's link to a file removed while open names no file anyone could find.
+    const int removed = ::open(Write("usunięty.pdf", "%PDF-1.4 stare").c_str(), O_RDONLY | O_CLOEXEC);
+    fs::remove(Path("usunięty.pdf"));
+    const std::string deleted = "/proc/self/fd/" + std::to_string(removed);
+    EXPECT_EQ(WriteOutput(deleted, "%PDF-1.4").message(), "Nie można zapisać pliku " + deleted + kernel);
+    ::close(removed);
+    EXPECT_TRUE(Names(Path("")).empty());
+    // Nor is the kernel's device folder a place for cards, though it is a tmpfs.
+    std::ifstream mounts("/proc/self/mounts");
+    const std::string table{std::istreambuf_iterator<char>(mounts), std::istreambuf_iterator<char>()};
+    if (table.find(" /dev devtmpfs ") != std::string::npos) {
+        const std::string device = "/dev/rozstawiki-" + std::to_string(::getpid()) + ".pdf";
+        EXPECT_EQ(WriteOutput(device, "%PDF-1.4").message(), "Nie można zapisać pliku " + device + kernel);
+        EXPECT_FALSE(fs::exists(device));
+        fs::remove(device);
+    }
+}
+
+TEST_F(OutputFile, ALinkOfAnotherUsersInAFolderOpenToAllIsNotFollowed) {
+    if (::geteuid() != 0) GTEST_SKIP() << "links of another user need root";
+    fs::create_directory(Path("tajny"));
+    ::chmod(Path("tajny").c_str(), 0700);
+    const std::string secret = Write("tajny/karty.pdf", "%PDF-1.4 tajne");
+    fs::create_directory(Path("wspólny"));
+    ::chmod(Path("wspólny").c_str(), 01777);
+    const std::string planted = Path("wspólny/obcy.pdf");
+    const std::string own = Path("wspólny/własny.pdf");
+    fs::create_symlink(secret, planted);
+    fs::create_symlink(secret, own);
+    ASSERT_EQ(::lchown(planted.c_str(), 65534, 65534), 0);
+
+    EXPECT_EQ(WriteOutput(planted, "%PDF-1.4 nowe").message(),
+              "Nie można zapisać pliku " + planted + ": dowiązanie symboliczne " + planted +
+                  " należy do innego użytkownika i leży w folderze, do którego każdy może pisać, więc nie zostanie "
+                  "użyte.");
+    EXPECT_EQ(ReadAll(secret), "%PDF-1.4 tajne");
+    // A link of one's own, or of the folder's owner, is followed as the kernel follows it.
+    ASSERT_EQ(::lchown(Path("wspólny").c_str(), 65534, 65534), 0);
+    EXPECT_TRUE(WriteOutput(planted, "%PDF-1.4 nowe").accepted());
+    EXPECT_TRUE(WriteOutput(own, "%PDF-1.4 własne").accepted());
+    EXPECT_EQ(ReadAll(secret), "%PDF-1.4 własne");
+}
+
+TEST_F(OutputFile, RunsWritingOneFileAtOnceReplaceItOneAfterAnother) {
+    const std::string cards = Write("karty.pdf", "%PDF-1.4 stare");
+    int start[2];
+    ASSERT_EQ(::pipe(start), 0);
+    std::vector<pid_t> runs;
+    for (int run = 0; run < 16; ++run) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ::close(start[1]);
+            char go = 0;
+            if (::read(start[0], &go, 1) != 0) ::_exit(3);  // every run starts as the pipe closes
+            const std::string own = "%PDF-1.4 przebieg " + std::to_string(run) + std::string(100'000, 'x');
+            ::_exit(WriteOutput(cards, own).accepted() ? 0 : 1);
+        }
+        runs.push_back(child);
+    }
+    ::close(start[0]);
+    ::close(start[1]);
+    int written = 0;
+    for (const pid_t run : runs) {
+        int status = 0;
+        ::waitpid(run, &status, 0);
+        written += WIFEXITED(status) && WEXITSTATUS(status) == 0 ? 1 : 0;
+    }
+    EXPECT_EQ(written, 16);
+    // One run's cards, whole.
+    const std::string last = ReadAll(cards);
+    const std::string run = last.substr(18, last.find('x') - 18);
+    EXPECT_TRUE(last == "%PDF-1.4 przebieg " + run + std::string(100'000, 'x')) << last.substr(0, 40);
+    EXPECT_EQ(Names(Path("")), std::vector<std::string>{"karty.pdf"});
+}
+
+TEST_F(OutputFile, AFolderThatOnlyTakesNewFilesIsGivenNoFileItCannotTakeBack) {
+    fs::create_directory(Path("dopisywany"));
+    const std::string old = Write("dopisywany/karty.pdf", "%PDF-1.4 stare");
+    const int appendOnly = ::open(Path("dopisywany").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int flags = 0;
+    if (::ioctl(appendOnly, FS_IOC_GETFLAGS, &flags) != 0) GTEST_SKIP() << "no file attributes here";
+    flags |= FS_APPEND_FL;
+    if (::ioctl(appendOnly, FS_IOC_SETFLAGS, &flags) != 0) GTEST_SKIP() << "the append-only attribute needs root";
+
+    const movement::Outcome replaced = WriteOutput(old, "%PDF-1.4 nowe");
+    const bool added = WriteOutput(Path("dopisywany/nowe.pdf"), "%PDF-1.4 nowe").accepted();
+    const std::vector<std::string> names = Names(Path("dopisywany"));
+    flags &= ~FS_APPEND_FL;
+    ::ioctl(appendOnly, FS_IOC_SETFLAGS, &flags);
+    ::close(appendOnly);
+
+    EXPECT_EQ(replaced.message(), "Nie można zapisać pliku " + old +
+                                      ": do tego folderu można tylko dodawać nowe pliki (atrybut „a”), więc plik nie "
+                                      "zostanie zastąpiony.");
+    EXPECT_TRUE(added);
+    EXPECT_EQ(names, (std::vector<std::string>{"karty.pdf", "nowe.pdf"}));
+    EXPECT_EQ(ReadAll(old), "%PDF-1.4 stare");
+}
+
+TEST_F(OutputFile, AFileSystemThatCannotSwapNamesOrReserveRoomStillLosesNothing) {
+    const Mounted ext2 = Ext2(Path("ext2.img"), Path("ext2"));
+    if (!ext2) GTEST_SKIP() << "mounting an ext2 image needs root and a loop device";
+    const std::string old = Write("ext2/karty.pdf", "%PDF-1.4 stare");
+    ASSERT_TRUE(WriteOutput(old, "%PDF-1.4 nowe").accepted());
+    EXPECT_EQ(ReadAll(old), "%PDF-1.4 nowe");
+
+    // Another user's file cannot get room for its new cards first: it is left as it was.
+    ::chmod(Path("").c_str(), 0755);
+    ::chmod(Path("ext2").c_str(), 0777);
+    ::chmod(old.c_str(), 0666);
+    EXPECT_EQ(AsAnotherUser([&] {
+                  const std::string said = WriteOutput(old, "%PDF-1.4 " + std::string(100'000, 'x')).message();
+                  return said ==
+                         "Nie można zapisać pliku " + old +
+                             ": plik trzeba nadpisać w miejscu (należy do innego użytkownika albo ma kilka nazw), a "
+                             "ten system plików nie pozwala najpierw zarezerwować na to miejsca, więc plik nie "
+                             "zostanie zmieniony.";
+              }),
+              0);
+    EXPECT_EQ(ReadAll(old), "%PDF-1.4 nowe");
+    EXPECT_EQ(Names(Path("ext2")), (std::vector<std::string>{"karty.pdf", "lost+found"}));
 }
 
 TEST_F(OutputFile, AFullDiskLeavesTheOldFileAndNoPendingOne) {
@@ -330,9 +474,7 @@ TEST_F(OutputFile, AnInterruptedWriteLeavesNoPendingFile) {
     ASSERT_GE(child, 0);
     if (child == 0) {
         RemovePendingOutputOnSignals();
-        auto target = ChooseOutputTarget(Path("karty.pdf"), {});
-        if (!target.accepted()) ::_exit(2);
-        auto pending = PendingOutput::Begin(target.value(), "karty.pdf");
+        auto pending = PendingOutput::Begin(Path("karty.pdf"), {});
         if (!pending.accepted() || !Names(Path("")).empty()) ::_exit(3);  // the file has no name yet
         std::raise(SIGTERM);
         ::_exit(4);
@@ -357,35 +499,45 @@ TEST_F(OutputFile, NothingIsLeftBehindWhateverSignalEndsTheProgram) {
     ::waitpid(ignoring, &ignored, 0);
     EXPECT_TRUE(WIFEXITED(ignored) && WEXITSTATUS(ignored) == 0) << ignored;
 
-    Write("karty.pdf", "%PDF-1.4 stare");
-    for (const int signal :
-         {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM, SIGVTALRM, SIGPROF, SIGXCPU, SIGKILL}) {
-        for (const std::string name : {"karty.pdf", "nowe.pdf"}) {
-            int ready[2];
-            ASSERT_EQ(::pipe(ready), 0);
-            const pid_t child = ::fork();
-            ASSERT_GE(child, 0);
-            if (child == 0) {
-                const struct rlimit noCore { 0, 0 };
-                ::setrlimit(RLIMIT_CORE, &noCore);
-                RemovePendingOutputOnSignals();
-                Begun begun = BeginOutput(Path(name), "%PDF-1.4 " + std::string(100'000, 'x'));
-                const char written = begun.pending ? 'y' : 'n';
-                if (::write(ready[1], &written, 1) != 1) ::_exit(2);
-                ::pause();
-                ::_exit(3);
+    // Here the pending file has no name; through FUSE, which has no such files, it has one, which
+    // the signal handler removes, or for SIGKILL the run's guardian.
+    const std::string here = Path("tu");
+    fs::create_directory(here);
+    const Mounted fuse = Fuse(Path("fuse-źródło"), Path("fuse"));
+    std::vector<std::string> folders = {here};
+    if (fuse) folders.push_back(Path("fuse"));
+    for (const std::string& at : folders) {
+        std::ofstream(at + "/karty.pdf") << "%PDF-1.4 stare";
+        for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM, SIGVTALRM, SIGPROF,
+                                 SIGXCPU, SIGABRT, SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGTRAP, SIGSYS, SIGKILL}) {
+            for (const std::string name : {"karty.pdf", "nowe.pdf"}) {
+                int ready[2];
+                ASSERT_EQ(::pipe(ready), 0);
+                const pid_t child = ::fork();
+                ASSERT_GE(child, 0);
+                if (child == 0) {
+                    const struct rlimit noCore { 0, 0 };
+                    ::setrlimit(RLIMIT_CORE, &noCore);
+                    RemovePendingOutputOnSignals();
+                    Begun begun = BeginOutput(at + "/" + name, "%PDF-1.4 " + std::string(100'000, 'x'));
+                    const char written = begun.pending ? 'y' : 'n';
+                    if (::write(ready[1], &written, 1) != 1) ::_exit(2);
+                    ::pause();
+                    ::_exit(3);
+                }
+                ::close(ready[1]);
+                char written = 'n';
+                EXPECT_EQ(::read(ready[0], &written, 1), 1);
+                ::close(ready[0]);
+                EXPECT_EQ(written, 'y');
+                ::kill(child, signal);
+                int status = 0;
+                ::waitpid(child, &status, 0);
+                EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
+                WaitForTheFolder(at);
+                EXPECT_EQ(Names(at), std::vector<std::string>{"karty.pdf"}) << at << ::strsignal(signal);
+                EXPECT_EQ(ReadAll(at + "/karty.pdf"), "%PDF-1.4 stare");
             }
-            ::close(ready[1]);
-            char written = 'n';
-            EXPECT_EQ(::read(ready[0], &written, 1), 1);
-            ::close(ready[0]);
-            EXPECT_EQ(written, 'y');
-            ::kill(child, signal);
-            int status = 0;
-            ::waitpid(child, &status, 0);
-            EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
-            EXPECT_EQ(Names(Path("")), std::vector<std::string>{"karty.pdf"}) << ::strsignal(signal);
-            EXPECT_EQ(ReadAll(Path("karty.pdf")), "%PDF-1.4 stare");
         }
     }
 }

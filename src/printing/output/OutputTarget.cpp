@@ -6,8 +6,11 @@
 #include <cstring>
 #include <fcntl.h>
 #include <linux/magic.h>
+#include <fstream>
+#include <sstream>
 #include <sys/stat.h>
 #include <sys/statfs.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace printing {
@@ -19,9 +22,29 @@ namespace {
 constexpr int MaxLinkSteps = 40;
 constexpr std::string_view PdfSignature = "%PDF-";
 
+const std::string& KernelFile() {
+    static const std::string text = "to plik systemowy jądra (/proc, /sys, /dev), a nie plik na dysku";
+    return text;
+}
+
+// The kernel's rule for links in a sticky folder that anyone may write in (as /tmp), kept by the
+// program whoever runs it: such a link is followed only when it belongs to the one who follows
+// it or to the folder's owner, so that nobody leads another user's cards into another's file.
+bool MayFollow(const std::string& link, const struct stat& linkStatus) {
+    struct stat folder {};
+    if (::stat(FolderOf(link).c_str(), &folder) != 0) return true;
+    const bool stickyForAll = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
+    return !stickyForAll || linkStatus.st_uid == ::geteuid() || linkStatus.st_uid == folder.st_uid;
+}
+
 bool SameFile(const struct stat& a, const std::string& other) {
     struct stat b {};
     return ::stat(other.c_str(), &b) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+bool SameFile(const std::string& one, const std::string& other) {
+    struct stat a {};
+    return ::stat(one.c_str(), &a) == 0 && SameFile(a, other);
 }
 
 Result<bool> HoldsPdfOrNothing(const std::string& path, off_t size) {
@@ -33,11 +56,32 @@ Result<bool> HoldsPdfOrNothing(const std::string& path, off_t size) {
     return Result<bool>::Accepted(pdf);
 }
 
+// Whether the file system of a device number is the kernel's device folder (/dev), which
+// statfs() tells apart from any other tmpfs only through the mount table.
+bool OnDeviceFileSystem(const std::string& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) return false;
+    const std::string device = std::to_string(major(status.st_dev)) + ":" + std::to_string(minor(status.st_dev));
+    std::ifstream mounts("/proc/self/mountinfo");
+    for (std::string line; std::getline(mounts, line);) {
+        // "36 25 0:5 / /dev rw,nosuid shared:2 - devtmpfs udev rw,size=…"
+        std::istringstream fields(line);
+        std::string id, parent, numbers;
+        fields >> id >> parent >> numbers;
+        if (numbers != device) continue;
+        const auto separator = line.find(" - ");
+        if (separator != std::string::npos && line.compare(separator + 3, 9, "devtmpfs ") == 0) return true;
+    }
+    return false;
+}
+
 // Whether a path lies on one of the kernel's own file systems, whose files only look like files.
 bool OnKernelFileSystem(const std::string& path) {
     struct statfs system {};
     if (::statfs(path.c_str(), &system) != 0) return false;
     switch (system.f_type) {
+        case TMPFS_MAGIC:
+            return OnDeviceFileSystem(path);
         case PROC_SUPER_MAGIC:
         case SYSFS_MAGIC:
         case DEBUGFS_MAGIC:
@@ -93,26 +137,33 @@ Result<OutputTarget> ChooseOutputTarget(const std::string& output, const std::ve
             target.exists = true;
             break;
         }
+        if (!MayFollow(target.path, status))
+            return refused("dowiązanie symboliczne " + target.path +
+                           " należy do innego użytkownika i leży w folderze, do którego każdy może pisać, więc nie "
+                           "zostanie użyte");
         std::array<char, 8192> link{};
         const ssize_t length = ::readlink(target.path.c_str(), link.data(), link.size());
         if (length < 0 || length == static_cast<ssize_t>(link.size())) return refused(WriteErrorText(errno));
         const std::string leadsTo(link.data(), static_cast<std::size_t>(length));
-        target.path = leadsTo.front() == '/' ? leadsTo : FolderOf(target.path) + "/" + leadsTo;
+        const std::string next = leadsTo.front() == '/' ? leadsTo : FolderOf(target.path) + "/" + leadsTo;
+        // The kernel's links (/proc/self/fd/N) may name a file that is no longer there, or lead
+        // nowhere a name can: only one that names the very file it leads to is followed.
+        if (OnKernelFileSystem(FolderOf(target.path)) && !SameFile(target.path, next)) return refused(KernelFile());
+        target.path = next;
     }
 
-    static const std::string KernelFile = "to plik systemowy jądra (/proc, /sys), a nie plik na dysku";
     if (!target.exists) {
         struct stat folder {};
         if (::stat(FolderOf(target.path).c_str(), &folder) != 0) return refused(WriteErrorText(errno));
         if (!S_ISDIR(folder.st_mode)) return refused(WriteErrorText(ENOTDIR));
-        if (OnKernelFileSystem(FolderOf(target.path))) return refused(KernelFile);
+        if (OnKernelFileSystem(FolderOf(target.path))) return refused(KernelFile());
         return Result<OutputTarget>::Accepted(std::move(target));
     }
 
     if (!S_ISREG(status.st_mode))
         return refused(S_ISDIR(status.st_mode) ? "to folder"
                                                : "to nie jest zwykły plik (np. kolejka FIFO albo urządzenie)");
-    if (OnKernelFileSystem(target.path)) return refused(KernelFile);
+    if (OnKernelFileSystem(target.path)) return refused(KernelFile());
     for (const std::string& input : inputs)
         if (SameFile(status, input)) return refused("to plik schematów, z którego czytane są rozstawiki");
     const Result<bool> pdf = HoldsPdfOrNothing(target.path, status.st_size);

@@ -29,9 +29,11 @@ struct OutputTarget {
 
 // Refused, with the reason in Polish naming the output: a file that is one of `inputs` (a scheme
 // file being read), anything but a regular file (a folder, a FIFO, a device), an existing file
-// that is neither empty nor a PDF, a file of the kernel's (/proc, /sys), a link that leads
-// nowhere it can end, or a folder that does not exist. On Windows the same but for the kernel's
-// files and links, which the system follows by itself.
+// that is neither empty nor a PDF, a file of the kernel's (/proc, /sys, /dev), a link that leads
+// nowhere it can end, a link of another user's in a sticky folder anyone may write in (followed
+// by the kernel's rule for such folders, whoever runs the program), or a folder that does not
+// exist. On Windows the same but for the kernel's files and links, which the system follows by
+// itself.
 movement::Result<OutputTarget> ChooseOutputTarget(const std::string& output, const std::vector<std::string>& inputs);
 
 // What a failed write means, in Polish, for an errno value.

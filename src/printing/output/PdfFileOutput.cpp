@@ -75,9 +75,7 @@ QPageLayout PdfPageLayout(const QPageSize& size) {
 
 movement::Outcome PrintToPdfFile(const std::string& output, const std::vector<std::string>& inputs,
                                  const PdfSettings& settings, const PrintRun& run) {
-    auto target = ChooseOutputTarget(output, inputs);
-    if (!target.accepted()) return target;
-    auto pending = PendingOutput::Begin(target.value(), output);
+    auto pending = PendingOutput::Begin(output, inputs);
     if (!pending.accepted()) return pending;
 
     DescriptorDevice device(pending.value().fd());

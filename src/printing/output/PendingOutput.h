@@ -6,16 +6,21 @@
 #include "movement/Result.h"
 
 #include <string>
+#include <vector>
 
 namespace printing {
 
 // The cards being written to a file that has no name until it is complete and safely on the disk
 // (where the file system cannot make one, to a hidden file beside the target), which then takes
 // the target's place. Until then the target is as it was; a write that fails, a pending file that
-// is dropped and a program that is killed leave no trace.
+// is dropped and a program that is killed leave no trace. Runs of the program that write into
+// one folder do so one after another: from the choice of the target to its replacement, each
+// holds the folder's lock.
 class PendingOutput {
 public:
-    static movement::Result<PendingOutput> Begin(const OutputTarget& target, const std::string& shownName);
+    // The output chosen (see ChooseOutputTarget; `inputs` are the scheme files being read) once
+    // no other run of the program is writing there, and the pending file begun.
+    static movement::Result<PendingOutput> Begin(const std::string& output, const std::vector<std::string>& inputs);
     PendingOutput(PendingOutput&& other) noexcept;
     PendingOutput& operator=(PendingOutput&&) = delete;
     PendingOutput(const PendingOutput&) = delete;
@@ -28,10 +33,10 @@ public:
     // Flushes the file to the disk and puts it in the target's place: a new file only where no
     // file has appeared meanwhile, an old one only while it is still the file checked. The new
     // file gets the old one's owner, extended attributes (ACLs among them) and mode; where they
-    // cannot be kept (another user's file), the finished PDF is written over the old file in
-    // place, or refused when the old file may not be written. `writeError` is an error the
-    // writer met on the way (0 for none); any error removes the pending file and is refused with
-    // its reason.
+    // cannot be kept (another user's file) or the file has other names (hard links), the finished
+    // PDF is written over the old file in place, once the room for it is reserved, or refused.
+    // `writeError` is an error the writer met on the way (0 for none); any error removes the
+    // pending file and is refused with its reason.
     movement::Outcome Commit(int writeError);
 
 private:
@@ -40,12 +45,12 @@ private:
     void Drop();
     int KeepWhatTheOldFileHad() const;
     movement::Outcome Refused(const std::string& reason);
-    movement::Outcome LinkAtATemporaryName();
     movement::Outcome PutInPlace();
     movement::Outcome ReplaceTheOldFile();
+    movement::Outcome ReplaceWithoutSwapping(int oldFd);
     movement::Outcome WriteOverTheOldFile();
 
-    int folder_ = -1;        // the target's folder, open, so that every step acts in the same one
+    int folder_ = -1;        // the target's folder, open (and locked), so that every step acts in the same one
     std::string name_;       // the target's name in it
     std::string temporary_;  // the pending file's name in it; empty while it has none
     std::string shownName_;

@@ -58,9 +58,8 @@ BOOL WINAPI RemovePendingAndEnd(DWORD) {
     return FALSE;  // and the program ends as it would have
 }
 
-}  // namespace
-
-void RememberPending(int, const std::string& name) {
+// The pending file the console handler removes: one at a time.
+void RememberPending(const std::string& name) {
     pendingNameSet = false;
     const std::wstring wide = PathOf(name).wstring();
     if (wide.size() >= pendingName.size()) return;
@@ -70,9 +69,19 @@ void RememberPending(int, const std::string& name) {
 
 void ForgetPending() { pendingNameSet = false; }
 
+}  // namespace
+
+void RemovePendingOutputNow() {
+    if (pendingNameSet) ::DeleteFileW(pendingName.data());
+}
+
 void RemovePendingOutputOnSignals() { ::SetConsoleCtrlHandler(RemovePendingAndEnd, TRUE); }
 
-Result<PendingOutput> PendingOutput::Begin(const OutputTarget& target, const std::string& shownName) {
+Result<PendingOutput> PendingOutput::Begin(const std::string& output, const std::vector<std::string>& inputs) {
+    const Result<OutputTarget> chosen = ChooseOutputTarget(output, inputs);
+    if (!chosen.accepted()) return Result<PendingOutput>::Refused(chosen.message());
+    const OutputTarget& target = chosen.value();
+    const std::string& shownName = output;
     // Whole paths from here on: they hold whatever the working folder becomes, and Wine's
     // ReplaceFileW takes no other.
     std::error_code failed;
@@ -96,7 +105,7 @@ Result<PendingOutput> PendingOutput::Begin(const OutputTarget& target, const std
         ::DeleteFileW(PathOf(temporary).c_str());
         return Result<PendingOutput>::Refused(CannotWrite(shownName, WriteErrorText(errno)));
     }
-    RememberPending(-1, temporary);
+    RememberPending(temporary);
     return Result<PendingOutput>::Accepted(PendingOutput(-1, path, temporary, shownName, target, fd));
 }
 
