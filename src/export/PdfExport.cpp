@@ -99,7 +99,8 @@ int CheckLines(const ExportRequest& request, std::ostream& out, std::ostream& er
     // A file with nothing to check is no scheme file that passed (a wrong file, or one whose lines
     // end in CR alone and so make one commented line).
     const bool none = lines.lines.empty();
-    if (none) errors << "W pliku " << request.schemeFile << " nie ma żadnej linii schematu, więc nie ma czego sprawdzić.\n";
+    if (none)
+        errors << "W pliku " << request.schemeFile << " nie ma żadnej linii schematu, więc nie ma czego sprawdzić.\n";
     return Written(out, errors, failed.empty() && !skipped && !none ? 0 : 1);
 }
 

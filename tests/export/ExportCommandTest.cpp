@@ -349,9 +349,7 @@ TEST_F(ExportCommand, ARunCutShortAtAnyStepLeavesTheOldFileOrTheDirectorsAndNoth
     const std::vector<std::string> onlyTheCards = {"karty.pdf"};
 
     // Killed once the pending file has a name, before it takes the old one's place.
-    EXPECT_EQ(Export({"HowellKS.txt", "2", "wyniki/karty.pdf"},
-                     Traced("-e inject=renameat2:signal=SIGKILL:when=1"))
-                  .status,
+    EXPECT_EQ(Export({"HowellKS.txt", "2", "wyniki/karty.pdf"}, Traced("-e inject=renameat2:signal=SIGKILL:when=1")).status,
               128 + SIGKILL);
     WaitForTheFolder((folder / "wyniki").string());
     EXPECT_EQ(Names("wyniki"), onlyTheCards);
@@ -384,11 +382,12 @@ TEST_F(ExportCommand, ARunCutShortAtAnyStepLeavesTheOldFileOrTheDirectorsAndNoth
 TEST_F(ExportCommand, AnotherUsersFileWrittenOverInPlaceIsWholeWhenASignalComes) {
     if (::geteuid() != 0) GTEST_SKIP() << "running as another user needs root";
     // An old PDF of 48 tables, larger than the new cards, which another user may write.
-    Write("duży.txt", "23 48" + [] {
-        std::string pairs;
-        for (int pair = 1; pair <= 96; ++pair) pairs += " " + std::to_string(pair);
-        return pairs;
-    }() + "\n");
+    Write(
+        "duży.txt", "23 48" + [] {
+            std::string pairs;
+            for (int pair = 1; pair <= 96; ++pair) pairs += " " + std::to_string(pair);
+            return pairs;
+        }() + "\n");
     fs::create_directory(folder / "wspólne");
     ASSERT_EQ(Export({"duży.txt", "1", "wspólne/karty.pdf"}).status, 0);
     fs::permissions(folder, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
@@ -403,8 +402,7 @@ TEST_F(ExportCommand, AnotherUsersFileWrittenOverInPlaceIsWholeWhenASignalComes)
                                   Traced("-u nobody -e inject=pwrite64:signal=SIGTERM:when=1"));
     EXPECT_EQ(run.status, 128 + SIGTERM);
     EXPECT_EQ(Pages("wspólne/karty.pdf"), 4);
-    EXPECT_EQ(fs::status(folder / "wspólne/karty.pdf").permissions() & fs::perms::others_write,
-              fs::perms::others_write);
+    EXPECT_EQ(fs::status(folder / "wspólne/karty.pdf").permissions() & fs::perms::others_write, fs::perms::others_write);
 }
 
 TEST_F(ExportCommand, OnAFileSystemThatCannotSwapNamesNothingIsOverwrittenOrLeftBehind) {
@@ -433,16 +431,17 @@ TEST_F(ExportCommand, OnAFileSystemThatCannotSwapNamesNothingIsOverwrittenOrLeft
 
     // Memory that runs out half-way through the cards is said, and takes the pending file with it.
     if (!Sanitized) {  // the sanitizers need far more memory of their own
-        Write("duży.txt", "99 48" + [] {
-            std::string line;
-            for (int pair = 1; pair <= 96; ++pair) line += " " + std::to_string(pair);
-            for (int table = 49; table <= 99; ++table) line += " 0";
-            return line;
-        }() + "\n");
+        Write(
+            "duży.txt", "99 48" + [] {
+                std::string line;
+                for (int pair = 1; pair <= 96; ++pair) line += " " + std::to_string(pair);
+                for (int table = 49; table <= 99; ++table) line += " 0";
+                return line;
+            }() + "\n");
         fs::remove(folder / "fuse/karty.pdf");
-        const CommandRun outOfMemory = Export({"--cards", "pairs", "--resolution", "2400", "--boards", "9", "duży.txt", "1",
-                                          "fuse/karty.pdf"},
-                                         "ulimit -d 20000 && ");
+        const CommandRun outOfMemory =
+            Export({"--cards", "pairs", "--resolution", "2400", "--boards", "9", "duży.txt", "1", "fuse/karty.pdf"},
+                   "ulimit -d 20000 && ");
         EXPECT_EQ(outOfMemory.status, 1);
         EXPECT_EQ(outOfMemory.errors,
                   "Za mało pamięci na ten wydruk; nic nie zapisano ani nie wysłano (mniejsza rozdzielczość, "

@@ -5,8 +5,8 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <linux/magic.h>
 #include <fstream>
+#include <linux/magic.h>
 #include <sstream>
 #include <sys/stat.h>
 #include <sys/statfs.h>

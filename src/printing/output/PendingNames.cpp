@@ -24,9 +24,7 @@ ino_t FileAt(const PendingNames& names, const char* name) {
     return status.st_ino;
 }
 
-bool IsOurs(const PendingNames& names, ino_t file) {
-    return file != 0 && (file == names.pending || file == names.old);
-}
+bool IsOurs(const PendingNames& names, ino_t file) { return file != 0 && (file == names.pending || file == names.old); }
 
 // A name given back to a file without replacing anything that is there meanwhile, where the file
 // system allows.
@@ -100,8 +98,7 @@ bool StartGuardian(int folder) {
 
 void Tell(const Message& message) {
     if (guardian.channel < 0) return;
-    while (::send(guardian.channel, &message, sizeof message, MSG_NOSIGNAL) < 0 && errno == EINTR) {
-    }
+    while (::send(guardian.channel, &message, sizeof message, MSG_NOSIGNAL) < 0 && errno == EINTR) {}
 }
 
 }  // namespace
@@ -120,13 +117,13 @@ void RecoverPendingNames(const PendingNames& names) noexcept {
 
     ino_t atName = FileAt(names, name);
     if (const ino_t asideFile = FileAt(names, aside); asideFile != 0) {
-        if (asideFile == names.pending) {
+        // The pending file's second name goes, and so does the old file once something holds its
+        // name (replaced, as the director asked); else what was taken aside goes back.
+        if (asideFile == names.pending || (atName != 0 && asideFile == names.old)) {
             ::unlinkat(names.folder, aside, 0);
         } else if (atName == 0) {
-            PutBack(names, aside);  // the old file, or what was taken aside instead of it
+            PutBack(names, aside);
             atName = FileAt(names, name);
-        } else if (asideFile == names.old) {
-            ::unlinkat(names.folder, aside, 0);  // replaced, as the director asked
         }
     }
     if (const ino_t temporaryFile = FileAt(names, temporary); temporaryFile != 0) {
@@ -156,8 +153,7 @@ void LetGoOfPendingNames(int folder) {
     if (guardian.process < 0 || guardian.folder != folder) return;
     Tell({{}, true});
     ::close(guardian.channel);
-    while (::waitpid(guardian.process, nullptr, 0) < 0 && errno == EINTR) {
-    }
+    while (::waitpid(guardian.process, nullptr, 0) < 0 && errno == EINTR) {}
     guardian = {};
 }
 

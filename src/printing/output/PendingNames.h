@@ -13,10 +13,10 @@
 namespace printing {
 
 struct PendingNames {
-    int folder = -1;                                 // the target's folder, held open
-    std::array<char, NAME_MAX + 1> name{};           // the target's name in it
-    std::array<char, NAME_MAX + 1> temporary{};      // the pending file's, empty while it has none
-    std::array<char, NAME_MAX + 1> aside{};          // the old file's while it is taken aside, else empty
+    int folder = -1;                             // the target's folder, held open
+    std::array<char, NAME_MAX + 1> name{};       // the target's name in it
+    std::array<char, NAME_MAX + 1> temporary{};  // the pending file's, empty while it has none
+    std::array<char, NAME_MAX + 1> aside{};      // the old file's while it is taken aside, else empty
     dev_t device = 0;
     ino_t pending = 0;  // the new cards; 0 while the file is being made (then what the name holds is ours)
     ino_t old = 0;      // the file checked, 0 for a new file

@@ -367,7 +367,9 @@ Outcome PendingOutput::PutInPlace() {
     HeldSignals held;
     const int moved = MoveWithoutReplacing(folder_, temporary_, name_);
     if (moved != 0)
-        return Refused(moved == EEXIST ? AppearedMeanwhile() : moved == NoSafeStep ? NoSafeWay() : WriteErrorText(moved));
+        return Refused(moved == EEXIST       ? AppearedMeanwhile()
+                       : moved == NoSafeStep ? NoSafeWay()
+                                             : WriteErrorText(moved));
     Drop();
     return Outcome::Accepted();
 }
@@ -460,7 +462,8 @@ Outcome PendingOutput::ReplaceWithoutSwapping(int oldFd) {
 Outcome PendingOutput::WriteOverTheOldFile() {
     int old = ::openat(folder_, name_.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
     const bool readable = old >= 0;
-    if (old < 0 && errno == EACCES) old = ::openat(folder_, name_.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    if (old < 0 && errno == EACCES)
+        old = ::openat(folder_, name_.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
     if (old < 0) {
         if ((errno == EACCES || errno == EPERM) && target_.owner != ::geteuid())
             return Refused("plik należy do innego użytkownika, a brak uprawnień do jego nadpisania");

@@ -66,7 +66,7 @@ extern "C" void PutNamesRightAndEnd(int signal) {
 
 // A crash by stack overflow needs a stack of its own for the handler.
 void GiveTheHandlerAStack() {
-    static std::array<char, 64 * 1024> stack{};
+    static std::array<char, std::size_t{64} * 1024> stack{};
     stack_t alternate{};
     alternate.ss_sp = stack.data();
     alternate.ss_size = stack.size();
