@@ -19,15 +19,16 @@ namespace printtest {
 
 class MisbehavingServer {
 public:
-    // mode: silent, trickle (a byte every `interval` seconds) or password.
-    explicit MisbehavingServer(const std::string& mode, int interval = 1) {
+    // mode: as tests/MisbehavingPrintServer.cpp lists them (trickle: a byte every `interval`
+    // seconds); the modes in front of a real print server pass requests on to `upstream`.
+    explicit MisbehavingServer(const std::string& mode, int interval = 1, std::string upstream = "") {
         std::string pattern = "/tmp/rozstawiki-zly-XXXXXX";
         folder_ = ::mkdtemp(pattern.data());
         socket_ = folder_ + "/cups.sock";
         std::string program = MISBEHAVING_PRINT_SERVER, lifetime = "120", every = std::to_string(interval);
         std::string modeArgument = mode;
-        char* arguments[] = {program.data(),  modeArgument.data(), socket_.data(),
-                             lifetime.data(), every.data(),        nullptr};
+        char* arguments[] = {program.data(), modeArgument.data(), socket_.data(), lifetime.data(),
+                             every.data(),   upstream.data(),     nullptr};
         EXPECT_EQ(::posix_spawn(&pid_, program.c_str(), nullptr, nullptr, arguments, environ), 0);
         const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
         while (!std::filesystem::exists(socket_) && std::chrono::steady_clock::now() < end)

@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+
 #include <algorithm>
 #include <array>
 #include <chrono>
@@ -16,6 +20,7 @@
 #include <fstream>
 #include <functional>
 #include <future>
+#include <memory>
 #include <regex>
 #include <sstream>
 #include <sys/resource.h>
@@ -223,6 +228,68 @@ TEST_F(ExportCommand, AServerThatIsSilentAnswersByteByByteOrWantsAPasswordEndsTh
               "Serwer wydruku (CUPS) żąda hasła, a rozstawiki drukuje się bez logowania, więc nie można drukować na "
               "drukarce Biuro. Rozstawików nie wysłano.\n");
     EXPECT_LT(seconds, 5.0);
+}
+
+// Each way a print server fails is told as it happened, and cards the server did not confirm are
+// not reported sent. The runs go all at once: the silence at the document takes the time limit.
+TEST_F(ExportCommand, APrintServerThatFailsIsToldHowAndCardsItDidNotConfirmAreNotSent) {
+    // A port of this machine on which nobody listens: taken, never listened on.
+    const int closed = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof address;
+    ASSERT_EQ(::bind(closed, reinterpret_cast<sockaddr*>(&address), size), 0);
+    ASSERT_EQ(::getsockname(closed, reinterpret_cast<sockaddr*>(&address), &size), 0);
+
+    // The servers in front of the real one print on queues of their own.
+    const printtest::PdfQueue atCreate("Utworzenie"), atDocument("Dokument"), silentAtDocument("Milczenie");
+    const auto notSent = [](const std::string& queue) {
+        return ", więc nie można drukować na drukarce " + queue + ". Rozstawików nie wysłano.\n";
+    };
+    const std::string broken = "Połączenie z serwerem wydruku (CUPS) zostało zerwane";
+    const std::string garbled = "Serwer wydruku (CUPS) odpowiedział niezrozumiale (nie w protokole IPP)";
+    struct Case {
+        std::string mode, queue, said;
+    };
+    const std::vector<Case> cases = {
+        {"garbage", "Biuro", garbled + notSent("Biuro")},
+        {"web", "Biuro", garbled + notSent("Biuro")},
+        {"cut", "Biuro", broken + notSent("Biuro")},
+        {"reset", "Biuro", broken + notSent("Biuro")},
+        {"close-at-create", atCreate.Name(), broken + notSent(atCreate.Name())},
+        {"close-at-document", atDocument.Name(), broken + notSent(atDocument.Name())},  // the job called back
+        {"silent-at-document", silentAtDocument.Name(),
+         "Serwer wydruku (CUPS) nie potwierdził w ciągu 15 s przyjęcia rozstawików dla drukarki " +
+             silentAtDocument.Name() +
+             ", więc nie wiadomo, czy się wydrukują. Sprawdź kolejkę drukarki, zanim wyślesz je ponownie.\n"},
+        {"", "Biuro", "Brak połączenia z serwerem wydruku (CUPS)" + notSent("Biuro")},  // the closed port
+    };
+    std::vector<std::unique_ptr<printtest::MisbehavingServer>> servers;
+    std::vector<std::future<CommandRun>> runs;
+    for (std::size_t k = 0; k < cases.size(); ++k) {
+        std::string server = "127.0.0.1:" + std::to_string(ntohs(address.sin_port));
+        if (!cases[k].mode.empty()) {
+            servers.push_back(std::make_unique<printtest::MisbehavingServer>(cases[k].mode, 1,
+                                                                             printtest::ServerSocket()));
+            server = servers.back()->Socket();
+        }
+        runs.push_back(std::async(std::launch::async, [this, k, server, queue = cases[k].queue] {
+            return Print(queue, server, "e" + std::to_string(k) + ".txt");
+        }));
+    }
+    for (std::size_t k = 0; k < cases.size(); ++k) {
+        const CommandRun run = runs[k].get();
+        EXPECT_EQ(run.status, 1) << cases[k].mode;
+        EXPECT_EQ(run.errors, cases[k].said) << cases[k].mode;
+    }
+    ::close(closed);
+    // Told "not sent", and so it is; told to look in the queue, where the cards the server took
+    // in silence are indeed printed.
+    EXPECT_TRUE(atCreate.PrintedFiles().empty());
+    EXPECT_TRUE(atDocument.PrintedFiles().empty());
+    EXPECT_EQ(atDocument.Waiting(), "");
+    EXPECT_EQ(silentAtDocument.PrintedFiles().size(), 1u);
 }
 
 TEST_F(ExportCommand, AFileNeedsNoPrintServer) {

@@ -533,6 +533,26 @@ TEST_F(PrintingOnAQueue, APrinterChosenBeforeTheServerWentDownIsPrintedOnOnceItI
     EXPECT_EQ(queue.PrintedFiles().size(), 1u);
 }
 
+TEST_F(PrintingOnAQueue, CardsTheServerDidNotConfirmAreAnErrorAndNotSent) {
+    const printtest::PdfQueue queue("Zerwane");
+    QPrinter& printer = windows.Printer();
+    printer.setOutputFormat(QPrinter::NativeFormat);
+    printer.setPrinterName(QString::fromStdString(queue.Name()));
+    const printtest::MisbehavingServer closing("close-at-document", 1, printtest::ServerSocket());
+    ::setenv("CUPS_SERVER", closing.Socket().c_str(), 1);
+    cupsSetServer(nullptr);
+    Print();
+    ::setenv("CUPS_SERVER", printtest::ServerSocket().c_str(), 1);
+    cupsSetServer(nullptr);
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(messages.LastText(), Text("Połączenie z serwerem wydruku (CUPS) zostało zerwane, więc nie można drukować "
+                                        "na drukarce " +
+                                        queue.Name() + ". Rozstawików nie wysłano."));
+    EXPECT_EQ(Result(), QString());
+    EXPECT_TRUE(queue.PrintedFiles().empty());
+}
+
 TEST_F(PrintingOnAQueue, ASilentPrintServerEndsThePrintInTimeWithAMessage) {
     const printtest::PdfQueue queue("Cisza");
     QPrinter& printer = windows.Printer();

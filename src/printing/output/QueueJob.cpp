@@ -1,102 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QueueJob.h"
 
+#include "PrintServerExchange.h"
+
 #include <cups/cups.h>
 
-#include <algorithm>
-#include <atomic>
-#include <chrono>
-#include <condition_variable>
 #include <functional>
 #include <memory>
-#include <mutex>
-#include <optional>
-#include <thread>
+#include <string>
 
 namespace printing {
 
 namespace {
 
-// A server libcups cannot reach, and fails to reach at once.
-constexpr const char* NoPrintServer = "/nonexistent/rozstawiki-no-print-server";
-
 using Sent = movement::Result<JobFate>;
-using Clock = std::chrono::steady_clock;
-
-// One exchange with the server, shared by the caller and the thread that talks to the server: the
-// caller stops waiting at the deadline even when libcups would not.
-struct Exchange {
-    Clock::time_point deadline = Clock::now() + std::chrono::seconds(ServerAnswerSeconds);
-    std::atomic<bool> abandoned = false;  // the caller has given up
-    std::atomic<bool> silent = false;     // a wait for the server was cut short at the deadline
-    std::atomic<bool> passwordAsked = false;
-
-    int MillisecondsLeft() const {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-        return static_cast<int>(std::max<long long>(left, 1));
-    }
-};
-
-// libcups calls this after each quarter of a second without a word from the server: it waits on
-// only while the exchange has time left.
-int KeepWaiting(http_t* http, void* data) {
-    auto* exchange = static_cast<Exchange*>(data);
-    if (Clock::now() < exchange->deadline && !exchange->abandoned) return 1;
-    exchange->silent = true;
-    // libcups may try again on its own: every later wait on this connection ends at once, and
-    // the connection of its own it would open instead (this thread's default) reaches nobody.
-    httpSetTimeout(http, 0.001, KeepWaiting, data);
-    cupsSetServer(NoPrintServer);
-    return 0;
-}
-
-// Nobody is asked for a password: the export has nobody to ask and the windows print without
-// logging in. The server's demand is reported instead.
-const char* NoPassword(const char*, http_t*, const char*, const char*, void* data) {
-    static_cast<Exchange*>(data)->passwordAsked = true;
-    return nullptr;
-}
-
-void BoundWaits(http_t* http, Exchange& exchange) { httpSetTimeout(http, 0.25, KeepWaiting, &exchange); }
 
 std::function<void()>& WhileWaiting() {
     static std::function<void()> whileWaiting;
     return whileWaiting;
-}
-
-// Runs `talk` on a thread of its own and waits for it until the deadline (and a moment for the
-// thread to notice it). A thread that is late is left to finish by itself: its waits end at the
-// deadline too, and it holds nothing of the caller's.
-template <class Answer>
-Answer WithinDeadline(std::function<Answer(Exchange&)> talk, const Answer& late) {
-    struct Shared {
-        Exchange exchange;
-        std::mutex mutex;
-        std::condition_variable finished;
-        std::optional<Answer> answer;
-    };
-    auto shared = std::make_shared<Shared>();
-    std::thread([shared, talk = std::move(talk)] {
-        // libcups keeps its password callback per thread.
-        cupsSetPasswordCB2(NoPassword, &shared->exchange);
-        Answer answer = talk(shared->exchange);
-        const std::lock_guard<std::mutex> lock(shared->mutex);
-        shared->answer = std::move(answer);
-        shared->finished.notify_all();
-    }).detach();
-    const auto end = shared->exchange.deadline + std::chrono::seconds(1);
-    for (;;) {
-        {
-            std::unique_lock<std::mutex> lock(shared->mutex);
-            const auto slice = std::min(end, Clock::now() + std::chrono::milliseconds(100));
-            if (shared->finished.wait_until(lock, slice, [&] { return shared->answer.has_value(); }))
-                return *shared->answer;
-        }
-        if (Clock::now() >= end) break;
-        if (WhileWaiting()) WhileWaiting()();
-    }
-    shared->exchange.abandoned = true;
-    return late;
 }
 
 struct ConnectionClose {
@@ -109,31 +30,89 @@ struct OptionsFree {
     int count = 0;
     void operator()(cups_option_t* options) const { cupsFreeOptions(count, options); }
 };
-struct ResponseDelete {
-    void operator()(ipp_t* response) const { ippDelete(response); }
-};
 
 using Connection = std::unique_ptr<http_t, ConnectionClose>;
 using Destination = std::unique_ptr<cups_dest_t, DestinationFree>;
-using Response = std::unique_ptr<ipp_t, ResponseDelete>;
 
 const char* const NotSent = " Rozstawików nie wysłano.";
 
-Sent NoServer(const QueueJob& job) {
-    return Sent::Refused("Brak połączenia z serwerem wydruku (CUPS), więc nie można drukować na drukarce " +
-                         job.printer + "." + NotSent);
+// What went wrong in the talk with the server, as the director is told it: before the cards
+// went out (or once they were called back), and when the server did not confirm them and they
+// could not be called back. %1 is the printer, %2 the seconds waited or the HTTP status.
+struct Told {
+    const char* before;
+    const char* unconfirmed;
+};
+
+Told TextsOf(Trouble trouble) {
+    switch (trouble) {
+        case Trouble::NoConnection:  // only the first connection fails so, before anything went out
+            break;
+        case Trouble::Silent:
+            return {
+                "Serwer wydruku (CUPS) nie odpowiada (czekano %2 s), więc nie można drukować na drukarce %1. "
+                "Rozstawików nie wysłano.",
+                "Serwer wydruku (CUPS) nie potwierdził w ciągu %2 s przyjęcia rozstawików dla drukarki %1, więc "
+                "nie wiadomo, czy się wydrukują. Sprawdź kolejkę drukarki, zanim wyślesz je ponownie."};
+        case Trouble::NotIpp:
+            return {
+                "Serwer wydruku (CUPS) odpowiedział niezrozumiale (nie w protokole IPP), więc nie można drukować "
+                "na drukarce %1. Rozstawików nie wysłano.",
+                "Serwer wydruku (CUPS) odpowiedział niezrozumiale (nie w protokole IPP), zanim potwierdził "
+                "przyjęcie rozstawików dla drukarki %1, więc nie wiadomo, czy się wydrukują. Sprawdź kolejkę "
+                "drukarki, zanim wyślesz je ponownie."};
+        case Trouble::Broken:
+            return {
+                "Połączenie z serwerem wydruku (CUPS) zostało zerwane, więc nie można drukować na drukarce %1. "
+                "Rozstawików nie wysłano.",
+                "Połączenie z serwerem wydruku (CUPS) zostało zerwane, zanim serwer potwierdził przyjęcie "
+                "rozstawików dla drukarki %1, więc nie wiadomo, czy się wydrukują. Sprawdź kolejkę drukarki, "
+                "zanim wyślesz je ponownie."};
+        case Trouble::Password:
+            return {
+                "Serwer wydruku (CUPS) żąda hasła, a rozstawiki drukuje się bez logowania, więc nie można "
+                "drukować na drukarce %1. Rozstawików nie wysłano.",
+                "Serwer wydruku (CUPS) zażądał hasła (rozstawiki drukuje się bez logowania), zanim potwierdził "
+                "przyjęcie rozstawików dla drukarki %1, więc nie wiadomo, czy się wydrukują. Sprawdź kolejkę "
+                "drukarki, zanim wyślesz je ponownie."};
+        case Trouble::HttpError:
+            return {
+                "Serwer wydruku (CUPS) odpowiedział błędem HTTP %2, więc nie można drukować na drukarce %1. "
+                "Rozstawików nie wysłano.",
+                "Serwer wydruku (CUPS) odpowiedział błędem HTTP %2, zanim potwierdził przyjęcie rozstawików dla "
+                "drukarki %1, więc nie wiadomo, czy się wydrukują. Sprawdź kolejkę drukarki, zanim wyślesz je "
+                "ponownie."};
+    }
+    const char* noServer =
+        "Brak połączenia z serwerem wydruku (CUPS), więc nie można drukować na drukarce %1. Rozstawików nie wysłano.";
+    return {noServer, noServer};
 }
 
-Sent NoAnswer(const QueueJob& job) {
-    return Sent::Refused("Serwer wydruku (CUPS) nie odpowiada (czekano " + std::to_string(ServerAnswerSeconds) +
-                         " s), więc nie można drukować na drukarce " + job.printer + "." + NotSent);
+// `text` with %1 and %2 replaced.
+std::string Filled(const char* text, const std::string& first, const std::string& second) {
+    std::string filled;
+    for (const char* c = text; *c != '\0'; ++c) {
+        if (c[0] == '%' && (c[1] == '1' || c[1] == '2')) {
+            filled += *++c == '1' ? first : second;
+            continue;
+        }
+        filled += *c;
+    }
+    return filled;
 }
 
-Sent PasswordWanted(const QueueJob& job) {
-    return Sent::Refused(
-        "Serwer wydruku (CUPS) żąda hasła, a rozstawiki drukuje się bez logowania, więc nie można "
-        "drukować na drukarce " +
-        job.printer + "." + NotSent);
+// `unconfirmed`: the cards went to the server, which did not confirm them, and they could not
+// be called back.
+Sent Failed(const QueueJob& job, Trouble trouble, bool unconfirmed, int httpStatus = 0) {
+    const Told told = TextsOf(trouble);
+    const int number = trouble == Trouble::HttpError ? httpStatus : ServerAnswerSeconds;
+    return Sent::Refused(Filled(unconfirmed ? told.unconfirmed : told.before, job.printer, std::to_string(number)));
+}
+
+Sent NoServer(const QueueJob& job) { return Failed(job, Trouble::NoConnection, false); }
+
+Sent Failed(const QueueJob& job, const Asked& asked, bool unconfirmed) {
+    return Failed(job, asked.trouble, unconfirmed, asked.httpStatus);
 }
 
 Sent NoPrinter(const QueueJob& job) {
@@ -150,9 +129,10 @@ Sent NotAccepting(const QueueJob& job, const char* reason) {
     return Sent::Refused(message);
 }
 
-// A refusal after the last request, by what the server answered.
-Sent RefusedByServer(const QueueJob& job) {
-    switch (cupsLastError()) {
+// A request the server answered with a refusal, by the answer's status.
+Sent RefusedBy(const QueueJob& job, ipp_t* response) {
+    const ipp_status_t status = ippGetStatusCode(response);
+    switch (status) {
         case IPP_STATUS_ERROR_NOT_FOUND:
             return NoPrinter(job);
         case IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS:
@@ -162,77 +142,98 @@ Sent RefusedByServer(const QueueJob& job) {
         default:
             break;
     }
-    return Sent::Refused("Nie udało się wysłać rozstawików do drukarki " + job.printer + ": " + cupsLastErrorString() +
-                         "." + NotSent);
+    const char* message = ippGetString(ippFindAttribute(response, "status-message", IPP_TAG_TEXT), 0, nullptr);
+    return Sent::Refused("Nie udało się wysłać rozstawików do drukarki " + job.printer + ": " +
+                         (message != nullptr ? message : ippErrorString(status)) + "." + NotSent);
 }
 
-const char* DestinationOption(const cups_dest_t& destination, const char* name) {
-    return cupsGetOption(name, destination.num_options, destination.options);
-}
-
-// The printer's attributes the server gives now, by its URI.
-Response PrinterAttributes(http_t* http, const char* uri) {
-    static const char* const names[] = {"printer-state", "printer-state-message", "printer-is-accepting-jobs"};
+ipp_t* PrinterAttributesRequest(const std::string& uri) {
+    static const char* const names[] = {"printer-uri-supported", "printer-state", "printer-state-message",
+                                        "printer-is-accepting-jobs"};
     ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
-    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 3, nullptr, names);
-    return Response(cupsDoRequest(http, request, "/"));  // takes the request
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri.c_str());
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 4, nullptr, names);
+    return request;
 }
 
-ipp_jstate_t JobState(http_t* http, const char* uri, int jobId) {
-    static const char* const names[] = {"job-state"};
-    ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+// A request about the job `jobId` on the printer at `uri`.
+ipp_t* JobRequest(ipp_op_t operation, const std::string& uri, int jobId) {
+    ipp_t* request = ippNewRequest(operation);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri.c_str());
     ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", jobId);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
-    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 1, nullptr, names);
-    const Response response(cupsDoRequest(http, request, "/"));
-    ipp_attribute_t* state = ippFindAttribute(response.get(), "job-state", IPP_TAG_ENUM);
-    return state == nullptr ? IPP_JSTATE_PENDING : static_cast<ipp_jstate_t>(ippGetInteger(state, 0));
+    return request;
 }
 
-// Sends the document of a created job; false when the server did not take it whole.
-bool SendDocument(http_t* http, const std::string& queue, int jobId, const std::string& title, std::string_view pdf) {
-    if (cupsStartDocument(http, queue.c_str(), jobId, title.c_str(), CUPS_FORMAT_PDF, 1) != HTTP_STATUS_CONTINUE)
-        return false;
-    const bool written = cupsWriteRequestData(http, pdf.data(), pdf.size()) == HTTP_STATUS_CONTINUE;
-    // The document must be finished also after a failed write, to read the server's answer.
-    const bool finished = cupsFinishDocument(http, queue.c_str()) == IPP_STATUS_OK;
-    return written && finished;
+ipp_t* CreateJobRequest(const std::string& uri, const std::string& title, int count, cups_option_t* options) {
+    ipp_t* request = ippNewRequest(IPP_OP_CREATE_JOB);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri.c_str());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr, title.c_str());
+    for (const ipp_tag_t group : {IPP_TAG_OPERATION, IPP_TAG_JOB, IPP_TAG_SUBSCRIPTION})
+        cupsEncodeOptions2(request, count, options, group);
+    return request;
 }
 
-// The whole exchange of one job, on the exchange's thread.
+ipp_t* SendDocumentRequest(const std::string& uri, int jobId, const std::string& title) {
+    ipp_t* request = JobRequest(IPP_OP_SEND_DOCUMENT, uri, jobId);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "document-name", nullptr, title.c_str());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_MIMETYPE, "document-format", nullptr, CUPS_FORMAT_PDF);
+    ippAddBoolean(request, IPP_TAG_OPERATION, "last-document", 1);
+    return request;
+}
+
+// Calls the job back after trouble, on a connection of its own, in what is left of the time:
+// true when the server confirms it, so that the cards will not print.
+bool CalledBack(Exchange& exchange, const std::string& uri, int jobId) {
+    if (exchange.Over()) return false;
+    const Connection http(exchange.Connect());
+    return http && Ask(http.get(), exchange, JobRequest(IPP_OP_CANCEL_JOB, uri, jobId), "/jobs/").Succeeded();
+}
+
+// The whole exchange of one job, on the exchange's thread. The cards count as sent only once the
+// server has answered the document with success and then knows the job.
 Sent SendNow(const QueueJob& job, std::string_view pdf, Exchange& exchange) {
     const auto slash = job.printer.find('/');
     const std::string queue = job.printer.substr(0, slash);
     const std::string instance = slash == std::string::npos ? std::string() : job.printer.substr(slash + 1);
 
-    const Connection http(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                                       exchange.MillisecondsLeft(), nullptr));
-    if (!http) return exchange.silent || Clock::now() >= exchange.deadline ? NoAnswer(job) : NoServer(job);
-    BoundWaits(http.get(), exchange);
-    const Destination destination(cupsGetNamedDest(http.get(), queue.c_str(),
-                                                   instance.empty() ? nullptr : instance.c_str()));
-    // A wait cut short ends the exchange; the caller names the reason.
-    if (exchange.silent) return NoAnswer(job);
-    if (!destination) {
-        // The server answers a missing queue with "not found", or with no answer at all.
-        if (cupsLastError() == IPP_STATUS_OK || cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND) return NoPrinter(job);
-        return RefusedByServer(job);
-    }
-    const char* uri = DestinationOption(*destination, "printer-uri-supported");
-    if (uri == nullptr) return NoPrinter(job);
+    const Connection http(exchange.Connect());
+    if (!http) return Failed(job, exchange.Over() ? Trouble::Silent : Trouble::NoConnection, false);
+
+    // The printer as the server has it now, asked first: a server that fails at once is told as it failed.
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(), "/printers/%s",
+                     queue.c_str());
+    std::string printerUri = uri;
     {
-        const Response printer = PrinterAttributes(http.get(), uri);
-        if (exchange.silent) return NoAnswer(job);
-        if (!printer) return RefusedByServer(job);
-        ipp_attribute_t* accepting = ippFindAttribute(printer.get(), "printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
-        ipp_attribute_t* message = ippFindAttribute(printer.get(), "printer-state-message", IPP_TAG_ZERO);
+        const Asked printer = Ask(http.get(), exchange, PrinterAttributesRequest(printerUri), "/");
+        if (!printer.Answered()) return Failed(job, printer, false);
+        if (!printer.Succeeded()) return RefusedBy(job, printer.response.get());
+        ipp_t* attributes = printer.response.get();
+        ipp_attribute_t* accepting = ippFindAttribute(attributes, "printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
+        ipp_attribute_t* message = ippFindAttribute(attributes, "printer-state-message", IPP_TAG_ZERO);
         if (accepting != nullptr && ippGetBoolean(accepting, 0) == 0)
-            return NotAccepting(job, message == nullptr ? nullptr : ippGetString(message, 0, nullptr));
+            return NotAccepting(job, ippGetString(message, 0, nullptr));
+        if (const char* supported =
+                ippGetString(ippFindAttribute(attributes, "printer-uri-supported", IPP_TAG_URI), 0, nullptr))
+            printerUri = supported;
     }
+    char scheme[32], user[256], host[256], resource[HTTP_MAX_URI];
+    int port = 0;
+    if (httpSeparateURI(HTTP_URI_CODING_ALL, printerUri.c_str(), scheme, sizeof scheme, user, sizeof user, host,
+                        sizeof host, &port, resource, sizeof resource) < HTTP_URI_STATUS_OK)
+        return Failed(job, Trouble::NotIpp, false);
 
     // The queue's own settings (an instance's among them), then the director's choices over them.
+    const Destination destination(cupsGetNamedDest(http.get(), queue.c_str(),
+                                                   instance.empty() ? nullptr : instance.c_str()));
+    if (!destination) {
+        // libcups looks for the printer on the network after any failure, and then says "not found".
+        const bool failed = httpError(http.get()) != 0 || exchange.Over();
+        if (!failed && cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND) return NoPrinter(job);
+        return Failed(job, TroubleOf(http.get(), exchange), false);
+    }
     int count = 0;
     cups_option_t* options = nullptr;
     for (int i = 0; i < destination->num_options; ++i)
@@ -240,22 +241,35 @@ Sent SendNow(const QueueJob& job, std::string_view pdf, Exchange& exchange) {
     for (const auto& [name, value] : job.options) count = cupsAddOption(name.c_str(), value.c_str(), count, &options);
     const std::unique_ptr<cups_option_t, OptionsFree> ownedOptions(options, OptionsFree{count});
 
-    const int jobId = cupsCreateJob(http.get(), queue.c_str(), job.title.c_str(), count, options);
-    if (exchange.silent) return NoAnswer(job);
-    if (jobId == 0) return RefusedByServer(job);
-    if (!SendDocument(http.get(), queue, jobId, job.title, pdf)) {
-        Sent refused = RefusedByServer(job);
-        cupsCancelJob2(http.get(), queue.c_str(), jobId, 0);
-        return refused;
-    }
+    const Asked created = Ask(http.get(), exchange, CreateJobRequest(printerUri, job.title, count, options), resource);
+    if (!created.Answered()) return Failed(job, created, false);
+    if (!created.Succeeded()) return RefusedBy(job, created.response.get());
+    const int jobId = ippGetInteger(ippFindAttribute(created.response.get(), "job-id", IPP_TAG_INTEGER), 0);
+    if (jobId <= 0) return Failed(job, Trouble::NotIpp, false);  // a job made, but not told
 
-    const ipp_jstate_t state = JobState(http.get(), uri, jobId);
+    exchange.documentSent = true;
+    const Asked document = Ask(http.get(), exchange, SendDocumentRequest(printerUri, jobId, job.title), resource, pdf);
+    if (!document.Succeeded()) {
+        const bool calledBack = CalledBack(exchange, printerUri, jobId);
+        if (document.Answered()) return RefusedBy(job, document.response.get());
+        return Failed(job, document, !calledBack);
+    }
+    const Asked known = Ask(http.get(), exchange, JobRequest(IPP_OP_GET_JOB_ATTRIBUTES, printerUri, jobId), "/");
+    ipp_attribute_t* jobState = ippFindAttribute(known.response.get(), "job-state", IPP_TAG_ENUM);
+    if (!known.Answered()) return Failed(job, known, !CalledBack(exchange, printerUri, jobId));
+    if (jobState == nullptr)
+        return Sent::Refused("Serwer wydruku (CUPS) przyjął rozstawiki dla drukarki " + job.printer +
+                             ", ale nie zna ich zadania, więc nie wiadomo, czy się wydrukują. Sprawdź kolejkę "
+                             "drukarki, zanim wyślesz je ponownie.");
+    exchange.confirmed = true;
+
+    const auto state = static_cast<ipp_jstate_t>(ippGetInteger(jobState, 0));
     if (state == IPP_JSTATE_ABORTED || state == IPP_JSTATE_CANCELED)
         return Sent::Refused("Serwer wydruku przerwał zadanie na drukarce " + job.printer +
                              "; rozstawiki nie zostaną wydrukowane.");
     if (state == IPP_JSTATE_HELD) return Sent::Accepted(JobFate::WaitingJobHeld);
-    const Response printer = PrinterAttributes(http.get(), uri);
-    ipp_attribute_t* printerState = ippFindAttribute(printer.get(), "printer-state", IPP_TAG_ENUM);
+    const Asked printer = Ask(http.get(), exchange, PrinterAttributesRequest(printerUri), "/");
+    ipp_attribute_t* printerState = ippFindAttribute(printer.response.get(), "printer-state", IPP_TAG_ENUM);
     if (printerState != nullptr && ippGetInteger(printerState, 0) == IPP_PSTATE_STOPPED)
         return Sent::Accepted(JobFate::WaitingPrinterStopped);
     return Sent::Accepted(JobFate::Printing);
@@ -268,30 +282,30 @@ void SetWhileWaiting(std::function<void()> whileWaiting) { WhileWaiting() = std:
 movement::Result<JobFate> SendPdfToQueue(const QueueJob& job, std::string_view pdf) {
     if (job.printer.empty()) return Sent::Refused("Nie wybrano drukarki – wybierz ją w ustawieniach druku.");
     std::function<Sent(Exchange&)> talk = [job, pdf = std::string(pdf)](Exchange& exchange) {
-        Sent sent = SendNow(job, pdf, exchange);
-        if (sent.accepted()) return sent;
-        // What libcups makes of a cut-short wait or a refused password is no reason to show.
-        if (exchange.silent) return NoAnswer(job);
-        if (exchange.passwordAsked) return PasswordWanted(job);
-        return sent;
+        return SendNow(job, pdf, exchange);
     };
-    return WithinDeadline(std::move(talk), NoAnswer(job));
+    // Cut short at the deadline: a job the server has confirmed is printing, as far as is known.
+    std::function<Sent(const Exchange&)> late = [job](const Exchange& exchange) {
+        if (exchange.confirmed) return Sent::Accepted(JobFate::Printing);
+        return Failed(job, Trouble::Silent, exchange.documentSent);
+    };
+    return WithinDeadline(std::move(talk), std::move(late), WhileWaiting());
 }
 
 movement::Outcome CheckPrintServerAnswers() {
     using movement::Outcome;
-    const Outcome silent =
-        Outcome::Refused("Serwer wydruku (CUPS) nie odpowiada (czekano " + std::to_string(ServerAnswerSeconds) +
-                         " s). Spróbuj ponownie, gdy serwer wydruku będzie działał.");
-    std::function<Outcome(Exchange&)> talk = [silent](Exchange& exchange) {
-        const Connection http(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                                           exchange.MillisecondsLeft(), nullptr));
-        if (!http) return Outcome::Accepted();  // no server: Qt finds no printers at once
-        BoundWaits(http.get(), exchange);
-        const Response answer(cupsDoRequest(http.get(), ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/"));
-        return exchange.silent ? silent : Outcome::Accepted();
+    const auto silent = [] {
+        return Outcome::Refused("Serwer wydruku (CUPS) nie odpowiada (czekano " + std::to_string(ServerAnswerSeconds) +
+                                " s). Spróbuj ponownie, gdy serwer wydruku będzie działał.");
     };
-    return WithinDeadline(std::move(talk), silent);
+    std::function<Outcome(Exchange&)> talk = [silent](Exchange& exchange) {
+        const Connection http(exchange.Connect());
+        if (!http) return Outcome::Accepted();  // no server: Qt finds no printers at once
+        const Response answer(cupsDoRequest(http.get(), ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/"));
+        return exchange.silent ? silent() : Outcome::Accepted();
+    };
+    std::function<Outcome(const Exchange&)> late = [silent](const Exchange&) { return silent(); };
+    return WithinDeadline(std::move(talk), std::move(late), WhileWaiting());
 }
 
 void WithoutPrintServer(const std::function<void()>& make) {

@@ -22,19 +22,22 @@ struct QueueJob {
     bool chosenEarlier = false;
 };
 
-// How long the print server has for one exchange, from connecting to its last answer: silence
-// and an answer dragged out byte by byte end the same way.
+// How long the print server has for one exchange, from connecting to its last answer: silence,
+// an answer dragged out byte by byte and one without end all end there.
 constexpr int ServerAnswerSeconds = 15;
 
 // Called about ten times a second while the caller waits for the print server, so that the
 // windows keep themselves drawn meanwhile; nothing by default.
 void SetWhileWaiting(std::function<void()> whileWaiting);
 
-// Sends one PDF document to the queue and waits until the server has taken it, not until it is
-// printed. Accepted with how the queue took it; refused, with the reason in Polish naming the
-// printer, when there is no print server, no such printer, the printer does not accept jobs, the
-// server did not take the document, asked for a password (none is asked of the director here) or
-// did not finish within ServerAnswerSeconds.
+// Sends one PDF document to the queue and waits until the server has confirmed it (answered the
+// document with success, then known its job), not until it is printed. Accepted with how the
+// queue took it; refused, with the reason in Polish naming the printer, when there is no print
+// server, no such printer, the printer does not accept jobs, the server did not take the
+// document, asked for a password (none is asked of the director here), answered what is not IPP,
+// broke the connection or did not finish within ServerAnswerSeconds. A job refused after its
+// document began to go out is called back; when that fails too, the reason says the cards may
+// still print.
 // Unix only: Windows has no server to send a PDF to (WindowsSpooler.cpp).
 movement::Result<JobFate> SendPdfToQueue(const QueueJob& job, std::string_view pdf);
 
