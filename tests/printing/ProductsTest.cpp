@@ -118,10 +118,17 @@ TEST(PrintProduct, TheSheetShadesTheAbsentPairsCellsAndNamesTheBoardsUnderThem) 
                   1)
             << text.text;
     }
-    // Round 1, table 1 plays set 1: boards 1-3; the sets no table plays wait, pair 3 meets pair 5.
+    // Round 1, table 1 plays set 1: boards 1-3. The sets no table plays wait, named by their
+    // boards as the cells show them: sets 3, 5 and 7, and set 4 of table 3, where pair 3 meets
+    // pair 5 and so has no game. In round 2 table 4 has none: sets 1, 4, 6 and 7 wait, and sets 3
+    // and 5 come from the spare table.
     EXPECT_NE(Find(surface, "1-3"), nullptr);
     EXPECT_NE(Find(surface, "19-21"), nullptr);
-    EXPECT_NE(Find(surface, "Czekają komplety 3, 5, 7; pauzuje para 3"), nullptr);
+    EXPECT_NE(Find(surface, "Czekają rozdania 7-15, 19-21; pauzuje para 3"), nullptr);
+    EXPECT_NE(Find(surface,
+                   "Czekają rozdania 1-3, 10-12, 16-21; ze stolika pomocniczego rozdania 7-9, 13-15; "
+                   "pauzuje para 1"),
+              nullptr);
     // The cells of a small movement grow to the top size.
     EXPECT_EQ(Find(surface, "11-1")->fontSize, 14);
     const Strings operations = surface.Operations();

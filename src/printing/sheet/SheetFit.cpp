@@ -28,8 +28,7 @@ void PlaceText(const SheetContent& sheet, bool notes, const PageMetrics& page, P
     const double width = page.PageWidth;
     fit.NotesShown = notes;
     fit.InformationLines = sheet.Information;
-    const std::string& noteLine = notes ? sheet.RoundNotesLegend : sheet.RoundNotesLeftOut;
-    if (!noteLine.empty()) fit.InformationLines.push_back(noteLine);
+    if (notes) fit.InformationLines.push_back(sheet.RoundNotesLegend);
     fit.TitleSize = SizeToFit(surface, sheet.Title + ContinuedMark, TitleDesignSize, width);
     fit.InformationSize = InformationDesignSize;
     for (const std::string& line : fit.InformationLines)
@@ -159,14 +158,7 @@ SheetFit FitWith(const SheetContent& sheet, const CellTexts& cells, bool notes, 
 }  // namespace
 
 SheetFit FitSheet(const SheetContent& sheet, const PageMetrics& page, PrintSurface& surface) {
-    const CellTexts cells = DistinctCellTexts(sheet, surface);
-    const bool notes = !sheet.RoundNotes.empty();
-    SheetFit fit = FitWith(sheet, cells, notes, page, surface);
-    if (notes && PagesAt(sheet, fit) > 1) {
-        SheetFit without = FitWith(sheet, cells, false, page, surface);
-        if (PagesAt(sheet, without) == 1) return without;
-    }
-    return fit;
+    return FitWith(sheet, DistinctCellTexts(sheet, surface), !sheet.RoundNotes.empty(), page, surface);
 }
 
 }  // namespace printing

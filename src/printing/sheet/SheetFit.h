@@ -51,8 +51,8 @@ struct SheetFit {
 
 // The largest sizes, down to a readable floor and up to a size read comfortably at a desk, that
 // put the grid on the fewest pages; below the floor only where not one table and round fit at
-// it. Tables and rounds are shared out evenly among the pages. The round notes are left out
-// only where they would take a sheet that fits one page onto more.
+// it. Tables and rounds are shared out evenly among the pages. The round notes are always kept:
+// they take a further page rather than be left out.
 SheetFit FitSheet(const SheetContent& sheet, const PageMetrics& page, PrintSurface& surface);
 
 }  // namespace printing
