@@ -342,9 +342,10 @@ bool ExpectBoardRowsUnderTheirRounds(const std::vector<Word>& words, int32_t boa
     return spare;
 }
 
-// The same edges with nine boards in a set (boards up to 883-891) and pair 2 absent: the rows
-// that come with board numbers follow the blocks under their rounds, the foot stands under them,
-// and nothing meets another ink or leaves the paper.
+// The same edges with nine boards in a set (boards up to 883-891), pair 2 absent and an event's
+// line too long for the paper: the rows that come with board numbers follow the blocks under
+// their rounds, the foot stands under them, the event's line, cut, under all, and nothing meets
+// another ink or leaves the paper.
 TEST_P(PdfCardsAtTheEdges, WithBoardNumbersAndAnAbsentPairEveryWordStandsClearToo) {
     const auto& [paper, edge] = GetParam();
     const MovementState state = EdgeMovement(edge);
@@ -361,6 +362,7 @@ TEST_P(PdfCardsAtTheEdges, WithBoardNumbersAndAnAbsentPairEveryWordStandsClearTo
         request.first = request.last = table;
         request.absentPair = Absent;
         request.boardsPerSet = Boards;
+        request.event = LongEvent;
         const movement::Outcome printed =
             printing::PrintProduct(printing::Product::TableCards, state, page, request, surface);
         ASSERT_TRUE(printed.accepted()) << printed.message();
@@ -368,6 +370,7 @@ TEST_P(PdfCardsAtTheEdges, WithBoardNumbersAndAnAbsentPairEveryWordStandsClearTo
         SCOPED_TRACE("table " + std::to_string(table));
 
         ExpectEveryWordClearOnThePaper(printer, page, words);
+        ExpectTheEventCutAtEveryFoot(words);
 
         const std::vector<std::vector<int>> rounds = RowsAfter(words, QStringLiteral("Runda:"));
         std::vector<int> everyRound;

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExampleMovements.h"
 
+#include "movement/MovementCheck.h"
 #include "printing/Products.h"
 #include "printing/output/PrintReport.h"
 #include "printing/surfaces/RecordingSurface.h"
+#include "printing/tablecards/TableCardPrinter.h"
 
 #include <gtest/gtest.h>
 
@@ -168,6 +170,90 @@ TEST(PrintProduct, APauzaRowHoldsOnlyTheRoundAndEveryThirdBlockOfRowsIsShaded) {
     EXPECT_EQ(Find(without, "pauza"), nullptr);
     // Seven rows leave the card room: they grow to the top size.
     EXPECT_EQ(Find(without, "NS")->fontSize, 16);
+}
+
+// A scheme line whose table 4 stands in slot 4 of three sets: every product plays it as set 1,
+// beside tables 1 and 5, and the sheet's check finds the movement sound.
+TEST(PrintProduct, ASetBeyondTheRoundsIsSetOneOnEveryProductAndInTheCheck) {
+    const auto line = movement::CheckSchemeLine("3 5 6 3 9 5 4 7 2 8 10 1");
+    ASSERT_TRUE(line.accepted()) << line.message();
+    movement::MovementState state;
+    state.RoundCount = 3;
+    state.TableCount = 5;
+    std::copy(line.value().Tables.begin(), line.value().Tables.end(), state.Seating.begin() + 1);
+    state = movement::testing::ReadyToPrint(state, 3);
+    RecordingSurface sheet;
+    ASSERT_TRUE(PrintProduct(Product::MovementSheet, state, Page, RequestOf(0, 0), sheet).accepted());
+    EXPECT_NE(Find(sheet, "St. 1, 4 i 5 grają wspólnie komplet 1"), nullptr);
+    EXPECT_NE(Find(sheet, "Sprawdzenie: każda para spotyka każdą inną najwyżej raz i gra każdy komplet dokładnie raz."),
+              nullptr);
+    RecordingSurface cards;
+    RunRequest request = RequestOf(0, 2);
+    request.first = request.last = 4;
+    ASSERT_TRUE(PrintProduct(Product::TableCards, state, Page, request, cards).accepted());
+    EXPECT_NE(Find(cards, "Komplet dzielony ze stołami 1 i 5"), nullptr);
+    EXPECT_NE(Find(cards, "1-2"), nullptr);
+    EXPECT_EQ(Find(cards, "7-8"), nullptr);
+}
+
+// An event of spaces alone prints every product as none does, the table cards as they always
+// were (TableCard.TableOneOfSevenRoundsOnFourTablesWithStepTenNumberForNumber holds them to their
+// places). A named event stands on every page
+// of every product, and on every pair card, under everything else; a long one is cut to the
+// page's width with an ellipsis, on A5's page too.
+TEST(PrintProduct, TheEventStandsAtTheFootOfEveryPageAndSpacesAloneChangeNothing) {
+    const std::string event = "Klub Brydżowy „Pik”, Mistrzostwa Okręgu, 12 marca 2027";
+    const std::string longEvent = std::string(200, 'W') + " koniec";
+    for (const ProductInfo& product : ProductTable) {
+        SCOPED_TRACE(product.key);
+        RunRequest request = RequestOf(0, 0);
+        request.first = 1;
+        request.last = 4;
+        RecordingSurface without;
+        ASSERT_TRUE(PrintProduct(product.product, SevenRounds, Page, request, without).accepted());
+        request.event = " \t  ";
+        RecordingSurface spaces;
+        ASSERT_TRUE(PrintProduct(product.product, SevenRounds, Page, request, spaces).accepted());
+        EXPECT_EQ(spaces.Operations(), without.Operations());
+        if (product.product == Product::TableCards) {
+            RecordingSurface asEver;
+            ASSERT_TRUE(PrintTableCards(SevenRounds, Page, 1, 4, false, asEver).accepted());
+            EXPECT_EQ(spaces.Operations(), asEver.Operations());
+        }
+
+        // With every setting: the boards, an absent pair and the event.
+        request.boardsPerSet = 3;
+        request.absentPair = 5;
+
+        for (const auto& [named, page] : {std::pair{event, Page}, std::pair{longEvent, PageMetrics{2300, 3300}}}) {
+            request.event = named;
+            RecordingSurface surface;
+            ASSERT_TRUE(PrintProduct(product.product, SevenRounds, page, request, surface).accepted());
+            std::vector<const RecordingSurface::Text*> lines;
+            for (const auto& text : surface.texts)
+                if (text.text == event || text.text.find("WWW") == 0) lines.push_back(&text);
+            // A page of table cards or of the sheet, or a pair card (seven pairs play, pair 5 is
+            // absent): four to A4's page, two to A5's.
+            const bool cards = product.product == Product::PairCards;
+            const int across = cards && page.PageWidth == Page.PageWidth ? 2 : 1;
+            const int down = cards ? 2 : 1;
+            EXPECT_EQ(lines.size(), cards ? 7u : static_cast<std::size_t>(surface.texts.back().page + 1));
+            for (const RecordingSurface::Text* line : lines) {
+                EXPECT_EQ(line->text.find("\u2026") != std::string::npos, named == longEvent) << line->text;
+                EXPECT_GE(line->x, 0);
+                EXPECT_LE(line->x + surface.TextWidth(line->text, line->fontSize), page.PageWidth);
+                EXPECT_LE(line->y + (0.905 + 0.212) * line->fontSize * 600 / 72, page.PageHeight);
+                // Under every other text of its page, or of its card.
+                const auto cell = [&](const RecordingSurface::Text& text) {
+                    return std::tuple{text.page, text.y / (page.PageHeight / down), text.x / (page.PageWidth / across)};
+                };
+                for (const auto& text : surface.texts)
+                    if (&text != line && cell(text) == cell(*line)) {
+                        EXPECT_LT(text.y, line->y) << text.text;
+                    }
+            }
+        }
+    }
 }
 
 TEST(PrintProduct, TheBalanceOfAShortenedHowellLeavesTheStationaryPairsOutAmongThemselves) {

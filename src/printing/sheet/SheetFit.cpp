@@ -110,7 +110,7 @@ void PlaceGrid(const SheetContent& sheet, const CellTexts& cells, int size, cons
 
     const int across = page.PageWidth - 2 * fit.GridLeft - fit.RoundColumnWidth;
     const int down = page.PageHeight - fit.GridTop - fit.HeaderHeight - fit.GridPen - fit.FindingsGap -
-                     static_cast<int>(fit.FindingLines.size()) * fit.FindingsStep;
+                     static_cast<int>(fit.FindingLines.size()) * fit.FindingsStep - fit.Event.room;
     fit.TablesPerPage = across > 0 ? across / std::max(1, fit.ColumnWidth) : 0;
     fit.RoundsPerPage = down > 0 ? down / std::max(1, fit.RowHeight) : 0;
 
@@ -131,9 +131,10 @@ int32_t PagesAt(const SheetContent& sheet, const SheetFit& fit) {
 }
 
 SheetFit FitWith(const SheetContent& sheet, const CellTexts& cells, bool notes, const PageMetrics& page,
-                 PrintSurface& surface) {
+                 PrintSurface& surface, const std::string& event) {
     SheetFit fit;
     PlaceText(sheet, notes, page, surface, fit);
+    fit.Event = FitEventFoot(surface, event, InformationDesignSize, page.PageWidth);
     const int chosen = LargestSizeOfFewestParts(CellDesignSize, CellFloorSize, [&](int size) -> int64_t {
         PlaceGrid(sheet, cells, size, page, surface, fit);
         return PagesAt(sheet, fit);
@@ -157,8 +158,8 @@ SheetFit FitWith(const SheetContent& sheet, const CellTexts& cells, bool notes, 
 
 }  // namespace
 
-SheetFit FitSheet(const SheetContent& sheet, const PageMetrics& page, PrintSurface& surface) {
-    return FitWith(sheet, DistinctCellTexts(sheet, surface), !sheet.RoundNotes.empty(), page, surface);
+SheetFit FitSheet(const SheetContent& sheet, const PageMetrics& page, PrintSurface& surface, const std::string& event) {
+    return FitWith(sheet, DistinctCellTexts(sheet, surface), !sheet.RoundNotes.empty(), page, surface, event);
 }
 
 }  // namespace printing

@@ -253,16 +253,16 @@ bool DrawTogether(const TableCardContent& card, const TableCardLayout& layout, R
     return false;
 }
 
-// Without board numbers or a foot the rows are the design's. With them, where the page is too
-// short, the lines under the set rows and the blocks draw together; then the boards keep to the
-// columns the other rows need, shrinking if they must; then the face shrinks, all rows alike.
+// The rows are the design's where they end on the page, as they do without board numbers, a foot
+// or an event's line below them. Else the lines under the set rows and the blocks draw together;
+// then the boards keep to the columns the other rows need, shrinking if they must; then the face
+// shrinks, all rows alike.
 RoundBlocks FitRows(const TableCardContent& card, const TableCardLayout& layout, int& size, const PageMetrics& page,
                     PrintSurface& surface) {
     for (;;) {
         RoundBlocks fit;
         for (const bool boardsInColumns : {false, true}) {
             fit = FitRoundBlocks(card, layout, size, boardsInColumns, page.PageWidth, surface);
-            if (card.Boards.empty() && card.Foot.empty()) return fit;
             if (DrawTogether(card, layout, fit, size, page, surface)) return fit;
             if (card.Boards.empty()) break;
         }

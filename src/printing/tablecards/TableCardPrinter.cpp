@@ -3,6 +3,7 @@
 
 #include "printing/PrintPages.h"
 #include "printing/Products.h"
+#include "printing/surfaces/EventFoot.h"
 #include "printing/surfaces/SurfaceDrawing.h"
 #include "printing/tablecards/TableCardContent.h"
 #include "printing/tablecards/TableCardFit.h"
@@ -250,7 +251,9 @@ public:
           arbitraryNumbers_(movement::ArbitraryNumbersInUse(state)),
           routes_(request.boardsPerSet != movement::NoBoardsGiven ? movement::RoutesOf(state, request.absentPair)
                                                                   : movement::SetRoutes{}),
-          additions_{request.boardsPerSet, request.absentPair, &routes_} {}
+          additions_{request.boardsPerSet, request.absentPair, &routes_},
+          event_(FitEventFoot(surface, request.event, fonts_.Information, page.PageWidth)),
+          rowsPage_{page.PageWidth, page.PageHeight - event_.room} {}
 
     int32_t PageCount() const override { return range_.Count() * each_; }
     int32_t PagesPerJob() const override { return each_; }
@@ -262,8 +265,10 @@ public:
     void DrawPage(int32_t k) override {
         const int32_t table = range_.first + (repeatRange_ ? k % range_.Count() : k / each_);
         const TableCardContent card = ContentOf(state_, table, arbitraryNumbers_, additions_);
-        const TableCardFit fit = FitCard(card, layout_, fonts_, page_, surface_);
+        // The rows end above the event's line.
+        const TableCardFit fit = FitCard(card, layout_, fonts_, rowsPage_, surface_);
         CardDrawing(card, layout_, fit, surface_).Draw();
+        DrawEventFoot(surface_, event_, 0, page_.PageWidth, page_.PageHeight);
     }
 
 private:
@@ -278,6 +283,8 @@ private:
     bool arbitraryNumbers_;
     movement::SetRoutes routes_;
     CardAdditions additions_;
+    EventFoot event_;
+    PageMetrics rowsPage_;
 };
 
 }  // namespace
