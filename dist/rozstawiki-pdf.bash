@@ -27,7 +27,7 @@ _rozstawiki_pdf()
         --list | --check)
             _rozstawiki_pdf_scheme_files
             return ;;
-        --numbers | --swap | --from | --to | --absent | --boards | --source)
+        --numbers | --swap | --from | --to | --absent | --boards | --source | --event)
             return ;;
     esac
 
@@ -38,14 +38,14 @@ _rozstawiki_pdf()
             ((positional++))
         elif [[ ${words[i]} == -- ]]; then
             options_ended=1
-        elif [[ ${words[i]} == --@(numbering|numbers|swap|cards|absent|boards|from|to|paper|resolution|source|printer|list|check) ]]; then
+        elif [[ ${words[i]} == --@(numbering|numbers|swap|cards|absent|boards|from|to|paper|resolution|source|event|printer|list|check) ]]; then
             ((i++))
         fi
     done
 
     if [[ -z $options_ended && $cur == -* ]]; then
         COMPREPLY=($(compgen -W '--numbering --numbers --swap --cards --absent --boards --from --to
-            --paper --resolution --source --printer --list --check --help --version --' -- "$cur"))
+            --paper --resolution --source --event --printer --list --check --help --version --' -- "$cur"))
         return
     fi
 

@@ -118,7 +118,8 @@ const std::string& UsageText() {
             "  --from N, --to N            zakres wydruku rozstawików stolikowych (domyślnie wszystkie stoły)\n"
             "  --paper A4|A5|Letter        papier (domyślnie A4)\n"
             "  --resolution DPI            rozdzielczość (domyślnie 600, od 72 do 2400)\n"
-            "  --source TEKST              źródło schematu na rozstawikach\n" +
+            "  --source TEKST              źródło schematu na rozstawikach\n"
+            "  --event TEKST               turniej: linia u dołu każdej strony (klub, turniej, data)\n" +
             std::string(PrinterWords().option) +
             "  --list PLIK_SCHEMATÓW       wypisuje linie listy schematów, numerowane od 1\n"
             "  --check PLIK_SCHEMATÓW      sprawdza każdą linię pliku jak schemat wprowadzany z palca\n"
@@ -213,6 +214,8 @@ movement::Outcome ReadOption(const std::string& option, const std::string& value
         request.boardsPerSet = *boards;
     } else if (option == "--source") {
         request.source = value;
+    } else if (option == "--event") {
+        request.event = value;
     } else if (option == "--printer") {
         if (value.empty()) return Outcome::Refused("Opcja --printer przyjmuje nazwę drukarki.");
         request.printer = value;
@@ -250,7 +253,7 @@ Outcome Conflict(const std::set<std::string>& given, const ExportRequest& reques
 ParsedArguments ParseExportArguments(const std::vector<std::string>& arguments) {
     static const std::set<std::string> valued = {"--numbering", "--numbers", "--swap",       "--from",
                                                  "--to",        "--paper",   "--resolution", "--source",
-                                                 "--printer",   "--list",    "--check"};
+                                                 "--event",     "--printer", "--list",       "--check"};
     // What to print, who is absent and the boards in a set.
     static const std::set<std::string> productOptions = {"--cards", "--absent", "--boards"};
     ExportRequest request;

@@ -34,6 +34,7 @@ struct ExportRequest {
     printing::Product product = printing::Product::TableCards;
     int absentPair = 0;    // as the cards print it, under the numbering chosen; 0 for nobody
     int boardsPerSet = 0;  // 0: the cards give set numbers only
+    std::string event;     // the line at the foot of every page; none when empty
 
     // The program's data folders, where a shipped scheme file's bare name is looked for when the
     // working folder does not hold it; no option, set from the program's place.

@@ -168,6 +168,7 @@ int ExportPrint(const ExportRequest& request, std::ostream& errors) {
         asked.last = state.PrintTo;
         asked.absentPair = absent.value();
         asked.boardsPerSet = request.boardsPerSet;
+        asked.event = request.event;
         return printing::PrintProduct(request.product, state, page, asked, surface);
     };
     printing::Destination destination;

@@ -38,45 +38,75 @@ std::string NumberRangesText(const std::vector<int32_t>& ascending) {
     return text;
 }
 
-SetRoutes RoutesOf(const MovementState& state) {
+namespace {
+
+using Tables = std::vector<int32_t>;
+
+// One round as the routes see it: whether each table has a game, the set it plays (0 for none:
+// an idle table, or a set outside 1..R) and the tables of each set, ascending.
+struct RoundSets {
+    std::vector<bool> plays;
+    std::vector<int32_t> setAt;
+    std::vector<Tables> tablesOf;  // [set], 1..R
+};
+
+RoundSets SetsOfRound(const std::vector<TableSeat>& seats, int32_t rounds, int32_t absentPair) {
+    RoundSets round{std::vector<bool>(seats.size()), std::vector<int32_t>(seats.size()),
+                    std::vector<Tables>(static_cast<std::size_t>(rounds) + 1)};
+    for (std::size_t t = 0; t < seats.size(); ++t) {
+        const TableSeat& seat = seats[t];
+        round.plays[t] = absentPair == NoAbsentPair || (seat.NsPair != absentPair && seat.WePair != absentPair);
+        if (!round.plays[t] || seat.BoardSet < 1 || seat.BoardSet > rounds) continue;
+        round.setAt[t] = seat.BoardSet;
+        round.tablesOf[seat.BoardSet].push_back(static_cast<int32_t>(t) + 1);
+    }
+    return round;
+}
+
+// Where table t's set goes, or comes from, in the round `other`: its tables, or the spare table.
+Tables Route(const RoundSets& now, const RoundSets& other, std::size_t t) {
+    const int32_t set = now.setAt[t];
+    if (set == 0) return {};
+    const Tables& tables = other.tablesOf[set];
+    return tables.empty() ? Tables{SpareTable} : tables;
+}
+
+// The sets 1..R that no table plays in `round`, or with `played`, the sets it plays that no
+// table played in `before`.
+Tables SetsOf(const RoundSets& round, const RoundSets* before, bool played) {
+    Tables sets;
+    for (std::size_t set = 1; set < round.tablesOf.size(); ++set)
+        if (round.tablesOf[set].empty() != played && (before == nullptr || before->tablesOf[set].empty()))
+            sets.push_back(static_cast<int32_t>(set));
+    return sets;
+}
+
+}  // namespace
+
+SetRoutes RoutesOf(const MovementState& state, int32_t absentPair) {
     SetRoutes routes;
     const int32_t rounds = std::max(state.RoundCount, 0);
-    std::vector<std::vector<TableSeat>> seats;
-    seats.reserve(static_cast<std::size_t>(rounds));
-    for (int32_t r = 1; r <= rounds; ++r) seats.push_back(SeatsInRound(state, r));
+    std::vector<RoundSets> played;
+    played.reserve(static_cast<std::size_t>(rounds));
+    for (int32_t r = 1; r <= rounds; ++r) played.push_back(SetsOfRound(SeatsInRound(state, r), rounds, absentPair));
 
-    // The tables of each set in a round; sets outside 1..R (a typed scheme's) are kept apart.
-    const auto tablesBySet = [&](const std::vector<TableSeat>& round) {
-        std::vector<std::vector<int32_t>> bySet(static_cast<std::size_t>(rounds) + 1);
-        for (int32_t t = 1; t <= static_cast<int32_t>(round.size()); ++t) {
-            const int32_t set = round[t - 1].BoardSet;
-            if (set >= 1 && set <= rounds) bySet[set].push_back(t);
+    for (std::size_t r = 0; r < played.size(); ++r) {
+        const RoundSets& now = played[r];
+        const std::size_t tables = now.setAt.size();
+        routes.Plays.push_back(now.plays);
+        auto& shared = routes.SharedWith.emplace_back(tables);
+        auto& previous = routes.PreviousTables.emplace_back(tables);
+        for (std::size_t t = 0; t < tables; ++t) {
+            if (now.setAt[t] == 0) continue;
+            for (const int32_t other : now.tablesOf[now.setAt[t]])
+                if (other != static_cast<int32_t>(t) + 1) shared[t].push_back(other);
+            if (r > 0) previous[t] = Route(now, played[r - 1], t);
         }
-        return bySet;
-    };
-
-    std::vector<std::vector<int32_t>> now = rounds > 0 ? tablesBySet(seats[0]) : std::vector<std::vector<int32_t>>{};
-    for (int32_t r = 1; r <= rounds; ++r) {
-        const std::vector<TableSeat>& round = seats[r - 1];
-        auto& shared = routes.SharedWith.emplace_back(round.size());
-        for (int32_t t = 1; t <= static_cast<int32_t>(round.size()); ++t) {
-            const int32_t set = round[t - 1].BoardSet;
-            if (set < 1 || set > rounds) continue;
-            for (int32_t other : now[set])
-                if (other != t) shared[t - 1].push_back(other);
-        }
-        auto& waiting = routes.Waiting.emplace_back();
-        for (int32_t set = 1; set <= rounds; ++set)
-            if (now[set].empty()) waiting.push_back(set);
-        if (r == rounds) break;
-
-        std::vector<std::vector<int32_t>> next = tablesBySet(seats[r]);
-        auto& onward = routes.NextTable.emplace_back(round.size(), SpareTable);
-        for (int32_t t = 1; t <= static_cast<int32_t>(round.size()); ++t) {
-            const int32_t set = round[t - 1].BoardSet;
-            if (set >= 1 && set <= rounds && !next[set].empty()) onward[t - 1] = next[set].front();
-        }
-        now = std::move(next);
+        routes.Waiting.push_back(SetsOf(now, nullptr, false));
+        routes.FromSpare.push_back(r > 0 ? SetsOf(now, &played[r - 1], true) : Tables{});
+        if (r + 1 == played.size()) break;
+        auto& onward = routes.NextTables.emplace_back(tables);
+        for (std::size_t t = 0; t < tables; ++t) onward[t] = Route(now, played[r + 1], t);
     }
     return routes;
 }
@@ -85,11 +115,14 @@ std::vector<int32_t> SharedThroughout(const SetRoutes& routes, int32_t table) {
     if (routes.SharedWith.empty() || table < 1) return {};
     const std::size_t at = static_cast<std::size_t>(table) - 1;
     if (at >= routes.SharedWith.front().size()) return {};
-    const std::vector<int32_t>& first = routes.SharedWith.front()[at];
-    if (first.empty()) return {};
-    const bool same = std::all_of(routes.SharedWith.begin(), routes.SharedWith.end(),
-                                  [&](const auto& round) { return round[at] == first; });
-    return same ? first : std::vector<int32_t>{};
+    std::vector<int32_t> partners;
+    for (std::size_t r = 0; r < routes.SharedWith.size(); ++r) {
+        if (!routes.Plays[r][at]) continue;
+        const std::vector<int32_t>& now = routes.SharedWith[r][at];
+        if (now.empty() || (!partners.empty() && now != partners)) return {};
+        partners = now;
+    }
+    return partners;
 }
 
 std::vector<int32_t> RoundsSharedNowAndThen(const SetRoutes& routes, int32_t table) {
@@ -114,6 +147,13 @@ std::vector<int32_t> PartnersNowAndThen(const SetRoutes& routes, int32_t table) 
 }
 
 const char* const SpareTableMark = "P";
+
+std::string RouteText(const std::vector<int32_t>& tables) {
+    if (tables == std::vector<int32_t>{SpareTable}) return SpareTableMark;
+    std::string text;
+    for (const int32_t table : tables) text += (text.empty() ? "" : "/") + std::to_string(table);
+    return text;
+}
 
 std::string TablesInWords(const std::vector<int32_t>& tables) {
     std::string words;

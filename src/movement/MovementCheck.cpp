@@ -72,6 +72,12 @@ std::vector<std::vector<TableSeat>> PlayedRounds(int32_t rounds, const std::vect
     return played;
 }
 
+// Round 1 as the cards play it: a set beyond the rounds is set 1.
+std::vector<TableSeat> SetsAsPlayed(int32_t rounds, std::vector<TableSeat> tables) {
+    for (TableSeat& seat : tables) seat.BoardSet = RoundOneBoardSet(rounds, seat.BoardSet);
+    return tables;
+}
+
 std::string SeatingDetail(const std::vector<TableSeat>& tables) {
     const int64_t pairs = 2 * static_cast<int64_t>(tables.size());
     std::vector<int> uses(pairs + 1);
@@ -168,7 +174,7 @@ Outcome CheckRounds(int32_t rounds, const std::vector<TableSeat>& tables) {
 Outcome CheckMovement(int32_t rounds, const std::vector<TableSeat>& tables) {
     Outcome numbering = CheckPairNumbering(tables);
     if (!numbering.accepted()) return numbering;
-    return CheckRounds(rounds, tables);
+    return CheckRounds(rounds, SetsAsPlayed(rounds, tables));
 }
 
 Outcome DiagnoseMovement(int32_t rounds, const std::vector<TableSeat>& tables) {
@@ -177,7 +183,7 @@ Outcome DiagnoseMovement(int32_t rounds, const std::vector<TableSeat>& tables) {
     std::string detail = SeatingDetail(tables);
     if (detail.empty() && rounds >= 1 && rounds <= MaxSchemeRounds && !tables.empty() &&
         tables.size() <= static_cast<std::size_t>(MaxTables)) {
-        const auto played = PlayedRounds(rounds, tables);
+        const auto played = PlayedRounds(rounds, SetsAsPlayed(rounds, tables));
         const auto pairs = static_cast<int32_t>(2 * tables.size());
         detail = MeetingDetail(played, pairs);
         if (detail.empty()) detail = BoardSetDetail(played, pairs, rounds);

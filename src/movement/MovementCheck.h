@@ -22,7 +22,8 @@ Outcome CheckPairNumbering(const std::vector<TableSeat>& tables);
 // Refused without playing when rounds lie outside 1..99 or tables outside 1..48.
 Outcome CheckRounds(int32_t rounds, const std::vector<TableSeat>& tables);
 
-// Both, in that order.
+// Both, in that order, on the sets as the cards play them (RoundOneBoardSet): a scheme line's
+// set beyond the rounds is set 1. A typed scheme is checked as typed (CheckRounds).
 Outcome CheckMovement(int32_t rounds, const std::vector<TableSeat>& tables);
 
 // The first fault of a movement, said so that the director can find it: which pair is seated

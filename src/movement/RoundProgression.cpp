@@ -19,8 +19,10 @@ int32_t PairInRound(const MovementState& state, int32_t p, int32_t r) {
     return p;
 }
 
+int32_t RoundOneBoardSet(int32_t roundCount, int32_t b) { return roundCount >= 1 && b > roundCount ? 1 : b; }
+
 int32_t BoardSetInRound(const MovementState& state, int32_t b, int32_t r) {
-    return RotationValue(b, r, 1, state.RoundCount);
+    return RotationValue(RoundOneBoardSet(state.RoundCount, b), r, 1, state.RoundCount);
 }
 
 std::string NextSeatText(const MovementState& state, int32_t p) {

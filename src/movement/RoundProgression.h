@@ -14,8 +14,12 @@ namespace movement {
 // The pair at the seat whose round-1 pair is p, in round r.
 int32_t PairInRound(const MovementState& state, int32_t p, int32_t r);
 
-// The board set played in round r at a table that plays set b in round 1. A set above
-// RoundCount starts again at 1.
+// The set a table whose round-1 BoardSet is b plays in round 1: a set beyond the rounds (a
+// scheme line with more slots than rounds) is set 1, the one answer the cards, the sheet and
+// the checks of a chosen movement all give.
+int32_t RoundOneBoardSet(int32_t roundCount, int32_t b);
+
+// The board set played in round r at a table whose round-1 BoardSet is b.
 int32_t BoardSetInRound(const MovementState& state, int32_t b, int32_t r);
 
 // Where the pair at the seat whose round-1 pair is p goes for the next round: "3 NS", "4 WE",

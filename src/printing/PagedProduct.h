@@ -16,7 +16,8 @@
 namespace printing {
 
 // What one run asks of a product: the table cards' range, a job per card (or page), the absent
-// pair (as numbered in the scheme), the copies the program prints itself and the boards in a set.
+// pair (as numbered in the scheme), the copies the program prints itself, the boards in a set
+// and the event.
 struct RunRequest {
     int32_t first = 1;
     int32_t last = 0;
@@ -24,6 +25,9 @@ struct RunRequest {
     int32_t absentPair = movement::NoAbsentPair;
     Copies copies;
     int32_t boardsPerSet = movement::NoBoardsGiven;
+    // The event's line at the foot of every page, as the director typed it (movement::EventLine);
+    // none when empty or spaces only.
+    std::string event{};
 };
 
 // A product laid out for one run on one surface: its pages, which the one print loop

@@ -32,6 +32,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -49,7 +50,7 @@ namespace {
 // Room added to the form's width for what to print and the preview.
 constexpr int PrintChoiceColumnWidth = 150;
 // The print result grows upwards from above "Podgląd" into the column's free room.
-constexpr int PrintResultTop = 164;
+constexpr int PrintResultTop = 216;
 constexpr int PrintResultBottom = 452;
 
 QString FromCore(const std::string& text) { return QString::fromStdString(text); }
@@ -185,10 +186,18 @@ void TDrog::CreatePrintChoiceControls() {
             QStringLiteral("Ile rozdań ma każdy komplet: karty podają wtedy numery rozdań i dokąd iść z kompletem"));
     LabRozdania->setBuddy(Rozdania);
 
+    LabTurniej = MakeLabel(this, "LabTurniej", QStringLiteral("&Turniej:"), left, 164);
+    Turniej = new QLineEdit(this);
+    Turniej->setObjectName(QStringLiteral("Turniej"));
+    Turniej->setGeometry(left, 184, width, 23);
+    SetHint(Turniej, QStringLiteral("Linia u dołu każdej strony: klub, turniej, data; puste – bez niej"));
+    Turniej->setAccessibleName(QStringLiteral("Turniej: linia drukowana u dołu każdej strony"));
+    LabTurniej->setBuddy(Turniej);
+
     Podglad = MakeButton(this, "Podglad", QStringLiteral("P&odgląd"), {left, 458, width, 25});
     Podglad->setFont(SansFont(16, true));
     SetHint(Podglad, QStringLiteral("Podgląd tego, co wydrukuje przycisk Drukuj"));
-    for (QWidget* control : std::initializer_list<QWidget*>{Wydruk, Nieobecna, Rozdania})
+    for (QWidget* control : std::initializer_list<QWidget*>{Wydruk, Nieobecna, Rozdania, Turniej})
         control->setFont(SansFont(11, false));
 
     // The whole text of the last print, in as many lines as it takes, just above "Podgląd".
@@ -223,7 +232,7 @@ void TDrog::SetTabOrder() {
     QList<QWidget*> order = {Drukarka, Drukuj, Koniec, ListBox1};
     for (int i = 0; i < SkkN->ItemCount(); ++i) order.append(SkkN->Item(i));
     order += {OdSt,   DoSt,         ListBox2, BegDoc,    Nzpl,     Kestrel, ZPalca,
-              Plover, DuzoZbiornic, Wydruk,   Nieobecna, Rozdania, Podglad};
+              Plover, DuzoZbiornic, Wydruk,   Nieobecna, Rozdania, Turniej, Podglad};
     for (int i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -459,6 +468,7 @@ movement::Result<PrintChoice> TDrog::ChosenPrint() const {
     choice.run.last = state_.PrintTo;
     choice.run.separateJobs = BegDoc->isChecked();
     choice.run.boardsPerSet = Rozdania->value();
+    choice.run.event = Turniej->text().toStdString();
     const int32_t printed = Nieobecna->isEnabled() ? Nieobecna->value() : movement::NoAbsentPair;
     const movement::Result<int32_t> absent = movement::AbsentPairFromPrinted(state_, printed);
     if (!absent.accepted()) return absent;

@@ -12,6 +12,7 @@ class QComboBox;
 class QSpinBox;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 
 namespace movement {
@@ -99,6 +100,9 @@ public:
     toolkit::ListedSpinBox* Nieobecna;
     QLabel* LabRozdania;
     QSpinBox* Rozdania;
+    // The event's line at the foot of every page.
+    QLabel* LabTurniej;
+    QLineEdit* Turniej;
     QPushButton* Podglad;
 
 private:

@@ -354,7 +354,7 @@ TEST_F(ExportCommand, PairCardsAndTheSheetWithAnAbsentPair) {
 
     const CommandRun sheet = Export({"--cards", "sheet", "--absent", "3", "HowellKS.txt", "2", "arkusz.pdf"});
     ASSERT_EQ(sheet.status, 0) << sheet.errors;
-    EXPECT_NE(Text("arkusz.pdf").find("Para nieobecna: 3 (w kratkach 3*)"), std::string::npos);
+    EXPECT_NE(Text("arkusz.pdf").find("Para nieobecna: 3 (w kratkach 3*, na szarym tle)"), std::string::npos);
 
     const CommandRun outside = Export({"--cards", "pairs", "--absent", "9", "HowellKS.txt", "2", "x.pdf"});
     EXPECT_EQ(outside.status, 1);

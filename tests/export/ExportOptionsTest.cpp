@@ -56,6 +56,10 @@ TEST(ExportArguments, WhatToPrintAndTheAbsentPair) {
     EXPECT_EQ(Parse({"--boards", "trzy", "f.txt", "1", "o.pdf"}).message(),
               "Opcja --boards przyjmuje liczbę rozdań w komplecie, od 0 do 9.");
     EXPECT_EQ(Parse({"--boards", "1", "--list", "f.txt"}).message(), "Opcja --boards nie dotyczy --list ani --check.");
+    EXPECT_EQ(Parse({"--event", "Klub, 12 marca", "f.txt", "1", "o.pdf"}).value().event, "Klub, 12 marca");
+    EXPECT_EQ(Parse({"--event", "", "f.txt", "1", "o.pdf"}).value().event, "");
+    EXPECT_EQ(Parse({"--event", "Klub", "--check", "f.txt"}).message(),
+              "Opcja --event nie dotyczy --list ani --check.");
     EXPECT_EQ(Parse({"--cards", "sheet", "--to", "2", "f.txt", "1", "o.pdf"}).message(),
               "Opcje --from i --to dotyczą tylko rozstawików stolikowych.");
 }

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The pair cards and the movement sheet of arbitrary movements of 1..48 tables and 1..99 rounds,
 // numbered in every way the windows offer (a step, Mitchell, arbitrary numbers), with any absent
-// pair, fitted to pages of many sizes and drawn on the recording surface.
+// pair and any event's line, fitted to pages of many sizes and drawn on the recording surface.
 //
 // Input: tables, rounds, numbering (0..3 a step choice or Mitchell, 4 arbitrary numbers), the
 // absent pair, flags (bit 0 a job per page, bit 1 a surface that writes to a file, the rest the
 // boards in a set), the page's width and height (a byte each), then a scheme slot per table: its
 // NS and WE pairs (an NS pair of 0 is a board set no table plays), and after the slots new pair
-// numbers, a byte each.
+// numbers, a byte each; what is left is the event's text.
 
 #include "FuzzCheck.h"
 
@@ -116,6 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         if (ValidateNumbers(state, numbers).accepted()) PrepareMovementForPrinting(state, NoItemSelected);
     }
 
+    const std::string event(reinterpret_cast<const char*>(data) + at, size - at);
     const bool absentAccepted = CheckAbsentPair(state, absent).accepted();
     FUZZ_CHECK(absentAccepted == (absent == NoAbsentPair || absent <= 2 * tables));
     for (const printing::Product product : {printing::Product::PairCards, printing::Product::MovementSheet}) {
@@ -126,6 +127,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         request.separateJobs = separateJobs;
         request.absentPair = absent;
         request.boardsPerSet = boardsPerSet;
+        request.event = event;
         const Outcome printed = printing::PrintProduct(product, state, page, request, surface);
         if (!absentAccepted) {
             FUZZ_CHECK(!printed.accepted() && surface.jobs.empty());

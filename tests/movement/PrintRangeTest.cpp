@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExampleMovements.h"
 
+#include "movement/EventLine.h"
 #include "movement/PolishPlural.h"
 #include "movement/PrintRange.h"
 
@@ -29,6 +30,23 @@ TEST(PrintJobTitle, NamesTheMovementAndTheTablesOfTheRange) {
     EXPECT_EQ(PrintJobTitle(MovementState{}, 1, 4), "Rozstawiki");
     EXPECT_EQ(ClampPrintRange(seven, 9, 3).Count(), 2);
     EXPECT_EQ(ClampPrintRange(MovementState{}, 1, 4).Count(), 0);
+}
+
+// The event as the director types it, or passes it to the export, becomes one line.
+TEST(EventLine, AnyTextBecomesOneLineAndSpacesAloneNone) {
+    EXPECT_EQ(EventLine("  Klub „Pik”, 12.03.2027  "), "Klub „Pik”, 12.03.2027");
+    EXPECT_EQ(EventLine("Mistrzostwa\tOkręgu\r\nrunda 2\x7f"), "Mistrzostwa Okręgu  runda 2");
+    EXPECT_EQ(EventLine("a\xE2\x80\xA8"
+                        "b\xC2\x85"
+                        "c"),
+              "a b c");
+    EXPECT_EQ(EventLine(""), "");
+    EXPECT_EQ(EventLine(" \t \n "), "");
+    // A letter of the text, not a byte, counts: a cut never splits one.
+    std::string polish;
+    for (int i = 0; i < 400; ++i) polish += "ż";
+    EXPECT_EQ(EventLine(polish), polish.substr(0, 2 * MaxEventCharacters) + "\u2026");
+    EXPECT_EQ(EventLine(polish.substr(0, 2 * MaxEventCharacters)), polish.substr(0, 2 * MaxEventCharacters));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "ExampleMovements.h"
 #include "PdfReading.h"
 
+#include "movement/MovementCheck.h"
 #include "movement/PairNumbering.h"
 #include "printing/Products.h"
 #include "printing/surfaces/QtPrintSurface.h"
@@ -245,8 +246,105 @@ TEST_P(PdfCardsAtTheEdges, EveryWordStandsClearOnThePageAndNothingIsLeftOut) {
     }
 }
 
-// The same edges with nine boards in a set (boards up to 883-891) and pair 2 absent: the rows
-// that come with board numbers follow the blocks, the foot stands under them, and nothing meets
+// The words of one line right of `label` (a word of the label's own line), from left to right.
+std::vector<const Word*> WordsRightOf(const std::vector<Word>& words, const Word& label) {
+    std::vector<const Word*> line;
+    for (const Word& word : words)
+        if (std::abs(word.yMin - label.yMin) < 0.5 && word.xMin > label.xMax) line.push_back(&word);
+    std::sort(line.begin(), line.end(), [](const Word* a, const Word* b) { return a->xMin < b->xMin; });
+    return line;
+}
+
+std::vector<const Word*> Labelled(const std::vector<Word>& words, const QString& text) {
+    std::vector<const Word*> found;
+    for (const Word& word : words)
+        if (word.text == text) found.push_back(&word);
+    std::sort(found.begin(), found.end(), [](const Word* a, const Word* b) { return a->yMin < b->yMin; });
+    return found;
+}
+
+// How the rows that come with board numbers read, block by block, against the round numbers
+// above them: every board word centred under its own round's number (the set row's set there
+// giving its boards), the tables a set comes from and goes to each ending where its round's
+// number ends, each label whole on its line and a space clear of the values. Returns whether a
+// card's route names the spare table.
+bool ExpectBoardRowsUnderTheirRounds(const std::vector<Word>& words, int32_t boards, int32_t rounds, int32_t tables) {
+    const std::vector<const Word*> runda = Labelled(words, QStringLiteral("Runda:"));
+    const std::vector<const Word*> komplet = Labelled(words, QStringLiteral("Komplet:"));
+    const std::vector<const Word*> rozdania = Labelled(words, QStringLiteral("Rozdania:"));
+    const std::vector<const Word*> stolu = Labelled(words, QStringLiteral("stołu:"));
+    EXPECT_EQ(komplet.size(), runda.size());
+    EXPECT_EQ(rozdania.size(), runda.size());
+    EXPECT_EQ(stolu.size(), 2 * runda.size());
+    if (komplet.size() != runda.size() || rozdania.size() != runda.size() || stolu.size() != 2 * runda.size())
+        return false;
+    bool spare = false;
+    int32_t firstRound = 1;
+    for (std::size_t block = 0; block < runda.size(); ++block) {
+        SCOPED_TRACE("block " + std::to_string(block));
+        const std::vector<const Word*> numbers = WordsRightOf(words, *runda[block]);
+        const std::vector<const Word*> sets = WordsRightOf(words, *komplet[block]);
+        EXPECT_EQ(sets.size(), numbers.size());
+        const auto nearest = [&](double x, bool byRight) {
+            std::size_t best = 0;
+            for (std::size_t at = 1; at < numbers.size(); ++at) {
+                const auto from = [&](std::size_t n) {
+                    return std::abs((byRight ? numbers[n]->xMax : (numbers[n]->xMin + numbers[n]->xMax) / 2) - x);
+                };
+                if (from(at) < from(best)) best = at;
+            }
+            return best;
+        };
+        // Labels: "Komplet od stołu:" and "Komplet do stołu:" whole on their lines.
+        for (const Word* label : {stolu[2 * block], stolu[2 * block + 1]}) {
+            const auto before = std::count_if(words.begin(), words.end(), [&](const Word& word) {
+                return std::abs(word.yMin - label->yMin) < 0.5 && word.xMax < label->xMin &&
+                       (word.text == QStringLiteral("Komplet") || word.text == QStringLiteral("od") ||
+                        word.text == QStringLiteral("do"));
+            });
+            EXPECT_EQ(before, 2);
+        }
+        // The boards, from their label's line down to the first line of tables.
+        std::vector<bool> read(numbers.size());
+        const double space = 0.25 * (runda[block]->yMax - runda[block]->yMin) / 1.117;
+        for (const Word& word : words) {
+            if (word.yMin < rozdania[block]->yMin - 0.5 || word.yMin > stolu[2 * block]->yMin - 0.5 ||
+                word.xMin <= rozdania[block]->xMax)
+                continue;
+            EXPECT_GE(word.xMin - rozdania[block]->xMax, space) << word.text.toStdString();
+            // The mark of a set shared in that round only stands after the centred boards.
+            const bool marked = word.text.endsWith(QLatin1Char('*'));
+            const double middle = (word.xMin + word.xMax - (marked ? 0.389 * 4 * space : 0)) / 2;
+            const std::size_t at = nearest(middle, false);
+            const int set = NumberIn(sets[at]->text);
+            EXPECT_EQ(word.text.chopped(marked ? 1 : 0),
+                      QStringLiteral("%1-%2").arg((set - 1) * boards + 1).arg(set * boards));
+            EXPECT_NEAR(middle, (numbers[at]->xMin + numbers[at]->xMax) / 2, 0.6) << word.text.toStdString();
+            EXPECT_FALSE(read[at]) << word.text.toStdString();
+            read[at] = true;
+        }
+        EXPECT_EQ(std::count(read.begin(), read.end(), true), static_cast<long>(numbers.size()));
+        for (const std::size_t row : {std::size_t{0}, std::size_t{1}})
+            for (const Word* word : WordsRightOf(words, *stolu[2 * block + row])) {
+                const std::size_t at = nearest(word->xMax, true);
+                EXPECT_NEAR(word->xMax, numbers[at]->xMax, 0.6) << word->text.toStdString();
+                const int32_t round = firstRound + static_cast<int32_t>(at);
+                EXPECT_NE(round, row == 0 ? 1 : rounds) << word->text.toStdString();
+                spare = spare || word->text == QStringLiteral("P");
+                if (word->text == QStringLiteral("P")) continue;
+                for (const QString& table : word->text.split(QLatin1Char('/'))) {
+                    EXPECT_GE(NumberIn(table), 1) << word->text.toStdString();
+                    EXPECT_LE(NumberIn(table), tables) << word->text.toStdString();
+                }
+            }
+        firstRound += static_cast<int32_t>(numbers.size());
+    }
+    return spare;
+}
+
+// The same edges with nine boards in a set (boards up to 883-891), pair 2 absent and an event's
+// line too long for the paper: the rows that come with board numbers follow the blocks under
+// their rounds, the foot stands under them, the event's line, cut, under all, and nothing meets
 // another ink or leaves the paper.
 TEST_P(PdfCardsAtTheEdges, WithBoardNumbersAndAnAbsentPairEveryWordStandsClearToo) {
     const auto& [paper, edge] = GetParam();
@@ -264,6 +362,7 @@ TEST_P(PdfCardsAtTheEdges, WithBoardNumbersAndAnAbsentPairEveryWordStandsClearTo
         request.first = request.last = table;
         request.absentPair = Absent;
         request.boardsPerSet = Boards;
+        request.event = LongEvent;
         const movement::Outcome printed =
             printing::PrintProduct(printing::Product::TableCards, state, page, request, surface);
         ASSERT_TRUE(printed.accepted()) << printed.message();
@@ -271,48 +370,14 @@ TEST_P(PdfCardsAtTheEdges, WithBoardNumbersAndAnAbsentPairEveryWordStandsClearTo
         SCOPED_TRACE("table " + std::to_string(table));
 
         ExpectEveryWordClearOnThePaper(printer, page, words);
+        ExpectTheEventCutAtEveryFoot(words);
 
         const std::vector<std::vector<int>> rounds = RowsAfter(words, QStringLiteral("Runda:"));
         std::vector<int> everyRound;
         for (const auto& block : rounds) everyRound.insert(everyRound.end(), block.begin(), block.end());
         ASSERT_EQ(everyRound, OneTo(edge.rounds));
-        const std::vector<std::vector<int>> sets = RowsAfter(words, QStringLiteral("Komplet:"));
-        const std::vector<std::vector<int>> nextTables = RowsAfter(words, QStringLiteral("stołu:"));
-        ASSERT_EQ(sets.size(), rounds.size());
-        ASSERT_EQ(nextTables.size(), rounds.size());
-        std::vector<const Word*> boardLabels;
-        for (const Word& word : words)
-            if (word.text == QStringLiteral("Rozdania:")) boardLabels.push_back(&word);
-        ASSERT_EQ(boardLabels.size(), rounds.size());
-        std::sort(boardLabels.begin(), boardLabels.end(),
-                  [](const Word* a, const Word* b) { return a->yMin < b->yMin; });
-        bool spare = false;
+        const bool spare = ExpectBoardRowsUnderTheirRounds(words, Boards, edge.rounds, edge.tables);
         bool dashes = false;
-        for (std::size_t block = 0; block < rounds.size(); ++block) {
-            // The boards stand between their label's line and the next table's row, left to right.
-            const bool lastBlock = block + 1 == rounds.size();
-            const std::vector<const Word*> stolu = [&] {
-                std::vector<const Word*> found;
-                for (const Word& word : words)
-                    if (word.text == QStringLiteral("stołu:")) found.push_back(&word);
-                std::sort(found.begin(), found.end(), [](const Word* a, const Word* b) { return a->yMin < b->yMin; });
-                return found;
-            }();
-            std::map<double, QString> boards;
-            for (const Word& word : words)
-                if (word.yMin > boardLabels[block]->yMin - 0.5 && word.yMin < stolu[block]->yMin - 0.5 &&
-                    word.xMin > boardLabels[block]->xMax)
-                    boards[word.xMin] = word.text;
-            QStringList expected;
-            for (const int set : sets[block])
-                expected << QStringLiteral("%1-%2").arg((set - 1) * Boards + 1).arg(set * Boards);
-            QStringList read;
-            for (const auto& [x, text] : boards) read << text;
-            EXPECT_EQ(read, expected) << "block " << block;
-            EXPECT_EQ(nextTables[block].size(), rounds[block].size() - (lastBlock ? 1 : 0)) << "block " << block;
-            for (const int next : nextTables[block]) EXPECT_LE(next, edge.tables);
-            spare = spare || std::count(nextTables[block].begin(), nextTables[block].end(), -1) > 0;
-        }
         for (const char* label : {"NS:", "WE:"})
             for (const auto& block : RowsAfter(words, QString::fromLatin1(label))) {
                 EXPECT_EQ(std::count(block.begin(), block.end(), absent.toInt()), 0) << label;
@@ -323,6 +388,44 @@ TEST_P(PdfCardsAtTheEdges, WithBoardNumbersAndAnAbsentPairEveryWordStandsClearTo
         };
         EXPECT_EQ(has(QStringLiteral("pomocniczy")), spare);
         EXPECT_EQ(has(QStringLiteral("nieobecna,")), dashes);
+    }
+}
+
+// HowellKS line 4, 13 rounds with nine boards a set, on every paper: the board rows and the
+// tables the sets come from and go to stand in the rows' own size, each entry under its round
+// ("100-108" under round 12), the labels whole on one line.
+TEST(PdfCardRows, BoardNumbersOfThreeDigitsStandUnderTheirOwnRoundInTheRowsSize) {
+    const auto line = movement::CheckSchemeLine("13 7 1 2 8 5 11 13 0 0 0 6 12 14 10 7 3 0 0 0 9 4");
+    ASSERT_TRUE(line.accepted()) << line.message();
+    movement::MovementState state;
+    state.RoundCount = line.value().RoundCount;
+    state.TableCount = line.value().TableCount;
+    std::copy(line.value().Tables.begin(), line.value().Tables.end(), state.Seating.begin() + 1);
+    state = movement::testing::ReadyToPrint(state, 13);
+    QTemporaryDir folder;
+    for (const Paper& paper : Papers) {
+        SCOPED_TRACE(paper.name);
+        const auto printer = PdfPrinter(paper, folder.filePath(QStringLiteral("%1.pdf").arg(paper.name)));
+        const printing::PageMetrics page{printer->width(), printer->height()};
+        printing::QtPrintSurface surface(*printer);
+        printing::RunRequest request;
+        request.first = 1;
+        request.last = 2;
+        request.boardsPerSet = 9;
+        ASSERT_TRUE(printing::PrintProduct(printing::Product::TableCards, state, page, request, surface).accepted());
+        for (int card = 1; card <= 2; ++card) {
+            SCOPED_TRACE("card " + std::to_string(card));
+            const std::vector<Word> words = WordsOf(printer->outputFileName(), card, card);
+            ExpectEveryWordClearOnThePaper(*printer, page, words);
+            ExpectBoardRowsUnderTheirRounds(words, 9, 13, 7);
+            // One size for the rows and what comes with the boards: a word's box is its size.
+            const auto height = [](const Word& word) { return word.yMax - word.yMin; };
+            const Word& round = *Labelled(words, QStringLiteral("Runda:")).front();
+            for (const Word& word : words)
+                if (word.yMin > round.yMin - 0.5) {
+                    EXPECT_NEAR(height(word), height(round), 0.05) << word.text.toStdString();
+                }
+        }
     }
 }
 

@@ -118,6 +118,32 @@ movement::MovementState EdgeMovement(const Edge& edge) {
     return movement::testing::Numbered(state, edge.step);
 }
 
+const char* const LongEvent =
+    "Klub Brydżowy „Pod Kozią Górką”, Mistrzostwa Okręgu w parach na zapis maksymalny, turniej "
+    "eliminacyjny do finału krajowego, sesja popołudniowa, sędzia główny i organizatorzy, "
+    "12 marca 2027, sala widowiskowa domu kultury przy ulicy Długiej, wpisowe płatne na miejscu, "
+    "zapisy u sędziego do godziny szesnastej, nagrody rzeczowe dla trzech najlepszych par";
+
+std::vector<Word> ExpectTheEventCutAtEveryFoot(const std::vector<Word>& words) {
+    std::map<int, const Word*> lowest;
+    std::set<std::pair<int, double>> eventLines;  // page, top
+    for (const Word& word : words) {
+        const Word*& last = lowest[word.page];
+        if (last == nullptr || word.yMin > last->yMin + 0.5 || (word.yMin > last->yMin - 0.5 && word.xMin > last->xMin))
+            last = &word;
+        if (word.text.endsWith(QChar(0x2026))) eventLines.insert({word.page, word.yMin});
+    }
+    for (const auto& [page, word] : lowest)
+        EXPECT_TRUE(word->text.endsWith(QChar(0x2026))) << "page " << page << ": " << word->text.toStdString();
+    std::vector<Word> rest;
+    for (const Word& word : words)
+        if (std::none_of(eventLines.begin(), eventLines.end(), [&](const auto& line) {
+                return line.first == word.page && std::abs(line.second - word.yMin) < 0.5;
+            }))
+            rest.push_back(word);
+    return rest;
+}
+
 int NumberIn(const QString& text) {
     bool number = false;
     const int value = text.toInt(&number);

@@ -60,6 +60,13 @@ void PrintTo(const Edge& edge, std::ostream* out);
 // Pairs 1..2T each seated once, board sets one per table.
 movement::MovementState EdgeMovement(const Edge& edge);
 
+// An event's line longer than any paper holds: cut with an ellipsis at the foot of every page.
+extern const char* const LongEvent;
+
+// Every page's last word, the event's, is cut with the ellipsis, under all other words. The
+// words without the event's lines.
+std::vector<Word> ExpectTheEventCutAtEveryFoot(const std::vector<Word>& words);
+
 // The number a word reads, or -1.
 int NumberIn(const QString& text);
 

@@ -320,10 +320,11 @@ Cells ReadSheet(const std::vector<Word>& words, Notes* notes = nullptr) {
     return cells;
 }
 
-// A round's note read back: the sets waiting, the tables sharing a set with the set, and the
-// pair sitting out (printed number), or -1.
+// A round's note read back: the sets waiting, the sets taken from the spare table, the tables
+// sharing a set with the set, and the pair sitting out (printed number), or -1.
 struct RoundNote {
     std::set<int> waiting;
+    std::set<int> fromSpare;
     std::set<std::pair<std::vector<int>, int>> shared;
     int sittingOut = -1;
     friend bool operator==(const RoundNote&, const RoundNote&) = default;
@@ -331,6 +332,8 @@ struct RoundNote {
 void PrintTo(const RoundNote& note, std::ostream* out) {
     *out << "waiting";
     for (int set : note.waiting) *out << " " << set;
+    *out << "; from the spare table";
+    for (int set : note.fromSpare) *out << " " << set;
     for (const auto& [tables, set] : note.shared) {
         *out << "; set " << set << " at";
         for (int t : tables) *out << " " << t;
@@ -338,62 +341,95 @@ void PrintTo(const RoundNote& note, std::ostream* out) {
     *out << "; out " << note.sittingOut;
 }
 
-// "Czekają komplety 3, 5-7; St. 1 i 4 grają wspólnie komplet 2; pauzuje para 8".
-RoundNote ParseNote(const std::string& text) {
-    RoundNote note;
-    const auto numbersIn = [](const std::string& part) {
-        std::vector<int> numbers;
-        static const QRegularExpression number(QStringLiteral("(\\d+)(?:-(\\d+))?"));
-        for (auto match = number.globalMatch(QString::fromStdString(part)); match.hasNext();) {
-            const auto found = match.next();
-            const int first = found.captured(1).toInt();
-            const int last = found.captured(2).isEmpty() ? first : found.captured(2).toInt();
-            for (int n = first; n <= last; ++n) numbers.push_back(n);
+// The sets a note names: "komplety 3, 5-7", or with boards given their boards, "rozdania 7-9, 13-21".
+std::vector<int> SetsNamedIn(const std::string& part, int32_t boardsPerSet) {
+    const bool boards = part.find("rozdani") != std::string::npos;
+    EXPECT_EQ(boards, boardsPerSet > 0) << part;
+    EXPECT_TRUE(boards || part.find("komplet") != std::string::npos) << part;
+    std::vector<int> sets;
+    static const QRegularExpression number(QStringLiteral("(\\d+)(?:-(\\d+))?"));
+    for (auto match = number.globalMatch(QString::fromStdString(part)); match.hasNext();) {
+        const auto found = match.next();
+        int first = found.captured(1).toInt();
+        int last = found.captured(2).isEmpty() ? first : found.captured(2).toInt();
+        if (boards) {
+            EXPECT_EQ((first - 1) % boardsPerSet, 0) << part;
+            EXPECT_EQ(last % boardsPerSet, 0) << part;
+            first = (first - 1) / boardsPerSet + 1;
+            last /= boardsPerSet;
         }
-        return numbers;
-    };
+        for (int set = first; set <= last; ++set) sets.push_back(set);
+    }
+    return sets;
+}
+
+// "Czekają komplety 3, 5-7; ze stolika pomocniczego komplet 2; st. 1 i 4 grają wspólnie komplet 2;
+// pauzuje para 8", the sets named by their boards where boards are given.
+RoundNote ParseNote(const std::string& text, int32_t boardsPerSet) {
+    RoundNote note;
     std::size_t start = 0;
     while (start <= text.size()) {
         const std::size_t end = std::min(text.find("; ", start), text.size());
         const std::string part = text.substr(start, end - start);
-        std::vector<int> numbers = numbersIn(part);
+        const std::size_t together = part.find(" grają wspólnie ");
         if (part.rfind("Czeka", 0) == 0) {
-            note.waiting.insert(numbers.begin(), numbers.end());
+            const std::vector<int> sets = SetsNamedIn(part, boardsPerSet);
+            note.waiting.insert(sets.begin(), sets.end());
+        } else if (part.rfind("ze stolika pomocniczego ", 0) == 0 || part.rfind("Ze stolika pomocniczego ", 0) == 0) {
+            const std::vector<int> sets = SetsNamedIn(part, boardsPerSet);
+            note.fromSpare.insert(sets.begin(), sets.end());
         } else if (part.rfind("St. ", 0) == 0 || part.rfind("st. ", 0) == 0) {
-            EXPECT_NE(part.find(" grają wspólnie komplet "), std::string::npos) << part;
-            const int set = numbers.back();
-            numbers.pop_back();
-            note.shared.insert({numbers, set});
+            EXPECT_NE(together, std::string::npos) << part;
+            std::vector<int> tables;
+            static const QRegularExpression number(QStringLiteral("\\d+"));
+            for (auto match = number.globalMatch(QString::fromStdString(part.substr(0, together))); match.hasNext();)
+                tables.push_back(match.next().captured().toInt());
+            const std::vector<int> sets = SetsNamedIn(part.substr(together), boardsPerSet);
+            EXPECT_EQ(sets.size(), 1u) << part;
+            if (!sets.empty()) note.shared.insert({tables, sets.front()});
         } else {
             EXPECT_TRUE(part.rfind("Pauzuje para ", 0) == 0 || part.rfind("pauzuje para ", 0) == 0) << part;
-            note.sittingOut = numbers.empty() ? -2 : numbers.front();
+            note.sittingOut = std::atoi(part.substr(part.rfind(' ') + 1).c_str());
         }
         start = end + 2;
     }
     return note;
 }
 
-// What a round's note must say, worked out from the round's cells as the sheet prints them
-// (sets as numbers): the sets 1..R no cell holds wait, a set in two cells or more is shared, and
-// the pair marked absent has its opponent sit out.
-RoundNote NoteFromCells(const Cells& cells, int round, int rounds, int32_t boardsPerSet) {
-    RoundNote note;
+// The sets of a round's cells, by the tables that play them: a cell of the absent pair, marked,
+// has no game and plays none. A set's last board is N times its number.
+std::map<int, std::vector<int>> SetsPlayed(const Cells& cells, int round, int32_t boardsPerSet) {
     std::map<int, std::vector<int>> tablesOfSet;
     for (const auto& [at, cell] : cells) {
-        if (at.first != round) continue;
-        // A set's last board is N times its number.
+        if (at.first != round || cell.first.find('*') != std::string::npos) continue;
         const std::string last = cell.second.substr(cell.second.find('-') + 1);
-        const int set = NumberIn(QString::fromStdString(last)) / std::max(1, boardsPerSet);
-        tablesOfSet[set].push_back(at.second);
+        tablesOfSet[NumberIn(QString::fromStdString(last)) / std::max(1, boardsPerSet)].push_back(at.second);
+    }
+    return tablesOfSet;
+}
+
+// What a round's note must say, worked out from the cells as the sheet prints them: the sets
+// 1..R no cell of the round plays wait, those it plays that no cell of the round before played
+// come from the spare table, a set in two cells or more is shared, and the pair marked absent
+// has its opponent sit out.
+RoundNote NoteFromCells(const Cells& cells, int round, int rounds, int32_t boardsPerSet) {
+    RoundNote note;
+    const std::map<int, std::vector<int>> played = SetsPlayed(cells, round, boardsPerSet);
+    const std::map<int, std::vector<int>> before =
+        round > 1 ? SetsPlayed(cells, round - 1, boardsPerSet) : std::map<int, std::vector<int>>{};
+    for (const auto& [at, cell] : cells) {
+        if (at.first != round) continue;
         const std::size_t dash = cell.first.find('-');
         const std::string ns = cell.first.substr(0, dash);
         const std::string we = cell.first.substr(dash + 1);
         if (ns.back() == '*') note.sittingOut = std::stoi(we);
         if (we.back() == '*') note.sittingOut = std::stoi(ns);
     }
-    for (int set = 1; set <= rounds; ++set)
-        if (!tablesOfSet.count(set)) note.waiting.insert(set);
-    for (const auto& [set, tables] : tablesOfSet)
+    for (int set = 1; set <= rounds; ++set) {
+        if (!played.count(set)) note.waiting.insert(set);
+        if (round > 1 && played.count(set) && !before.count(set)) note.fromSpare.insert(set);
+    }
+    for (const auto& [set, tables] : played)
         if (tables.size() > 1) note.shared.insert({tables, set});
     return note;
 }
@@ -409,7 +445,7 @@ void ExpectNotesAgreeWithTheCells(const Cells& cells, const Notes& notes, int ro
             continue;
         }
         ASSERT_NE(note, notes.end()) << what << " round " << r;
-        EXPECT_EQ(ParseNote(note->second), expected) << what << " round " << r << ": " << note->second;
+        EXPECT_EQ(ParseNote(note->second, boardsPerSet), expected) << what << " round " << r << ": " << note->second;
     }
 }
 
@@ -468,8 +504,10 @@ TEST(MovementSheetPdf, AnUnsoundMovementWithAnAbsentPairMarksItAndNamesTheFirstF
     const Cells cells = ReadSheet(words, &notes);
     EXPECT_EQ(cells, CellsOfTheMovement(state, 5));
     ExpectNotesAgreeWithTheCells(cells, notes, 7, "seven rounds");
-    EXPECT_EQ(notes[1], "Czekają komplety 3, 5, 7; pauzuje para 3");
-    EXPECT_NE(TextFrom(words, QStringLiteral("Para")).find("Para nieobecna: 5 (w kratkach 5*)"), std::string::npos);
+    // Table 3 has no game in round 1: its set 4 waits too.
+    EXPECT_EQ(notes[1], "Czekają komplety 3-5, 7; pauzuje para 3");
+    EXPECT_NE(TextFrom(words, QStringLiteral("Para")).find("Para nieobecna: 5 (w kratkach 5*, na szarym tle);"),
+              std::string::npos);
     const std::string findings = TextFrom(words, QStringLiteral("Sprawdzenie:"));
     EXPECT_EQ(findings.rfind("Sprawdzenie: Błąd rozbicia, popraw! pary 2 i 6 spotykają się dwa razy, w rundach 1 i "
                              "3. Wyrównanie kierunków:",
@@ -485,6 +523,7 @@ TEST(MovementSheetPdf, ShippedLinesHaveRoundNotesThatAgreeWithTheirCells) {
     QTemporaryDir folder;
     int lines = 0;
     int waiting = 0;
+    int fromSpare = 0;
     int shared = 0;
     int sittingOut = 0;
     for (const char* name : {"Duzo_Zb.txt", "HowellKS.txt", "HowellPV.txt"}) {
@@ -511,8 +550,9 @@ TEST(MovementSheetPdf, ShippedLinesHaveRoundNotesThatAgreeWithTheirCells) {
             ASSERT_EQ(cells, CellsOfTheMovement(state, absent, boards)) << line;
             ExpectNotesAgreeWithTheCells(cells, notes, state.RoundCount, line, boards);
             for (const auto& [round, note] : notes) {
-                const RoundNote parsed = ParseNote(note);
+                const RoundNote parsed = ParseNote(note, boards);
                 waiting += !parsed.waiting.empty();
+                fromSpare += !parsed.fromSpare.empty();
                 shared += !parsed.shared.empty();
                 sittingOut += parsed.sittingOut > 0;
             }
@@ -521,6 +561,7 @@ TEST(MovementSheetPdf, ShippedLinesHaveRoundNotesThatAgreeWithTheirCells) {
     EXPECT_GT(lines, 35);
     // Each kind of note is among them.
     EXPECT_GT(waiting, 0);
+    EXPECT_GT(fromSpare, 0);
     EXPECT_GT(shared, 0);
     EXPECT_GT(sittingOut, 0);
 }
@@ -565,7 +606,9 @@ TEST_P(ProductsAtTheEdges, EveryWordStandsClearOnThePageAndNothingIsLeftOut) {
     const auto printer = PdfPrinter(paper, file);
     const printing::PageMetrics page{printer->width(), printer->height()};
     printing::QtPrintSurface surface(*printer);
-    const printing::RunRequest request = RequestOf(state, AbsentAtTheEdges, boardsPerSet);
+    printing::RunRequest request = RequestOf(state, AbsentAtTheEdges, boardsPerSet);
+    // With the boards, an event's line too long for any paper, cut at the foot of every page.
+    if (boardsPerSet > 0) request.event = LongEvent;
     ASSERT_TRUE(printing::PrintProduct(product, state, page, request, surface).accepted());
     // The same run as the print run draws it, for its lines and fills.
     printing::RecordingSurface recorded;
@@ -623,6 +666,7 @@ TEST_P(ProductsAtTheEdges, EveryWordStandsClearOnThePageAndNothingIsLeftOut) {
         }
     }
 
+    if (boardsPerSet > 0) words = ExpectTheEventCutAtEveryFoot(words);
     const bool smallPaper = paper.size == QPageSize::A5;
     if (product == Product::PairCards) {
         PairRows cards = ReadPairCards(words, boardsPerSet > 0 ? 6 : 5);
@@ -636,24 +680,19 @@ TEST_P(ProductsAtTheEdges, EveryWordStandsClearOnThePageAndNothingIsLeftOut) {
         Notes notes;
         const Cells cells = ReadSheet(words, &notes);
         EXPECT_EQ(cells, CellsOfTheMovement(state, AbsentAtTheEdges, boardsPerSet));
-        // Every round read has its note (the rounds of 1..R wait on the spare table's sets), agreeing
-        // with its cells; where a one-page sheet has no room for the notes, it says so.
-        const bool leftOut = TextFrom(words, QStringLiteral("Linii")).rfind("Linii pod rundami nie drukowano", 0) == 0;
-        EXPECT_EQ(leftOut, notes.empty());
+        // Every round has its note (the rounds of 1..R wait on the spare table's sets), agreeing
+        // with its cells: the notes take a further page rather than be left out.
         std::set<int> roundsRead;
         for (const auto& [at, cell] : cells) roundsRead.insert(at.first);
-        if (!leftOut) {
-            EXPECT_EQ(notes.size(), roundsRead.size());
-        }
-        for (const auto& [round, note] : notes) {
-            Cells ofRound;
-            for (const auto& [at, cell] : cells)
-                if (at.first == round) ofRound[at] = cell;
-            EXPECT_EQ(ParseNote(note), NoteFromCells(ofRound, round, edge.rounds, boardsPerSet)) << "round " << round;
-        }
-        // 25 rounds need a page's height; A5 turned on its side has not enough of it.
-        if (edge.tables <= 13 && paper.orientation == QPageLayout::Portrait) {
-            EXPECT_EQ(pages, 1);
+        EXPECT_EQ(notes.size(), roundsRead.size());
+        EXPECT_EQ(roundsRead.size(), static_cast<std::size_t>(edge.rounds));
+        for (const auto& [round, note] : notes)
+            EXPECT_EQ(ParseNote(note, boardsPerSet), NoteFromCells(cells, round, edge.rounds, boardsPerSet))
+                << "round " << round;
+        // 25 rounds with their notes need a page's height of A4 or Letter; A5 takes two, and three
+        // turned on its side.
+        if (edge.tables <= 13) {
+            EXPECT_EQ(pages, !smallPaper ? 1 : paper.orientation == QPageLayout::Portrait ? 2 : 3);
         }
     }
 }

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExampleMovements.h"
 
+#include "movement/MovementCheck.h"
 #include "printing/Products.h"
 #include "printing/output/PrintReport.h"
 #include "printing/surfaces/RecordingSurface.h"
+#include "printing/tablecards/TableCardPrinter.h"
 
 #include <gtest/gtest.h>
 
@@ -118,10 +120,17 @@ TEST(PrintProduct, TheSheetShadesTheAbsentPairsCellsAndNamesTheBoardsUnderThem) 
                   1)
             << text.text;
     }
-    // Round 1, table 1 plays set 1: boards 1-3; the sets no table plays wait, pair 3 meets pair 5.
+    // Round 1, table 1 plays set 1: boards 1-3. The sets no table plays wait, named by their
+    // boards as the cells show them: sets 3, 5 and 7, and set 4 of table 3, where pair 3 meets
+    // pair 5 and so has no game. In round 2 table 4 has none: sets 1, 4, 6 and 7 wait, and sets 3
+    // and 5 come from the spare table.
     EXPECT_NE(Find(surface, "1-3"), nullptr);
     EXPECT_NE(Find(surface, "19-21"), nullptr);
-    EXPECT_NE(Find(surface, "Czekają komplety 3, 5, 7; pauzuje para 3"), nullptr);
+    EXPECT_NE(Find(surface, "Czekają rozdania 7-15, 19-21; pauzuje para 3"), nullptr);
+    EXPECT_NE(Find(surface,
+                   "Czekają rozdania 1-3, 10-12, 16-21; ze stolika pomocniczego rozdania 7-9, 13-15; "
+                   "pauzuje para 1"),
+              nullptr);
     // The cells of a small movement grow to the top size.
     EXPECT_EQ(Find(surface, "11-1")->fontSize, 14);
     const Strings operations = surface.Operations();
@@ -161,6 +170,79 @@ TEST(PrintProduct, APauzaRowHoldsOnlyTheRoundAndEveryThirdBlockOfRowsIsShaded) {
     EXPECT_EQ(Find(without, "pauza"), nullptr);
     // Seven rows leave the card room: they grow to the top size.
     EXPECT_EQ(Find(without, "NS")->fontSize, 16);
+}
+
+// A scheme line whose table 4 stands in slot 4 of three sets: every product plays it as set 1,
+// beside tables 1 and 5, and the sheet's check finds the movement sound.
+TEST(PrintProduct, ASetBeyondTheRoundsIsSetOneOnEveryProductAndInTheCheck) {
+    const auto line = movement::CheckSchemeLine("3 5 6 3 9 5 4 7 2 8 10 1");
+    ASSERT_TRUE(line.accepted()) << line.message();
+    movement::MovementState state;
+    state.RoundCount = 3;
+    state.TableCount = 5;
+    std::copy(line.value().Tables.begin(), line.value().Tables.end(), state.Seating.begin() + 1);
+    state = movement::testing::ReadyToPrint(state, 3);
+    RecordingSurface sheet;
+    ASSERT_TRUE(PrintProduct(Product::MovementSheet, state, Page, RequestOf(0, 0), sheet).accepted());
+    EXPECT_NE(Find(sheet, "St. 1, 4 i 5 grają wspólnie komplet 1"), nullptr);
+    EXPECT_NE(Find(sheet, "Sprawdzenie: każda para spotyka każdą inną najwyżej raz i gra każdy komplet dokładnie raz."),
+              nullptr);
+    RecordingSurface cards;
+    RunRequest request = RequestOf(0, 2);
+    request.first = request.last = 4;
+    ASSERT_TRUE(PrintProduct(Product::TableCards, state, Page, request, cards).accepted());
+    EXPECT_NE(Find(cards, "Komplet dzielony ze stołami 1 i 5"), nullptr);
+    EXPECT_NE(Find(cards, "1-2"), nullptr);
+    EXPECT_EQ(Find(cards, "7-8"), nullptr);
+}
+
+// An event of spaces alone prints every product as none does, the table cards as they always
+// were (TableCard.TableOneOfSevenRoundsOnFourTablesWithStepTenNumberForNumber holds them to their
+// places). A named event stands on every page, and on every pair card, under everything else; a
+// line too long for the paper is read back from the PDFs (the edge tests with boards).
+TEST(PrintProduct, TheEventStandsAtTheFootOfEveryPageAndSpacesAloneChangeNothing) {
+    const std::string event = "Klub Brydżowy „Pik”, Mistrzostwa Okręgu, 12 marca 2027";
+    for (const ProductInfo& product : ProductTable) {
+        SCOPED_TRACE(product.key);
+        RunRequest request = RequestOf(0, 0);
+        request.first = 1;
+        request.last = 4;
+        RecordingSurface without;
+        ASSERT_TRUE(PrintProduct(product.product, SevenRounds, Page, request, without).accepted());
+        request.event = " \t  ";
+        RecordingSurface spaces;
+        ASSERT_TRUE(PrintProduct(product.product, SevenRounds, Page, request, spaces).accepted());
+        EXPECT_EQ(spaces.Operations(), without.Operations());
+        if (product.product == Product::TableCards) {
+            RecordingSurface asEver;
+            ASSERT_TRUE(PrintTableCards(SevenRounds, Page, 1, 4, false, asEver).accepted());
+            EXPECT_EQ(spaces.Operations(), asEver.Operations());
+        }
+
+        // With every setting: the boards, an absent pair (seven pair cards, four to a page) and the event.
+        request = RequestOf(5, 3);
+        request.first = 1;
+        request.last = 4;
+        request.event = event;
+        RecordingSurface surface;
+        ASSERT_TRUE(PrintProduct(product.product, SevenRounds, Page, request, surface).accepted());
+        const bool cards = product.product == Product::PairCards;
+        const auto cell = [&](const RecordingSurface::Text& text) {
+            return cards ? std::tuple{text.page, 2 * text.y / Page.PageHeight, 2 * text.x / Page.PageWidth}
+                         : std::tuple{text.page, 0, 0};
+        };
+        int lines = 0;
+        for (const auto& line : surface.texts) {
+            if (line.text != event) continue;
+            ++lines;
+            EXPECT_LE(line.y + (0.905 + 0.212) * line.fontSize * 600 / 72, Page.PageHeight);
+            for (const auto& text : surface.texts)
+                if (&text != &line && cell(text) == cell(line)) {
+                    EXPECT_LT(text.y, line.y) << text.text;
+                }
+        }
+        EXPECT_EQ(lines, cards ? 7 : surface.texts.back().page + 1);
+    }
 }
 
 TEST(PrintProduct, TheBalanceOfAShortenedHowellLeavesTheStationaryPairsOutAmongThemselves) {

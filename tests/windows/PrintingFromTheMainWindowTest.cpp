@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPrintEngine>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -242,12 +243,24 @@ TEST_F(PreviewFromTheMainWindow, ShowsThePagesDrukujWouldPrintAndPrintsThemOnReq
     EXPECT_FALSE(surface.texts.empty());
 }
 
-// Every word the window prints, through the preview, the export prints too, as often.
-TEST_F(PreviewFromTheMainWindow, PrintsWhatTheExportPrintsWithBoardsAndAnAbsentPair) {
+// Every word the window prints, through the preview, the export prints too, as often, the
+// event's line typed into "Turniej" (reached by Tab from the boards) among them.
+TEST_F(PreviewFromTheMainWindow, PrintsWhatTheExportPrintsWithBoardsAnAbsentPairAndTheEvent) {
     ChooseSevenRoundsOnFourTables();
     Pick(drog.SkkN, 1);  // step 10: the stationary pair 8 plays as 11
     MeasurePage();
     drog.Rozdania->setValue(3);
+    QApplication::setActiveWindow(&drog);
+    drog.Rozdania->setFocus();
+    QTest::keyClick(drog.Rozdania, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), drog.Turniej);
+    EXPECT_FALSE(drog.Turniej->accessibleName().isEmpty());
+    // Typed key by key; the letters beyond ASCII carry their text as a keyboard layout would.
+    const QString event = QStringLiteral("Klub Pik, 12 marca 2027, Łódź");
+    QTest::keyClicks(drog.Turniej, event.first(event.size() - 4));
+    for (const QChar letter : event.last(4))
+        QTest::sendKeyEvent(QTest::Click, drog.Turniej, Qt::Key_unknown, QString(letter), Qt::NoModifier);
+    ASSERT_EQ(drog.Turniej->text(), event);
     // Words of letters and digits: the arrows, drawn in a face of symbols, are no words.
     const auto words = [](const QString& text) {
         QStringList list;
@@ -271,14 +284,15 @@ TEST_F(PreviewFromTheMainWindow, PrintsWhatTheExportPrintsWithBoardsAndAnAbsentP
         exportRun.start(QStringLiteral(ROZSTAWIKI_PDF),
                         {QStringLiteral("--cards"), QString::fromLatin1(key), QStringLiteral("--numbering"),
                          QStringLiteral("2"), QStringLiteral("--absent"), QStringLiteral("11"),
-                         QStringLiteral("--boards"), QStringLiteral("3"), QStringLiteral("HowellKS.txt"),
-                         QStringLiteral("1"), QStringLiteral("eksport.pdf")});
+                         QStringLiteral("--boards"), QStringLiteral("3"), QStringLiteral("--event"), event,
+                         QStringLiteral("HowellKS.txt"), QStringLiteral("1"), QStringLiteral("eksport.pdf")});
         ASSERT_TRUE(exportRun.waitForFinished(30000));
         ASSERT_EQ(exportRun.exitCode(), 0) << exportRun.readAllStandardError().toStdString();
         QProcess text;
         text.start(QStringLiteral("pdftotext"), {QStringLiteral("eksport.pdf"), QStringLiteral("-")});
         ASSERT_TRUE(text.waitForFinished(30000));
         EXPECT_EQ(words(printed), words(QString::fromUtf8(text.readAllStandardOutput())));
+        EXPECT_TRUE(printed.contains(event));
         if (QByteArray(key) == "tables") {  // a card a table, whatever the paper
             EXPECT_TRUE(printed.contains(QStringLiteral("Rozdania:")) && printed.contains(QStringLiteral("1-3")));
             EXPECT_TRUE(printed.contains(QStringLiteral("– : para nieobecna, przy stole pauza")));
@@ -398,7 +412,7 @@ protected:
             line->fontMetrics().boundingRect(QRect(0, 0, line->width(), 1000), Qt::TextWordWrap, line->text());
         EXPECT_LE(needed.width(), line->width());
         EXPECT_LE(needed.height(), line->height());
-        EXPECT_GT(line->geometry().top(), drog.Nieobecna->geometry().bottom());
+        EXPECT_GT(line->geometry().top(), drog.Turniej->geometry().bottom());
         EXPECT_LT(line->geometry().bottom(), drog.Podglad->geometry().top());
     }
 

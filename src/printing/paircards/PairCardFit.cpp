@@ -133,11 +133,13 @@ RowsAtSize PlaceRows(const std::vector<PairColumn>& columns, const ColumnTexts& 
 
 }  // namespace
 
-PairCardFit FitPairCards(const PairCards& cards, const PageMetrics& page, PrintSurface& surface) {
+PairCardFit FitPairCards(const PairCards& cards, const PageMetrics& page, PrintSurface& surface,
+                         const std::string& event) {
     PairCardFit fit;
     CutPage(page, surface.PixelsPerPoint(), fit);
     const int innerWidth = fit.CellWidth - 2 * fit.Padding;
-    const int innerHeight = fit.CellHeight - 2 * fit.Padding;
+    fit.Event = FitEventFoot(surface, event, NoteDesignSize, innerWidth);
+    const int innerHeight = fit.CellHeight - 2 * fit.Padding - fit.Event.room;
     PlaceHeading(cards, innerWidth, surface, fit);
 
     const ColumnTexts texts = TextsByColumn(cards);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "printing/paircards/PairCardContent.h"
+#include "printing/surfaces/EventFoot.h"
 #include "printing/surfaces/PrintSurface.h"
 #include "printing/tablecards/TableCardPrinter.h"
 
@@ -46,6 +47,8 @@ struct PairCardFit {
     int GroupStep = 0;
     int32_t GroupsPerCard = 1;
     int32_t RowsPerGroup = 1;
+
+    EventFoot Event;  // at the foot of every card, under its rows
 };
 
 // Every third block of rows is shaded, rows RowsPerBand..2*RowsPerBand-1 of every 2*RowsPerBand, to
@@ -56,7 +59,8 @@ constexpr int RowsPerBand = 3;
 // stay that large. The rows take the largest size, down to a readable floor and up to a size
 // read at arm's length, that puts the longest card in the fewest cells, side by side in groups
 // within a cell.
-PairCardFit FitPairCards(const PairCards& cards, const PageMetrics& page, PrintSurface& surface);
+PairCardFit FitPairCards(const PairCards& cards, const PageMetrics& page, PrintSurface& surface,
+                         const std::string& event = {});
 
 // What one cell holds: rows of one card, continued from an earlier cell when `Continued`.
 struct PairCardPiece {

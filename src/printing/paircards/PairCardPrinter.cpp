@@ -60,6 +60,8 @@ public:
                 DrawRow(card.Rows[index], x, y);
             }
         }
+        DrawEventFoot(surface_, fit_.Event, left, fit_.CellWidth - 2 * fit_.Padding,
+                      top + fit_.CellHeight - 2 * fit_.Padding);
     }
 
 private:
@@ -97,7 +99,7 @@ public:
                   PrintSurface& surface)
         : state_(state),
           cards_(PairCardsOf(state, request.absentPair, request.boardsPerSet)),
-          fit_(FitPairCards(cards_, page, surface)),
+          fit_(FitPairCards(cards_, page, surface, request.event)),
           pieces_(CutIntoPieces(cards_, fit_)),
           cellsPerPage_(fit_.Across * fit_.Down),
           drawing_(cards_, fit_, page, surface) {}

@@ -18,8 +18,8 @@ namespace {
 
 class SheetDrawing {
 public:
-    SheetDrawing(const SheetContent& sheet, const SheetFit& fit, PrintSurface& surface)
-        : sheet_(sheet), fit_(fit), surface_(surface), centred_(surface) {}
+    SheetDrawing(const SheetContent& sheet, const SheetFit& fit, const PageMetrics& page, PrintSurface& surface)
+        : sheet_(sheet), fit_(fit), page_(page), surface_(surface), centred_(surface) {}
 
     // Tables first..first+count-1 in rounds from..from+rounds-1.
     void Draw(bool continued, int32_t firstTable, int32_t tables, int32_t firstRound, int32_t rounds, bool last) {
@@ -62,6 +62,7 @@ public:
                     surface_.TextOut(ColumnLeft(0) + fit_.NoteIndent, RowTop(r) + fit_.NoteDrop, note);
         }
         if (last) DrawFindings(RowTop(rounds));
+        DrawEventFoot(surface_, fit_.Event, 0, page_.PageWidth, page_.PageHeight);
     }
 
 private:
@@ -105,6 +106,7 @@ private:
 
     const SheetContent& sheet_;
     const SheetFit& fit_;
+    PageMetrics page_;
     PrintSurface& surface_;
     CentredText centred_;
 };
@@ -120,12 +122,12 @@ public:
                PrintSurface& surface)
         : state_(state),
           sheet_(SheetOf(state, request.absentPair, request.boardsPerSet)),
-          fit_(FitSheet(sheet_, page, surface)),
+          fit_(FitSheet(sheet_, page, surface, request.event)),
           tables_(static_cast<int32_t>(sheet_.TableHeadings.size())),
           rounds_(static_cast<int32_t>(sheet_.RoundLabels.size())),
           tableBlocks_(std::max(1, PartsOf(tables_, fit_.TablesPerPage))),
           roundBlocks_(std::max(1, PartsOf(rounds_, fit_.RoundsPerPage))),
-          drawing_(sheet_, fit_, surface) {}
+          drawing_(sheet_, fit_, page, surface) {}
 
     int32_t PageCount() const override { return tableBlocks_ * roundBlocks_; }
     std::string RunTitle() const override { return ProductTitle(Product::MovementSheet, state_); }

@@ -32,7 +32,7 @@ std::vector<std::string> InformationOf(const MovementState& state, int32_t absen
         const std::string scheme = std::to_string(absentPair);
         lines.push_back("Para nieobecna: " + printed + " (" +
                         (printed == scheme ? "" : "nr " + scheme + " w schemacie; ") + "w kratkach " + printed +
-                        AbsentMark + ") na szarym tle; jej przeciwnicy mają wtedy pauzę.");
+                        AbsentMark + ", na szarym tle); jej przeciwnicy mają wtedy pauzę.");
     }
     lines.push_back(std::string("W kratce: para NS-para WE, pod nią ") +
                     (boardsPerSet > movement::NoBoardsGiven ? "rozdania." : "komplet."));
@@ -49,20 +49,43 @@ std::string Listed(const std::vector<int32_t>& numbers) {
     return text;
 }
 
+// Sets as the sheet shows them: their numbers, or with boards given their boards, consecutive
+// sets in one run ("Czekają komplety 3, 5-7", "Czekają rozdania 7-9, 13-21").
+std::string SetsInWords(const std::vector<int32_t>& sets, int32_t boardsPerSet) {
+    if (boardsPerSet == movement::NoBoardsGiven)
+        return (sets.size() == 1 ? "komplet " : "komplety ") + movement::NumberRangesText(sets);
+    std::string boards;
+    for (std::size_t first = 0; first < sets.size();) {
+        std::size_t last = first;
+        while (last + 1 < sets.size() && int64_t{sets[last + 1]} == int64_t{sets[last]} + 1) ++last;
+        const std::string from = movement::BoardNumbersText(sets[first], boardsPerSet);
+        const std::string to = movement::BoardNumbersText(sets[last], boardsPerSet);
+        boards += (boards.empty() ? "" : ", ") + from.substr(0, from.find('-')) +
+                  (boardsPerSet == 1 && first == last ? "" : "-" + to.substr(to.find('-') + 1));
+        first = last + 1;
+    }
+    const bool one = boardsPerSet == 1 && sets.size() == 1;
+    return (one ? "rozdanie " : "rozdania ") + boards;
+}
+
 std::string RoundNoteOf(const MovementState& state, const movement::SetRoutes& routes,
-                        const std::vector<movement::TableSeat>& seats, int32_t round, int32_t absentPair) {
+                        const std::vector<movement::TableSeat>& seats, int32_t round, int32_t absentPair,
+                        int32_t boardsPerSet) {
     std::vector<std::string> parts;
     const std::vector<int32_t>& waiting = routes.Waiting[round - 1];
     if (!waiting.empty())
-        parts.push_back((waiting.size() == 1 ? "Czeka komplet " : "Czekają komplety ") +
-                        movement::NumberRangesText(waiting));
+        parts.push_back((waiting.size() * static_cast<std::size_t>(std::max(boardsPerSet, 1)) == 1 ? "Czeka "
+                                                                                                   : "Czekają ") +
+                        SetsInWords(waiting, boardsPerSet));
+    if (const std::vector<int32_t>& taken = routes.FromSpare[round - 1]; !taken.empty())
+        parts.push_back("ze stolika pomocniczego " + SetsInWords(taken, boardsPerSet));
     const auto& shared = routes.SharedWith[round - 1];
     for (std::size_t t = 0; t < shared.size() && t < seats.size(); ++t) {
         const auto table = static_cast<int32_t>(t) + 1;
         if (shared[t].empty() || shared[t].front() < table) continue;  // told at the lowest table
         std::vector<int32_t> tables = {table};
         tables.insert(tables.end(), shared[t].begin(), shared[t].end());
-        parts.push_back("st. " + Listed(tables) + " grają wspólnie komplet " + std::to_string(seats[t].BoardSet));
+        parts.push_back("st. " + Listed(tables) + " grają wspólnie " + SetsInWords({seats[t].BoardSet}, boardsPerSet));
     }
     if (const int32_t out = movement::SittingOutIn(state, absentPair, round); out != movement::NoAbsentPair)
         parts.push_back("pauzuje para " + std::to_string(movement::PairRowNumber(state, out)));
@@ -126,7 +149,7 @@ SheetContent SheetOf(const MovementState& state, int32_t absentPair, int32_t boa
         const std::string printed = std::to_string(movement::PairRowNumber(state, pair));
         return absentPair != movement::NoAbsentPair && pair == absentPair ? printed + AbsentMark : printed;
     };
-    const movement::SetRoutes routes = movement::RoutesOf(state);
+    const movement::SetRoutes routes = movement::RoutesOf(state, absentPair);
     bool anyNote = false;
     for (int32_t r = 1; r <= state.RoundCount; ++r) {
         sheet.RoundLabels.push_back(std::to_string(r));
@@ -140,15 +163,13 @@ SheetContent SheetOf(const MovementState& state, int32_t absentPair, int32_t boa
             cells.push_back({number(seat.NsPair) + "-" + number(seat.WePair),
                              boards.empty() ? std::to_string(seat.BoardSet) : boards, absent});
         }
-        sheet.RoundNotes.push_back(RoundNoteOf(state, routes, seats, r, absentPair));
+        sheet.RoundNotes.push_back(RoundNoteOf(state, routes, seats, r, absentPair, boardsPerSet));
         anyNote = anyNote || !sheet.RoundNotes.back().empty();
     }
     if (!anyNote) sheet.RoundNotes.clear();
     sheet.Information = InformationOf(state, absentPair, boardsPerSet);
-    if (anyNote) {
-        sheet.RoundNotesLegend = "Pod rundą: komplety na stoliku pomocniczym, wspólne komplety, pauza.";
-        sheet.RoundNotesLeftOut = "Linii pod rundami nie drukowano: arkusz nie zmieściłby się z nimi na stronie.";
-    }
+    if (anyNote)
+        sheet.RoundNotesLegend = "Pod rundą: komplety na stoliku pomocniczym i z niego brane, wspólne komplety, pauza.";
     sheet.Findings = FindingsOf(state, absentPair);
     return sheet;
 }

@@ -26,12 +26,11 @@ struct SheetContent {
     std::vector<std::string> RoundLabels;
     std::vector<std::vector<SheetCell>> Cells;  // [round - 1][table - 1]
     // [round - 1]: what the director sees to in the round beyond the cells (the sets waiting on
-    // the spare table, the tables sharing a set, the pair sitting out); all empty when nothing.
+    // the spare table and those taken from it, the tables sharing a set, the pair sitting out),
+    // the sets named as the cells show them; all empty when nothing.
     std::vector<std::string> RoundNotes;
-    // The information's last line when the round notes are printed, and in their place where
-    // they would take a one-page sheet onto more pages; empty with no notes.
+    // The information's last line when there are round notes; empty with none.
     std::string RoundNotesLegend;
-    std::string RoundNotesLeftOut;
     // What the checks found, then the balance of directions: each a paragraph.
     std::vector<std::string> Findings;
 };

@@ -28,8 +28,7 @@ void PlaceText(const SheetContent& sheet, bool notes, const PageMetrics& page, P
     const double width = page.PageWidth;
     fit.NotesShown = notes;
     fit.InformationLines = sheet.Information;
-    const std::string& noteLine = notes ? sheet.RoundNotesLegend : sheet.RoundNotesLeftOut;
-    if (!noteLine.empty()) fit.InformationLines.push_back(noteLine);
+    if (notes) fit.InformationLines.push_back(sheet.RoundNotesLegend);
     fit.TitleSize = SizeToFit(surface, sheet.Title + ContinuedMark, TitleDesignSize, width);
     fit.InformationSize = InformationDesignSize;
     for (const std::string& line : fit.InformationLines)
@@ -111,7 +110,7 @@ void PlaceGrid(const SheetContent& sheet, const CellTexts& cells, int size, cons
 
     const int across = page.PageWidth - 2 * fit.GridLeft - fit.RoundColumnWidth;
     const int down = page.PageHeight - fit.GridTop - fit.HeaderHeight - fit.GridPen - fit.FindingsGap -
-                     static_cast<int>(fit.FindingLines.size()) * fit.FindingsStep;
+                     static_cast<int>(fit.FindingLines.size()) * fit.FindingsStep - fit.Event.room;
     fit.TablesPerPage = across > 0 ? across / std::max(1, fit.ColumnWidth) : 0;
     fit.RoundsPerPage = down > 0 ? down / std::max(1, fit.RowHeight) : 0;
 
@@ -132,9 +131,10 @@ int32_t PagesAt(const SheetContent& sheet, const SheetFit& fit) {
 }
 
 SheetFit FitWith(const SheetContent& sheet, const CellTexts& cells, bool notes, const PageMetrics& page,
-                 PrintSurface& surface) {
+                 PrintSurface& surface, const std::string& event) {
     SheetFit fit;
     PlaceText(sheet, notes, page, surface, fit);
+    fit.Event = FitEventFoot(surface, event, InformationDesignSize, page.PageWidth);
     const int chosen = LargestSizeOfFewestParts(CellDesignSize, CellFloorSize, [&](int size) -> int64_t {
         PlaceGrid(sheet, cells, size, page, surface, fit);
         return PagesAt(sheet, fit);
@@ -158,15 +158,8 @@ SheetFit FitWith(const SheetContent& sheet, const CellTexts& cells, bool notes, 
 
 }  // namespace
 
-SheetFit FitSheet(const SheetContent& sheet, const PageMetrics& page, PrintSurface& surface) {
-    const CellTexts cells = DistinctCellTexts(sheet, surface);
-    const bool notes = !sheet.RoundNotes.empty();
-    SheetFit fit = FitWith(sheet, cells, notes, page, surface);
-    if (notes && PagesAt(sheet, fit) > 1) {
-        SheetFit without = FitWith(sheet, cells, false, page, surface);
-        if (PagesAt(sheet, without) == 1) return without;
-    }
-    return fit;
+SheetFit FitSheet(const SheetContent& sheet, const PageMetrics& page, PrintSurface& surface, const std::string& event) {
+    return FitWith(sheet, DistinctCellTexts(sheet, surface), !sheet.RoundNotes.empty(), page, surface, event);
 }
 
 }  // namespace printing

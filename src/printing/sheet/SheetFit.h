@@ -2,6 +2,7 @@
 #pragma once
 
 #include "printing/sheet/SheetContent.h"
+#include "printing/surfaces/EventFoot.h"
 #include "printing/surfaces/PrintSurface.h"
 #include "printing/tablecards/TableCardPrinter.h"
 
@@ -47,12 +48,15 @@ struct SheetFit {
     std::vector<std::string> FindingLines;  // the findings broken to the page's width
     int FindingsGap = 0;                    // between the grid and the findings
     int FindingsStep = 1;
+
+    EventFoot Event;  // at the foot of every page, under the room of the findings
 };
 
 // The largest sizes, down to a readable floor and up to a size read comfortably at a desk, that
 // put the grid on the fewest pages; below the floor only where not one table and round fit at
-// it. Tables and rounds are shared out evenly among the pages. The round notes are left out
-// only where they would take a sheet that fits one page onto more.
-SheetFit FitSheet(const SheetContent& sheet, const PageMetrics& page, PrintSurface& surface);
+// it. Tables and rounds are shared out evenly among the pages. The round notes are always kept:
+// they take a further page rather than be left out.
+SheetFit FitSheet(const SheetContent& sheet, const PageMetrics& page, PrintSurface& surface,
+                  const std::string& event = {});
 
 }  // namespace printing

@@ -58,6 +58,27 @@ int SizeToFit(PrintSurface& surface, const std::string& text, int size, double r
     return fitted;
 }
 
+std::string CutToFit(PrintSurface& surface, const std::string& text, int size, double room) {
+    if (surface.TextWidth(text, size) <= room) return text;
+    static const std::string ellipsis = "\u2026";
+    // Where a character starts, the text may be cut: the longest such start that fits.
+    std::vector<std::size_t> starts;
+    for (std::size_t at = 0; at < text.size(); ++at)
+        if ((static_cast<unsigned char>(text[at]) & 0xC0) != 0x80) starts.push_back(at);
+    std::size_t low = 0;  // starts[low] fits, the empty text at least
+    std::size_t high = starts.size();
+    while (high - low > 1) {
+        const std::size_t middle = (low + high) / 2;
+        if (surface.TextWidth(text.substr(0, starts[middle]) + ellipsis, size) <= room)
+            low = middle;
+        else
+            high = middle;
+    }
+    std::string cut = text.substr(0, starts.empty() ? 0 : starts[low]);
+    cut.erase(cut.find_last_not_of(' ') + 1);
+    return cut + ellipsis;
+}
+
 std::vector<std::string> WrapText(PrintSurface& surface, const std::string& text, int size, double room) {
     std::vector<std::string> lines;
     std::string line;

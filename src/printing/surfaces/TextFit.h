@@ -50,6 +50,10 @@ int LargestSizeOfFewestParts(int design, int floor, const std::function<int64_t(
 // The largest size up to `size` at which `text` advances no further than `room`.
 int SizeToFit(PrintSurface& surface, const std::string& text, int size, double room);
 
+// `text` cut at a character where it must be, so that with an ellipsis after it it advances no
+// further than `room` at `size`; whole where it fits.
+std::string CutToFit(PrintSurface& surface, const std::string& text, int size, double room);
+
 // `text` in lines that advance no further than `room` at `size`, broken at spaces; a word wider
 // than the room stands on a line of its own.
 std::vector<std::string> WrapText(PrintSurface& surface, const std::string& text, int size, double room);

@@ -16,9 +16,8 @@ const char* const AbsentNote = "\u2013 : para nieobecna, przy stole pauza";
 const char* const SpareTableNote = "P \u2013 stolik pomocniczy";
 const char* const SharedNowAndThenMark = "*";
 const char* const BoardsLabel = "Rozdania:";
+const char* const PreviousTableLabel = "Komplet od stołu:";
 const char* const NextTableLabel = "Komplet do stołu:";
-const char* const NextTableLabelTop = "Komplet";
-const char* const NextTableLabelBottom = "do stołu:";
 
 namespace {
 
@@ -87,28 +86,28 @@ bool MarkAbsentPair(const MovementState& state, const TableSeat& seat, int32_t a
     return marked || card.NsBoxAbsent || card.WeBoxAbsent;
 }
 
-// The boards of every round, marked where the set is shared in that round only, and the table
-// each set goes to; the foot names the tables the sets are shared with and the spare table.
+// The boards of every round, marked where the set is shared in that round only, and the tables
+// each set comes from and goes to; the foot names the tables the sets are shared with and the
+// spare table.
 void AddBoards(const MovementState& state, int32_t table, const CardAdditions& additions, TableCardContent& card) {
     const movement::SetRoutes& routes = *additions.routes;
     const std::vector<int32_t> nowAndThen = movement::RoundsSharedNowAndThen(routes, table);
     const std::vector<int32_t> throughout = movement::SharedThroughout(routes, table);
+    const auto at = static_cast<std::size_t>(table) - 1;
     bool spare = false;
+    const auto route = [&](const std::vector<int32_t>& tables) {
+        spare = spare || tables == std::vector<int32_t>{movement::SpareTable};
+        return movement::RouteText(tables);
+    };
     for (int32_t round = 1; round <= state.RoundCount; ++round) {
+        const auto r = static_cast<std::size_t>(round) - 1;
         const int32_t set = movement::BoardSetInRound(state, state.Seating[table].BoardSet, round);
         const bool marked = std::find(nowAndThen.begin(), nowAndThen.end(), round) != nowAndThen.end();
-        card.Boards.push_back(" " + movement::BoardNumbersText(set, additions.boardsPerSet) +
+        card.Boards.push_back(movement::BoardNumbersText(set, additions.boardsPerSet) +
                               (marked ? SharedNowAndThenMark : ""));
-        if (round == state.RoundCount) break;
-        const int32_t next = routes.NextTable[static_cast<std::size_t>(round) - 1][static_cast<std::size_t>(table) - 1];
-        if (set < 1) {
-            card.NextTables.emplace_back();
-        } else if (next == movement::SpareTable) {
-            card.NextTables.push_back("   " + std::string(movement::SpareTableMark));
-            spare = true;
-        } else {
-            card.NextTables.push_back(FormatCardNumber(next));
-        }
+        if (state.RoundCount < 2) continue;
+        card.PreviousTables.push_back(route(routes.PreviousTables[r][at]));
+        if (round < state.RoundCount) card.NextTables.push_back(route(routes.NextTables[r][at]));
     }
     if (!throughout.empty()) card.Foot.push_back("Komplet dzielony " + movement::SharedWithWords(throughout));
     if (!nowAndThen.empty())

@@ -31,16 +31,20 @@ struct TableCardContent {
     // A big box whose round-1 pair is absent shows AbsentDash instead of its number.
     bool NsBoxAbsent = false;
     bool WeBoxAbsent = false;
-    // With board numbers, under the set row: the boards of each round's set, and for every round
-    // but the last the table that plays the set next, or the spare table's mark.
+    // With board numbers, under the set row: the boards of each round's set; in a movement of two
+    // rounds or more, round by round the tables that played the set in the round before and, for
+    // every round but the last, the tables that play it next ("1/13"), or the spare table's mark;
+    // empty where the table has no game.
     std::vector<std::string> Boards;
+    std::vector<std::string> PreviousTables;
     std::vector<std::string> NextTables;
     // What the card's signs mean and whom it shares its sets with, each line once, under the rows.
     std::vector<std::string> Foot;
 };
 
 // What a run adds to the cards beyond the movement: the boards in a set, the absent pair (as
-// numbered in the scheme) and, with boards, where the sets go.
+// numbered in the scheme) and, with boards, where the sets come from and go (routed around the
+// absent pair's idle tables).
 struct CardAdditions {
     int32_t boardsPerSet = movement::NoBoardsGiven;
     int32_t absentPair = movement::NoAbsentPair;
@@ -55,10 +59,8 @@ extern const char* const AbsentNote;
 extern const char* const SpareTableNote;
 extern const char* const SharedNowAndThenMark;
 extern const char* const BoardsLabel;
+extern const char* const PreviousTableLabel;
 extern const char* const NextTableLabel;
-// The same label on two lines, where one is too long for the room beside the values.
-extern const char* const NextTableLabelTop;
-extern const char* const NextTableLabelBottom;
 
 // Table 1's summary heading, over the columns table, NS pair, WE pair and board set.
 extern const char* const SummaryHeading;

@@ -87,56 +87,141 @@ void PlaceTableNumber(const TableCardContent& card, const TableCardLayout& layou
         SizeToFit(surface, std::to_string(card.Table), fit.Fonts.TableNumber, right - fit.TableNumberX);
 }
 
-// A label of the rows that come with board numbers stands where the set row's does, or further
-// left, to end where the values begin; it shrinks only where the page's edge is too near.
-RoundBlocks::Label FitLabel(const char* label, const TableCardLayout& layout, int size, PrintSurface& surface) {
-    const int room = layout.RoundRows.FirstValueX;
-    const int fitted = SizeToFit(surface, label, size, room);
-    return {std::clamp(Floor(room - surface.TextWidth(label, fitted)), 0, layout.CardLeft), fitted};
+std::string NumberOf(const std::string& cell) {
+    return cell.substr(std::min(cell.find_first_not_of(' '), cell.size()));
 }
 
 // Rounds go on along the rows while they fit the page's width, no closer than their widest cell,
 // which begins with a space; further rounds go on in blocks under the first, shared out evenly.
 // The page has room below the card for more blocks than 99 rounds of three-digit numbers take.
-// Board numbers keep the rounds' columns: wider than a column, they take turns on two lines.
-RoundBlocks FitRoundBlocks(const TableCardContent& card, const TableCardLayout& layout, int size, int32_t pageWidth,
-                           PrintSurface& surface) {
-    double widest = 0;
-    for (const auto& row : card.Rows) widest = std::max(widest, WidestOf(surface, row, size));
-    widest = std::max(widest, WidestOf(surface, card.NextTables, size));
+int32_t RoundsPerLine(const TableCardLayout& layout, int shift, int valueStep, double lastColumn, int32_t pageWidth) {
+    const double room = pageWidth - layout.RoundRows.FirstValueX - shift - lastColumn;
+    return std::max(1, Floor(room / std::max(1, valueStep)) + 1);
+}
+
+// What the rows that come with board numbers need of a round's column, measured from its left
+// edge: the rows' cells are as wide as each other, the tables a set comes from and goes to end
+// where the cells end, and the boards stand centred under the round's number.
+struct BoardColumns {
+    double cell = 0;         // the rows' cells
+    double space = 0;        // between two texts
+    double routes = 0;       // the widest route
+    double boards = 0;       // the widest boards
+    double firstCentre = 0;  // the centre of a round's number, nearest the column's left edge
+    double lastCentre = 0;   // and furthest from it
+    double digit = 0;
+    double mark = 0;
+
+    // Two texts side by side stand two spaces (a digit) apart, as the rows' numbers do at least.
+    int Step(int design, int lines) const {
+        const double boardsStep = (boards + 2 * space) / lines;
+        return std::max({design, Ceil(cell), Ceil(routes + 2 * space), Ceil(boardsStep)});
+    }
+    // The boards' numbers are centred, the mark of a set shared now and then standing after them.
+    double RightmostInk() const { return std::max(cell, lastCentre + (boards + mark) / 2); }
+    // Where the labels end, a space before the leftmost value of the new rows.
+    double LabelsEnd() const { return std::min({space, cell - routes, firstCentre - boards / 2}) - space; }
+};
+
+// `boardsSize` is the boards' own, the rest is measured at the rows' `size`.
+BoardColumns MeasureBoardColumns(const TableCardContent& card, int size, int boardsSize, PrintSurface& surface) {
+    BoardColumns columns;
+    for (const auto& row : card.Rows) columns.cell = std::max(columns.cell, WidestOf(surface, row, size));
+    columns.space = surface.TextWidth(" ", size);
+    columns.routes = std::max(WidestOf(surface, card.PreviousTables, size), WidestOf(surface, card.NextTables, size));
+    columns.boards = WidestOf(surface, DistinctTexts(card.Boards), boardsSize);
+    columns.mark = surface.TextWidth(SharedNowAndThenMark, boardsSize);
+    double widestRound = 0;
+    for (const std::string& round : card.Rows[RoundsRow])
+        widestRound = std::max(widestRound, surface.TextWidth(NumberOf(round), size));
+    columns.digit = surface.TextWidth("0", size);
+    columns.firstCentre = columns.cell - widestRound / 2;
+    columns.lastCentre = columns.cell - columns.digit / 2;
+    return columns;
+}
+
+// The rows that come with board numbers: the labels on one line beside the values, where moving
+// every row right has room without another block, and the boards on one line where that has room
+// too; a label that still does not fit shrinks. The boards take the rows' size, the columns
+// widening for them, unless they are to keep to the columns the other rows need: then they
+// shrink where they do not fit them on two lines.
+void FitBoardRows(const TableCardContent& card, const TableCardLayout& layout, int size, bool boardsInColumns,
+                  int32_t pageWidth, PrintSurface& surface, RoundBlocks& fit) {
+    const TableCardLayout::RoundRowPlaces& rows = layout.RoundRows;
+    BoardColumns columns = MeasureBoardColumns(card, size, size, surface);
+    std::vector<int> lineChoices = {1, 2};
+    fit.BoardsSize = size;
+    if (boardsInColumns) {
+        BoardColumns without = columns;
+        without.boards = 0;
+        const int step = without.Step(rows.ValueStep, 1);
+        const int lines = columns.boards + 2 * columns.space <= step ? 1 : 2;
+        if (lines == 2) {
+            std::string widest;
+            for (const std::string& text : card.Boards)
+                if (surface.TextWidth(text, size) > surface.TextWidth(widest, size)) widest = text;
+            fit.BoardsSize = SizeToFit(surface, widest, size, 2.0 * step - 2 * columns.space);
+            columns = MeasureBoardColumns(card, size, fit.BoardsSize, surface);
+        }
+        lineChoices = {lines};
+    }
+    fit.RouteRows = !card.PreviousTables.empty();
+    std::vector<const char*> labels = {BoardsLabel};
+    if (fit.RouteRows) labels.insert(labels.end(), {PreviousTableLabel, NextTableLabel});
+    double widestLabel = 0;
+    for (const char* label : labels) widestLabel = std::max(widestLabel, surface.TextWidth(label, size));
+    const int labelsEnd = Floor(rows.FirstValueX + columns.LabelsEnd());
+    // The labels begin no further left than the card's frame.
+    const int shiftNeeded = std::max(0, Ceil(layout.CardLeft + widestLabel - labelsEnd));
+    const auto rounds = static_cast<int32_t>(card.Rows[RoundsRow].size());
+    const auto blocks = [&](int shift, int lines) {
+        return ShareEvenly(rounds, RoundsPerLine(layout, shift, columns.Step(rows.ValueStep, lines),
+                                                 columns.RightmostInk(), pageWidth))
+            .parts;
+    };
+    const int32_t fewest = blocks(0, lineChoices.back());
+    bool chosen = false;
+    for (const int shift : {shiftNeeded, 0})
+        for (const int lines : lineChoices)
+            if (!chosen && blocks(shift, lines) <= fewest) {
+                fit.Shift = shift;
+                fit.BoardLines = lines;
+                chosen = true;
+            }
+    fit.ValueStep = columns.Step(rows.ValueStep, fit.BoardLines);
+    fit.RoundsPerBlock =
+        ShareEvenly(rounds, RoundsPerLine(layout, fit.Shift, fit.ValueStep, columns.RightmostInk(), pageWidth)).each;
+    const int end = labelsEnd + fit.Shift;
+    const auto place = [&](const char* label) {
+        const int fitted = SizeToFit(surface, label, size, end);
+        return RoundBlocks::Label{std::max(0, Floor(end - surface.TextWidth(label, fitted))), fitted};
+    };
+    fit.BoardsLabelPlace = place(BoardsLabel);
+    if (fit.RouteRows) {
+        fit.PreviousTableLabelPlace = place(PreviousTableLabel);
+        fit.NextTableLabelPlace = place(NextTableLabel);
+    }
+}
+
+RoundBlocks FitRoundBlocks(const TableCardContent& card, const TableCardLayout& layout, int size, bool boardsInColumns,
+                           int32_t pageWidth, PrintSurface& surface) {
     const TableCardLayout::RoundRowPlaces& rows = layout.RoundRows;
     RoundBlocks fit;
-    fit.ValueStep = std::max({1, rows.ValueStep, Ceil(widest)});
     fit.BlockStep = rows.BlockStep;
     fit.LineStep = rows.NsDrop - rows.RoundDrop;
     fit.FootSize = size;
-    const double room = pageWidth;
     for (const std::string& line : card.Foot)
-        fit.FootSize = std::min(fit.FootSize, SizeToFit(surface, line, size, room - layout.CardLeft));
-    double lastColumn = widest;
+        fit.FootSize = std::min(fit.FootSize, SizeToFit(surface, line, size, pageWidth - layout.CardLeft));
     if (!card.Boards.empty()) {
-        const std::vector<std::string> boards = DistinctTexts(card.Boards);
-        double boardsWidest = WidestOf(surface, boards, size);
-        fit.BoardLines = boardsWidest <= fit.ValueStep ? 1 : 2;
-        fit.BoardsSize = size;
-        if (fit.BoardLines == 2) {
-            std::string longest;
-            for (const std::string& text : boards)
-                if (surface.TextWidth(text, size) >= surface.TextWidth(longest, size)) longest = text;
-            fit.BoardsSize = SizeToFit(surface, longest, size, 2.0 * fit.ValueStep);
-            boardsWidest = WidestOf(surface, boards, fit.BoardsSize);
-        }
-        lastColumn = std::max(lastColumn, boardsWidest);
-        fit.BoardsLabelPlace = FitLabel(BoardsLabel, layout, size, surface);
-        fit.NextTableLabelSplit = surface.TextWidth(NextTableLabel, size) > rows.FirstValueX;
-        fit.NextTableLabelPlace =
-            FitLabel(fit.NextTableLabelSplit ? NextTableLabelTop : NextTableLabel, layout, size, surface);
-        if (fit.NextTableLabelSplit) fit.NextTableSecondLine = FitLabel(NextTableLabelBottom, layout, size, surface);
-        fit.BlockStep = fit.NextTableDrop(layout) + (rows.BlockStep - rows.BoardSetDrop);
+        FitBoardRows(card, layout, size, boardsInColumns, pageWidth, surface, fit);
+        fit.BlockStep = fit.LastLineDrop(layout) + (rows.BlockStep - rows.BoardSetDrop);
+        return fit;
     }
+    double widest = 0;
+    for (const auto& row : card.Rows) widest = std::max(widest, WidestOf(surface, row, size));
+    fit.ValueStep = std::max({1, rows.ValueStep, Ceil(widest)});
     const auto rounds = static_cast<int32_t>(card.Rows[RoundsRow].size());
-    const int32_t fitting = std::max(1, Floor((room - rows.FirstValueX - lastColumn) / fit.ValueStep) + 1);
-    fit.RoundsPerBlock = ShareEvenly(rounds, fitting).each;
+    fit.RoundsPerBlock = ShareEvenly(rounds, RoundsPerLine(layout, 0, fit.ValueStep, widest, pageWidth)).each;
     return fit;
 }
 
@@ -146,37 +231,52 @@ int RowsBottom(const TableCardContent& card, const TableCardLayout& layout, cons
     const auto rounds = static_cast<int32_t>(card.Rows[RoundsRow].size());
     const int32_t blocks = std::max(1, PartsOf(rounds, fit.RoundsPerBlock));
     const int lastTop = layout.CardBottom + (blocks - 1) * fit.BlockStep;
-    const int lastLine =
-        card.Foot.empty() ? lastTop + (card.Boards.empty() ? layout.RoundRows.BoardSetDrop : fit.NextTableDrop(layout))
-                          : lastTop + fit.BlockStep + layout.RoundRows.RoundDrop +
-                                (static_cast<int>(card.Foot.size()) - 1) * fit.LineStep;
+    const int lastLine = card.Foot.empty() ? lastTop + fit.LastLineDrop(layout)
+                                           : lastTop + fit.BlockStep + layout.RoundRows.RoundDrop +
+                                                 (static_cast<int>(card.Foot.size()) - 1) * fit.LineStep;
     return Ceil(lastLine + (FaceAscent + FaceDescent) * Em(surface, size));
 }
 
-// Without board numbers or a foot the rows are the design's. With them, where the page is too
-// short, the lines under the set rows and the blocks draw together down to the face's height,
-// then the face shrinks.
+// Whether the rows and the foot end on the page once the lines under the set rows and the blocks
+// draw together, down to the face's height.
+bool DrawTogether(const TableCardContent& card, const TableCardLayout& layout, RoundBlocks& fit, int size,
+                  const PageMetrics& page, PrintSurface& surface) {
+    const TableCardLayout::RoundRowPlaces& rows = layout.RoundRows;
+    const int lineHeight = Ceil((FaceAscent + FaceDescent) * Em(surface, size));
+    const int designStep = fit.LineStep;
+    for (int step = designStep; step >= std::min(designStep, lineHeight); --step) {
+        fit.LineStep = step;
+        const int gap = std::min(rows.BlockStep - rows.BoardSetDrop, step);
+        if (!card.Boards.empty()) fit.BlockStep = fit.LastLineDrop(layout) + gap;
+        if (RowsBottom(card, layout, fit, size, surface) <= page.PageHeight) return true;
+    }
+    return false;
+}
+
+// The rows are the design's where they end on the page, as they do without board numbers, a foot
+// or an event's line below them. Else the lines under the set rows and the blocks draw together;
+// then the boards keep to the columns the other rows need, shrinking if they must; then the face
+// shrinks, all rows alike.
 RoundBlocks FitRows(const TableCardContent& card, const TableCardLayout& layout, int& size, const PageMetrics& page,
                     PrintSurface& surface) {
-    RoundBlocks fit = FitRoundBlocks(card, layout, size, page.PageWidth, surface);
-    if (card.Boards.empty() && card.Foot.empty()) return fit;
-    const TableCardLayout::RoundRowPlaces& rows = layout.RoundRows;
     for (;;) {
-        const int lineHeight = Ceil((FaceAscent + FaceDescent) * Em(surface, size));
-        const int designStep = fit.LineStep;
-        for (int step = designStep; step >= std::min(designStep, lineHeight); --step) {
-            fit.LineStep = step;
-            const int gap = std::min(rows.BlockStep - rows.BoardSetDrop, step);
-            if (!card.Boards.empty()) fit.BlockStep = fit.NextTableDrop(layout) + gap;
-            if (RowsBottom(card, layout, fit, size, surface) <= page.PageHeight) return fit;
+        RoundBlocks fit;
+        for (const bool boardsInColumns : {false, true}) {
+            fit = FitRoundBlocks(card, layout, size, boardsInColumns, page.PageWidth, surface);
+            if (DrawTogether(card, layout, fit, size, page, surface)) return fit;
+            if (card.Boards.empty()) break;
         }
         if (size == 1) return fit;
         --size;
-        fit = FitRoundBlocks(card, layout, size, page.PageWidth, surface);
     }
 }
 
 }  // namespace
+
+double RoundNumberCentre(const TableCardContent& card, std::size_t round, int size, PrintSurface& surface) {
+    const std::string& cell = card.Rows[RoundsRow].at(round);
+    return surface.TextWidth(cell, size) - surface.TextWidth(NumberOf(cell), size) / 2;
+}
 
 double PageFontScale(const TableCardLayout& layout, PrintSurface& surface) {
     const double pen = layout.FramePen / 2.0;

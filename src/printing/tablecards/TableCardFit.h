@@ -45,27 +45,34 @@ struct RoundBlocks {
     int BlockStep = 0;  // from one block's rows to the next's
     // The lines under the set row, the foot's among them, stand a line step apart.
     int LineStep = 0;
-    // With board numbers: the boards on one line, or on two where a round's boards reach into
-    // the next round's column (the rounds then take turns), and the labels that fit beside the
-    // values: the next table's label as "Komplet" over "do stołu:" when it is too long for one.
+    int FootSize = 0;
+
+    // With board numbers, in the rows' face where the page has room: the boards of each round
+    // centred under its number, on one line or, where they are wider than a round's column, on
+    // two, the rounds taking turns; then, in a movement of two rounds or more, where each set
+    // comes from and where it goes. Every row moves right by Shift, alike, so that the longest
+    // label stands on one line beside the values, where the page's width has room for that; else
+    // the labels shrink.
     int BoardLines = 0;
     int BoardsSize = 0;
+    bool RouteRows = false;
+    int Shift = 0;
     struct Label {
         int X = 0;
         int Size = 0;
     };
     Label BoardsLabelPlace;
-    bool NextTableLabelSplit = false;
-    Label NextTableLabelPlace;  // the first line's when split
-    Label NextTableSecondLine;
-    int FootSize = 0;
+    Label PreviousTableLabelPlace;
+    Label NextTableLabelPlace;
 
     // Below a block's top, after the four rows of every block.
     int BoardsDrop(const TableCardLayout& layout, int line) const {
         return layout.RoundRows.BoardSetDrop + (line + 1) * LineStep;
     }
-    int NextTableDrop(const TableCardLayout& layout) const {
-        return BoardsDrop(layout, BoardLines + (NextTableLabelSplit ? 1 : 0));
+    int PreviousTableDrop(const TableCardLayout& layout) const { return BoardsDrop(layout, BoardLines); }
+    int NextTableDrop(const TableCardLayout& layout) const { return BoardsDrop(layout, BoardLines + 1); }
+    int LastLineDrop(const TableCardLayout& layout) const {
+        return BoardsDrop(layout, BoardLines + (RouteRows ? 2 : 0) - 1);
     }
 };
 
@@ -76,6 +83,10 @@ struct TableCardFit {
     SummaryFit Summary;
     RoundBlocks Rows;
 };
+
+// Where round `round`'s number (from 0) has its centre, from its column's left edge: the round's
+// boards stand centred under it.
+double RoundNumberCentre(const TableCardContent& card, std::size_t round, int size, PrintSurface& surface);
 
 // `fonts` are the page's; the card's big numbers and summary may need smaller ones still.
 // The round rows keep their places and face while the page has room under the card for every

@@ -3,6 +3,7 @@
 
 #include "printing/PrintPages.h"
 #include "printing/Products.h"
+#include "printing/surfaces/EventFoot.h"
 #include "printing/surfaces/SurfaceDrawing.h"
 #include "printing/tablecards/TableCardContent.h"
 #include "printing/tablecards/TableCardFit.h"
@@ -12,6 +13,7 @@
 #include "movement/PrintRange.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 namespace printing {
@@ -150,19 +152,20 @@ private:
     void DrawRoundRows() {
         const TableCardLayout::RoundRowPlaces& rows = layout_.RoundRows;
         const RoundBlocks& blocks = fit_.Rows;
+        const int shift = blocks.Shift;
         surface_.SetFontSize(fonts_.RoundRows);
         surface_.SetFontStyle(FontStyle::Plain);
         const int drops[] = {rows.RoundDrop, rows.NsDrop, rows.WeDrop, rows.BoardSetDrop};
         const auto rounds = static_cast<int32_t>(card_.Rows[RoundsRow].size());
         int top = layout_.CardBottom;
         for (int32_t first = 0; first < rounds || first == 0; first += blocks.RoundsPerBlock, top += blocks.BlockStep) {
-            surface_.TextOut(rows.RoundLabelX, top + rows.RoundDrop, "  Runda:");
-            surface_.TextOut(rows.NsLabelX, top + rows.NsDrop, "  NS:");
-            surface_.TextOut(rows.WeLabelX, top + rows.WeDrop, "  WE:");
-            surface_.TextOut(layout_.CardLeft, top + rows.BoardSetDrop, "Komplet:");
+            surface_.TextOut(rows.RoundLabelX + shift, top + rows.RoundDrop, "  Runda:");
+            surface_.TextOut(rows.NsLabelX + shift, top + rows.NsDrop, "  NS:");
+            surface_.TextOut(rows.WeLabelX + shift, top + rows.WeDrop, "  WE:");
+            surface_.TextOut(layout_.CardLeft + shift, top + rows.BoardSetDrop, "Komplet:");
             const int32_t last = std::min(rounds, first + blocks.RoundsPerBlock);
             for (int row = 0; row < RoundRowCount; ++row) {
-                int x = rows.FirstValueX;
+                int x = rows.FirstValueX + shift;
                 for (int32_t round = first; round < last; ++round, x += blocks.ValueStep)
                     surface_.TextOut(x, top + drops[row], card_.Rows[row][round]);
             }
@@ -171,32 +174,41 @@ private:
         DrawFoot(top);
     }
 
-    // The boards of each round and the table its set goes to next, in the rounds' columns.
+    // The boards of each round centred under its number, then the tables the set comes from and
+    // goes to, each ending where the round's cells end.
     void DrawBoardRows(int top, int32_t first, int32_t last) {
-        const TableCardLayout::RoundRowPlaces& rows = layout_.RoundRows;
         const RoundBlocks& blocks = fit_.Rows;
+        const int size = fonts_.RoundRows;
         const auto label = [&](const RoundBlocks::Label& place, int y, const char* text) {
             surface_.SetFontSize(place.Size);
             surface_.TextOut(place.X, y, text);
         };
         label(blocks.BoardsLabelPlace, top + blocks.BoardsDrop(layout_, 0), BoardsLabel);
-        const int nextTableY = top + blocks.NextTableDrop(layout_);
-        if (blocks.NextTableLabelSplit) {
-            label(blocks.NextTableLabelPlace, nextTableY - blocks.LineStep, NextTableLabelTop);
-            label(blocks.NextTableSecondLine, nextTableY, NextTableLabelBottom);
-        } else {
-            label(blocks.NextTableLabelPlace, nextTableY, NextTableLabel);
+        if (blocks.RouteRows) {
+            label(blocks.PreviousTableLabelPlace, top + blocks.PreviousTableDrop(layout_), PreviousTableLabel);
+            label(blocks.NextTableLabelPlace, top + blocks.NextTableDrop(layout_), NextTableLabel);
         }
-        surface_.SetFontSize(blocks.BoardsSize);
-        int x = rows.FirstValueX;
-        for (int32_t round = first; round < last; ++round, x += blocks.ValueStep)
-            surface_.TextOut(x, top + blocks.BoardsDrop(layout_, (round - first) % blocks.BoardLines),
-                             card_.Boards[round]);
-        surface_.SetFontSize(fonts_.RoundRows);
-        x = rows.FirstValueX;
-        const auto moves = static_cast<int32_t>(card_.NextTables.size());
-        for (int32_t round = first; round < std::min(last, moves); ++round, x += blocks.ValueStep)
-            if (!card_.NextTables[round].empty()) surface_.TextOut(x, nextTableY, card_.NextTables[round]);
+        const int firstX = layout_.RoundRows.FirstValueX + blocks.Shift;
+        for (int32_t round = first; round < last; ++round) {
+            const int x = firstX + (round - first) * blocks.ValueStep;
+            const auto at = static_cast<std::size_t>(round);
+            const double centre = x + RoundNumberCentre(card_, at, size, surface_);
+            // The boards are centred, the mark of a set shared in this round only after them.
+            const std::string& boards = card_.Boards[at];
+            const std::string numbers = boards.substr(0, boards.find(SharedNowAndThenMark));
+            surface_.SetFontSize(blocks.BoardsSize);
+            surface_.TextOut(static_cast<int>(std::lround(centre - surface_.TextWidth(numbers, blocks.BoardsSize) / 2)),
+                             top + blocks.BoardsDrop(layout_, (round - first) % blocks.BoardLines), boards);
+            surface_.SetFontSize(size);
+            const double cellEnd = x + surface_.TextWidth(card_.Rows[RoundsRow][at], size);
+            const auto route = [&](const std::vector<std::string>& texts, int drop) {
+                if (at >= texts.size() || texts[at].empty()) return;
+                surface_.TextOut(static_cast<int>(std::lround(cellEnd - surface_.TextWidth(texts[at], size))),
+                                 top + drop, texts[at]);
+            };
+            route(card_.PreviousTables, blocks.PreviousTableDrop(layout_));
+            route(card_.NextTables, blocks.NextTableDrop(layout_));
+        }
     }
 
     // Under the last block, where the next block's rounds would stand.
@@ -237,8 +249,11 @@ public:
           layout_(ComputeCardLayout(page.PageWidth, page.PageHeight)),
           fonts_(ScaledFonts(PageFontScale(layout_, surface))),
           arbitraryNumbers_(movement::ArbitraryNumbersInUse(state)),
-          routes_(request.boardsPerSet != movement::NoBoardsGiven ? movement::RoutesOf(state) : movement::SetRoutes{}),
-          additions_{request.boardsPerSet, request.absentPair, &routes_} {}
+          routes_(request.boardsPerSet != movement::NoBoardsGiven ? movement::RoutesOf(state, request.absentPair)
+                                                                  : movement::SetRoutes{}),
+          additions_{request.boardsPerSet, request.absentPair, &routes_},
+          event_(FitEventFoot(surface, request.event, fonts_.Information, page.PageWidth)),
+          rowsPage_{page.PageWidth, page.PageHeight - event_.room} {}
 
     int32_t PageCount() const override { return range_.Count() * each_; }
     int32_t PagesPerJob() const override { return each_; }
@@ -250,8 +265,10 @@ public:
     void DrawPage(int32_t k) override {
         const int32_t table = range_.first + (repeatRange_ ? k % range_.Count() : k / each_);
         const TableCardContent card = ContentOf(state_, table, arbitraryNumbers_, additions_);
-        const TableCardFit fit = FitCard(card, layout_, fonts_, page_, surface_);
+        // The rows end above the event's line.
+        const TableCardFit fit = FitCard(card, layout_, fonts_, rowsPage_, surface_);
         CardDrawing(card, layout_, fit, surface_).Draw();
+        DrawEventFoot(surface_, event_, 0, page_.PageWidth, page_.PageHeight);
     }
 
 private:
@@ -266,6 +283,8 @@ private:
     bool arbitraryNumbers_;
     movement::SetRoutes routes_;
     CardAdditions additions_;
+    EventFoot event_;
+    PageMetrics rowsPage_;
 };
 
 }  // namespace
