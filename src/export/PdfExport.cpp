@@ -8,6 +8,7 @@
 #include "movement/PrintRange.h"
 #include "movement/SchemeFile.h"
 #include "movement/SchemeSelection.h"
+#include "movement/SharedNumbers.h"
 #include "movement/StepChoices.h"
 #include "printing/Products.h"
 #include "printing/output/Delivery.h"
@@ -147,6 +148,9 @@ int ExportPrint(const ExportRequest& request, std::ostream& errors) {
     MovementState state;
     if (const Outcome ready = SetUpMovement(request, state); !ready.accepted())
         return BadInput(errors, ready.message());
+    // No card may show two pairs under one number, as the window refuses to print them.
+    if (const Outcome distinct = movement::CheckNumbersDistinct(state); !distinct.accepted())
+        return BadInput(errors, distinct.message());
     // The director names the absent pair by the number the cards print.
     const movement::Result<int32_t> absent = movement::AbsentPairFromPrinted(state, request.absentPair);
     if (!absent.accepted()) return BadInput(errors, absent.message());
