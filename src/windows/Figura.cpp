@@ -287,6 +287,7 @@ movement::Outcome TDrog::SelectScheme(int k) {
     lista_stol();
     SetPrintRangeSpinners();
     ShowStepChoices();
+    ClearPrintResult();
     return outcome;
 }
 
@@ -431,6 +432,8 @@ void TDrog::DrukujClick() {
     const std::string waiting = printing::WaitingNotice(printed.value());
     if (!waiting.empty()) toolkit::MessageDlg(this, FromCore(waiting));
 }
+
+void TDrog::ClearPrintResult() { ShowPrintResult(QString()); }
 
 void TDrog::ShowPrintResult(const QString& text) {
     const QFontMetrics metrics = WynikDruku->fontMetrics();

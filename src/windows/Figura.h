@@ -64,6 +64,9 @@ public:
     // as they were when the director opened it.
     void GiveBackOpening();
 
+    // Another movement became current: what the last print did no longer concerns it.
+    void ClearPrintResult();
+
     // The controls, named as on the form.
     toolkit::Label* Label6;
     toolkit::Label* Rds;

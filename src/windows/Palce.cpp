@@ -141,6 +141,7 @@ void TZPL::finClick() {
         return;
     }
     TDrog& drog = windows_.Drog();
+    drog.ClearPrintResult();
     drog.lista_stol();
     drog.Zakrp();
     HandOverTo(drog);

@@ -149,6 +149,13 @@ TEST_F(ExportCommand, APrinterThatRefusesIsMissingOrOutOfReachFailsWithTheReason
                                   " nie przyjmuje zadań. Rozstawików nie wysłano.\nKomunikat serwera wydruku: Brak "
                                   "papieru\n");
 
+    // Each product says what was not sent.
+    const CommandRun sheet = Export({"--printer", queue.Name(), "--cards", "sheet", "HowellKS.txt", "2"},
+                                    "CUPS_SERVER=" + Quoted(printtest::ServerSocket()) + " ");
+    EXPECT_EQ(sheet.status, 1);
+    EXPECT_EQ(sheet.errors.substr(0, sheet.errors.find('\n')),
+              "Drukarka " + queue.Name() + " nie przyjmuje zadań. Arkusza schematu nie wysłano.");
+
     queue.Remove();
     const CommandRun missing = Print(queue.Name());
     EXPECT_EQ(missing.status, 1);
@@ -190,7 +197,7 @@ TEST_F(ExportCommand, AServerThatIsSilentAnswersByteByByteOrWantsAPasswordEndsTh
     const auto [asked, seconds] = passwordRun.get();
     EXPECT_EQ(asked.status, 1);
     EXPECT_EQ(asked.errors,
-              "Serwer wydruku (CUPS) żąda hasła, a rozstawiki drukuje się bez logowania, więc nie można drukować na "
+              "Serwer wydruku (CUPS) żąda hasła, a program drukuje bez logowania, więc nie można drukować na "
               "drukarce Biuro. Rozstawików nie wysłano.\n");
     EXPECT_LT(seconds, 5.0);
 }
@@ -355,6 +362,12 @@ TEST_F(ExportCommand, AMovementThatFailsTheChecksPrintsWithAWarningNamingTheFaul
     EXPECT_EQ(run.errors,
               "Uwaga: schemat nie przechodzi sprawdzenia: Błąd rozbicia, popraw! pary 2 i 6 spotykają się dwa razy, "
               "w rundach 1 i 3. Rozstawiki wydrukowano mimo to.\n");
+    // Each product says what it printed.
+    const std::string warning = run.errors.substr(0, run.errors.find(" Rozstawiki"));
+    EXPECT_EQ(Export({"--cards", "pairs", "HowellKS.txt", "1", "pary.pdf"}).errors,
+              warning + " Karty par wydrukowano mimo to.\n");
+    EXPECT_EQ(Export({"--cards", "sheet", "HowellKS.txt", "1", "arkusz.pdf"}).errors,
+              warning + " Arkusz schematu wydrukowano mimo to.\n");
     EXPECT_EQ(Pages("karty.pdf"), 4);
 
     // Said only once the cards are out: a write that fails is all there is to say.

@@ -11,6 +11,7 @@
 
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTimer>
@@ -46,12 +47,34 @@ TEST_F(PrintParameters, TheHelpTextHasItsTwentyFourLinesExactly) {
     EXPECT_EQ(lines[1], QString());
     EXPECT_EQ(lines[2], QStringLiteral(" Właściwe ustawienie parametrów wydruku wymaga poza wyborem drukarki"));
     EXPECT_EQ(lines[9], QStringLiteral(" szami OK, by po naciśnięciu klawisza \"ParamDr\" ustawić w analogiczny"));
-    EXPECT_EQ(lines[17], QStringLiteral("            2.Jeśli drukujemy na drukarce z zainstalowanymi fontami "));
-    EXPECT_EQ(lines[18], QStringLiteral("               należy w \"ParamDr\" ustawić tryb wydruku na \"Kopiuj "));
+    EXPECT_EQ(lines[15], QStringLiteral(" metrów wydruku naciskając klawisz \"Ustawienia Druku\"."));
+    EXPECT_EQ(lines[17], QStringLiteral("            2.Dialog wydruku pokazuje drukarki serwera wydruku (CUPS)"));
     EXPECT_EQ(lines[23], QStringLiteral("              wych. Efekt ten nie występuje w drukarkach bez pamięci."));
     for (int line = 2; line < 17; ++line) EXPECT_TRUE(lines[line].startsWith(QLatin1Char(' '))) << line;
     EXPECT_TRUE(ustWydr.Info->isReadOnly());
     EXPECT_EQ(ustWydr.Info->y(), -32);  // "Info" and the empty line stand above the window
+}
+
+// Every button the help text names in quotes is one the director finds: on this window, the main
+// window or the print dialog it opens; and it speaks of no other system.
+TEST_F(PrintParameters, TheHelpTextNamesOnlyTheButtonsThereAre) {
+    QStringList captions;
+    const auto collect = [&](const QWidget& window) {
+        for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
+            captions.append(button->text().remove(QLatin1Char('&')));
+    };
+    collect(drog);
+    collect(ustWydr);
+    messages.InspectPrintDialogs([&](QPrintDialog& dialog) { collect(dialog); });
+    Open();
+    Click(ustWydr.ParaDr);
+    const QString help = ustWydr.Info->toPlainText();
+    QStringList named;
+    for (const auto& quoted : QRegularExpression(QStringLiteral("\"([^\"]+)\"")).globalMatch(help))
+        named.append(quoted.captured(1));
+    EXPECT_EQ(named, (QStringList{"ParamStr", "ParamDr", "Wydruki", "Ustawienia Druku", "Właściwości"}));
+    for (const QString& name : named) EXPECT_TRUE(captions.contains(name)) << name.toStdString();
+    EXPECT_FALSE(help.contains(QStringLiteral("Windows")));
 }
 
 TEST_F(PrintParameters, TheHelpTextsFirstLineStartsAtTheWindowsTopAndTheTwoBeforeItStandAbove) {

@@ -321,6 +321,35 @@ TEST_F(PreviewFromTheMainWindow, FortyEightTableCardsOpenInUnderHalfASecond) {
     }
 }
 
+TEST_F(PrintingFromTheMainWindow, TheResultLineGoesWhenAnotherMovementBecomesCurrent) {
+    WriteFile(QStringLiteral("HowellKS.txt"), "7 4 8 1 2 6 0 3 5 0 4 7\n9 5 1 2 0 8 5 0 10 9 0 6 4 0 7 3\n");
+    Click(drog.Kestrel);
+    DoubleClickLine(drog.ListBox1, 0);
+    Pick(drog.SkkN, 0);
+    MeasurePage();
+    Click(drog.Drukuj);
+    EXPECT_EQ(drog.WynikDruku->text(), QStringLiteral("Wysłano 4 rozstawiki do druku."));
+    Click(drog.BegDoc);  // what is printed changes, the movement stays: the line stays
+    DoubleClickLine(drog.ListBox2, 0);
+    EXPECT_FALSE(drog.WynikDruku->text().isEmpty());
+    DoubleClickLine(drog.ListBox1, 1);
+    EXPECT_EQ(drog.WynikDruku->text(), QString());
+    EXPECT_EQ(drog.WynikDruku->toolTip(), QString());
+
+    Click(drog.Drukuj);
+    ASSERT_FALSE(drog.WynikDruku->text().isEmpty());
+    Click(drog.ZPalca);
+    TZPL& zpl = windows.ZPL();
+    Click(zpl.StolUD->UpButton());
+    Click(zpl.RdUD->UpButton());
+    Click(zpl.RdUD->UpButton());
+    const QStringList cells = {"4", "1", "1", "2", "3", "1"};
+    for (int cell = 0; cell < cells.size(); ++cell) TypeInto(zpl.Schemat, 1 + cell % 3, cell / 3, cells[cell]);
+    Click(zpl.fin);
+    ASSERT_TRUE(drog.isVisible());
+    EXPECT_EQ(drog.WynikDruku->text(), QString());
+}
+
 TEST_F(PrintingFromTheMainWindow, ATypedMovementIsPrintedWithItsOwnRounds) {
     Click(drog.ZPalca);
     TZPL& zpl = windows.ZPL();
@@ -510,6 +539,17 @@ TEST_F(PrintingOnAQueue, APrinterThatRefusesWasRemovedOrIsOutOfReachIsAnErrorAnd
                                         queue.Name() + ". Rozstawików nie wysłano."));
     EXPECT_EQ(messages.Shown().size(), 3u);
     EXPECT_EQ(Result(), QString());
+}
+
+TEST_F(PrintingOnAQueue, AFailedPrintOfPairCardsOrTheSheetSaysWhatWasNotSent) {
+    const printtest::PdfQueue queue("Zamknieta");
+    queue.Reject("Brak papieru");
+    for (const auto& [product, notSent] : {std::pair{1, "Kart par nie wysłano."}, {2, "Arkusza schematu nie wysłano."}}) {
+        windows.Drog().Wydruk->setCurrentIndex(product);
+        PrintOn(queue);
+        EXPECT_EQ(messages.LastText().section(QLatin1Char('\n'), 0, 0),
+                  Text("Drukarka " + queue.Name() + " nie przyjmuje zadań. " + notSent));
+    }
 }
 
 TEST_F(PrintingOnAQueue, APrinterChosenBeforeTheServerWentDownIsPrintedOnOnceItIsBack) {

@@ -117,35 +117,33 @@ using Connection = std::unique_ptr<http_t, ConnectionClose>;
 using Destination = std::unique_ptr<cups_dest_t, DestinationFree>;
 using Response = std::unique_ptr<ipp_t, ResponseDelete>;
 
-const char* const NotSent = " Rozstawików nie wysłano.";
-
 Sent NoServer(const QueueJob& job) {
     return Sent::Refused("Brak połączenia z serwerem wydruku (CUPS), więc nie można drukować na drukarce " +
-                         job.printer + "." + NotSent);
+                         job.printer + ". " + job.notSent);
 }
 
 Sent NoAnswer(const QueueJob& job) {
     return Sent::Refused("Serwer wydruku (CUPS) nie odpowiada (czekano " + std::to_string(ServerAnswerSeconds) +
-                         " s), więc nie można drukować na drukarce " + job.printer + "." + NotSent);
+                         " s), więc nie można drukować na drukarce " + job.printer + ". " + job.notSent);
 }
 
 Sent PasswordWanted(const QueueJob& job) {
     return Sent::Refused(
-        "Serwer wydruku (CUPS) żąda hasła, a rozstawiki drukuje się bez logowania, więc nie można "
+        "Serwer wydruku (CUPS) żąda hasła, a program drukuje bez logowania, więc nie można "
         "drukować na drukarce " +
-        job.printer + "." + NotSent);
+        job.printer + ". " + job.notSent);
 }
 
 Sent NoPrinter(const QueueJob& job) {
     if (job.chosenEarlier)
         return Sent::Refused("Drukarki " + job.printer +
-                             " nie ma już na serwerze wydruku: usunięto ją po wybraniu w ustawieniach druku." +
-                             NotSent + "\nWybierz drukarkę ponownie (Ustawienia Druku).");
-    return Sent::Refused("Nie ma drukarki " + job.printer + " na serwerze wydruku." + NotSent);
+                             " nie ma już na serwerze wydruku: usunięto ją po wybraniu w ustawieniach druku. " +
+                             job.notSent + "\nWybierz drukarkę ponownie (Ustawienia Druku).");
+    return Sent::Refused("Nie ma drukarki " + job.printer + " na serwerze wydruku. " + job.notSent);
 }
 
 Sent NotAccepting(const QueueJob& job, const char* reason) {
-    std::string message = "Drukarka " + job.printer + " nie przyjmuje zadań." + NotSent;
+    std::string message = "Drukarka " + job.printer + " nie przyjmuje zadań. " + job.notSent;
     if (reason != nullptr && *reason != '\0') message += std::string("\nKomunikat serwera wydruku: ") + reason;
     return Sent::Refused(message);
 }
@@ -162,8 +160,8 @@ Sent RefusedByServer(const QueueJob& job) {
         default:
             break;
     }
-    return Sent::Refused("Nie udało się wysłać rozstawików do drukarki " + job.printer + ": " + cupsLastErrorString() +
-                         "." + NotSent);
+    return Sent::Refused("Nie udało się wysłać zadania do drukarki " + job.printer + ": " + cupsLastErrorString() +
+                         ". " + job.notSent);
 }
 
 const char* DestinationOption(const cups_dest_t& destination, const char* name) {
@@ -252,7 +250,7 @@ Sent SendNow(const QueueJob& job, std::string_view pdf, Exchange& exchange) {
     const ipp_jstate_t state = JobState(http.get(), uri, jobId);
     if (state == IPP_JSTATE_ABORTED || state == IPP_JSTATE_CANCELED)
         return Sent::Refused("Serwer wydruku przerwał zadanie na drukarce " + job.printer +
-                             "; rozstawiki nie zostaną wydrukowane.");
+                             "; nic z niego nie zostanie wydrukowane.");
     if (state == IPP_JSTATE_HELD) return Sent::Accepted(JobFate::WaitingJobHeld);
     const Response printer = PrinterAttributes(http.get(), uri);
     ipp_attribute_t* printerState = ippFindAttribute(printer.get(), "printer-state", IPP_TAG_ENUM);
