@@ -49,7 +49,7 @@ namespace {
 // Room added to the form's width for what to print and the preview.
 constexpr int PrintChoiceColumnWidth = 150;
 // The print result grows upwards from above "Podgląd" into the column's free room.
-constexpr int PrintResultTop = 164;
+constexpr int PrintResultTop = 176;
 constexpr int PrintResultBottom = 452;
 
 QString FromCore(const std::string& text) { return QString::fromStdString(text); }
@@ -174,11 +174,15 @@ void TDrog::CreatePrintChoiceControls() {
     Nieobecna->setSpecialValueText(QStringLiteral("brak"));
     SetHint(Nieobecna, QStringLiteral("Para, która nie gra (numer z kart); jej przeciwnicy mają pauzę"));
     LabNieobecna->setBuddy(Nieobecna);
+    KtoNieobecny = new QLabel(this);
+    KtoNieobecny->setObjectName(QStringLiteral("KtoNieobecny"));
+    KtoNieobecny->setGeometry(left, 104, width, 16);
+    SetHint(KtoNieobecny, QStringLiteral("Która para schematu gra teraz pod tym numerem"));
 
-    LabRozdania = MakeLabel(this, "LabRozdania", QStringLiteral("&Rozdań w komplecie:"), left, 112);
+    LabRozdania = MakeLabel(this, "LabRozdania", QStringLiteral("&Rozdań w komplecie:"), left, 124);
     Rozdania = new QSpinBox(this);
     Rozdania->setObjectName(QStringLiteral("Rozdania"));
-    Rozdania->setGeometry(left, 132, 72, 23);
+    Rozdania->setGeometry(left, 144, 72, 23);
     Rozdania->setSpecialValueText(QStringLiteral("brak"));
     Rozdania->setRange(movement::NoBoardsGiven, movement::MaxBoardsPerSet);
     SetHint(Rozdania,
@@ -188,7 +192,7 @@ void TDrog::CreatePrintChoiceControls() {
     Podglad = MakeButton(this, "Podglad", QStringLiteral("P&odgląd"), {left, 458, width, 25});
     Podglad->setFont(SansFont(16, true));
     SetHint(Podglad, QStringLiteral("Podgląd tego, co wydrukuje przycisk Drukuj"));
-    for (QWidget* control : std::initializer_list<QWidget*>{Wydruk, Nieobecna, Rozdania})
+    for (QWidget* control : std::initializer_list<QWidget*>{Wydruk, Nieobecna, KtoNieobecny, Rozdania})
         control->setFont(SansFont(11, false));
 
     // The whole text of the last print, in as many lines as it takes, just above "Podgląd".
@@ -217,6 +221,7 @@ void TDrog::ConnectHandlers() {
     connect(Drukuj, &QPushButton::clicked, this, &TDrog::DrukujClick);
     connect(Podglad, &QPushButton::clicked, this, &TDrog::PodgladClick);
     connect(Wydruk, &QComboBox::currentIndexChanged, this, &TDrog::WydrukChange);
+    connect(Nieobecna, &QSpinBox::valueChanged, this, &TDrog::ShowAbsentPairMeaning);
 }
 
 void TDrog::SetTabOrder() {
@@ -346,6 +351,14 @@ void TDrog::OfferAbsentPairs() {
     std::sort(offered.begin(), offered.end());
     offered.erase(std::unique(offered.begin(), offered.end()), offered.end());
     Nieobecna->SetValues(std::move(offered));
+    // The number may stay while the pair it means changes: a swap, another numbering.
+    ShowAbsentPairMeaning();
+}
+
+void TDrog::ShowAbsentPairMeaning() {
+    const QString meaning = FromCore(movement::AbsentPairMeaning(state_, Nieobecna->value()));
+    KtoNieobecny->setText(meaning.isEmpty() ? QString() : QStringLiteral("= ") + meaning);
+    Nieobecna->setAccessibleDescription(meaning);
 }
 
 void TDrog::ListBox2DblClick() {
@@ -473,7 +486,7 @@ void TDrog::WydrukChange() {
     // Each product takes what concerns it: the table cards their range, the others every table.
     const auto product = static_cast<printing::Product>(Wydruk->currentData().toInt());
     const printing::ProductInfo& chosen = printing::InfoOf(product);
-    for (QWidget* absent : std::initializer_list<QWidget*>{LabNieobecna, Nieobecna})
+    for (QWidget* absent : std::initializer_list<QWidget*>{LabNieobecna, Nieobecna, KtoNieobecny})
         absent->setEnabled(chosen.usesAbsentPair);
     for (QWidget* range : std::initializer_list<QWidget*>{Zakres, Label2, LabP, OdSt, Label3, LabK, DoSt})
         range->setEnabled(chosen.usesTableRange);

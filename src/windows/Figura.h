@@ -100,6 +100,8 @@ public:
     QComboBox* Wydruk;
     QLabel* LabNieobecna;
     toolkit::ListedSpinBox* Nieobecna;
+    // Which pair of the scheme the absent pair's number means now.
+    QLabel* KtoNieobecny;
     QLabel* LabRozdania;
     QSpinBox* Rozdania;
     QPushButton* Podglad;
@@ -120,6 +122,7 @@ private:
     // What "Drukuj" and "Podgląd" print; refused when the absent pair's number is no longer one pair's.
     movement::Result<PrintChoice> ChosenPrint() const;
     void OfferAbsentPairs();
+    void ShowAbsentPairMeaning();
 
     movement::MovementState& state_;
     ProgramWindows& windows_;

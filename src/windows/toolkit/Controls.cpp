@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Controls.h"
 
+#include "ProgramWindow.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
@@ -53,6 +55,9 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(geometry);
     button->setAutoDefault(false);
+    // Connected before the window's handler, so it runs first, also for an accelerator, which
+    // leaves the focus where it was.
+    QObject::connect(button, &QPushButton::clicked, button, [button] { CommitPendingInput(*button); });
     return button;
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "UpDown.h"
 
+#include "ProgramWindow.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
@@ -57,6 +59,8 @@ void UpDown::PressUp() { Press(+1); }
 void UpDown::PressDown() { Press(-1); }
 
 void UpDown::Press(int direction) {
+    // Its arrows take no focus: what is open elsewhere in the window is taken first.
+    CommitPendingInput(*this);
     // A press moves at most to the limit it points at; at the limit it changes nothing.
     const int64_t wanted = int64_t{position_} + int64_t{direction} * increment_;
     int next = position_;
