@@ -71,6 +71,7 @@ TDrog::TDrog(movement::MovementState& state, ProgramWindows& windows) : state_(s
     CreateControls();
     ConnectHandlers();
     SetTabOrder();
+    NameForReaders();
     FormCreate();
 }
 
@@ -225,11 +226,22 @@ void TDrog::ConnectHandlers() {
 }
 
 void TDrog::SetTabOrder() {
-    QList<QWidget*> order = {Drukarka, Drukuj, Koniec, ListBox1};
+    // Column by column as the window is read: the scheme list, the middle column, the table
+    // list, what to print.
+    QList<QWidget*> order = {ListBox1, Kestrel, Plover, DuzoZbiornic, ZPalca};
     for (int i = 0; i < SkkN->ItemCount(); ++i) order.append(SkkN->Item(i));
-    order += {OdSt,   DoSt,         ListBox2, BegDoc,    Nzpl,     Kestrel, ZPalca,
-              Plover, DuzoZbiornic, Wydruk,   Nieobecna, Rozdania, Podglad};
-    for (int i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+    order += {Nzpl, Drukarka, BegDoc, OdSt, DoSt, Drukuj, Koniec, ListBox2, Wydruk, Nieobecna, Rozdania, Podglad};
+    toolkit::SetTabOrder(order);
+}
+
+void TDrog::NameForReaders() {
+    toolkit::SetReaderName(ListBox1, QStringLiteral("Schematy z pliku: rundy i stoły"));
+    toolkit::SetReaderName(ListBox2, QStringLiteral("Stoły w pierwszej rundzie: stół, para NS, para WE, komplet"));
+    OdSt->SetReaderCaption(QStringLiteral("Od Stołu"));
+    DoSt->SetReaderCaption(QStringLiteral("Do Stołu"));
+    toolkit::SetReaderName(Wydruk, QStringLiteral("Wydruk"));
+    toolkit::SetReaderName(Nieobecna, QStringLiteral("Para nieobecna, numer z kart"));
+    toolkit::SetReaderName(Rozdania, QStringLiteral("Rozdań w komplecie"));
 }
 
 void TDrog::FormCreate() { ResetSchemeState(); }

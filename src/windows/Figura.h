@@ -110,6 +110,7 @@ private:
     void CreateControls();
     void ConnectHandlers();
     void SetTabOrder();
+    void NameForReaders();
     void LoadSchemeFile(const movement::ShippedSchemeFile& file);
     void ShowStepChoices();
     // "Rund N" and "Stołów M" of the current movement, if there is one.

@@ -65,8 +65,9 @@ TUstWydr::TUstWydr(movement::MovementState& state, ProgramWindows& windows) : st
 
 void TUstWydr::CreateControlsOnce() {
     CreateControls();
-    const QList<QWidget*> order = {ParaStr, Koniec, Info, ParaDr, Wydruki};
-    for (int i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+    // As the window is read: the help, then the buttons row by row.
+    toolkit::SetTabOrder({Info, ParaStr, Wydruki, ParaDr, Koniec});
+    toolkit::SetReaderName(Info, QStringLiteral("Pomoc do ustawień druku"));
     connect(ParaStr, &QPushButton::clicked, this, &TUstWydr::ParaStrClick);
     connect(ParaDr, &QPushButton::clicked, this, &TUstWydr::ParaDrClick);
     connect(Wydruki, &QPushButton::clicked, this, &TUstWydr::WydrukiClick);

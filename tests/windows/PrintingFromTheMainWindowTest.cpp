@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QPrintDialog>
 #include <QPrintEngine>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -188,6 +189,48 @@ TEST_F(PrintingFromTheMainWindow, TheAbsentPairIsChosenByTheNumberTheCardsPrint)
     EXPECT_EQ(drog.Nieobecna->value(), 0);
     EXPECT_EQ(drog.Nieobecna->text(), QStringLiteral("brak"));
     EXPECT_EQ(drog.Nieobecna->Values().back(), 8);
+}
+
+// Beside the absent pair's number, the pair of the scheme it means now: a swap under Mitchell
+// numbering keeps the number and moves it to another pair.
+TEST_F(PrintingFromTheMainWindow, TheAbsentPairShowsWhomItMeans) {
+    ChooseSevenRoundsOnFourTables();
+    EXPECT_EQ(drog.KtoNieobecny->text(), QString());
+    Pick(drog.SkkN, 3);
+    drog.Nieobecna->setValue(1);  // NS at table 1
+    EXPECT_EQ(drog.KtoNieobecny->text(), QStringLiteral("= para 8 w schemacie"));
+    DoubleClickLine(drog.ListBox2, 0);
+    EXPECT_EQ(drog.Nieobecna->value(), 1);
+    EXPECT_EQ(drog.KtoNieobecny->text(), QStringLiteral("= para 1 w schemacie"));
+    EXPECT_EQ(drog.Nieobecna->accessibleDescription(), QStringLiteral("para 1 w schemacie"));
+    Pick(drog.SkkN, 0);
+    EXPECT_EQ(drog.KtoNieobecny->text(), QStringLiteral("= para 1 w schemacie"));
+    drog.Nieobecna->setValue(0);
+    EXPECT_EQ(drog.KtoNieobecny->text(), QString());
+}
+
+// Under a numbering that gives two pairs one number nothing is printed nor previewed.
+TEST_F(PrintingFromTheMainWindow, TwoPairsUnderOneNumberAreRefusedBeforeAnyCard) {
+    QByteArray line = "10 11";
+    for (int table = 1; table <= 11; ++table) line += ' ' + QByteArray::number(table) + ' ' + QByteArray::number(11 + table);
+    WriteFile(QStringLiteral("HowellKS.txt"), line + '\n');
+    Click(drog.Kestrel);
+    DoubleClickLine(drog.ListBox1, 0);
+    Pick(drog.SkkN, 3);
+    MeasurePage();
+    const QString refusal = QStringLiteral(
+        "Dwie pary miałyby na kartach ten sam numer 11: para 11 schematu (w rundzie 1 NS przy stole 11) i para 12 "
+        "schematu (w rundzie 1 WE przy stole 1).\nWybierz inną numerację.");
+    Click(drog.Drukuj);
+    EXPECT_EQ(messages.LastText(), refusal);
+    Click(drog.Podglad);
+    EXPECT_EQ(messages.LastText(), refusal);
+    EXPECT_EQ(messages.Shown().size(), 2u);
+    EXPECT_TRUE(surface.Operations().empty());
+    Pick(drog.SkkN, 1);
+    Click(drog.Drukuj);
+    EXPECT_EQ(messages.Shown().size(), 2u);
+    EXPECT_EQ(TableNumbers().size(), 11u);
 }
 
 // The preview of the chosen print, opened by "Podgląd": the test looks at it as it stands open.
@@ -466,6 +509,60 @@ TEST_F(PrintingToAPdfFile, TheCardsAreWrittenWholeAndAFileThatIsNoPdfIsLeftAlone
     EXPECT_EQ(messages.Shown().back().icon, QMessageBox::Critical);
     EXPECT_EQ(Contents(QStringLiteral("notatki.txt")), QByteArray("wyniki sesji"));
     EXPECT_EQ(Result(), QString());
+}
+
+// From the start to a printed file with the keys alone: Tab, arrows, Enter, Space and accelerators.
+TEST_F(PrintingToAPdfFile, TheWholeRoadByKeyboard) {
+    TDrog& drog = windows.Drog();
+    QPrinter& printer = windows.Printer();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QStringLiteral("klawisze.pdf"));
+    QApplication::setActiveWindow(&drog);
+    const auto key = [](int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_NE(focused, nullptr) << "no focus for key " << code;
+        QTest::keyClick(focused, static_cast<Qt::Key>(code), modifiers);
+    };
+    // Tabs, at most a round of the window, until `control` has the focus.
+    const auto tabTo = [&](QWidget* control) {
+        for (int tab = 0; tab < 40 && QApplication::focusWidget() != control; ++tab) key(Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), control);
+    };
+    drog.ListBox1->setFocus();  // where the window starts
+    tabTo(drog.Kestrel);
+    key(Qt::Key_Return);
+    tabTo(drog.ListBox1);
+    key(Qt::Key_Down);
+    key(Qt::Key_Return);
+    ASSERT_EQ(state.TableCount, 4);
+    tabTo(drog.SkkN->Item(0));
+    key(Qt::Key_Space);
+    ASSERT_EQ(state.NumberingStep, 7);
+    tabTo(drog.ListBox2);
+    key(Qt::Key_Home);
+    key(Qt::Key_Return);  // table 1: NS 1, WE 8
+    EXPECT_EQ(state.Seating[1].NsPair, 1);
+    tabTo(drog.Drukarka);
+    key(Qt::Key_Return);
+    TUstWydr& ustWydr = windows.UstWydr();
+    ASSERT_TRUE(ustWydr.isVisible());
+    messages.InspectPrintDialogs([](QPrintDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Return); });
+    QApplication::setActiveWindow(&ustWydr);
+    tabTo(ustWydr.ParaStr);
+    key(Qt::Key_Return);
+    ASSERT_NE(windows.Page().PageWidth, 0);
+    // Without a window manager nobody gives the window its focus back after the dialog.
+    QApplication::setActiveWindow(&ustWydr);
+    ustWydr.ParaStr->setFocus();
+    key(Qt::Key_W, Qt::AltModifier);
+    QTRY_VERIFY(drog.isVisible());
+    QApplication::setActiveWindow(&drog);
+    tabTo(drog.Drukuj);
+    key(Qt::Key_Return);
+    EXPECT_TRUE(messages.Shown().empty()) << messages.LastText().toStdString();
+    EXPECT_EQ(Result(), QStringLiteral("Zapisano 4 rozstawiki w pliku klawisze.pdf."));
+    EXPECT_TRUE(Contents(windows.Printer().outputFileName()).startsWith("%PDF-")) << windows.Printer().outputFileName().toStdString();
+    QFile::remove(windows.Printer().outputFileName());
 }
 
 class PrintingOnAQueue : public PrintingOnTheProgramsPrinter {

@@ -70,4 +70,10 @@ QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& captio
 
 void SetHint(QWidget* widget, const QString& hint) { widget->setToolTip(hint); }
 
+void SetReaderName(QWidget* control, const QString& name) { control->setAccessibleName(name); }
+
+void SetTabOrder(const QList<QWidget*>& order) {
+    for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
 }  // namespace toolkit

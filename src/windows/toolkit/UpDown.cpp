@@ -52,7 +52,17 @@ UpDown::UpDown(QWidget* parent)
 
 void UpDown::SetPosition(int position) {
     position_ = position;
+    TellReaders();
     emit Changing(position_);
+}
+
+void UpDown::SetReaderCaption(const QString& caption) {
+    readerCaption_ = caption;
+    TellReaders();
+}
+
+void UpDown::TellReaders() {
+    if (!readerCaption_.isEmpty()) setAccessibleName(readerCaption_ + QStringLiteral(": ") + QString::number(position_));
 }
 
 void UpDown::PressUp() { Press(+1); }
@@ -68,6 +78,7 @@ void UpDown::Press(int direction) {
     if (direction < 0 && position_ > min_) next = static_cast<int>(std::max<int64_t>(wanted, min_));
     const bool changed = next != position_;
     position_ = next;
+    TellReaders();
     emit Changing(position_);
     if (changed) emit Click();
 }
