@@ -4,12 +4,20 @@
 #include "ProgramEnd.h"
 #include "WindowRoad.h"
 
+#include "NumDow.h"
+#include "Palce.h"
 #include "drkr.h"
 #include "toolkit/Controls.h"
 #include "toolkit/MemoBox.h"
 #include "toolkit/UpDown.h"
 
+#include <QFile>
+#include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTemporaryDir>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTextBlock>
@@ -222,3 +230,81 @@ TEST_F(PrintParameters, TheEndButtonEndsTheProgram) {
 }
 
 }  // namespace
+
+namespace {
+
+// What the program shows on a screen of 1280 × 1024 at twice the size: 640 × 512 for its windows.
+void ExpectEveryWindowFitsASmallScreen() {
+    movement::MovementState state;
+    ProgramWindows windows(state);
+    MessageBoxWatcher messages;
+    windows.Start();
+    TDrog& drog = windows.Drog();
+    const QRect available = drog.screen()->availableGeometry();
+    ASSERT_EQ(available.size(), QSize(640, 512));
+    const auto fits = [&](const QWidget& window) {
+        EXPECT_TRUE(available.contains(window.frameGeometry()))
+            << window.objectName().toStdString() << " " << window.frameGeometry().width() << "x"
+            << window.frameGeometry().height();
+    };
+    fits(drog);
+    // The form scrolls inside the window, Koniec and the lists' bottoms in it.
+    auto* scroll = drog.findChild<QScrollArea*>();
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_TRUE(scroll->widget()->isAncestorOf(drog.Koniec));
+    scroll->ensureWidgetVisible(drog.Koniec);
+    EXPECT_TRUE(drog.rect().contains(QRect(drog.Koniec->mapTo(&drog, QPoint()), drog.Koniec->size())));
+    for (toolkit::ProgramWindow* window : std::initializer_list<toolkit::ProgramWindow*>{
+             &windows.UstWydr(), &windows.ZPL(), &windows.ndw()}) {
+        window->ShowAndActivate();
+        fits(*window);
+        window->hide();
+    }
+
+    // The print dialog of a printer with a long name, its buttons whole within it.
+    const printtest::PdfQueue queue("Drukarka-w-sali-turniejowej-na-pierwszym-pietrze-obok-sekretariatu-klubu");
+    windows.Printer().setPrinterName(QString::fromStdString(queue.Name()));
+    bool inspected = false;
+    messages.AnswerPrintDialogs(false);
+    messages.InspectPrintDialogs([&](QPrintDialog& dialog) {
+        inspected = true;
+        fits(dialog);
+        for (const QPushButton* button : dialog.findChildren<QPushButton*>()) {
+            if (!button->isVisibleTo(&dialog)) continue;
+            const QRect place(button->mapTo(&dialog, QPoint()), button->size());
+            EXPECT_TRUE(dialog.rect().contains(place)) << button->text().toStdString();
+        }
+    });
+    windows.UstWydr().ParaDrClick();
+    EXPECT_TRUE(inspected);
+}
+
+}  // namespace
+
+// At twice the size on a 1280 × 1024 screen every window and dialog fits the screen. The screen
+// is the offscreen platform's, set when a program starts: the test runs itself once more on it.
+TEST(SmallScreen, EveryWindowAndDialogFitsTheScreenItOpensOn) {
+    if (qEnvironmentVariableIsSet("ROZSTAWIKI_SMALL_SCREEN")) {
+        ExpectEveryWindowFitsASmallScreen();
+        return;
+    }
+    QTemporaryDir folder;
+    QFile screens(folder.filePath(QStringLiteral("screens.json")));
+    ASSERT_TRUE(screens.open(QIODevice::WriteOnly));
+    screens.write(R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": 1280, "height": 1024,
+                    "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    screens.close();
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + screens.fileName());
+    environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+    environment.insert(QStringLiteral("ROZSTAWIKI_SMALL_SCREEN"), QStringLiteral("1"));
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--gtest_filter=SmallScreen.EveryWindowAndDialogFitsTheScreenItOpensOn")});
+    ASSERT_TRUE(child.waitForFinished(60000));
+    const QString output = QString::fromUtf8(child.readAll());
+    EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+    EXPECT_TRUE(output.contains(QStringLiteral("[  PASSED  ] 1 test"))) << output.toStdString();
+}
