@@ -14,12 +14,25 @@ namespace printing {
 const char* const ContinuedMark = " (cd.)";
 
 const std::array<ProductInfo, 3> ProductTable = {{
-    {Product::TableCards, "Rozstawiki stolikowe", "tables", nullptr, {"rozstawiki", "rozstawików"}, false, true, true,
+    {Product::TableCards,
+     "Rozstawiki stolikowe",
+     "tables",
+     nullptr,
+     {"rozstawiki", "rozstawików"},
+     false,
+     true,
+     true,
      LayOutTableCards},
-    {Product::PairCards, "Karty par", "pairs", "karty par", {"karty par", "kart par"}, false, false, true,
-     LayOutPairCards},
-    {Product::MovementSheet, "Arkusz schematu", "sheet", "arkusz schematu", {"arkusz schematu", "arkusza schematu"},
-     true, false, true, LayOutMovementSheet},
+    {Product::PairCards, "Karty par", "pairs", "karty par", {"karty par", "kart par"}, false, false, true, LayOutPairCards},
+    {Product::MovementSheet,
+     "Arkusz schematu",
+     "sheet",
+     "arkusz schematu",
+     {"arkusz schematu", "arkusza schematu"},
+     true,
+     false,
+     true,
+     LayOutMovementSheet},
 }};
 
 const ProductInfo& InfoOf(Product product) {

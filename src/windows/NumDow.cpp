@@ -122,7 +122,8 @@ void Tndw::LayOutWindow() {
     }
     for (int k = 0; k < movement::RenumberingGroupCount; ++k) {
         Grupa[k]->SetCaption(QString::fromStdString(Groups.GroupCaption[k]));
-        G[k]->SetReaderCaption(QStringLiteral("Grupa %1 przesunięta o").arg(QString::fromStdString(Groups.GroupCaption[k])));
+        G[k]->SetReaderCaption(QStringLiteral("Grupa %1 przesunięta o")
+                                   .arg(QString::fromStdString(Groups.GroupCaption[k])));
         G[k]->SetPosition(0);
         W[k]->SetCaption(QStringLiteral("0"));
     }

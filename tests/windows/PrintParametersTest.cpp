@@ -15,11 +15,11 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTemporaryDir>
-#include <QPushButton>
-#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTimer>
@@ -254,8 +254,8 @@ void ExpectEveryWindowFitsASmallScreen() {
     EXPECT_TRUE(scroll->widget()->isAncestorOf(drog.Koniec));
     scroll->ensureWidgetVisible(drog.Koniec);
     EXPECT_TRUE(drog.rect().contains(QRect(drog.Koniec->mapTo(&drog, QPoint()), drog.Koniec->size())));
-    for (toolkit::ProgramWindow* window : std::initializer_list<toolkit::ProgramWindow*>{
-             &windows.UstWydr(), &windows.ZPL(), &windows.ndw()}) {
+    for (toolkit::ProgramWindow* window :
+         std::initializer_list<toolkit::ProgramWindow*>{&windows.UstWydr(), &windows.ZPL(), &windows.ndw()}) {
         window->ShowAndActivate();
         fits(*window);
         window->hide();

@@ -212,7 +212,8 @@ TEST_F(PrintingFromTheMainWindow, TheAbsentPairShowsWhomItMeans) {
 // Under a numbering that gives two pairs one number nothing is printed nor previewed.
 TEST_F(PrintingFromTheMainWindow, TwoPairsUnderOneNumberAreRefusedBeforeAnyCard) {
     QByteArray line = "10 11";
-    for (int table = 1; table <= 11; ++table) line += ' ' + QByteArray::number(table) + ' ' + QByteArray::number(11 + table);
+    for (int table = 1; table <= 11; ++table)
+        line += ' ' + QByteArray::number(table) + ' ' + QByteArray::number(11 + table);
     WriteFile(QStringLiteral("HowellKS.txt"), line + '\n');
     Click(drog.Kestrel);
     DoubleClickLine(drog.ListBox1, 0);
@@ -561,7 +562,8 @@ TEST_F(PrintingToAPdfFile, TheWholeRoadByKeyboard) {
     key(Qt::Key_Return);
     EXPECT_TRUE(messages.Shown().empty()) << messages.LastText().toStdString();
     EXPECT_EQ(Result(), QStringLiteral("Zapisano 4 rozstawiki w pliku klawisze.pdf."));
-    EXPECT_TRUE(Contents(windows.Printer().outputFileName()).startsWith("%PDF-")) << windows.Printer().outputFileName().toStdString();
+    EXPECT_TRUE(Contents(windows.Printer().outputFileName()).startsWith("%PDF-"))
+        << windows.Printer().outputFileName().toStdString();
     QFile::remove(windows.Printer().outputFileName());
 }
 
@@ -641,7 +643,8 @@ TEST_F(PrintingOnAQueue, APrinterThatRefusesWasRemovedOrIsOutOfReachIsAnErrorAnd
 TEST_F(PrintingOnAQueue, AFailedPrintOfPairCardsOrTheSheetSaysWhatWasNotSent) {
     const printtest::PdfQueue queue("Zamknieta");
     queue.Reject("Brak papieru");
-    for (const auto& [product, notSent] : {std::pair{1, "Kart par nie wysłano."}, {2, "Arkusza schematu nie wysłano."}}) {
+    for (const auto& [product, notSent] :
+         {std::pair{1, "Kart par nie wysłano."}, {2, "Arkusza schematu nie wysłano."}}) {
         windows.Drog().Wydruk->setCurrentIndex(product);
         PrintOn(queue);
         EXPECT_EQ(messages.LastText().section(QLatin1Char('\n'), 0, 0),

@@ -64,7 +64,8 @@ void ListBox::SetLines(const QStringList& lines) {
     clear();
     for (const QString& line : lines) AddLine(line);
     // Where the keys were, so that Enter on the same line undoes a swap; nothing selected.
-    if (place >= 0 && place < count()) selectionModel()->setCurrentIndex(model()->index(place, 0), QItemSelectionModel::NoUpdate);
+    if (place >= 0 && place < count())
+        selectionModel()->setCurrentIndex(model()->index(place, 0), QItemSelectionModel::NoUpdate);
 }
 
 void ListBox::SetHint(const QString& hint) {

@@ -8,9 +8,9 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
-#include <QLayout>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>

@@ -17,8 +17,7 @@ class CellDelegate : public QStyledItemDelegate {
 public:
     explicit CellDelegate(TextGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
 
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const override {
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (editor != nullptr) editor->installEventFilter(grid_);
         return editor;
@@ -27,7 +26,8 @@ public:
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
         QStyledItemDelegate::initStyleOption(option, index);
-        const int room = option->rect.width() - 2 * (option->widget->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+        const int room =
+            option->rect.width() - 2 * (option->widget->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
         QFont font = option->font;
         while (font.pixelSize() > 1 && QFontMetrics(font).horizontalAdvance(option->text) > room)
             font.setPixelSize(font.pixelSize() - 1);

@@ -62,7 +62,8 @@ void UpDown::SetReaderCaption(const QString& caption) {
 }
 
 void UpDown::TellReaders() {
-    if (!readerCaption_.isEmpty()) setAccessibleName(readerCaption_ + QStringLiteral(": ") + QString::number(position_));
+    if (!readerCaption_.isEmpty())
+        setAccessibleName(readerCaption_ + QStringLiteral(": ") + QString::number(position_));
 }
 
 void UpDown::PressUp() { Press(+1); }
