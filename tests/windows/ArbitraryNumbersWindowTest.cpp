@@ -74,7 +74,7 @@ TEST_F(ArbitraryNumbersWindow, TheAcceleratorTakesTheNumberStillBeingTyped) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("46"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::AltModifier);
-    QTRY_VERIFY(drog.isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return drog.isVisible(); }));
     EXPECT_TRUE(messages.Shown().empty()) << messages.LastText().toStdString();
     EXPECT_EQ(state.PairNumberMap[2], 45);
     EXPECT_EQ(state.PairNumberMap[3], 46);

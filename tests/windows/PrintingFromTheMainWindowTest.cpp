@@ -556,7 +556,7 @@ TEST_F(PrintingToAPdfFile, TheWholeRoadByKeyboard) {
     QApplication::setActiveWindow(&ustWydr);
     ustWydr.ParaStr->setFocus();
     key(Qt::Key_W, Qt::AltModifier);
-    QTRY_VERIFY(drog.isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return drog.isVisible(); }));
     QApplication::setActiveWindow(&drog);
     tabTo(drog.Drukuj);
     key(Qt::Key_Return);
