@@ -30,4 +30,22 @@ set(CPACK_DEBIAN_PACKAGE_SUGGESTS "cups")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+
+# The package carries Debian's hardening (fortified functions, stack protector, relocations bound
+# at start) whatever this build was configured with: a build without Debian's flags packages a
+# build of its own that has them, debian-package/ in this build folder, which every package run
+# configures and brings up to date first (HardenedBuild.cmake). It builds no tests.
+if(NOT ROZSTAWIKI_DEBIAN_FLAGS OR ROZSTAWIKI_SANITIZE)
+  set(HARDENED_BUILD ${CMAKE_BINARY_DIR}/debian-package)
+  set(HARDENED_OPTIONS -DCMAKE_BUILD_TYPE=RelWithDebInfo -DROZSTAWIKI_DEBIAN_FLAGS=ON -DBUILD_TESTING=OFF
+                       -DCMAKE_INSTALL_PREFIX=${CMAKE_INSTALL_PREFIX})
+  foreach(launcher CMAKE_CXX_COMPILER_LAUNCHER CMAKE_C_COMPILER_LAUNCHER)
+    if(${launcher})
+      list(APPEND HARDENED_OPTIONS -D${launcher}=${${launcher}})
+    endif()
+  endforeach()
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/HardenedBuild.cmake.in ${CMAKE_BINARY_DIR}/HardenedBuild.cmake @ONLY)
+  set(CPACK_INSTALL_SCRIPTS ${CMAKE_BINARY_DIR}/HardenedBuild.cmake)
+  set(CPACK_INSTALL_CMAKE_PROJECTS "${HARDENED_BUILD};${PROJECT_NAME};ALL;/")
+endif()
 include(CPack)

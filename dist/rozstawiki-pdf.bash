@@ -34,7 +34,7 @@ _rozstawiki_pdf()
     # The arguments so far that are no options nor option values; after "--" everything is one.
     local i positional=0 options_ended=
     for ((i = 1; i < cword; i++)); do
-        if [[ -n $options_ended || ${words[i]} != --* ]]; then
+        if [[ -n $options_ended || ${words[i]} != -* ]]; then
             ((positional++))
         elif [[ ${words[i]} == -- ]]; then
             options_ended=1

@@ -6,9 +6,25 @@
 # (lintian's errors fail, its other findings are shown).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source_folder=$PWD
 build=$(realpath "${1:-build}")
 
 fail() { echo "package test: $*" >&2; exit 1; }
+
+# Every program and module of an unpacked package is hardened as Debian's own: relocations read-only
+# and bound at start (RELRO, BIND_NOW) and position-independent; lintian checks the rest of
+# Debian's flags on the package ./test builds.
+check_hardened() {
+  local root=$1 file elves=0
+  while IFS= read -r -d '' file; do
+    readelf -h "$file" >/dev/null 2>&1 || continue
+    ((++elves))
+    readelf -d "$file" | grep -qE '\(FLAGS\).*BIND_NOW|\(FLAGS_1\).*NOW' || fail "${file#"$root"} is not bound at start (-z now)"
+    readelf -lW "$file" | grep -q 'GNU_RELRO' || fail "${file#"$root"} has no read-only relocations (-z relro)"
+    readelf -hW "$file" | grep -q 'Type:.*DYN' || fail "${file#"$root"} is not position-independent"
+  done < <(find "$root" -type f -print0)
+  ((elves == 3)) || fail "$elves programs and modules instead of 3 in ${root}"
+}
 
 packaged=$(cmake --build "$build" --target package 2>&1) || { echo "$packaged" >&2; fail "no package built"; }
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
@@ -24,6 +40,17 @@ cd "$scratch/work"
 program=$root/usr/bin/rozstawiki
 pdf=$root/usr/bin/rozstawiki-pdf
 data=$root/usr/share/rozstawiki
+
+echo "== Hardened as Debian's own, also from a build configured without Debian's flags"
+check_hardened "$root"
+# A plain configure, as the README's "Installing" shows it, packages a build of its own with them.
+plain=$build/plain-configure
+cmake -S "$source_folder" -B "$plain" -G Ninja -DBUILD_TESTING=OFF >/dev/null || fail "the plain configure failed"
+plain_packaged=$(cmake --build "$plain" --target package 2>&1) || { echo "$plain_packaged" >&2; fail "no package from the plain configure"; }
+mkdir "$scratch/plain"
+dpkg-deb -x "$plain/$(basename "$deb")" "$scratch/plain"
+check_hardened "$scratch/plain"
+[[ $("$scratch/plain/usr/bin/rozstawiki-pdf" --version) == "rozstawiki-pdf $version" ]] || fail "the plain configure's rozstawiki-pdf"
 
 echo "== The installed programs, run in an empty folder"
 [[ $(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --version) == "rozstawiki $version" ]] ||

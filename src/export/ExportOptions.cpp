@@ -126,7 +126,7 @@ const std::string& UsageText() {
             "  --help                      wypisuje ten opis\n"
             "  --version                   wypisuje wersję programu\n"
             "  --                          kończy opcje (dalej same argumenty, np. plik o nazwie\n"
-            "                              zaczynającej się od --)\n"
+            "                              zaczynającej się od -)\n"
             "\n"
             "Każdą opcję podaje się najwyżej raz; --numbering i --numbers wykluczają się.\n"
             "Kod wyjścia: 0 sukces (także gdy zadanie czeka w kolejce zatrzymanej drukarki, co zgłasza\n"
@@ -264,7 +264,8 @@ ParsedArguments ParseExportArguments(const std::vector<std::string>& arguments) 
 
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        if (optionsEnded || argument.rfind("--", 0) != 0) {
+        // Every word that begins with "-" is an option until "--"; a file so named comes after it.
+        if (optionsEnded || argument.rfind('-', 0) != 0) {
             positional.push_back(argument);
             continue;
         }
@@ -277,8 +278,11 @@ ParsedArguments ParseExportArguments(const std::vector<std::string>& arguments) 
             if (!asked) asked = argument == "--help" ? ExportRequest::Mode::Help : ExportRequest::Mode::Version;
             continue;
         }
-        if (valued.count(argument) == 0 && productOptions.count(argument) == 0)
-            return Wrong("Nieznana opcja " + argument + ".");
+        if (valued.count(argument) == 0 && productOptions.count(argument) == 0) {
+            if (argument.rfind("--", 0) == 0) return Wrong("Nieznana opcja " + argument + ".");
+            return Wrong("Nieznana opcja " + argument + " (plik o nazwie zaczynającej się od „-” podaje się po „--” " +
+                         "albo jako ./" + argument + ").");
+        }
         if (asked) {
             ++i;  // its value, whatever it is, is not used
             continue;

@@ -8,6 +8,7 @@
 #include "movement/PrintRange.h"
 #include "movement/SchemeFile.h"
 #include "movement/SchemeSelection.h"
+#include "movement/SharedNumbers.h"
 #include "movement/StepChoices.h"
 #include "printing/Products.h"
 #include "printing/output/Delivery.h"
@@ -140,22 +141,26 @@ Outcome SetUpMovement(const ExportRequest& request, MovementState& state) {
 
 // A movement that fails the checks still prints, as the windows print it, but not silently: the
 // warning, said once the cards are out (empty for a sound movement).
-std::string UnsoundWarning(const MovementState& state) {
+std::string UnsoundWarning(const MovementState& state, printing::Product product) {
     const std::vector<movement::TableSeat> tables(state.Seating.begin() + 1,
                                                   state.Seating.begin() + 1 + state.TableCount);
     const Outcome sound = movement::DiagnoseMovement(state.RoundCount, tables);
     if (sound.accepted()) return {};
-    return "Uwaga: schemat nie przechodzi sprawdzenia: " + sound.message() + " Rozstawiki wydrukowano mimo to.\n";
+    return "Uwaga: schemat nie przechodzi sprawdzenia: " + sound.message() + " " +
+           printing::PrintedAnywaySentence(product) + "\n";
 }
 
 int ExportPrint(const ExportRequest& request, std::ostream& errors) {
     MovementState state;
     if (const Outcome ready = SetUpMovement(request, state); !ready.accepted())
         return BadInput(errors, ready.message());
+    // No card may show two pairs under one number, as the window refuses to print them.
+    if (const Outcome distinct = movement::CheckNumbersDistinct(state); !distinct.accepted())
+        return BadInput(errors, distinct.message());
     // The director names the absent pair by the number the cards print.
     const movement::Result<int32_t> absent = movement::AbsentPairFromPrinted(state, request.absentPair);
     if (!absent.accepted()) return BadInput(errors, absent.message());
-    const std::string unsound = UnsoundWarning(state);
+    const std::string unsound = UnsoundWarning(state, request.product);
 
     // The page as a PDF file gets it, laid out here: a file needs no print server, which a
     // printer object would ask for its default printer.

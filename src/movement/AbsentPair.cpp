@@ -38,12 +38,33 @@ std::vector<int32_t> PrintedPairNumbers(const MovementState& state) {
     return numbers;
 }
 
-Result<int32_t> AbsentPairFromPrinted(const MovementState& state, int32_t printed) {
-    if (printed == NoAbsentPair) return Result<int32_t>::Accepted(NoAbsentPair);
+namespace {
+
+// The pairs 1..2T that play under `printed`.
+std::vector<int32_t> CarriersOf(const MovementState& state, int32_t printed) {
     const int32_t pairs = 2 * std::clamp(state.TableCount, 0, MaxTables);
     std::vector<int32_t> carriers;
     for (int32_t p = 1; p <= pairs; ++p)
         if (PairRowNumber(state, p) == printed) carriers.push_back(p);
+    return carriers;
+}
+
+}  // namespace
+
+std::string AbsentPairMeaning(const MovementState& state, int32_t printed) {
+    if (printed == NoAbsentPair) return {};
+    const std::vector<int32_t> carriers = CarriersOf(state, printed);
+    if (carriers.empty()) return {};
+    if (carriers.size() == 1) return "para " + std::to_string(carriers.front()) + " w schemacie";
+    std::string pairs;
+    for (std::size_t k = 0; k < carriers.size(); ++k)
+        pairs += (k == 0 ? "" : k + 1 == carriers.size() ? " i " : ", ") + std::to_string(carriers[k]);
+    return "pary " + pairs + " w schemacie";
+}
+
+Result<int32_t> AbsentPairFromPrinted(const MovementState& state, int32_t printed) {
+    if (printed == NoAbsentPair) return Result<int32_t>::Accepted(NoAbsentPair);
+    const std::vector<int32_t> carriers = CarriersOf(state, printed);
     if (carriers.size() == 1) return Result<int32_t>::Accepted(carriers.front());
     const std::string number = std::to_string(printed);
     if (carriers.empty())

@@ -5,6 +5,7 @@
 #include "Result.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace movement {
@@ -25,6 +26,11 @@ std::vector<int32_t> PrintedPairNumbers(const MovementState& state);
 // The pair of the scheme that plays under `printed`, the number the director and the players
 // know; NoAbsentPair for NoAbsentPair. Refused when no pair, or more than one, carries it.
 Result<int32_t> AbsentPairFromPrinted(const MovementState& state, int32_t printed);
+
+// Whom a number the director gives the absent pair means under the numbering chosen now, to show
+// beside it: "para 8 w schemacie", "pary 2 i 9 w schemacie" where two pairs carry it; empty for
+// NoAbsentPair and for a number no pair carries.
+std::string AbsentPairMeaning(const MovementState& state, int32_t printed);
 
 // Whether the absent pair would sit in round `round` on the seat whose round-1 pair is
 // `roundOnePair`: there its opponents sit out.

@@ -17,7 +17,8 @@ struct PageMetrics {
     int32_t PageHeight = 0;
 };
 
-// Whether the print command may start: refused without a numbering, then without page metrics.
+// Whether the print command may start: refused without a numbering, then under a numbering that
+// gives two pairs one number, then without page metrics.
 movement::Outcome CanPrint(const movement::MovementState& state, const PageMetrics& page);
 
 // How many copies of the cards a run prints: the whole range again and again (collated), or each

@@ -14,9 +14,25 @@ namespace printing {
 const char* const ContinuedMark = " (cd.)";
 
 const std::array<ProductInfo, 3> ProductTable = {{
-    {Product::TableCards, "Rozstawiki stolikowe", "tables", nullptr, false, true, true, LayOutTableCards},
-    {Product::PairCards, "Karty par", "pairs", "karty par", false, false, true, LayOutPairCards},
-    {Product::MovementSheet, "Arkusz schematu", "sheet", "arkusz schematu", true, false, true, LayOutMovementSheet},
+    {Product::TableCards,
+     "Rozstawiki stolikowe",
+     "tables",
+     nullptr,
+     {"rozstawiki", "rozstawików"},
+     false,
+     true,
+     true,
+     LayOutTableCards},
+    {Product::PairCards, "Karty par", "pairs", "karty par", {"karty par", "kart par"}, false, false, true, LayOutPairCards},
+    {Product::MovementSheet,
+     "Arkusz schematu",
+     "sheet",
+     "arkusz schematu",
+     {"arkusz schematu", "arkusza schematu"},
+     true,
+     false,
+     true,
+     LayOutMovementSheet},
 }};
 
 const ProductInfo& InfoOf(Product product) {
@@ -29,6 +45,24 @@ const ProductInfo* ProductOfKey(std::string_view key) {
     for (const ProductInfo& info : ProductTable)
         if (key == info.key) return &info;
     return nullptr;
+}
+
+namespace {
+
+// The nouns of the table begin with a small letter of ASCII.
+std::string SentenceStart(const char* noun) {
+    std::string sentence = noun;
+    if (!sentence.empty() && sentence[0] >= 'a' && sentence[0] <= 'z')
+        sentence[0] = static_cast<char>(sentence[0] - 'a' + 'A');
+    return sentence;
+}
+
+}  // namespace
+
+std::string NotSentSentence(Product product) { return SentenceStart(InfoOf(product).nouns.notSent) + " nie wysłano."; }
+
+std::string PrintedAnywaySentence(Product product) {
+    return SentenceStart(InfoOf(product).nouns.printed) + " wydrukowano mimo to.";
 }
 
 const char* ProductName(Product product) { return InfoOf(product).name; }

@@ -22,6 +22,12 @@ enum class Product {
     MovementSheet,  // the whole movement on a sheet, with what the checks found (LayOutMovementSheet)
 };
 
+// The product in sentences about a whole run, small letter first.
+struct ProductNouns {
+    const char* printed;  // "karty par": "Karty par wydrukowano mimo to."
+    const char* notSent;  // "kart par": "Kart par nie wysłano."
+};
+
 // What every place that lists products reads: the windows' choice, the export's options, the
 // reports and the titles. A new product is an entry here and a folder of its own.
 struct ProductInfo {
@@ -29,6 +35,7 @@ struct ProductInfo {
     const char* name;         // as the director reads it: "Karty par"
     const char* key;          // rozstawiki-pdf --cards KEY
     const char* printedNoun;  // what a report says was printed; none for cards counted ("4 rozstawiki")
+    ProductNouns nouns;       // what a warning or a failure says of the run
     bool oneThing;            // a report speaks of it in the singular
     bool usesTableRange;      // the print range "Od Stołu".."Do Stołu", --from/--to
     bool usesAbsentPair;      // "Para nieobecna", --absent
@@ -43,6 +50,12 @@ const ProductInfo* ProductOfKey(std::string_view key);
 // After the heading of a pair card, or the title of a sheet's page, that goes on from the one
 // before.
 extern const char* const ContinuedMark;
+
+// What a failed run says it did not send: "Kart par nie wysłano."
+std::string NotSentSentence(Product product);
+
+// What a warning after a run says was printed all the same: "Karty par wydrukowano mimo to."
+std::string PrintedAnywaySentence(Product product);
 
 // The product's name as the director reads it: "Rozstawiki stolikowe", "Karty par",
 // "Arkusz schematu".

@@ -50,7 +50,7 @@ namespace {
 // Room added to the form's width for what to print and the preview.
 constexpr int PrintChoiceColumnWidth = 150;
 // The print result grows upwards from above "Podgląd" into the column's free room.
-constexpr int PrintResultTop = 216;
+constexpr int PrintResultTop = 228;
 constexpr int PrintResultBottom = 452;
 
 QString FromCore(const std::string& text) { return QString::fromStdString(text); }
@@ -72,6 +72,7 @@ TDrog::TDrog(movement::MovementState& state, ProgramWindows& windows) : state_(s
     CreateControls();
     ConnectHandlers();
     SetTabOrder();
+    NameForReaders();
     FormCreate();
 }
 
@@ -175,29 +176,32 @@ void TDrog::CreatePrintChoiceControls() {
     Nieobecna->setSpecialValueText(QStringLiteral("brak"));
     SetHint(Nieobecna, QStringLiteral("Para, która nie gra (numer z kart); jej przeciwnicy mają pauzę"));
     LabNieobecna->setBuddy(Nieobecna);
+    KtoNieobecny = new QLabel(this);
+    KtoNieobecny->setObjectName(QStringLiteral("KtoNieobecny"));
+    KtoNieobecny->setGeometry(left, 104, width, 16);
+    SetHint(KtoNieobecny, QStringLiteral("Która para schematu gra teraz pod tym numerem"));
 
-    LabRozdania = MakeLabel(this, "LabRozdania", QStringLiteral("&Rozdań w komplecie:"), left, 112);
+    LabRozdania = MakeLabel(this, "LabRozdania", QStringLiteral("&Rozdań w komplecie:"), left, 124);
     Rozdania = new QSpinBox(this);
     Rozdania->setObjectName(QStringLiteral("Rozdania"));
-    Rozdania->setGeometry(left, 132, 72, 23);
+    Rozdania->setGeometry(left, 144, 72, 23);
     Rozdania->setSpecialValueText(QStringLiteral("brak"));
     Rozdania->setRange(movement::NoBoardsGiven, movement::MaxBoardsPerSet);
     SetHint(Rozdania,
             QStringLiteral("Ile rozdań ma każdy komplet: karty podają wtedy numery rozdań i dokąd iść z kompletem"));
     LabRozdania->setBuddy(Rozdania);
 
-    LabTurniej = MakeLabel(this, "LabTurniej", QStringLiteral("&Turniej:"), left, 164);
+    LabTurniej = MakeLabel(this, "LabTurniej", QStringLiteral("&Turniej:"), left, 176);
     Turniej = new QLineEdit(this);
     Turniej->setObjectName(QStringLiteral("Turniej"));
-    Turniej->setGeometry(left, 184, width, 23);
+    Turniej->setGeometry(left, 196, width, 23);
     SetHint(Turniej, QStringLiteral("Linia u dołu każdej strony: klub, turniej, data; puste – bez niej"));
-    Turniej->setAccessibleName(QStringLiteral("Turniej: linia drukowana u dołu każdej strony"));
     LabTurniej->setBuddy(Turniej);
 
     Podglad = MakeButton(this, "Podglad", QStringLiteral("P&odgląd"), {left, 458, width, 25});
     Podglad->setFont(SansFont(16, true));
     SetHint(Podglad, QStringLiteral("Podgląd tego, co wydrukuje przycisk Drukuj"));
-    for (QWidget* control : std::initializer_list<QWidget*>{Wydruk, Nieobecna, Rozdania, Turniej})
+    for (QWidget* control : std::initializer_list<QWidget*>{Wydruk, Nieobecna, KtoNieobecny, Rozdania, Turniej})
         control->setFont(SansFont(11, false));
 
     // The whole text of the last print, in as many lines as it takes, just above "Podgląd".
@@ -226,14 +230,28 @@ void TDrog::ConnectHandlers() {
     connect(Drukuj, &QPushButton::clicked, this, &TDrog::DrukujClick);
     connect(Podglad, &QPushButton::clicked, this, &TDrog::PodgladClick);
     connect(Wydruk, &QComboBox::currentIndexChanged, this, &TDrog::WydrukChange);
+    connect(Nieobecna, &QSpinBox::valueChanged, this, &TDrog::ShowAbsentPairMeaning);
 }
 
 void TDrog::SetTabOrder() {
-    QList<QWidget*> order = {Drukarka, Drukuj, Koniec, ListBox1};
+    // Column by column as the window is read: the scheme list, the middle column, the table
+    // list, what to print.
+    QList<QWidget*> order = {ListBox1, Kestrel, Plover, DuzoZbiornic, ZPalca};
     for (int i = 0; i < SkkN->ItemCount(); ++i) order.append(SkkN->Item(i));
-    order += {OdSt,   DoSt,         ListBox2, BegDoc,    Nzpl,     Kestrel, ZPalca,
-              Plover, DuzoZbiornic, Wydruk,   Nieobecna, Rozdania, Turniej, Podglad};
-    for (int i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+    order +=
+        {Nzpl, Drukarka, BegDoc, OdSt, DoSt, Drukuj, Koniec, ListBox2, Wydruk, Nieobecna, Rozdania, Turniej, Podglad};
+    toolkit::SetTabOrder(order);
+}
+
+void TDrog::NameForReaders() {
+    toolkit::SetReaderName(ListBox1, QStringLiteral("Schematy z pliku: rundy i stoły"));
+    toolkit::SetReaderName(ListBox2, QStringLiteral("Stoły w pierwszej rundzie: stół, para NS, para WE, komplet"));
+    OdSt->SetReaderCaption(QStringLiteral("Od Stołu"));
+    DoSt->SetReaderCaption(QStringLiteral("Do Stołu"));
+    toolkit::SetReaderName(Wydruk, QStringLiteral("Wydruk"));
+    toolkit::SetReaderName(Nieobecna, QStringLiteral("Para nieobecna, numer z kart"));
+    toolkit::SetReaderName(Rozdania, QStringLiteral("Rozdań w komplecie"));
+    toolkit::SetReaderName(Turniej, QStringLiteral("Turniej: linia drukowana u dołu każdej strony"));
 }
 
 void TDrog::FormCreate() { ResetSchemeState(); }
@@ -296,6 +314,7 @@ movement::Outcome TDrog::SelectScheme(int k) {
     lista_stol();
     SetPrintRangeSpinners();
     ShowStepChoices();
+    ClearPrintResult();
     return outcome;
 }
 
@@ -354,6 +373,14 @@ void TDrog::OfferAbsentPairs() {
     std::sort(offered.begin(), offered.end());
     offered.erase(std::unique(offered.begin(), offered.end()), offered.end());
     Nieobecna->SetValues(std::move(offered));
+    // The number may stay while the pair it means changes: a swap, another numbering.
+    ShowAbsentPairMeaning();
+}
+
+void TDrog::ShowAbsentPairMeaning() {
+    const QString meaning = FromCore(movement::AbsentPairMeaning(state_, Nieobecna->value()));
+    KtoNieobecny->setText(meaning.isEmpty() ? QString() : QStringLiteral("= ") + meaning);
+    Nieobecna->setAccessibleDescription(meaning);
 }
 
 void TDrog::ListBox2DblClick() {
@@ -441,6 +468,8 @@ void TDrog::DrukujClick() {
     if (!waiting.empty()) toolkit::MessageDlg(this, FromCore(waiting));
 }
 
+void TDrog::ClearPrintResult() { ShowPrintResult(QString()); }
+
 void TDrog::ShowPrintResult(const QString& text) {
     const QFontMetrics metrics = WynikDruku->fontMetrics();
     const int width = WynikDruku->width();
@@ -480,7 +509,7 @@ void TDrog::WydrukChange() {
     // Each product takes what concerns it: the table cards their range, the others every table.
     const auto product = static_cast<printing::Product>(Wydruk->currentData().toInt());
     const printing::ProductInfo& chosen = printing::InfoOf(product);
-    for (QWidget* absent : std::initializer_list<QWidget*>{LabNieobecna, Nieobecna})
+    for (QWidget* absent : std::initializer_list<QWidget*>{LabNieobecna, Nieobecna, KtoNieobecny})
         absent->setEnabled(chosen.usesAbsentPair);
     for (QWidget* range : std::initializer_list<QWidget*>{Zakres, Label2, LabP, OdSt, Label3, LabK, DoSt})
         range->setEnabled(chosen.usesTableRange);

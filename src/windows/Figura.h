@@ -65,6 +65,9 @@ public:
     // as they were when the director opened it.
     void GiveBackOpening();
 
+    // Another movement became current: what the last print did no longer concerns it.
+    void ClearPrintResult();
+
     // The controls, named as on the form.
     toolkit::Label* Label6;
     toolkit::Label* Rds;
@@ -98,6 +101,8 @@ public:
     QComboBox* Wydruk;
     QLabel* LabNieobecna;
     toolkit::ListedSpinBox* Nieobecna;
+    // Which pair of the scheme the absent pair's number means now.
+    QLabel* KtoNieobecny;
     QLabel* LabRozdania;
     QSpinBox* Rozdania;
     // The event's line at the foot of every page.
@@ -109,6 +114,7 @@ private:
     void CreateControls();
     void ConnectHandlers();
     void SetTabOrder();
+    void NameForReaders();
     void LoadSchemeFile(const movement::ShippedSchemeFile& file);
     void ShowStepChoices();
     // "Rund N" and "Stołów M" of the current movement, if there is one.
@@ -121,6 +127,7 @@ private:
     // What "Drukuj" and "Podgląd" print; refused when the absent pair's number is no longer one pair's.
     movement::Result<PrintChoice> ChosenPrint() const;
     void OfferAbsentPairs();
+    void ShowAbsentPairMeaning();
 
     movement::MovementState& state_;
     ProgramWindows& windows_;

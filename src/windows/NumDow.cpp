@@ -34,8 +34,9 @@ Tndw::Tndw(movement::MovementState& state, ProgramWindows& windows) : state_(sta
 void Tndw::CreateControlsOnce() {
     CreateControls();
     ConnectHandlers();
-    const QList<QWidget*> order = {Koniec, Zmna, Drukowanie, G[1], G[3], G[2], G[0]};
-    for (int i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+    // As the window is read: the grid, then the groups top to bottom and the buttons.
+    toolkit::SetTabOrder({Zmna, G[0], G[1], G[2], G[3], Drukowanie, Koniec});
+    toolkit::SetReaderName(Zmna, QStringLiteral("Numery par: stary, nowy"));
 }
 
 void Tndw::CreateControls() {
@@ -121,6 +122,8 @@ void Tndw::LayOutWindow() {
     }
     for (int k = 0; k < movement::RenumberingGroupCount; ++k) {
         Grupa[k]->SetCaption(QString::fromStdString(Groups.GroupCaption[k]));
+        G[k]->SetReaderCaption(QStringLiteral("Grupa %1 przesunięta o")
+                                   .arg(QString::fromStdString(Groups.GroupCaption[k])));
         G[k]->SetPosition(0);
         W[k]->SetCaption(QStringLiteral("0"));
     }

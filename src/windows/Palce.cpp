@@ -41,9 +41,11 @@ TZPL::TZPL(movement::MovementState& state, ProgramWindows& windows) : state_(sta
 void TZPL::CreateControlsOnce() {
     CreateControls();
     ConnectHandlers();
-    for (auto [from, to] :
-         {std::pair<QWidget*, QWidget*>{Koniec, RdUD}, {RdUD, StolUD}, {StolUD, Schemat}, {Schemat, fin}})
-        setTabOrder(from, to);
+    // As the window is read: the grid, then the column beside it.
+    toolkit::SetTabOrder({Schemat, StolUD, RdUD, fin, Koniec});
+    toolkit::SetReaderName(Schemat, QStringLiteral("Pierwsza runda: stół, para NS, para WE, komplet"));
+    StolUD->SetReaderCaption(QStringLiteral("Ile Stołów"));
+    RdUD->SetReaderCaption(QStringLiteral("Ile Rund"));
     FormCreate();
 }
 
@@ -141,6 +143,7 @@ void TZPL::finClick() {
         return;
     }
     TDrog& drog = windows_.Drog();
+    drog.ClearPrintResult();
     drog.lista_stol();
     drog.Zakrp();
     HandOverTo(drog);

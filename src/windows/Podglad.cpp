@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Podglad.h"
 
+#include "toolkit/Controls.h"
 #include "toolkit/ProgramWindow.h"
 
 #include <QHBoxLayout>
@@ -37,6 +38,8 @@ TPodglad::TPodglad(QPrinter& printer, Paint paint, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(preview_);
+    toolkit::SetTabOrder({print, larger, smaller, whole, close, preview_});
+    toolkit::SetReaderName(preview_, QStringLiteral("Strony wydruku"));
     resize(720, 860);
 }
 

@@ -19,7 +19,7 @@ using toolkit::SansFont;
 namespace {
 
 // The help text under its first line "Info" and an empty line, which stand above the window's
-// top edge.
+// top edge. Its second remark says what the print dialog offers on the system the program runs on.
 const char* const HelpText[] = {
     " Właściwe ustawienie parametrów wydruku wymaga poza wyborem drukarki",
     " odczytania z jej sterownika wysokości i szerokości ustawionych dla",
@@ -34,12 +34,21 @@ const char* const HelpText[] = {
     " klawisza \"Wydruki\" ustawiamy w formularzu wydruku co i jak chcemy dru-",
     " kować i puszczamy wydruk.",
     " Z formularza wydruku możemy w każdej chwili wrócić do ustawiania para-",
-    " metrów wydruku naciskając klawisz \"Drukarka\".",
+    " metrów wydruku naciskając klawisz \"Ustawienia Druku\".",
     " UWAGI 1.Bez pobrania parametrów program drukowania nie wystartuje.",
+#ifdef _WIN32
+    // What the printer drivers of Windows offer.
     "            2.Jeśli drukujemy na drukarce z zainstalowanymi fontami ",
     "               należy w \"ParamDr\" ustawić tryb wydruku na \"Kopiuj ",
     "               czcionki jako mapy bitowe\". Ustawienie takie może być",
     "               wykonane również w systemie Windows.",
+#else
+    // Qt's print dialog on the print server (CUPS): the cards go as PDF, fonts and all.
+    "            2.Dialog wydruku pokazuje drukarki serwera wydruku (CUPS)",
+    "               tego komputera; zamiast drukarki można w nim wybrać",
+    "               zapis do pliku PDF. Opcje drukarki (np. druk dwu-",
+    "               stronny) ustawia się przyciskiem \"Właściwości\".",
+#endif
     "            3.Drukarki z małą pamięcią mogą stwarzać problemy przy wy-",
     "              druku kilku stron. Dotyczy to zwłaszcza drukarek siecio-",
     "              wych. Efekt ten nie występuje w drukarkach bez pamięci.",
@@ -56,8 +65,9 @@ TUstWydr::TUstWydr(movement::MovementState& state, ProgramWindows& windows) : st
 
 void TUstWydr::CreateControlsOnce() {
     CreateControls();
-    const QList<QWidget*> order = {ParaStr, Koniec, Info, ParaDr, Wydruki};
-    for (int i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+    // As the window is read: the help, then the buttons row by row.
+    toolkit::SetTabOrder({Info, ParaStr, Wydruki, ParaDr, Koniec});
+    toolkit::SetReaderName(Info, QStringLiteral("Pomoc do ustawień druku"));
     connect(ParaStr, &QPushButton::clicked, this, &TUstWydr::ParaStrClick);
     connect(ParaDr, &QPushButton::clicked, this, &TUstWydr::ParaDrClick);
     connect(Wydruki, &QPushButton::clicked, this, &TUstWydr::WydrukiClick);

@@ -184,6 +184,13 @@ TEST_F(ExportCommand, APrinterThatRefusesIsMissingOrOutOfReachFailsWithTheReason
                                   " nie przyjmuje zadań. Rozstawików nie wysłano.\nKomunikat serwera wydruku: Brak "
                                   "papieru\n");
 
+    // Each product says what was not sent.
+    const CommandRun sheet = Export({"--printer", queue.Name(), "--cards", "sheet", "HowellKS.txt", "2"},
+                                    "CUPS_SERVER=" + Quoted(printtest::ServerSocket()) + " ");
+    EXPECT_EQ(sheet.status, 1);
+    EXPECT_EQ(sheet.errors.substr(0, sheet.errors.find('\n')),
+              "Drukarka " + queue.Name() + " nie przyjmuje zadań. Arkusza schematu nie wysłano.");
+
     queue.Remove();
     const CommandRun missing = Print(queue.Name());
     EXPECT_EQ(missing.status, 1);
@@ -225,7 +232,7 @@ TEST_F(ExportCommand, AServerThatIsSilentAnswersByteByByteOrWantsAPasswordEndsTh
     const auto [asked, seconds] = passwordRun.get();
     EXPECT_EQ(asked.status, 1);
     EXPECT_EQ(asked.errors,
-              "Serwer wydruku (CUPS) żąda hasła, a rozstawiki drukuje się bez logowania, więc nie można drukować na "
+              "Serwer wydruku (CUPS) żąda hasła, a program drukuje bez logowania, więc nie można drukować na "
               "drukarce Biuro. Rozstawików nie wysłano.\n");
     EXPECT_LT(seconds, 5.0);
 }
@@ -260,9 +267,9 @@ TEST_F(ExportCommand, APrintServerThatFailsIsToldHowAndCardsItDidNotConfirmAreNo
         {"close-at-create", atCreate.Name(), broken + notSent(atCreate.Name())},
         {"close-at-document", atDocument.Name(), broken + notSent(atDocument.Name())},  // the job called back
         {"silent-at-document", silentAtDocument.Name(),
-         "Serwer wydruku (CUPS) nie potwierdził w ciągu 15 s przyjęcia rozstawików dla drukarki " +
+         "Serwer wydruku (CUPS) nie potwierdził w ciągu 15 s przyjęcia zadania dla drukarki " +
              silentAtDocument.Name() +
-             ", więc nie wiadomo, czy się wydrukują. Sprawdź kolejkę drukarki, zanim wyślesz je ponownie.\n"},
+             ", więc nie wiadomo, czy się wydrukuje. Sprawdź kolejkę drukarki, zanim wyślesz je ponownie.\n"},
         {"", "Biuro", "Brak połączenia z serwerem wydruku (CUPS)" + notSent("Biuro")},  // the closed port
     };
     std::vector<std::unique_ptr<printtest::MisbehavingServer>> servers;
@@ -379,6 +386,8 @@ TEST_F(ExportCommand, PairCardsAndTheSheetWithAnAbsentPair) {
 
 TEST_F(ExportCommand, BadInputLeavesNoFileAndAnExistingOneUntouched) {
     Write("stare.pdf", "poprzednia zawartość");
+    // Ten rounds on eleven tables: under Mitchell numbering table 1's WE and table 11's NS are both 11.
+    Write("Jedenascie.txt", "10 11 1 12 2 13 3 14 4 15 5 16 6 17 7 18 8 19 9 20 10 21 11 22\n");
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{"HowellKS.txt", "3", "stare.pdf"}, "Niepoprawny schemat: linia kończy się przed parami stołu 3.\n"},
         {{"HowellKS.txt", "4", "stare.pdf"}, "Plik HowellKS.txt nie ma linii schematu numer 4 (ma ich 3).\n"},
@@ -387,6 +396,9 @@ TEST_F(ExportCommand, BadInputLeavesNoFileAndAnExistingOneUntouched) {
         {{"HowellKS.txt", "2", "brak/stare.pdf"}, "Nie można zapisać pliku brak/stare.pdf: folder nie istnieje.\n"},
         {{"HowellKS.txt", "2", "HowellKS.txt"},
          "Nie można zapisać pliku HowellKS.txt: to plik schematów, z którego czytane są rozstawiki.\n"},
+        {{"--numbering", "mitchell", "--cards", "sheet", "Jedenascie.txt", "1", "stare.pdf"},
+         "Dwie pary miałyby na kartach ten sam numer 11: para 11 schematu (w rundzie 1 NS przy stole 11) i para 12 "
+         "schematu (w rundzie 1 WE przy stole 1).\nWybierz inną numerację.\n"},
     };
     for (const auto& [arguments, message] : cases) {
         const CommandRun run = Export(arguments);
@@ -556,6 +568,12 @@ TEST_F(ExportCommand, AMovementThatFailsTheChecksPrintsWithAWarningNamingTheFaul
     EXPECT_EQ(run.errors,
               "Uwaga: schemat nie przechodzi sprawdzenia: Błąd rozbicia, popraw! pary 2 i 6 spotykają się dwa razy, "
               "w rundach 1 i 3. Rozstawiki wydrukowano mimo to.\n");
+    // Each product says what it printed.
+    const std::string warning = run.errors.substr(0, run.errors.find(" Rozstawiki"));
+    EXPECT_EQ(Export({"--cards", "pairs", "HowellKS.txt", "1", "pary.pdf"}).errors,
+              warning + " Karty par wydrukowano mimo to.\n");
+    EXPECT_EQ(Export({"--cards", "sheet", "HowellKS.txt", "1", "arkusz.pdf"}).errors,
+              warning + " Arkusz schematu wydrukowano mimo to.\n");
     EXPECT_EQ(Pages("karty.pdf"), 4);
 
     // Said only once the cards are out: a write that fails is all there is to say.
@@ -573,12 +591,20 @@ TEST_F(ExportCommand, HelpVersionTheEndOfOptionsAndOptionsGivenTwiceOrAtOdds) {
     Write("--dziwny.txt", "7 4 8 1 5 6 2 4 0 3 7\n");
     EXPECT_EQ(Export({"--", "--dziwny.txt", "1", "d.pdf"}).status, 0);
     EXPECT_EQ(Pages("d.pdf"), 4);
-    // The arguments are the export's own, also those Qt would take for its options.
+    // A word that begins with "-" is an option, also one Qt would take for its own; a file so
+    // named comes after "--" or as ./-name, and Qt sees none of them.
     Write("-platform", "7 4 8 1 5 6 2 4 0 3 7\n");
-    const CommandRun platform = Export({"-platform", "1", "-reverse"});
+    const CommandRun dashed = Export({"-qwindowtitle", "HowellKS.txt", "1", "h.pdf"});
+    EXPECT_EQ(dashed.status, 2);
+    EXPECT_EQ(dashed.errors.substr(0, dashed.errors.find('\n')),
+              "Nieznana opcja -qwindowtitle (plik o nazwie zaczynającej się od „-” podaje się po „--” albo jako "
+              "./-qwindowtitle).");
+    EXPECT_EQ(Export({"-platform", "1", "-reverse"}).status, 2);
+    EXPECT_FALSE(fs::exists(folder / "h.pdf") || fs::exists(folder / "-reverse"));
+    const CommandRun platform = Export({"--", "-platform", "1", "-reverse"});
     EXPECT_EQ(platform.status, 0) << platform.errors;
     EXPECT_EQ(Pages("-reverse"), 4);
-    EXPECT_EQ(Export({"--", "HowellKS.txt", "2", "-qwindowtitle"}).status, 0);
+    EXPECT_EQ(Export({"./-platform", "1", "./-qwindowtitle"}).status, 0);
     EXPECT_EQ(Pages("-qwindowtitle"), 4);
     // Help is no way around an unknown option.
     EXPECT_EQ(Export({"--help", "--bogus"}).status, 2);

@@ -105,6 +105,9 @@ TEST(ExportArguments, UsageErrorsSayWhatIsWrong) {
     EXPECT_EQ(Parse({"--resolution", "10", "f.txt", "1", "o.pdf"}).message(),
               "Opcja --resolution przyjmuje liczbę od 72 do 2400.");
     EXPECT_EQ(Parse({"--bogus", "1", "f.txt", "1", "o.pdf"}).message(), "Nieznana opcja --bogus.");
+    EXPECT_EQ(Parse({"f.txt", "-1", "o.pdf"}).message(),
+              "Nieznana opcja -1 (plik o nazwie zaczynającej się od „-” podaje się po „--” albo jako ./-1).");
+    EXPECT_EQ(Parse({"--absent", "-1", "f.txt", "1", "o.pdf"}).value().absentPair, -1);  // a value, not an option
     EXPECT_EQ(Parse({"f.txt", "1", "o.pdf", "--to"}).message(), "Brak wartości opcji --to.");
 }
 

@@ -3,10 +3,12 @@
 
 #include "movement/AbsentPair.h"
 #include "movement/PairNumbering.h"
+#include "movement/SharedNumbers.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 namespace movement {
 namespace {
@@ -140,6 +142,30 @@ TEST(AbsentPairFromPrinted, ANumberTwoPairsCarryIsRefused) {
               "Para nieobecna: pod numerem 11 gra więcej niż jedna para; popraw numerację, zanim wskażesz nieobecną.");
     const Rounds printed = PrintedPairNumbers(state);
     EXPECT_EQ(std::count(printed.begin(), printed.end(), 11), 1);
+}
+
+TEST(CheckNumbersDistinct, TwoPairsUnderOneNumberAreRefusedNamingBoth) {
+    MovementState state;
+    state.RoundCount = 10;
+    state.TableCount = 11;
+    for (int32_t t = 1; t <= 11; ++t) state.Seating[t] = {t, 11 + t, t};
+    for (const int32_t step : {10, 20, 30}) EXPECT_TRUE(CheckNumbersDistinct(Numbered(state, step)).accepted()) << step;
+    state = Numbered(state, MitchellNumbering);
+    EXPECT_EQ(CheckNumbersDistinct(state).message(),
+              "Dwie pary miałyby na kartach ten sam numer 11: para 11 schematu (w rundzie 1 NS przy stole 11) i para "
+              "12 schematu (w rundzie 1 WE przy stole 1).\nWybierz inną numerację.");
+    state.Seating[11] = {22, 11, 11};  // a swap moves the pairs, not the seats that share the number
+    EXPECT_EQ(FindSharedNumber(state)->number, 11);
+
+    // Arbitrary numbers are read as the rows print them; a pair seated nowhere does not play.
+    MovementState arbitrary = Numbered(SevenRounds, 7);
+    arbitrary.PairNumberMap[9] = 5;
+    EXPECT_FALSE(FindSharedNumber(arbitrary).has_value());
+    arbitrary.PairNumberMap[8] = 5;
+    const auto shared = FindSharedNumber(arbitrary);
+    ASSERT_TRUE(shared.has_value());
+    EXPECT_EQ(std::tuple(shared->number, shared->firstPair, shared->secondPair), std::tuple(5, 5, 8));
+    EXPECT_TRUE(CheckNumbersDistinct(Numbered(MovementOf(1, {{5, 7, 1}}), MitchellNumbering)).accepted());
 }
 
 TEST(MitchellOffset, IsTenTwentyOrThirtyByRoundsOnly) {

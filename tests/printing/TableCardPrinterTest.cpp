@@ -586,6 +586,11 @@ TEST(TableCard, TheAbsentPairIsADashWhereItWouldSitAndTheFootSaysWhy) {
     EXPECT_EQ(box->x, 669);
     EXPECT_EQ(box->y, 1515);
     EXPECT_TRUE(Has(three.Operations(), TextOut(446, 3041, std::string("   ") + AbsentDash)));
+    // Table 1's summary of round 1 shows it as the dash too, table 3's line as wide as before.
+    const RecordingSurface first = PrintWith(state, 1, 1, 0, 5);
+    EXPECT_NE(Find(first, std::string("   3    3    ") + AbsentDash + "    4"), nullptr);
+    EXPECT_EQ(Find(first, "   3    3    5    4"), nullptr);
+    EXPECT_NE(Find(first, "   2    2    6    2"), nullptr);
 }
 
 // Where each card says its sets come from and go, read from the cards' texts alone: a table has

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SchemeLibrary.h"
+#include "movement/MainWindowState.h"
 #include "movement/MovementCheck.h"
 #include "movement/SchemeFile.h"
 #include "movement/SchemeLine.h"
+#include "movement/SchemeSelection.h"
+#include "movement/SharedNumbers.h"
+#include "movement/StepChoices.h"
 
 #include <gtest/gtest.h>
 
@@ -111,6 +115,27 @@ TEST_P(ShippedSchemeFile, IsPolishCommentLinesThenSchemeLinesInCodePage1250WithC
         start = end + 2;
     }
     EXPECT_FALSE(inHeading);
+}
+
+// Every line as the main window lists it, under every numbering it offers: where two pairs would
+// share a number, printing is refused. The list in doc/behaviour.md is this one.
+TEST_P(ShippedSchemeFile, TheLinesWhoseNumberingGivesTwoPairsOneNumber) {
+    const std::map<std::string, std::set<std::pair<int, int>>> expected = {
+        {"Duzo_Zb.txt", {{16, movement::MitchellItem}, {36, movement::MitchellItem}}}};
+    movement::MovementState loaded;
+    const auto load = movement::LoadSchemeFile(loaded, PathOf(GetParam().fileName), "");
+    ASSERT_TRUE(load.accepted()) << load.message();
+    std::set<std::pair<int, int>> refused;  // the list line from 1, the numbering item
+    for (int line = 1; line <= static_cast<int>(load.value().listLines.size()); ++line)
+        for (int item = 0; item <= movement::MitchellItem; ++item) {
+            movement::MovementState state = loaded;
+            ASSERT_TRUE(movement::SelectScheme(state, line - 1, movement::NoItemSelected).accepted());
+            ASSERT_TRUE(movement::ChooseNumberingStep(state, item).accepted());
+            if (!movement::CheckNumbersDistinct(state).accepted()) refused.insert({line, item});
+        }
+    const auto listed = expected.find(GetParam().fileName);
+    const std::set<std::pair<int, int>> none;
+    EXPECT_EQ(refused, listed == expected.end() ? none : listed->second);
 }
 
 INSTANTIATE_TEST_SUITE_P(TheThreeFiles, ShippedSchemeFile, ::testing::ValuesIn(SchemeFamilies()),

@@ -62,6 +62,25 @@ protected:
     Tndw& ndw;
 };
 
+// The accelerator leaves the focus in the open cell: the number still being typed is printed.
+TEST_F(ArbitraryNumbersWindow, TheAcceleratorTakesTheNumberStillBeingTyped) {
+    ChooseMovement(7, 4);
+    Open();
+    TypeInto(ndw.Zmna, 1, 1, QStringLiteral("45"));
+    QApplication::setActiveWindow(&ndw);
+    ndw.Zmna->setFocus();
+    ndw.Zmna->setCurrentCell(2, 1);
+    QTest::keyClick(ndw.Zmna, Qt::Key_F2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("46"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return drog.isVisible(); }));
+    EXPECT_TRUE(messages.Shown().empty()) << messages.LastText().toStdString();
+    EXPECT_EQ(state.PairNumberMap[2], 45);
+    EXPECT_EQ(state.PairNumberMap[3], 46);
+    EXPECT_EQ(ndw.Zmna->Cell(1, 2), QStringLiteral("46"));
+}
+
 TEST_F(ArbitraryNumbersWindow, WithoutAMovementNothingOpens) {
     Click(drog.Nzpl);
     EXPECT_EQ(messages.LastText(), QStringLiteral("Nieznany schemat Howell'a"));

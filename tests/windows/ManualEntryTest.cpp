@@ -187,12 +187,50 @@ TEST_F(ManualEntry, CtrlTabLeavesTheGridFromAnOpenCellWhichKeepsItsText) {
     QTest::keyClicks(editor, QStringLiteral("7"));
 
     QTest::keyClick(editor, Qt::Key_Tab, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::focusWidget(), zpl.fin);
+    EXPECT_EQ(QApplication::focusWidget(), zpl.StolUD);
     EXPECT_EQ(zpl.Schemat->Cell(1, 0), QStringLiteral("7"));
 
     zpl.Schemat->setFocus();
     QTest::keyClick(zpl.Schemat, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(QApplication::focusWidget(), zpl.StolUD);
+    EXPECT_EQ(QApplication::focusWidget(), zpl.Koniec);
+}
+
+// Types into a cell and stays in it, the text not yet taken by the grid.
+void TypeAndStay(toolkit::TextGrid* grid, int column, int row, const QString& text) {
+    QApplication::setActiveWindow(grid->window());
+    grid->setFocus();
+    grid->setCurrentCell(row, column);
+    QTest::keyClick(grid, Qt::Key_F2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), text);
+}
+
+// The accelerator leaves the focus in the open cell: what it shows is what is checked.
+TEST_F(ManualEntry, TheAcceleratorTakesTheNumberStillBeingTyped) {
+    Open();
+    Choose(2, 3);
+    TypeTable(1, "4", "1", "1");
+    TypeInto(zpl.Schemat, 1, 1, "2");
+    TypeInto(zpl.Schemat, 2, 1, "3");
+    TypeAndStay(zpl.Schemat, 3, 1, "9");  // never typed before: set 9 of three rounds
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_K, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return messages.Shown().size() == 1u; }));
+    EXPECT_FALSE(messages.LastText().startsWith(QStringLiteral("Błąd liczby"))) << "the 9 shown was checked";
+    EXPECT_TRUE(zpl.isVisible());
+    EXPECT_EQ(zpl.Schemat->Cell(3, 1), QStringLiteral("9"));
+    EXPECT_FALSE(drog.isVisible());
+
+    TypeAndStay(zpl.Schemat, 3, 1, "1");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_K, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return drog.isVisible(); }));
+    EXPECT_EQ(messages.Shown().size(), 1u) << messages.LastText().toStdString();
+    EXPECT_EQ(state.Seating[2].BoardSet, 1);
+
+    // Left through the title bar, the grid keeps what its open cell showed.
+    Click(drog.ZPalca);
+    TypeAndStay(zpl.Schemat, 1, 0, "7");
+    zpl.close();
+    EXPECT_EQ(zpl.Schemat->Cell(1, 0), QStringLiteral("7"));
 }
 
 TEST_F(ManualEntry, FewerTablesHideTheirRowsAndMoreBringThemBackUnchanged) {

@@ -4,13 +4,22 @@
 #include "ProgramEnd.h"
 #include "WindowRoad.h"
 
+#include "NumDow.h"
+#include "Palce.h"
 #include "drkr.h"
 #include "toolkit/Controls.h"
 #include "toolkit/MemoBox.h"
 #include "toolkit/UpDown.h"
 
+#include <QFile>
+#include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTimer>
@@ -46,12 +55,34 @@ TEST_F(PrintParameters, TheHelpTextHasItsTwentyFourLinesExactly) {
     EXPECT_EQ(lines[1], QString());
     EXPECT_EQ(lines[2], QStringLiteral(" Właściwe ustawienie parametrów wydruku wymaga poza wyborem drukarki"));
     EXPECT_EQ(lines[9], QStringLiteral(" szami OK, by po naciśnięciu klawisza \"ParamDr\" ustawić w analogiczny"));
-    EXPECT_EQ(lines[17], QStringLiteral("            2.Jeśli drukujemy na drukarce z zainstalowanymi fontami "));
-    EXPECT_EQ(lines[18], QStringLiteral("               należy w \"ParamDr\" ustawić tryb wydruku na \"Kopiuj "));
+    EXPECT_EQ(lines[15], QStringLiteral(" metrów wydruku naciskając klawisz \"Ustawienia Druku\"."));
+    EXPECT_EQ(lines[17], QStringLiteral("            2.Dialog wydruku pokazuje drukarki serwera wydruku (CUPS)"));
     EXPECT_EQ(lines[23], QStringLiteral("              wych. Efekt ten nie występuje w drukarkach bez pamięci."));
     for (int line = 2; line < 17; ++line) EXPECT_TRUE(lines[line].startsWith(QLatin1Char(' '))) << line;
     EXPECT_TRUE(ustWydr.Info->isReadOnly());
     EXPECT_EQ(ustWydr.Info->y(), -32);  // "Info" and the empty line stand above the window
+}
+
+// Every button the help text names in quotes is one the director finds: on this window, the main
+// window or the print dialog it opens; and it speaks of no other system.
+TEST_F(PrintParameters, TheHelpTextNamesOnlyTheButtonsThereAre) {
+    QStringList captions;
+    const auto collect = [&](const QWidget& window) {
+        for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
+            captions.append(button->text().remove(QLatin1Char('&')));
+    };
+    collect(drog);
+    collect(ustWydr);
+    messages.InspectPrintDialogs([&](QPrintDialog& dialog) { collect(dialog); });
+    Open();
+    Click(ustWydr.ParaDr);
+    const QString help = ustWydr.Info->toPlainText();
+    QStringList named;
+    for (const auto& quoted : QRegularExpression(QStringLiteral("\"([^\"]+)\"")).globalMatch(help))
+        named.append(quoted.captured(1));
+    EXPECT_EQ(named, (QStringList{"ParamStr", "ParamDr", "Wydruki", "Ustawienia Druku", "Właściwości"}));
+    for (const QString& name : named) EXPECT_TRUE(captions.contains(name)) << name.toStdString();
+    EXPECT_FALSE(help.contains(QStringLiteral("Windows")));
 }
 
 TEST_F(PrintParameters, TheHelpTextsFirstLineStartsAtTheWindowsTopAndTheTwoBeforeItStandAbove) {
@@ -199,3 +230,81 @@ TEST_F(PrintParameters, TheEndButtonEndsTheProgram) {
 }
 
 }  // namespace
+
+namespace {
+
+// What the program shows on a screen of 1280 × 1024 at twice the size: 640 × 512 for its windows.
+void ExpectEveryWindowFitsASmallScreen() {
+    movement::MovementState state;
+    ProgramWindows windows(state);
+    MessageBoxWatcher messages;
+    windows.Start();
+    TDrog& drog = windows.Drog();
+    const QRect available = drog.screen()->availableGeometry();
+    ASSERT_EQ(available.size(), QSize(640, 512));
+    const auto fits = [&](const QWidget& window) {
+        EXPECT_TRUE(available.contains(window.frameGeometry()))
+            << window.objectName().toStdString() << " " << window.frameGeometry().width() << "x"
+            << window.frameGeometry().height();
+    };
+    fits(drog);
+    // The form scrolls inside the window, Koniec and the lists' bottoms in it.
+    auto* scroll = drog.findChild<QScrollArea*>();
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_TRUE(scroll->widget()->isAncestorOf(drog.Koniec));
+    scroll->ensureWidgetVisible(drog.Koniec);
+    EXPECT_TRUE(drog.rect().contains(QRect(drog.Koniec->mapTo(&drog, QPoint()), drog.Koniec->size())));
+    for (toolkit::ProgramWindow* window :
+         std::initializer_list<toolkit::ProgramWindow*>{&windows.UstWydr(), &windows.ZPL(), &windows.ndw()}) {
+        window->ShowAndActivate();
+        fits(*window);
+        window->hide();
+    }
+
+    // The print dialog of a printer with a long name, its buttons whole within it.
+    const printtest::PdfQueue queue("Drukarka-w-sali-turniejowej-na-pierwszym-pietrze-obok-sekretariatu-klubu");
+    windows.Printer().setPrinterName(QString::fromStdString(queue.Name()));
+    bool inspected = false;
+    messages.AnswerPrintDialogs(false);
+    messages.InspectPrintDialogs([&](QPrintDialog& dialog) {
+        inspected = true;
+        fits(dialog);
+        for (const QPushButton* button : dialog.findChildren<QPushButton*>()) {
+            if (!button->isVisibleTo(&dialog)) continue;
+            const QRect place(button->mapTo(&dialog, QPoint()), button->size());
+            EXPECT_TRUE(dialog.rect().contains(place)) << button->text().toStdString();
+        }
+    });
+    windows.UstWydr().ParaDrClick();
+    EXPECT_TRUE(inspected);
+}
+
+}  // namespace
+
+// At twice the size on a 1280 × 1024 screen every window and dialog fits the screen. The screen
+// is the offscreen platform's, set when a program starts: the test runs itself once more on it.
+TEST(SmallScreen, EveryWindowAndDialogFitsTheScreenItOpensOn) {
+    if (qEnvironmentVariableIsSet("ROZSTAWIKI_SMALL_SCREEN")) {
+        ExpectEveryWindowFitsASmallScreen();
+        return;
+    }
+    QTemporaryDir folder;
+    QFile screens(folder.filePath(QStringLiteral("screens.json")));
+    ASSERT_TRUE(screens.open(QIODevice::WriteOnly));
+    screens.write(R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": 1280, "height": 1024,
+                    "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    screens.close();
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + screens.fileName());
+    environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+    environment.insert(QStringLiteral("ROZSTAWIKI_SMALL_SCREEN"), QStringLiteral("1"));
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--gtest_filter=SmallScreen.EveryWindowAndDialogFitsTheScreenItOpensOn")});
+    ASSERT_TRUE(child.waitForFinished(60000));
+    const QString output = QString::fromUtf8(child.readAll());
+    EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+    EXPECT_TRUE(output.contains(QStringLiteral("[  PASSED  ] 1 test"))) << output.toStdString();
+}

@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrintDialog>
 #include <QPrintEngine>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -191,6 +192,49 @@ TEST_F(PrintingFromTheMainWindow, TheAbsentPairIsChosenByTheNumberTheCardsPrint)
     EXPECT_EQ(drog.Nieobecna->Values().back(), 8);
 }
 
+// Beside the absent pair's number, the pair of the scheme it means now: a swap under Mitchell
+// numbering keeps the number and moves it to another pair.
+TEST_F(PrintingFromTheMainWindow, TheAbsentPairShowsWhomItMeans) {
+    ChooseSevenRoundsOnFourTables();
+    EXPECT_EQ(drog.KtoNieobecny->text(), QString());
+    Pick(drog.SkkN, 3);
+    drog.Nieobecna->setValue(1);  // NS at table 1
+    EXPECT_EQ(drog.KtoNieobecny->text(), QStringLiteral("= para 8 w schemacie"));
+    DoubleClickLine(drog.ListBox2, 0);
+    EXPECT_EQ(drog.Nieobecna->value(), 1);
+    EXPECT_EQ(drog.KtoNieobecny->text(), QStringLiteral("= para 1 w schemacie"));
+    EXPECT_EQ(drog.Nieobecna->accessibleDescription(), QStringLiteral("para 1 w schemacie"));
+    Pick(drog.SkkN, 0);
+    EXPECT_EQ(drog.KtoNieobecny->text(), QStringLiteral("= para 1 w schemacie"));
+    drog.Nieobecna->setValue(0);
+    EXPECT_EQ(drog.KtoNieobecny->text(), QString());
+}
+
+// Under a numbering that gives two pairs one number nothing is printed nor previewed.
+TEST_F(PrintingFromTheMainWindow, TwoPairsUnderOneNumberAreRefusedBeforeAnyCard) {
+    QByteArray line = "10 11";
+    for (int table = 1; table <= 11; ++table)
+        line += ' ' + QByteArray::number(table) + ' ' + QByteArray::number(11 + table);
+    WriteFile(QStringLiteral("HowellKS.txt"), line + '\n');
+    Click(drog.Kestrel);
+    DoubleClickLine(drog.ListBox1, 0);
+    Pick(drog.SkkN, 3);
+    MeasurePage();
+    const QString refusal = QStringLiteral(
+        "Dwie pary miałyby na kartach ten sam numer 11: para 11 schematu (w rundzie 1 NS przy stole 11) i para 12 "
+        "schematu (w rundzie 1 WE przy stole 1).\nWybierz inną numerację.");
+    Click(drog.Drukuj);
+    EXPECT_EQ(messages.LastText(), refusal);
+    Click(drog.Podglad);
+    EXPECT_EQ(messages.LastText(), refusal);
+    EXPECT_EQ(messages.Shown().size(), 2u);
+    EXPECT_TRUE(surface.Operations().empty());
+    Pick(drog.SkkN, 1);
+    Click(drog.Drukuj);
+    EXPECT_EQ(messages.Shown().size(), 2u);
+    EXPECT_EQ(TableNumbers().size(), 11u);
+}
+
 // The preview of the chosen print, opened by "Podgląd": the test looks at it as it stands open.
 class PreviewFromTheMainWindow : public PrintingFromTheMainWindow {
 protected:
@@ -335,6 +379,35 @@ TEST_F(PreviewFromTheMainWindow, FortyEightTableCardsOpenInUnderHalfASecond) {
     }
 }
 
+TEST_F(PrintingFromTheMainWindow, TheResultLineGoesWhenAnotherMovementBecomesCurrent) {
+    WriteFile(QStringLiteral("HowellKS.txt"), "7 4 8 1 2 6 0 3 5 0 4 7\n9 5 1 2 0 8 5 0 10 9 0 6 4 0 7 3\n");
+    Click(drog.Kestrel);
+    DoubleClickLine(drog.ListBox1, 0);
+    Pick(drog.SkkN, 0);
+    MeasurePage();
+    Click(drog.Drukuj);
+    EXPECT_EQ(drog.WynikDruku->text(), QStringLiteral("Wysłano 4 rozstawiki do druku."));
+    Click(drog.BegDoc);  // what is printed changes, the movement stays: the line stays
+    DoubleClickLine(drog.ListBox2, 0);
+    EXPECT_FALSE(drog.WynikDruku->text().isEmpty());
+    DoubleClickLine(drog.ListBox1, 1);
+    EXPECT_EQ(drog.WynikDruku->text(), QString());
+    EXPECT_EQ(drog.WynikDruku->toolTip(), QString());
+
+    Click(drog.Drukuj);
+    ASSERT_FALSE(drog.WynikDruku->text().isEmpty());
+    Click(drog.ZPalca);
+    TZPL& zpl = windows.ZPL();
+    Click(zpl.StolUD->UpButton());
+    Click(zpl.RdUD->UpButton());
+    Click(zpl.RdUD->UpButton());
+    const QStringList cells = {"4", "1", "1", "2", "3", "1"};
+    for (int cell = 0; cell < cells.size(); ++cell) TypeInto(zpl.Schemat, 1 + cell % 3, cell / 3, cells[cell]);
+    Click(zpl.fin);
+    ASSERT_TRUE(drog.isVisible());
+    EXPECT_EQ(drog.WynikDruku->text(), QString());
+}
+
 TEST_F(PrintingFromTheMainWindow, ATypedMovementIsPrintedWithItsOwnRounds) {
     Click(drog.ZPalca);
     TZPL& zpl = windows.ZPL();
@@ -453,6 +526,61 @@ TEST_F(PrintingToAPdfFile, TheCardsAreWrittenWholeAndAFileThatIsNoPdfIsLeftAlone
     EXPECT_EQ(Result(), QString());
 }
 
+// From the start to a printed file with the keys alone: Tab, arrows, Enter, Space and accelerators.
+TEST_F(PrintingToAPdfFile, TheWholeRoadByKeyboard) {
+    TDrog& drog = windows.Drog();
+    QPrinter& printer = windows.Printer();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QStringLiteral("klawisze.pdf"));
+    QApplication::setActiveWindow(&drog);
+    const auto key = [](int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_NE(focused, nullptr) << "no focus for key " << code;
+        QTest::keyClick(focused, static_cast<Qt::Key>(code), modifiers);
+    };
+    // Tabs, at most a round of the window, until `control` has the focus.
+    const auto tabTo = [&](QWidget* control) {
+        for (int tab = 0; tab < 40 && QApplication::focusWidget() != control; ++tab) key(Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), control);
+    };
+    drog.ListBox1->setFocus();  // where the window starts
+    tabTo(drog.Kestrel);
+    key(Qt::Key_Return);
+    tabTo(drog.ListBox1);
+    key(Qt::Key_Down);
+    key(Qt::Key_Return);
+    ASSERT_EQ(state.TableCount, 4);
+    tabTo(drog.SkkN->Item(0));
+    key(Qt::Key_Space);
+    ASSERT_EQ(state.NumberingStep, 7);
+    tabTo(drog.ListBox2);
+    key(Qt::Key_Home);
+    key(Qt::Key_Return);  // table 1: NS 1, WE 8
+    EXPECT_EQ(state.Seating[1].NsPair, 1);
+    tabTo(drog.Drukarka);
+    key(Qt::Key_Return);
+    TUstWydr& ustWydr = windows.UstWydr();
+    ASSERT_TRUE(ustWydr.isVisible());
+    messages.InspectPrintDialogs([](QPrintDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Return); });
+    QApplication::setActiveWindow(&ustWydr);
+    tabTo(ustWydr.ParaStr);
+    key(Qt::Key_Return);
+    ASSERT_NE(windows.Page().PageWidth, 0);
+    // Without a window manager nobody gives the window its focus back after the dialog.
+    QApplication::setActiveWindow(&ustWydr);
+    ustWydr.ParaStr->setFocus();
+    key(Qt::Key_W, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return drog.isVisible(); }));
+    QApplication::setActiveWindow(&drog);
+    tabTo(drog.Drukuj);
+    key(Qt::Key_Return);
+    EXPECT_TRUE(messages.Shown().empty()) << messages.LastText().toStdString();
+    EXPECT_EQ(Result(), QStringLiteral("Zapisano 4 rozstawiki w pliku klawisze.pdf."));
+    EXPECT_TRUE(Contents(windows.Printer().outputFileName()).startsWith("%PDF-"))
+        << windows.Printer().outputFileName().toStdString();
+    QFile::remove(windows.Printer().outputFileName());
+}
+
 class PrintingOnAQueue : public PrintingOnTheProgramsPrinter {
 protected:
     static int Pages(const std::filesystem::path& pdf) {
@@ -524,6 +652,18 @@ TEST_F(PrintingOnAQueue, APrinterThatRefusesWasRemovedOrIsOutOfReachIsAnErrorAnd
                                         queue.Name() + ". Rozstawików nie wysłano."));
     EXPECT_EQ(messages.Shown().size(), 3u);
     EXPECT_EQ(Result(), QString());
+}
+
+TEST_F(PrintingOnAQueue, AFailedPrintOfPairCardsOrTheSheetSaysWhatWasNotSent) {
+    const printtest::PdfQueue queue("Zamknieta");
+    queue.Reject("Brak papieru");
+    for (const auto& [product, notSent] :
+         {std::pair{1, "Kart par nie wysłano."}, {2, "Arkusza schematu nie wysłano."}}) {
+        windows.Drog().Wydruk->setCurrentIndex(product);
+        PrintOn(queue);
+        EXPECT_EQ(messages.LastText().section(QLatin1Char('\n'), 0, 0),
+                  Text("Drukarka " + queue.Name() + " nie przyjmuje zadań. " + notSent));
+    }
 }
 
 TEST_F(PrintingOnAQueue, APrinterChosenBeforeTheServerWentDownIsPrintedOnOnceItIsBack) {

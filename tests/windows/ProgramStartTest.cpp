@@ -6,16 +6,20 @@
 #include "Palce.h"
 #include "drkr.h"
 #include "toolkit/ListBox.h"
+#include "toolkit/ListedSpinBox.h"
 #include "toolkit/MemoBox.h"
 #include "toolkit/RadioGroup.h"
 #include "toolkit/TextGrid.h"
 #include "toolkit/UpDown.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 
 namespace {
 
@@ -65,28 +69,51 @@ TEST_F(ProgramStart, EachHandOverLeavesExactlyOneWindowShown) {
     }
 }
 
-TEST_F(ProgramStart, TabRunsThroughEveryFormInTheFormsOrder) {
-    // Nothing else that takes the focus stands between two controls of a form's order.
+// Tab reaches every control of every form, column by column as the form is read, and each says
+// to a screen reader what it is.
+TEST_F(ProgramStart, TabRunsThroughEveryFormInReadingOrderAndEveryControlHasAName) {
     const auto expectOrder = [](const QList<QWidget*>& expected) {
+        QWidget* window = expected.first()->window();
+        QList<QWidget*> focusable;
+        for (QWidget* control : window->findChildren<QWidget*>())
+            if (control->focusPolicy() & Qt::TabFocus && control->focusProxy() == nullptr && control->isVisibleTo(window))
+                focusable.append(control);
+        EXPECT_EQ(focusable.size(), expected.size()) << window->objectName().toStdString();
         QWidget* widget = expected.first();
         for (int i = 1; i < expected.size(); ++i) {
-            do widget = widget->nextInFocusChain();
-            while (widget->focusPolicy() == Qt::NoFocus || widget->focusProxy() != nullptr);
+            for (int step = 0; step < 1000; ++step) {  // the chain is a ring, through every widget of the window
+                widget = widget->nextInFocusChain();
+                if (focusable.contains(widget)) break;
+            }
             EXPECT_EQ(widget, expected[i]) << "after " << expected[i - 1]->objectName().toStdString();
+            // The next control stands lower in the same column, or in a column further right.
+            const QRect before(expected[i - 1]->mapTo(window, QPoint()), expected[i - 1]->size());
+            const QRect after(widget->mapTo(window, QPoint()), widget->size());
+            EXPECT_TRUE(after.top() >= before.top() || after.left() >= before.right())
+                << widget->objectName().toStdString() << " before it in reading order";
+        }
+        for (QWidget* control : focusable) {
+            QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(control);
+            ASSERT_NE(reader, nullptr);
+            EXPECT_FALSE(reader->text(QAccessible::Name).trimmed().isEmpty()) << control->objectName().toStdString();
         }
     };
-    QList<QWidget*> main = {drog.Drukarka, drog.Drukuj, drog.Koniec, drog.ListBox1};
+    QList<QWidget*> main = {drog.ListBox1, drog.Kestrel, drog.Plover, drog.DuzoZbiornic, drog.ZPalca};
     for (int item = 0; item < drog.SkkN->ItemCount(); ++item) main.append(drog.SkkN->Item(item));
-    main += {drog.OdSt,    drog.DoSt,   drog.ListBox2, drog.BegDoc,      drog.Nzpl,
-             drog.Kestrel, drog.ZPalca, drog.Plover,   drog.DuzoZbiornic};
+    for (QWidget* control : std::initializer_list<QWidget*>{drog.Nzpl, drog.Drukarka, drog.BegDoc, drog.OdSt, drog.DoSt,
+                                                            drog.Drukuj, drog.Koniec, drog.ListBox2, drog.Wydruk,
+                                                            drog.Nieobecna, drog.Rozdania, drog.Podglad})
+        main.append(control);
     expectOrder(main);
+    EXPECT_EQ(drog.OdSt->accessibleName(), QStringLiteral("Od Stołu: 1"));
+    EXPECT_EQ(drog.SkkN->Item(3)->accessibleName(), QStringLiteral("SkokNumeracji: Mitchell"));
 
     const TUstWydr& ustWydr = windows.UstWydr();
-    expectOrder({ustWydr.ParaStr, ustWydr.Koniec, ustWydr.Info, ustWydr.ParaDr, ustWydr.Wydruki});
+    expectOrder({ustWydr.Info, ustWydr.ParaStr, ustWydr.Wydruki, ustWydr.ParaDr, ustWydr.Koniec});
     const TZPL& zpl = windows.ZPL();
-    expectOrder({zpl.Koniec, zpl.RdUD, zpl.StolUD, zpl.Schemat, zpl.fin});
+    expectOrder({zpl.Schemat, zpl.StolUD, zpl.RdUD, zpl.fin, zpl.Koniec});
     const Tndw& ndw = windows.ndw();
-    expectOrder({ndw.Koniec, ndw.Zmna, ndw.Drukowanie, ndw.G[1], ndw.G[3], ndw.G[2], ndw.G[0]});
+    expectOrder({ndw.Zmna, ndw.G[0], ndw.G[1], ndw.G[2], ndw.G[3], ndw.Drukowanie, ndw.Koniec});
 }
 
 TEST_F(ProgramStart, EnterPressesTheFocusedButton) {

@@ -3,6 +3,7 @@
 #include "ProgramEnd.h"
 
 #include "toolkit/Application.h"
+#include "toolkit/Controls.h"
 #include "toolkit/ListBox.h"
 #include "toolkit/MemoBox.h"
 #include "toolkit/MessageBoxes.h"
@@ -12,6 +13,7 @@
 #include "toolkit/UpDown.h"
 
 #include <QGuiApplication>
+#include <QImage>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -314,6 +316,71 @@ TEST(TextGridControl, TypedTextIsKeptInTheCell) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(grid.Cell(1, 0), QStringLiteral("42"));
     EXPECT_EQ(grid.currentRow(), 1);
+}
+
+// How far the ink of a cell's text reaches across the cell, in pixels.
+int InkWidth(toolkit::TextGrid& grid, int column, int row) {
+    const QRect cell = grid.visualRect(grid.model()->index(row, column));
+    const QImage image = grid.viewport()->grab(cell).toImage();
+    int left = image.width();
+    int right = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 96) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    return right - left + 1;
+}
+
+TEST(TextGridControl, AClickIntoAnOpenCellLetsTheNextKeyReplaceItAndNoTextIsCut) {
+    toolkit::TextGrid grid(2, 2);
+    grid.SetDefaultColumnWidth(40);
+    grid.resize(100, 60);
+    grid.setFont(toolkit::SansFont(16, false));
+    grid.show();
+    QApplication::setActiveWindow(&grid);
+    grid.setFocus();
+    grid.setCurrentCell(0, 1);
+    QTest::keyClick(&grid, Qt::Key_5);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1"));
+    // The director clicks into the cell being typed, then types again: the text is replaced.
+    QWidget* editor = QApplication::focusWidget();
+    ASSERT_NE(editor, &grid);
+    QTest::mouseClick(editor, Qt::LeftButton, {}, QPoint(editor->width() - 3, editor->height() / 2));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("4"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QApplication::processEvents();  // the view takes the text over in a queued call
+    EXPECT_EQ(grid.Cell(1, 0), QStringLiteral("4"));
+
+    grid.SetCell(1, 0, QStringLiteral("51"));
+    grid.SetCell(1, 1, QStringLiteral("51514"));
+    const int two = InkWidth(grid, 1, 0);
+    const int five = InkWidth(grid, 1, 1);
+    EXPECT_GT(five, two * 3 / 2) << "a text wider than its cell is shown whole, smaller, not cut short";
+    EXPECT_LE(five, grid.columnWidth(1));
+}
+
+TEST(ListBoxControl, EnterOrSpaceOnALineActsAsADoubleClickAndARebuildKeepsTheKeysPlace) {
+    toolkit::ListBox list;
+    list.SetLines({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
+    list.resize(100, 80);
+    list.show();
+    QApplication::setActiveWindow(&list);
+    list.setFocus();
+    QSignalSpy activated(&list, &toolkit::ListBox::DblClick);
+    QTest::keyClick(&list, Qt::Key_Home);
+    QTest::keyClick(&list, Qt::Key_Down);
+    QTest::keyClick(&list, Qt::Key_Return);
+    EXPECT_EQ(activated.count(), 1);
+    EXPECT_EQ(list.ItemIndex(), 1);
+    list.SetLines({QStringLiteral("a"), QStringLiteral("B"), QStringLiteral("c")});
+    EXPECT_EQ(list.ItemIndex(), -1);  // a rebuild selects nothing
+    QTest::keyClick(&list, Qt::Key_Space);
+    EXPECT_EQ(activated.count(), 2);
+    EXPECT_EQ(list.ItemIndex(), 1);  // the same line again
+    QTest::keyClick(&list, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(activated.count(), 3);
 }
 
 TEST(TextGridControl, ReportsTheFocus) {

@@ -9,6 +9,7 @@
 #include "drkr.h"
 #include "toolkit/Application.h"
 #include "toolkit/ListBox.h"
+#include "toolkit/ListedSpinBox.h"
 #include "toolkit/RadioGroup.h"
 #include "toolkit/TextGrid.h"
 #include "toolkit/UpDown.h"
@@ -65,6 +66,9 @@ int main(int argc, char* argv[]) {
     windows.Page() = {printer.width(), printer.height()};
     drog.Drukuj->click();
     saved = Save(drog, output, QStringLiteral("Drog-printed")) && saved;
+    // An absent pair, and whom its number means.
+    drog.Nieobecna->setValue(drog.Nieobecna->Values().back());
+    saved = Save(drog, output, QStringLiteral("Drog-absent")) && saved;
     saved = Save(windows.UstWydr(), output, QStringLiteral("UstWydr")) && saved;
     windows.UstWydr().hide();
 

@@ -16,7 +16,9 @@ movement::Result<PrintReport> Deliver(const Destination& destination, const PdfS
         return movement::Result<PrintReport>::Accepted(report);
     }
     report.destination = destination.job.printer;
-    const movement::Result<JobFate> sent = PrintToQueue(destination.job, settings, run);
+    QueueJob job = destination.job;
+    job.notSent = NotSentSentence(what.product);
+    const movement::Result<JobFate> sent = PrintToQueue(job, settings, run);
     if (!sent.accepted()) return sent;
     report.fate = sent.value();
     return movement::Result<PrintReport>::Accepted(report);

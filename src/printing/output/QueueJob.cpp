@@ -34,8 +34,6 @@ struct OptionsFree {
 using Connection = std::unique_ptr<http_t, ConnectionClose>;
 using Destination = std::unique_ptr<cups_dest_t, DestinationFree>;
 
-const char* const NotSent = " Rozstawików nie wysłano.";
-
 // What went wrong in the talk with the server, as the director is told it: before the cards
 // went out (or once they were called back), and when the server did not confirm them and they
 // could not be called back. %1 is the printer, %2 the seconds waited or the HTTP status.
@@ -49,51 +47,40 @@ Told TextsOf(Trouble trouble) {
         case Trouble::NoConnection:  // only the first connection fails so, before anything went out
             break;
         case Trouble::Silent:
-            return {
-                "Serwer wydruku (CUPS) nie odpowiada (czekano %2 s), więc nie można drukować na drukarce %1. "
-                "Rozstawików nie wysłano.",
-                "Serwer wydruku (CUPS) nie potwierdził w ciągu %2 s przyjęcia rozstawików dla drukarki %1, więc "
-                "nie wiadomo, czy się wydrukują. Sprawdź kolejkę drukarki, zanim wyślesz je ponownie."};
+            return {"Serwer wydruku (CUPS) nie odpowiada (czekano %2 s), więc nie można drukować na drukarce %1.",
+                    "Serwer wydruku (CUPS) nie potwierdził w ciągu %2 s przyjęcia zadania dla drukarki %1, %3"};
         case Trouble::NotIpp:
             return {
                 "Serwer wydruku (CUPS) odpowiedział niezrozumiale (nie w protokole IPP), więc nie można drukować "
-                "na drukarce %1. Rozstawików nie wysłano.",
+                "na drukarce %1.",
                 "Serwer wydruku (CUPS) odpowiedział niezrozumiale (nie w protokole IPP), zanim potwierdził "
-                "przyjęcie rozstawików dla drukarki %1, więc nie wiadomo, czy się wydrukują. Sprawdź kolejkę "
-                "drukarki, zanim wyślesz je ponownie."};
+                "przyjęcie zadania dla drukarki %1, %3"};
         case Trouble::Broken:
-            return {
-                "Połączenie z serwerem wydruku (CUPS) zostało zerwane, więc nie można drukować na drukarce %1. "
-                "Rozstawików nie wysłano.",
-                "Połączenie z serwerem wydruku (CUPS) zostało zerwane, zanim serwer potwierdził przyjęcie "
-                "rozstawików dla drukarki %1, więc nie wiadomo, czy się wydrukują. Sprawdź kolejkę drukarki, "
-                "zanim wyślesz je ponownie."};
+            return {"Połączenie z serwerem wydruku (CUPS) zostało zerwane, więc nie można drukować na drukarce %1.",
+                    "Połączenie z serwerem wydruku (CUPS) zostało zerwane, zanim serwer potwierdził przyjęcie zadania "
+                    "dla drukarki %1, %3"};
         case Trouble::Password:
             return {
-                "Serwer wydruku (CUPS) żąda hasła, a rozstawiki drukuje się bez logowania, więc nie można "
-                "drukować na drukarce %1. Rozstawików nie wysłano.",
-                "Serwer wydruku (CUPS) zażądał hasła (rozstawiki drukuje się bez logowania), zanim potwierdził "
-                "przyjęcie rozstawików dla drukarki %1, więc nie wiadomo, czy się wydrukują. Sprawdź kolejkę "
-                "drukarki, zanim wyślesz je ponownie."};
+                "Serwer wydruku (CUPS) żąda hasła, a program drukuje bez logowania, więc nie można drukować na "
+                "drukarce %1.",
+                "Serwer wydruku (CUPS) zażądał hasła (program drukuje bez logowania), zanim potwierdził przyjęcie "
+                "zadania dla drukarki %1, %3"};
         case Trouble::HttpError:
-            return {
-                "Serwer wydruku (CUPS) odpowiedział błędem HTTP %2, więc nie można drukować na drukarce %1. "
-                "Rozstawików nie wysłano.",
-                "Serwer wydruku (CUPS) odpowiedział błędem HTTP %2, zanim potwierdził przyjęcie rozstawików dla "
-                "drukarki %1, więc nie wiadomo, czy się wydrukują. Sprawdź kolejkę drukarki, zanim wyślesz je "
-                "ponownie."};
+            return {"Serwer wydruku (CUPS) odpowiedział błędem HTTP %2, więc nie można drukować na drukarce %1.",
+                    "Serwer wydruku (CUPS) odpowiedział błędem HTTP %2, zanim potwierdził przyjęcie zadania dla "
+                    "drukarki %1, %3"};
     }
-    const char* noServer =
-        "Brak połączenia z serwerem wydruku (CUPS), więc nie można drukować na drukarce %1. Rozstawików nie wysłano.";
+    const char* noServer = "Brak połączenia z serwerem wydruku (CUPS), więc nie można drukować na drukarce %1.";
     return {noServer, noServer};
 }
 
-// `text` with %1 and %2 replaced.
-std::string Filled(const char* text, const std::string& first, const std::string& second) {
+// `text` with %1, %2 and %3 replaced.
+std::string Filled(const char* text, const std::string& first, const std::string& second, const std::string& third) {
     std::string filled;
     for (const char* c = text; *c != '\0'; ++c) {
-        if (c[0] == '%' && (c[1] == '1' || c[1] == '2')) {
-            filled += *++c == '1' ? first : second;
+        if (c[0] == '%' && c[1] >= '1' && c[1] <= '3') {
+            const char which = *++c;
+            filled += which == '1' ? first : which == '2' ? second : third;
             continue;
         }
         filled += *c;
@@ -106,7 +93,11 @@ std::string Filled(const char* text, const std::string& first, const std::string
 Sent Failed(const QueueJob& job, Trouble trouble, bool unconfirmed, int httpStatus = 0) {
     const Told told = TextsOf(trouble);
     const int number = trouble == Trouble::HttpError ? httpStatus : ServerAnswerSeconds;
-    return Sent::Refused(Filled(unconfirmed ? told.unconfirmed : told.before, job.printer, std::to_string(number)));
+    if (unconfirmed)
+        return Sent::Refused(
+            Filled(told.unconfirmed, job.printer, std::to_string(number),
+                   "więc nie wiadomo, czy się wydrukuje. Sprawdź kolejkę drukarki, zanim wyślesz je ponownie."));
+    return Sent::Refused(Filled(told.before, job.printer, std::to_string(number), {}) + " " + job.notSent);
 }
 
 Sent NoServer(const QueueJob& job) { return Failed(job, Trouble::NoConnection, false); }
@@ -118,13 +109,13 @@ Sent Failed(const QueueJob& job, const Asked& asked, bool unconfirmed) {
 Sent NoPrinter(const QueueJob& job) {
     if (job.chosenEarlier)
         return Sent::Refused("Drukarki " + job.printer +
-                             " nie ma już na serwerze wydruku: usunięto ją po wybraniu w ustawieniach druku." +
-                             NotSent + "\nWybierz drukarkę ponownie (Ustawienia Druku).");
-    return Sent::Refused("Nie ma drukarki " + job.printer + " na serwerze wydruku." + NotSent);
+                             " nie ma już na serwerze wydruku: usunięto ją po wybraniu w ustawieniach druku. " +
+                             job.notSent + "\nWybierz drukarkę ponownie (Ustawienia Druku).");
+    return Sent::Refused("Nie ma drukarki " + job.printer + " na serwerze wydruku. " + job.notSent);
 }
 
 Sent NotAccepting(const QueueJob& job, const char* reason) {
-    std::string message = "Drukarka " + job.printer + " nie przyjmuje zadań." + NotSent;
+    std::string message = "Drukarka " + job.printer + " nie przyjmuje zadań. " + job.notSent;
     if (reason != nullptr && *reason != '\0') message += std::string("\nKomunikat serwera wydruku: ") + reason;
     return Sent::Refused(message);
 }
@@ -143,8 +134,8 @@ Sent RefusedBy(const QueueJob& job, ipp_t* response) {
             break;
     }
     const char* message = ippGetString(ippFindAttribute(response, "status-message", IPP_TAG_TEXT), 0, nullptr);
-    return Sent::Refused("Nie udało się wysłać rozstawików do drukarki " + job.printer + ": " +
-                         (message != nullptr ? message : ippErrorString(status)) + "." + NotSent);
+    return Sent::Refused("Nie udało się wysłać zadania do drukarki " + job.printer + ": " +
+                         (message != nullptr ? message : ippErrorString(status)) + ". " + job.notSent);
 }
 
 ipp_t* PrinterAttributesRequest(const std::string& uri) {
@@ -258,15 +249,15 @@ Sent SendNow(const QueueJob& job, std::string_view pdf, Exchange& exchange) {
     ipp_attribute_t* jobState = ippFindAttribute(known.response.get(), "job-state", IPP_TAG_ENUM);
     if (!known.Answered()) return Failed(job, known, !CalledBack(exchange, printerUri, jobId));
     if (jobState == nullptr)
-        return Sent::Refused("Serwer wydruku (CUPS) przyjął rozstawiki dla drukarki " + job.printer +
-                             ", ale nie zna ich zadania, więc nie wiadomo, czy się wydrukują. Sprawdź kolejkę "
-                             "drukarki, zanim wyślesz je ponownie.");
+        return Sent::Refused("Serwer wydruku (CUPS) przyjął zadanie dla drukarki " + job.printer +
+                             ", ale potem go nie zna, więc nie wiadomo, czy się wydrukuje. Sprawdź kolejkę drukarki, "
+                             "zanim wyślesz je ponownie.");
     exchange.confirmed = true;
 
     const auto state = static_cast<ipp_jstate_t>(ippGetInteger(jobState, 0));
     if (state == IPP_JSTATE_ABORTED || state == IPP_JSTATE_CANCELED)
         return Sent::Refused("Serwer wydruku przerwał zadanie na drukarce " + job.printer +
-                             "; rozstawiki nie zostaną wydrukowane.");
+                             "; nic z niego nie zostanie wydrukowane.");
     if (state == IPP_JSTATE_HELD) return Sent::Accepted(JobFate::WaitingJobHeld);
     const Asked printer = Ask(http.get(), exchange, PrinterAttributesRequest(printerUri), "/");
     ipp_attribute_t* printerState = ippFindAttribute(printer.response.get(), "printer-state", IPP_TAG_ENUM);

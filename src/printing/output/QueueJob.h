@@ -20,6 +20,8 @@ struct QueueJob {
     std::vector<std::pair<std::string, std::string>> options;  // as CUPS names them: copies, media, sides...
     // The printer was chosen earlier, in the print settings: if it is missing now, it was removed since.
     bool chosenEarlier = false;
+    // The sentence a refusal ends with, naming what the job holds: "Kart par nie wysłano."
+    std::string notSent;
 };
 
 // How long the print server has for one exchange, from connecting to its last answer: silence,

@@ -15,8 +15,6 @@ namespace {
 
 using Sent = movement::Result<JobFate>;
 
-const std::string NotSent = " Rozstawików nie wydrukowano.";
-
 std::string Option(const QueueJob& job, const std::string& name) {
     for (const auto& [key, value] : job.options)
         if (key == name) return value;
@@ -46,9 +44,9 @@ movement::Result<JobFate> PrintToQueue(const QueueJob& job, const PdfSettings& s
     if (QPrinterInfo::printerInfo(name).isNull()) {
         if (job.chosenEarlier)
             return Sent::Refused("Drukarki " + job.printer +
-                                 " nie ma już w systemie Windows: usunięto ją po wybraniu w ustawieniach druku." +
-                                 NotSent + "\nWybierz drukarkę ponownie (Ustawienia Druku).");
-        return Sent::Refused("Nie ma drukarki " + job.printer + " w systemie Windows." + NotSent);
+                                 " nie ma już w systemie Windows: usunięto ją po wybraniu w ustawieniach druku. " +
+                                 job.notSent + "\nWybierz drukarkę ponownie (Ustawienia Druku).");
+        return Sent::Refused("Nie ma drukarki " + job.printer + " w systemie Windows. " + job.notSent);
     }
     QPrinter printer(QPrinter::HighResolution);
     printer.setPrinterName(name);

@@ -33,19 +33,31 @@ std::vector<std::string> InformationOf(const MovementState& state, bool arbitrar
     return lines;
 }
 
-std::vector<std::string> SummaryOf(const MovementState& state) {
+std::string WithoutLeadingSpaces(const std::string& text) {
+    return text.substr(std::min(text.find_first_not_of(' '), text.size()));
+}
+
+// The absent pair's cell: the mark where the number's last digit stood, the cell as wide as before
+// (the mark is a digit's width, a digit two spaces).
+std::string Dashed(const std::string& cell) {
+    const std::size_t digits = WithoutLeadingSpaces(cell).size();
+    return cell.substr(0, cell.size() - digits) + std::string(2 * (std::max<std::size_t>(digits, 1) - 1), ' ') +
+           AbsentDash;
+}
+
+// Round 1 of every table; the absent pair is the dash here too, as on its own table's card.
+std::vector<std::string> SummaryOf(const MovementState& state, int32_t absentPair) {
     std::vector<std::string> lines = {SummaryHeading};
+    const auto pairCell = [&](int32_t pair) {
+        const std::string cell = FormatCardNumber(movement::SummaryNumber(state, pair));
+        return movement::AbsentInRound(state, pair, 1, absentPair) ? Dashed(cell) : cell;
+    };
     for (int32_t t = 1; t <= std::min(state.TableCount, movement::MaxTables); ++t) {
         const TableSeat& seat = state.Seating[t];
-        lines.push_back(FormatCardNumber(t) + " " + FormatCardNumber(movement::SummaryNumber(state, seat.NsPair)) +
-                        " " + FormatCardNumber(movement::SummaryNumber(state, seat.WePair)) + " " +
+        lines.push_back(FormatCardNumber(t) + " " + pairCell(seat.NsPair) + " " + pairCell(seat.WePair) + " " +
                         FormatCardNumber(seat.BoardSet));
     }
     return lines;
-}
-
-std::string WithoutLeadingSpaces(const std::string& text) {
-    return text.substr(std::min(text.find_first_not_of(' '), text.size()));
 }
 
 // A cell of the rows is a space, then two spaces for each digit a number lacks, since a digit is
@@ -61,14 +73,6 @@ void WidenRowsForLongNumbers(std::array<std::vector<std::string>, RoundRowCount>
             const std::string number = WithoutLeadingSpaces(text);
             text = std::string(1 + 2 * (longest - number.size()), ' ') + number;
         }
-}
-
-// The absent pair's cell: the mark where the number's last digit stood, the cell as wide as before
-// (the mark is a digit's width, a digit two spaces).
-std::string Dashed(const std::string& cell) {
-    const std::size_t digits = WithoutLeadingSpaces(cell).size();
-    return cell.substr(0, cell.size() - digits) + std::string(2 * (std::max<std::size_t>(digits, 1) - 1), ' ') +
-           AbsentDash;
 }
 
 // Marks the absent pair in the pair rows; true when it sits at the table in some round.
@@ -136,7 +140,7 @@ TableCardContent ContentOf(const MovementState& state, int32_t table, bool arbit
     card.NsNextSeat = movement::NextSeatText(state, seat.NsPair);
     card.WeNextSeat = movement::NextSeatText(state, seat.WePair);
     card.Information = InformationOf(state, arbitraryNumbers);
-    if (table == 1) card.Summary = SummaryOf(state);
+    if (table == 1) card.Summary = SummaryOf(state, additions.absentPair);
 
     for (auto& row : card.Rows) row.reserve(static_cast<std::size_t>(std::max(state.RoundCount, 0)));
     for (int32_t round = 1; round <= state.RoundCount; ++round) {

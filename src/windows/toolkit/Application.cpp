@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Application.h"
 
+#include "ProgramWindow.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QLibraryInfo>
@@ -71,6 +73,7 @@ void SetUpApplication(QApplication& application) {
     // The display name would be appended to every window caption, so only the name is set.
     QApplication::setApplicationName(ApplicationTitle());
     QApplication::setQuitOnLastWindowClosed(false);
+    FitDialogsOnScreen(application);
 
 #ifdef _WIN32
     // Qt's own texts travel with the program: Windows has no copy of them for every program.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Controls.h"
 
+#include "ProgramWindow.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
@@ -53,6 +55,9 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(geometry);
     button->setAutoDefault(false);
+    // Connected before the window's handler, so it runs first, also for an accelerator, which
+    // leaves the focus where it was.
+    QObject::connect(button, &QPushButton::clicked, button, [button] { CommitPendingInput(*button); });
     return button;
 }
 
@@ -64,5 +69,11 @@ QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& captio
 }
 
 void SetHint(QWidget* widget, const QString& hint) { widget->setToolTip(hint); }
+
+void SetReaderName(QWidget* control, const QString& name) { control->setAccessibleName(name); }
+
+void SetTabOrder(const QList<QWidget*>& order) {
+    for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
 
 }  // namespace toolkit

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QFont>
 #include <QLabel>
+#include <QList>
 #include <QRect>
 #include <QString>
 
@@ -45,5 +46,12 @@ QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& captio
 
 // Sets a widget's hint, shown as its tool tip.
 void SetHint(QWidget* widget, const QString& hint);
+
+// What a screen reader says a control is and holds: its accessible name.
+void SetReaderName(QWidget* control, const QString& name);
+
+// The order in which Tab visits a window's controls: the order they are read in, column by
+// column, each top to bottom.
+void SetTabOrder(const QList<QWidget*>& order);
 
 }  // namespace toolkit

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ListBox.h"
 
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QStyle>
 
@@ -59,8 +60,12 @@ void ListBox::AddLine(const QString& line) {
 }
 
 void ListBox::SetLines(const QStringList& lines) {
+    const int place = currentRow();
     clear();
     for (const QString& line : lines) AddLine(line);
+    // Where the keys were, so that Enter on the same line undoes a swap; nothing selected.
+    if (place >= 0 && place < count())
+        selectionModel()->setCurrentIndex(model()->index(place, 0), QItemSelectionModel::NoUpdate);
 }
 
 void ListBox::SetHint(const QString& hint) {
@@ -89,6 +94,19 @@ int ListBox::RoomBesideLines() const {
 void ListBox::mouseDoubleClickEvent(QMouseEvent* event) {
     QListWidget::mouseDoubleClickEvent(event);
     emit DblClick();
+}
+
+void ListBox::keyPressEvent(QKeyEvent* event) {
+    const bool activates =
+        event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space;
+    if (!activates || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || currentRow() < 0) {
+        QListWidget::keyPressEvent(event);
+        return;
+    }
+    if (!event->isAutoRepeat()) {
+        SetItemIndex(currentRow());
+        emit DblClick();
+    }
 }
 
 }  // namespace toolkit

@@ -6,7 +6,9 @@
 namespace toolkit {
 
 // A list of text lines with at most one selected. `DblClick` runs for every double click on the
-// list, whether or not a line is selected. Its hint shows as a tool tip once hints are switched on.
+// list, whether or not a line is selected, and for Enter or Space on a line, which the keys select
+// first. Rebuilding the lines keeps the keyboard's place among them, but no line selected. Its
+// hint shows as a tool tip once hints are switched on.
 class ListBox : public QListWidget {
     Q_OBJECT
 
@@ -38,6 +40,7 @@ signals:
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QString hint_;

@@ -2,12 +2,19 @@
 #include "ProgramWindow.h"
 
 #include "Application.h"
+#include "TextGrid.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QSpinBox>
 
 #include <algorithm>
 
@@ -79,6 +86,69 @@ void ProgramWindow::SetFormGeometry(int left, int top, int outerWidth, int outer
     move(left, top);
 }
 
+void ProgramWindow::ScrollForm() {
+    if (scrolledForm_ != nullptr) return;
+    auto* form = new QWidget;
+    form->setObjectName(objectName() + QStringLiteral("Form"));
+    form->setFixedSize(size());
+    for (QObject* child : children()) {
+        auto* control = qobject_cast<QWidget*>(child);
+        if (control == nullptr || control->isWindow()) continue;
+        const bool shown = !control->isHidden();
+        control->setParent(form);  // keeps its place, its tab order and its fonts; hides it
+        control->setVisible(shown);
+    }
+    scrolledForm_ = new QScrollArea(this);
+    scrolledForm_->setObjectName(objectName() + QStringLiteral("Scroll"));
+    scrolledForm_->setFrameShape(QFrame::NoFrame);
+    scrolledForm_->setFocusPolicy(Qt::NoFocus);
+    scrolledForm_->setWidget(form);
+    scrolledForm_->setGeometry(rect());
+    scrolledForm_->show();
+    // The window may now be as small as its screen.
+    setMinimumSize(0, 0);
+    setMaximumSize(form->size());
+}
+
+void ProgramWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (scrolledForm_ != nullptr) scrolledForm_->setGeometry(rect());
+}
+
+namespace {
+
+// A dialog's own widths give way: lists of choices no longer take their longest item's, and as a
+// last resort the layout no longer holds the dialog to its minimum.
+void LetDialogShrink(QWidget& dialog, const QSize& room) {
+    for (QComboBox* choices : dialog.findChildren<QComboBox*>()) {
+        choices->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        choices->setMinimumContentsLength(24);
+    }
+    if (QLayout* layout = dialog.layout()) {
+        layout->invalidate();
+        layout->activate();
+        if (QSize(room).expandedTo(dialog.minimumSize()) != room) {
+            layout->setSizeConstraint(QLayout::SetNoConstraint);
+            dialog.setMinimumSize(dialog.minimumSize().boundedTo(room));
+        }
+    }
+}
+
+class DialogFitter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            if (auto* dialog = qobject_cast<QDialog*>(watched); dialog != nullptr && dialog->isWindow())
+                FitOnScreen(*dialog);
+        return false;
+    }
+};
+
+}  // namespace
+
 void FitOnScreen(QWidget& window) {
     const QMargins frame = FrameMarginsOf(window);
     // pos() is the frame's top left corner, whether the frame is known yet or not.
@@ -87,15 +157,20 @@ void FitOnScreen(QWidget& window) {
     if (screen == nullptr) screen = window.screen();
     if (screen == nullptr) return;
     const QRect available = screen->availableGeometry();
-    // A window of a fixed size keeps it.
-    const QSize fitting = window.size().boundedTo(available.size().shrunkBy(frame));
-    if (fitting != window.size()) {
-        window.resize(fitting);
+    const QSize room = available.size().shrunkBy(frame);
+    if (window.size().boundedTo(room) != window.size()) {
+        if (auto* programWindow = qobject_cast<ProgramWindow*>(&window))
+            programWindow->ScrollForm();
+        else
+            LetDialogShrink(window, room);
+        window.resize(window.size().boundedTo(room));
         outer.setSize(window.size().grownBy(frame));
     }
     const QPoint fitted = FittedTopLeft(outer, available);
     if (fitted != outer.topLeft()) window.move(fitted);
 }
+
+void FitDialogsOnScreen(QApplication& application) { application.installEventFilter(new DialogFitter(&application)); }
 
 void ProgramWindow::KeepOnScreen() { FitOnScreen(*this); }
 
@@ -122,7 +197,17 @@ void ProgramWindow::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
+void CommitPendingInput(QWidget& control) {
+    QWidget* window = control.window();
+    for (TextGrid* grid : window->findChildren<TextGrid*>()) grid->CommitOpenCell();
+    for (QSpinBox* box : window->findChildren<QSpinBox*>()) {
+        box->interpretText();
+        box->setValue(box->value());  // a text no value matches shows the value again
+    }
+}
+
 void ProgramWindow::closeEvent(QCloseEvent* event) {
+    CommitPendingInput(*this);
     if (titleBarCloseTarget_ == nullptr) {
         event->accept();
         Terminate();

@@ -28,7 +28,15 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int col
         group_->addButton(button, i);
         buttons_.append(button);
         connect(button, &QRadioButton::toggled, this, [this, i](bool checked) { ItemToggled(i, checked); });
+        NameForReaders(i);
     }
+}
+
+void RadioGroup::NameForReaders(int index) {
+    // An item's caption alone ("10") says nothing of what it chooses.
+    QString caption = title();
+    caption.remove(QLatin1Char('&'));
+    buttons_[index]->setAccessibleName(caption + QStringLiteral(": ") + buttons_[index]->text());
 }
 
 void RadioGroup::SetItemIndex(int index) {
@@ -54,7 +62,9 @@ QString RadioGroup::ItemCaption(int index) const {
 }
 
 void RadioGroup::SetItemCaption(int index, const QString& caption) {
-    if (index >= 0 && index < ItemCount()) buttons_[index]->setText(caption);
+    if (index < 0 || index >= ItemCount()) return;
+    buttons_[index]->setText(caption);
+    NameForReaders(index);
 }
 
 void RadioGroup::ItemToggled(int index, bool checked) {

@@ -40,6 +40,7 @@ protected:
 
 private:
     void ItemToggled(int index, bool checked);
+    void NameForReaders(int index);
     void LayOutItems();
 
     QButtonGroup* group_;

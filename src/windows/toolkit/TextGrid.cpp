@@ -3,10 +3,43 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QShortcut>
+#include <QStyledItemDelegate>
 
 namespace toolkit {
+
+namespace {
+
+// The cells' editors, watched by their grid; a text too wide for its cell drawn in a smaller font.
+class CellDelegate : public QStyledItemDelegate {
+public:
+    explicit CellDelegate(TextGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (editor != nullptr) editor->installEventFilter(grid_);
+        return editor;
+    }
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const int room =
+            option->rect.width() - 2 * (option->widget->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+        QFont font = option->font;
+        while (font.pixelSize() > 1 && QFontMetrics(font).horizontalAdvance(option->text) > room)
+            font.setPixelSize(font.pixelSize() - 1);
+        option->font = font;
+        option->textElideMode = Qt::ElideNone;
+    }
+
+private:
+    TextGrid* grid_;
+};
+
+}  // namespace
 
 TextGrid::TextGrid(int columns, int rows, QWidget* parent) : QTableWidget(rows, columns, parent), rowCount_(rows) {
     horizontalHeader()->hide();
@@ -21,6 +54,7 @@ TextGrid::TextGrid(int columns, int rows, QWidget* parent) : QTableWidget(rows, 
     setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::DoubleClicked);
     SetDefaultRowHeight(rowHeight_);
+    setItemDelegate(new CellDelegate(this));
     if (columns > 1 && rows > 0) setCurrentCell(0, 1);
     // Shortcuts, so that an open cell's editor, which takes every Tab itself, passes them on.
     new QShortcut(
@@ -116,6 +150,26 @@ QModelIndex TextGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modi
 }
 
 void TextGrid::keyboardSearch(const QString& /*search*/) {}
+
+void TextGrid::CommitOpenCell() {
+    if (state() != EditingState) return;
+    QWidget* editor = indexWidget(currentIndex());
+    if (editor == nullptr) return;
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+bool TextGrid::eventFilter(QObject* watched, QEvent* event) {
+    // A click into an open cell places no cursor in its text: the next key replaces the whole.
+    if (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::MouseButtonDblClick) {
+        if (auto* editor = qobject_cast<QLineEdit*>(watched)) {
+            static_cast<QObject*>(editor)->event(event);  // the editor's own handling first
+            editor->selectAll();
+            return true;
+        }
+    }
+    return QTableWidget::eventFilter(watched, event);
+}
 
 void TextGrid::keyPressEvent(QKeyEvent* event) {
     clickEdit_.stop();

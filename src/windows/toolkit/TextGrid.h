@@ -10,7 +10,9 @@ namespace toolkit {
 // it; the other cells are edited freely and Tab moves from cell to cell. Ctrl+Tab (Ctrl+Shift+Tab
 // back) leaves the grid for the window's next control, also from an open cell, which keeps its
 // text. A typed key always opens the current cell, however soon it follows a click, and there
-// is no search by typing. Rows beyond the row count are hidden but keep their text. `Enter`
+// is no search by typing. A click into an open cell selects its whole text, so that typing
+// replaces it as the first key after a click on a closed cell does; a text wider than its cell
+// is drawn smaller, never cut. Rows beyond the row count are hidden but keep their text. `Enter`
 // runs when the grid gets the focus.
 class TextGrid : public QTableWidget {
     Q_OBJECT
@@ -31,6 +33,9 @@ public:
     // Typing opens the current cell instead of looking for a row.
     void keyboardSearch(const QString& search) override;
 
+    // The text of a cell still open for typing becomes the cell's, as leaving the cell would make it.
+    void CommitOpenCell();
+
 signals:
     void Enter();
 
@@ -42,6 +47,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QTableWidgetItem* ItemAt(int column, int row);

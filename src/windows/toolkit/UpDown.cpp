@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "UpDown.h"
 
+#include "ProgramWindow.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
@@ -50,13 +52,26 @@ UpDown::UpDown(QWidget* parent)
 
 void UpDown::SetPosition(int position) {
     position_ = position;
+    TellReaders();
     emit Changing(position_);
+}
+
+void UpDown::SetReaderCaption(const QString& caption) {
+    readerCaption_ = caption;
+    TellReaders();
+}
+
+void UpDown::TellReaders() {
+    if (!readerCaption_.isEmpty())
+        setAccessibleName(readerCaption_ + QStringLiteral(": ") + QString::number(position_));
 }
 
 void UpDown::PressUp() { Press(+1); }
 void UpDown::PressDown() { Press(-1); }
 
 void UpDown::Press(int direction) {
+    // Its arrows take no focus: what is open elsewhere in the window is taken first.
+    CommitPendingInput(*this);
     // A press moves at most to the limit it points at; at the limit it changes nothing.
     const int64_t wanted = int64_t{position_} + int64_t{direction} * increment_;
     int next = position_;
@@ -64,6 +79,7 @@ void UpDown::Press(int direction) {
     if (direction < 0 && position_ > min_) next = static_cast<int>(std::max<int64_t>(wanted, min_));
     const bool changed = next != position_;
     position_ = next;
+    TellReaders();
     emit Changing(position_);
     if (changed) emit Click();
 }

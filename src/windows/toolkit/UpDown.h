@@ -30,6 +30,9 @@ public:
     void PressUp();
     void PressDown();
 
+    // What a screen reader says of it: the caption and the position ("Od Stołu: 3").
+    void SetReaderCaption(const QString& caption);
+
     QToolButton* UpButton() const { return up_; }
     QToolButton* DownButton() const { return down_; }
 
@@ -45,6 +48,7 @@ protected:
 
 private:
     void Press(int direction);
+    void TellReaders();
 
     QToolButton* up_;
     QToolButton* down_;
@@ -53,6 +57,7 @@ private:
     int max_ = 100;
     int position_ = 0;
     int increment_ = 1;
+    QString readerCaption_;
 };
 
 }  // namespace toolkit
