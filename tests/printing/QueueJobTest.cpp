@@ -18,6 +18,7 @@ TEST(PrintServerTimeLimit, HoldsForAServerThatKeepsSending) {
     printing::QueueJob job;
     job.printer = "Biuro";
     job.title = "Rozstawiki 7 rund 4 stoły, stoły 1-4";
+    job.notSent = "Rozstawików nie wysłano.";
     const std::string pdf = "%PDF-1.4\n%%EOF\n";
     // The first call loads the print server's module, which takes no part in the limit.
     ::setenv("CUPS_SERVER", "/nonexistent/rozstawiki-cups.sock", 1);

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -102,7 +103,7 @@ TEST_F(ProgramStart, TabRunsThroughEveryFormInReadingOrderAndEveryControlHasANam
     for (int item = 0; item < drog.SkkN->ItemCount(); ++item) main.append(drog.SkkN->Item(item));
     for (QWidget* control : std::initializer_list<QWidget*>{drog.Nzpl, drog.Drukarka, drog.BegDoc, drog.OdSt, drog.DoSt,
                                                             drog.Drukuj, drog.Koniec, drog.ListBox2, drog.Wydruk,
-                                                            drog.Nieobecna, drog.Rozdania, drog.Podglad})
+                                                            drog.Nieobecna, drog.Rozdania, drog.Turniej, drog.Podglad})
         main.append(control);
     expectOrder(main);
     EXPECT_EQ(drog.OdSt->accessibleName(), QStringLiteral("Od Stołu: 1"));

@@ -97,7 +97,9 @@ Sent Failed(const QueueJob& job, Trouble trouble, bool unconfirmed, int httpStat
         return Sent::Refused(
             Filled(told.unconfirmed, job.printer, std::to_string(number),
                    "więc nie wiadomo, czy się wydrukuje. Sprawdź kolejkę drukarki, zanim wyślesz je ponownie."));
-    return Sent::Refused(Filled(told.before, job.printer, std::to_string(number), {}) + " " + job.notSent);
+    std::string said = Filled(told.before, job.printer, std::to_string(number), {});
+    if (!job.notSent.empty()) said += " " + job.notSent;
+    return Sent::Refused(said);
 }
 
 Sent NoServer(const QueueJob& job) { return Failed(job, Trouble::NoConnection, false); }
