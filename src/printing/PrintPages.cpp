@@ -15,9 +15,11 @@ movement::Outcome PrinterFailed(PrintSurface& surface, const movement::Outcome& 
                                           : failed.message());
 }
 
-}  // namespace
-
+// Whether a run that asks for separate jobs gets them on this surface: a second job written to
+// one file would overwrite the one before.
 bool SeparateJobsOn(const PrintSurface& surface, bool separateJobs) { return separateJobs && !surface.WritesToFile(); }
+
+}  // namespace
 
 movement::Outcome PrintPages(PrintSurface& surface, int32_t pages, const PageJobs& jobs,
                              const std::function<void(int32_t page)>& draw) {

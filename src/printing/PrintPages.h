@@ -20,14 +20,11 @@ struct PageJobs {
     std::function<std::string(int32_t page)> jobTitle;  // page i's own job's title
 };
 
-// Whether a run that asks for separate jobs gets them on this surface: a second job written to
-// one file would overwrite the one before.
-bool SeparateJobsOn(const PrintSurface& surface, bool separateJobs);
-
 // Pages 0..pages-1, each drawn by `draw` as many times as the copies (1..MaxCopies): in one job
 // the collated copies repeat the run, the others repeat each page in turn; where the surface
-// allows separate jobs, every page is a job of its own holding exactly its copies. Stops at the
-// first failing printer operation, abandons the job and returns the printer's reason.
+// allows separate jobs (a file does not: a second job would overwrite the one before), every
+// page is a job of its own holding exactly its copies. Stops at the first failing printer
+// operation, abandons the job and returns the printer's reason.
 movement::Outcome PrintPages(PrintSurface& surface, int32_t pages, const PageJobs& jobs,
                              const std::function<void(int32_t page)>& draw);
 
