@@ -16,6 +16,19 @@ for file in "${sources[@]}" "${scripts[@]}"; do
   head -n 2 "$file" | grep -q 'SPDX-License-Identifier: GPL-3.0-or-later' || { echo "no licence line: $file"; unlicensed=1; }
 done
 ((unlicensed == 0)) || exit 1
+echo "== printing's rooms depend only downward"
+# Each product folder on the base (product) and the surfaces; no product on another product or
+# on the table of products above them.
+walls=0
+for room in surfaces product tablecards paircards sheet; do
+  case $room in
+    surfaces) below="surfaces" ;;
+    product) below="product|surfaces" ;;
+    *) below="$room|product|surfaces" ;;
+  esac
+  if grep -rnE '^#include "printing/' "src/printing/$room" | grep -vE "\"printing/($below)/"; then walls=1; fi
+done
+((walls == 0)) || { echo "an include above runs against the rooms' order (doc/architecture.md)"; exit 1; }
 echo "== clang-format over ${#sources[@]} files"
 clang-format --dry-run --Werror "${sources[@]}"
 

@@ -147,7 +147,7 @@ std::string UnsoundWarning(const MovementState& state, printing::Product product
     const Outcome sound = movement::DiagnoseMovement(state.RoundCount, tables);
     if (sound.accepted()) return {};
     return "Uwaga: schemat nie przechodzi sprawdzenia: " + sound.message() + " " +
-           printing::PrintedAnywaySentence(product) + "\n";
+           printing::PrintedAnywaySentence(printing::InfoOf(product).nouns) + "\n";
 }
 
 int ExportPrint(const ExportRequest& request, std::ostream& errors) {
@@ -188,7 +188,7 @@ int ExportPrint(const ExportRequest& request, std::ostream& errors) {
         destination.job.options = {{"media", settings.layout.pageSize().key().toStdString()}};
     }
     printing::PrintReport what;
-    what.product = request.product;
+    what.nouns = printing::InfoOf(request.product).nouns;
     what.cards = movement::ClampPrintRange(state, state.PrintFrom, state.PrintTo).Count();
     const auto delivered = printing::Deliver(destination, settings, what, run);
     if (!delivered.accepted()) return BadInput(errors, delivered.message());

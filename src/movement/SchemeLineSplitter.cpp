@@ -115,10 +115,4 @@ void SchemeLineSplitter::EndLine() {
     lineHasNonSpace_ = false;
 }
 
-SchemeLines SplitSchemeLines(std::string_view bytes) {
-    SchemeLineSplitter splitter;
-    splitter.Feed(bytes);
-    return splitter.Finish();
-}
-
 }  // namespace movement

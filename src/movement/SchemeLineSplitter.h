@@ -50,6 +50,4 @@ private:
     bool endOfFile_ = false;
 };
 
-SchemeLines SplitSchemeLines(std::string_view bytes);
-
 }  // namespace movement

@@ -23,10 +23,10 @@
 #include "movement/SchemeLine.h"
 #include "movement/SchemeSelection.h"
 #include "movement/TableList.h"
+#include "printing/Products.h"
 #include "printing/output/PrintReport.h"
 #include "printing/output/QueueJob.h"
 #include "printing/surfaces/QtPrintSurface.h"
-#include "printing/tablecards/TableCardPrinter.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -82,7 +82,7 @@ movement::Result<printing::PrintReport> ProgramWindows::Print(const movement::Mo
                                                               const PrintChoice& choice) {
     using Printed = movement::Result<printing::PrintReport>;
     printing::PrintReport report;
-    report.product = choice.product;
+    report.nouns = printing::InfoOf(choice.product).nouns;
     report.cards = movement::ClampPrintRange(state, choice.run.first, choice.run.last).Count();
     // The cards keep the metrics measured in the print settings, whatever the surface. A queue
     // prints the copies itself; a file holds them all.

@@ -2,9 +2,8 @@
 #pragma once
 
 #include "movement/MovementState.h"
-#include "printing/PagedProduct.h"
+#include "printing/Products.h"
 #include "printing/output/PrintReport.h"
-#include "printing/tablecards/TableCardPrinter.h"
 #include "toolkit/PrintDialog.h"
 
 #include <memory>

@@ -3,6 +3,8 @@
 // numbered in every way and printed on the recording surface.
 
 #include "FuzzCheck.h"
+#include "support/PrintRuns.h"
+#include "support/SplitSchemeLines.h"
 
 #include "movement/ArbitraryNumbers.h"
 #include "movement/MainWindowState.h"
@@ -10,7 +12,6 @@
 #include "movement/SchemeSelection.h"
 #include "movement/StepChoices.h"
 #include "printing/surfaces/RecordingSurface.h"
-#include "printing/tablecards/TableCardPrinter.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExampleMovements.h"
+#include "support/SplitSchemeLines.h"
 
 #include "movement/FileNames.h"
 #include "movement/SchemeFile.h"

@@ -4,6 +4,7 @@
 
 #include "ExampleMovements.h"
 #include "PdfReading.h"
+#include "support/PrintRuns.h"
 
 #include "movement/MovementCheck.h"
 #include "movement/PairNumbering.h"
@@ -11,7 +12,6 @@
 #include "printing/surfaces/QtPrintSurface.h"
 #include "printing/surfaces/RecordingSurface.h"
 #include "printing/tablecards/TableCardLayout.h"
-#include "printing/tablecards/TableCardPrinter.h"
 
 #include <QApplication>
 #include <QFile>

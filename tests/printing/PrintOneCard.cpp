@@ -3,9 +3,9 @@
 // printing answered, for tests that must start Qt in an environment of their own.
 
 #include "ExampleMovements.h"
+#include "support/PrintRuns.h"
 
 #include "printing/surfaces/QtPrintSurface.h"
-#include "printing/tablecards/TableCardPrinter.h"
 
 #include <QGuiApplication>
 #include <QPrinter>

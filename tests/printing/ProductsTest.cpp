@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExampleMovements.h"
+#include "support/PrintRuns.h"
 
 #include "movement/MovementCheck.h"
 #include "printing/Products.h"
 #include "printing/output/PrintReport.h"
 #include "printing/surfaces/RecordingSurface.h"
-#include "printing/tablecards/TableCardPrinter.h"
 
 #include <gtest/gtest.h>
 
@@ -242,6 +242,41 @@ TEST(PrintProduct, TheEventStandsAtTheFootOfEveryPageAndSpacesAloneChangeNothing
                 }
         }
         EXPECT_EQ(lines, cards ? 7 : surface.texts.back().page + 1);
+    }
+}
+
+// A file holds all the copies of every product whose row takes them: collated, the whole run
+// again; else each page's copies in turn.
+TEST(PrintProduct, AFileHoldsAllTheCopiesOfEveryProductThatTakesThem) {
+    const auto pages = [](const RecordingSurface& surface) {
+        std::vector<Strings> texts;
+        for (const auto& text : surface.texts) {
+            texts.resize(std::max(texts.size(), static_cast<std::size_t>(text.page) + 1));
+            texts[static_cast<std::size_t>(text.page)].push_back(text.text);
+        }
+        return texts;
+    };
+    for (const ProductInfo& product : ProductTable) {
+        SCOPED_TRACE(product.key);
+        RunRequest request = RequestOf(0, 0);
+        RecordingSurface once;
+        once.SetWritesToFile(true);
+        ASSERT_TRUE(PrintProduct(product.product, SevenRounds, Page, request, once).accepted());
+        const std::vector<Strings> run = pages(once);
+        for (const bool collated : {true, false}) {
+            request.copies = {2, collated};
+            RecordingSurface file;
+            file.SetWritesToFile(true);
+            ASSERT_TRUE(PrintProduct(product.product, SevenRounds, Page, request, file).accepted());
+            std::vector<Strings> expected = run;
+            if (product.takesCopies) {
+                expected.clear();
+                for (std::size_t page = 0; page < 2 * run.size(); ++page)
+                    expected.push_back(run[collated ? page % run.size() : page / 2]);
+            }
+            EXPECT_EQ(pages(file), expected);
+            EXPECT_EQ(file.jobTitles.size(), 1u);
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExampleMovements.h"
+#include "support/PrintRuns.h"
 
 #include "movement/AbsentPair.h"
 #include "movement/PairNumbering.h"

@@ -7,7 +7,7 @@
 #include "movement/StepChoices.h"
 #include "movement/TypedScheme.h"
 #include "printing/surfaces/RecordingSurface.h"
-#include "printing/tablecards/TableCardPrinter.h"
+#include "support/PrintRuns.h"
 
 #include <benchmark/benchmark.h>
 

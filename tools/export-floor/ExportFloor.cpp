@@ -5,7 +5,7 @@
 #include "movement/SchemeFile.h"
 #include "movement/SchemeLine.h"
 #include "printing/surfaces/RecordingSurface.h"
-#include "printing/tablecards/TableCardPrinter.h"
+#include "support/PrintRuns.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>

@@ -47,5 +47,6 @@ if(BUILD_TESTING)
   # The tests are listed when they run (under Wine, tools/windows/test.sh), not as they are built.
   set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
   include_directories(${PROJECT_SOURCE_DIR}/tests)
+  add_subdirectory(tests/support)
   add_subdirectory(tests/movement)
 endif()

@@ -17,7 +17,7 @@ movement::Result<PrintReport> Deliver(const Destination& destination, const PdfS
     }
     report.destination = destination.job.printer;
     QueueJob job = destination.job;
-    job.notSent = NotSentSentence(what.product);
+    job.notSent = NotSentSentence(what.nouns);
     const movement::Result<JobFate> sent = PrintToQueue(job, settings, run);
     if (!sent.accepted()) return sent;
     report.fate = sent.value();

@@ -14,8 +14,15 @@ constexpr movement::NounForms Cards{"rozstawik", "rozstawiki", "rozstawików"};
 
 // Whether what was printed is one thing, for the verb that follows it.
 bool OneThing(const PrintReport& report) {
-    const ProductInfo& info = InfoOf(report.product);
-    return info.oneThing || (info.printedNoun == nullptr && report.cards == 1);
+    return report.nouns.oneThing || (report.nouns.printedThings == nullptr && report.cards == 1);
+}
+
+// The nouns begin with a small letter of ASCII.
+std::string SentenceStart(const char* noun) {
+    std::string sentence = noun;
+    if (!sentence.empty() && sentence[0] >= 'a' && sentence[0] <= 'z')
+        sentence[0] = static_cast<char>(sentence[0] - 'a' + 'A');
+    return sentence;
 }
 
 }  // namespace
@@ -23,7 +30,7 @@ bool OneThing(const PrintReport& report) {
 std::string CardCount(int64_t cards) { return movement::Counted(cards, Cards); }
 
 std::string PrintedThings(const PrintReport& report) {
-    const char* noun = InfoOf(report.product).printedNoun;
+    const char* noun = report.nouns.printedThings;
     return noun != nullptr ? noun : CardCount(report.cards);
 }
 
@@ -54,6 +61,12 @@ std::string WaitingNotice(const PrintReport& report) {
             break;
     }
     return {};
+}
+
+std::string NotSentSentence(const ProductNouns& nouns) { return SentenceStart(nouns.notSent) + " nie wysłano."; }
+
+std::string PrintedAnywaySentence(const ProductNouns& nouns) {
+    return SentenceStart(nouns.printed) + " wydrukowano mimo to.";
 }
 
 }  // namespace printing

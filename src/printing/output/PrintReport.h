@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "printing/Products.h"
 #include "printing/output/JobFate.h"
+#include "printing/product/ProductNouns.h"
 
 #include <cstdint>
 #include <string>
@@ -11,8 +11,8 @@ namespace printing {
 
 // What a print run did, for the director.
 struct PrintReport {
-    Product product = Product::TableCards;
-    int32_t cards = 0;  // table cards, copies included
+    ProductNouns nouns;  // the printed product's, from its row of the table of products
+    int32_t cards = 0;   // table cards, copies included
     bool toFile = false;
     std::string destination;  // the printer's name or the file's path; empty for a surface of a test's own
     JobFate fate = JobFate::Printing;
@@ -31,5 +31,11 @@ std::string Confirmation(const PrintReport& report);
 
 // Why the cards wait in the queue and when they will print; empty for a job that prints.
 std::string WaitingNotice(const PrintReport& report);
+
+// What a failed run says it did not send: "Kart par nie wysłano."
+std::string NotSentSentence(const ProductNouns& nouns);
+
+// What a warning after a run says was printed all the same: "Karty par wydrukowano mimo to."
+std::string PrintedAnywaySentence(const ProductNouns& nouns);
 
 }  // namespace printing

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PairCardContent.h"
 
-#include "printing/tablecards/TableCardContent.h"
+#include "printing/product/MovementLine.h"
 
 #include "movement/AbsentPair.h"
 #include "movement/BoardRoutes.h"
@@ -19,13 +19,6 @@ const char* const SitOutText = "pauza";
 namespace {
 
 const char* DirectionOf(bool northSouth) { return northSouth ? "NS" : "WE"; }
-
-std::string MovementOf(const movement::MovementState& state) {
-    std::string text = "Rund: " + std::to_string(state.RoundCount) + "; Stołów: " + std::to_string(state.TableCount) +
-                       "; " + NumberingText(state, movement::ArbitraryNumbersInUse(state));
-    if (!state.PrintedSource.empty()) text += "; Źródło: " + state.PrintedSource;
-    return text;
-}
 
 PairCardContent CardOf(const movement::MovementState& state, const movement::PairSchedule& schedule, int32_t absentPair,
                        int32_t boardsPerSet) {
@@ -52,7 +45,7 @@ PairCardContent CardOf(const movement::MovementState& state, const movement::Pai
 
 PairCards PairCardsOf(const movement::MovementState& state, int32_t absentPair, int32_t boardsPerSet) {
     PairCards run;
-    run.Movement = MovementOf(state);
+    run.Movement = MovementLine(state, {.numbering = true, .source = true});
     run.Columns = {RoundColumn, TableColumn, DirectionColumn, OpponentColumn, BoardSetColumn};
     if (boardsPerSet > movement::NoBoardsGiven) run.Columns.push_back(BoardsColumn);
 

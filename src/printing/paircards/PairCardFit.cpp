@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PairCardFit.h"
 
-#include "printing/Products.h"
+#include "printing/product/ProductTitles.h"
 #include "printing/surfaces/TextFit.h"
 
 #include <algorithm>

@@ -2,9 +2,9 @@
 #pragma once
 
 #include "printing/paircards/PairCardContent.h"
+#include "printing/product/PageMetrics.h"
 #include "printing/surfaces/EventFoot.h"
 #include "printing/surfaces/PrintSurface.h"
-#include "printing/tablecards/TableCardPrinter.h"
 
 #include <array>
 #include <cstddef>

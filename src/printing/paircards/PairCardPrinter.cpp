@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PairCardPrinter.h"
 
-#include "printing/PrintPages.h"
-#include "printing/Products.h"
 #include "printing/paircards/PairCardContent.h"
 #include "printing/paircards/PairCardFit.h"
+#include "printing/product/ProductTitles.h"
 #include "printing/surfaces/SurfaceDrawing.h"
 #include "printing/surfaces/TextFit.h"
 
@@ -107,8 +106,8 @@ public:
     int32_t PageCount() const override {
         return std::max(PartsOf(static_cast<int32_t>(pieces_.size()), cellsPerPage_), 1);
     }
-    std::string RunTitle() const override { return ProductTitle(Product::PairCards, state_); }
-    std::string JobTitle(int32_t job) const override { return PageTitle(Product::PairCards, state_, job + 1); }
+    std::string RunTitle() const override { return ProductTitle(PairCardsName, state_); }
+    std::string JobTitle(int32_t page) const override { return PageTitle(PairCardsName, state_, page + 1); }
 
     void DrawPage(int32_t pageIndex) override {
         drawing_.DrawCuts();

@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "printing/PagedProduct.h"
+#include "printing/product/PagedProduct.h"
 #include "printing/surfaces/PrintSurface.h"
-#include "printing/tablecards/TableCardPrinter.h"
 
 #include "movement/MovementState.h"
-#include "movement/Result.h"
-
-#include <cstdint>
 
 namespace printing {
+
+// The product's name as the director reads it.
+inline constexpr char PairCardsName[] = "Karty par";
 
 // The pair cards of a run, laid out: a card for every pair but the absent one, in order of the
 // numbers they play under, as many to a page as its size allows with dashed cut lines between

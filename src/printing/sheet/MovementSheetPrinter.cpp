@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MovementSheetPrinter.h"
 
-#include "printing/PrintPages.h"
-#include "printing/Products.h"
+#include "printing/product/ProductTitles.h"
 #include "printing/sheet/SheetContent.h"
 #include "printing/sheet/SheetFit.h"
 #include "printing/surfaces/SurfaceDrawing.h"
@@ -130,8 +129,8 @@ public:
           drawing_(sheet_, fit_, page, surface) {}
 
     int32_t PageCount() const override { return tableBlocks_ * roundBlocks_; }
-    std::string RunTitle() const override { return ProductTitle(Product::MovementSheet, state_); }
-    std::string JobTitle(int32_t job) const override { return PageTitle(Product::MovementSheet, state_, job + 1); }
+    std::string RunTitle() const override { return ProductTitle(MovementSheetName, state_); }
+    std::string JobTitle(int32_t page) const override { return PageTitle(MovementSheetName, state_, page + 1); }
 
     void DrawPage(int32_t sheetPage) override {
         const int32_t firstRound = sheetPage / tableBlocks_ * fit_.RoundsPerPage;

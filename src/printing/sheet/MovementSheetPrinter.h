@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "printing/PagedProduct.h"
+#include "printing/product/PagedProduct.h"
 #include "printing/surfaces/PrintSurface.h"
-#include "printing/tablecards/TableCardPrinter.h"
 
 #include "movement/MovementState.h"
-#include "movement/Result.h"
-
-#include <cstdint>
 
 namespace printing {
+
+// The product's name as the director reads it, and the sheet's title.
+inline constexpr char MovementSheetName[] = "Arkusz schematu";
 
 // The movement sheet of a run, laid out: its counts, numbering and source, a grid of tables by
 // rounds (each cell the NS and WE pairs' printed numbers and the board set, or its boards when

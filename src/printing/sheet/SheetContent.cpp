@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SheetContent.h"
 
-#include "printing/Products.h"
-#include "printing/tablecards/TableCardContent.h"
+#include "printing/product/MovementLine.h"
+#include "printing/sheet/MovementSheetPrinter.h"
 
 #include "movement/AbsentPair.h"
 #include "movement/BoardRoutes.h"
@@ -22,11 +22,9 @@ namespace {
 using movement::MovementState;
 
 std::vector<std::string> InformationOf(const MovementState& state, int32_t absentPair, int32_t boardsPerSet) {
-    std::string counts = "Rund: " + std::to_string(state.RoundCount) + "; Stołów: " + std::to_string(state.TableCount) +
-                         "; Par: " + std::to_string(2 * state.TableCount);
-    if (boardsPerSet > movement::NoBoardsGiven) counts += "; Rozdań w komplecie: " + std::to_string(boardsPerSet);
-    std::vector<std::string> lines = {counts, NumberingText(state, movement::ArbitraryNumbersInUse(state))};
-    if (!state.PrintedSource.empty()) lines.push_back("Źródło: " + state.PrintedSource);
+    std::vector<std::string> lines = {MovementLine(state, {.pairs = true, .boardsPerSet = boardsPerSet}),
+                                      NumberingText(state, movement::ArbitraryNumbersInUse(state))};
+    if (!state.PrintedSource.empty()) lines.push_back(SourceText(state));
     if (absentPair != movement::NoAbsentPair) {
         const std::string printed = std::to_string(movement::PairRowNumber(state, absentPair));
         const std::string scheme = std::to_string(absentPair);
@@ -140,7 +138,7 @@ std::vector<std::string> FindingsOf(const MovementState& state, int32_t absentPa
 
 SheetContent SheetOf(const MovementState& state, int32_t absentPair, int32_t boardsPerSet) {
     SheetContent sheet;
-    sheet.Title = ProductName(Product::MovementSheet);
+    sheet.Title = MovementSheetName;
     sheet.RoundHeading = "Runda";
     const int32_t tables = std::clamp(state.TableCount, 0, movement::MaxTables);
     for (int32_t t = 1; t <= tables; ++t) sheet.TableHeadings.push_back("St. " + std::to_string(t));

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "printing/product/PageMetrics.h"
 #include "printing/sheet/SheetContent.h"
 #include "printing/surfaces/EventFoot.h"
 #include "printing/surfaces/PrintSurface.h"
-#include "printing/tablecards/TableCardPrinter.h"
 
 #include <cstdint>
 #include <string>

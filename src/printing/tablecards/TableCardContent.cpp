@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TableCardContent.h"
 
+#include "printing/product/MovementLine.h"
+
 #include "movement/AbsentPair.h"
 #include "movement/PairNumbering.h"
 #include "movement/RoundProgression.h"
@@ -26,9 +28,7 @@ using movement::MovementState;
 using movement::TableSeat;
 
 std::vector<std::string> InformationOf(const MovementState& state, bool arbitraryNumbers) {
-    std::vector<std::string> lines = {"Rund:" + std::to_string(state.RoundCount) +
-                                          "; Stołów:" + std::to_string(state.TableCount),
-                                      NumberingText(state, arbitraryNumbers)};
+    std::vector<std::string> lines = {MovementLine(state, {.tight = true}), NumberingText(state, arbitraryNumbers)};
     if (!state.PrintedSource.empty()) lines.push_back(state.PrintedSource);
     return lines;
 }
@@ -123,12 +123,6 @@ void AddBoards(const MovementState& state, int32_t table, const CardAdditions& a
 }
 
 }  // namespace
-
-std::string NumberingText(const MovementState& state, bool arbitraryNumbers) {
-    if (arbitraryNumbers) return "Numery dowolne";
-    if (state.NumberingStep < 0) return "Numery jak w Mitchell'u";
-    return "Skok numeracji: " + std::to_string(state.NumberingStep);
-}
 
 TableCardContent ContentOf(const MovementState& state, int32_t table, bool arbitraryNumbers,
                            const CardAdditions& additions) {

@@ -65,9 +65,6 @@ extern const char* const NextTableLabel;
 // Table 1's summary heading, over the columns table, NS pair, WE pair and board set.
 extern const char* const SummaryHeading;
 
-// How the pairs are numbered, in the words of the cards' information lines.
-std::string NumberingText(const movement::MovementState& state, bool arbitraryNumbers);
-
 TableCardContent ContentOf(const movement::MovementState& state, int32_t table, bool arbitraryNumbers,
                            const CardAdditions& additions = {});
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "printing/PrintRun.h"
+#include "printing/product/PageMetrics.h"
 #include "printing/surfaces/PrintSurface.h"
 #include "printing/tablecards/TableCardContent.h"
 #include "printing/tablecards/TableCardLayout.h"

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TableCardPrinter.h"
 
-#include "printing/PrintPages.h"
-#include "printing/Products.h"
 #include "printing/surfaces/EventFoot.h"
 #include "printing/surfaces/SurfaceDrawing.h"
 #include "printing/tablecards/TableCardContent.h"
@@ -24,7 +22,6 @@ const char* const AttributionText = "Rozstawiki stolikowe";
 namespace {
 
 using movement::MovementState;
-using movement::Outcome;
 
 // The arrow of the move line: character 232 of a symbol face, "č" in the card's code page.
 const char* const ArrowText = "\xc4\x8d";
@@ -234,17 +231,14 @@ private:
 
 namespace {
 
-// The cards of a range, each as many times as the copies, in the order the run asks: collated
-// copies repeat the range, a job per card holds its card's copies together.
+// The cards of a range, a page each.
 class TableCardPages : public PagedProduct {
 public:
     TableCardPages(const MovementState& state, const PageMetrics& page, movement::PrintRange range,
-                   const RunRequest& request, bool jobPerCard, PrintSurface& surface)
+                   const RunRequest& request, PrintSurface& surface)
         : state_(state),
           page_(page),
           range_(range),
-          each_(std::clamp(request.copies.count, 1, MaxCopies)),
-          repeatRange_(request.copies.collated && !jobPerCard),
           surface_(surface),
           layout_(ComputeCardLayout(page.PageWidth, page.PageHeight)),
           fonts_(ScaledFonts(PageFontScale(layout_, surface))),
@@ -255,16 +249,14 @@ public:
           event_(FitEventFoot(surface, request.event, fonts_.Information, page.PageWidth)),
           rowsPage_{page.PageWidth, page.PageHeight - event_.room} {}
 
-    int32_t PageCount() const override { return range_.Count() * each_; }
-    int32_t PagesPerJob() const override { return each_; }
+    int32_t PageCount() const override { return range_.Count(); }
     std::string RunTitle() const override { return movement::PrintJobTitle(state_, range_.first, range_.last); }
-    std::string JobTitle(int32_t job) const override {
-        return movement::PrintJobTitle(state_, range_.first + job, range_.first + job);
+    std::string JobTitle(int32_t page) const override {
+        return movement::PrintJobTitle(state_, range_.first + page, range_.first + page);
     }
 
-    void DrawPage(int32_t k) override {
-        const int32_t table = range_.first + (repeatRange_ ? k % range_.Count() : k / each_);
-        const TableCardContent card = ContentOf(state_, table, arbitraryNumbers_, additions_);
+    void DrawPage(int32_t page) override {
+        const TableCardContent card = ContentOf(state_, range_.first + page, arbitraryNumbers_, additions_);
         // The rows end above the event's line.
         const TableCardFit fit = FitCard(card, layout_, fonts_, rowsPage_, surface_);
         CardDrawing(card, layout_, fit, surface_).Draw();
@@ -275,8 +267,6 @@ private:
     const MovementState& state_;
     PageMetrics page_;
     movement::PrintRange range_;
-    int32_t each_;
-    bool repeatRange_;
     PrintSurface& surface_;
     TableCardLayout layout_;
     CardFonts fonts_;
@@ -293,15 +283,7 @@ PagedProductResult LayOutTableCards(const MovementState& state, const PageMetric
                                     PrintSurface& surface) {
     const movement::PrintRange range = movement::ClampPrintRange(state, request.first, request.last);
     if (range.Count() == 0) return PagedProductResult::Refused("Nieznany schemat Howell'a");
-    return PagedProductResult::Accepted(std::make_unique<TableCardPages>(state, page, range, request,
-                                                                         SeparateJobsOn(surface, request.separateJobs),
-                                                                         surface));
-}
-
-Outcome PrintTableCards(const MovementState& state, const PageMetrics& page, int32_t first, int32_t last,
-                        bool separateJobs, PrintSurface& surface, Copies copies) {
-    return PrintProduct(Product::TableCards, state, page, {first, last, separateJobs, movement::NoAbsentPair, copies},
-                        surface);
+    return PagedProductResult::Accepted(std::make_unique<TableCardPages>(state, page, range, request, surface));
 }
 
 }  // namespace printing
