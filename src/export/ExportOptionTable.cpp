@@ -33,6 +33,14 @@ std::vector<std::string> Split(const std::string& text, char separator) {
     }
 }
 
+// "a, b albo c"
+std::string OneOf(const std::vector<std::string>& items) {
+    std::string text;
+    for (std::size_t k = 0; k < items.size(); ++k)
+        text += (k == 0 ? "" : k + 1 == items.size() ? " albo " : ", ") + items[k];
+    return text;
+}
+
 // "Opcja --swap przyjmuje numery stołów rozdzielone przecinkami."
 Outcome Takes(const ExportOption& option, const std::string& what) {
     return Outcome::Refused("Opcja " + option.name + " przyjmuje " + what + ".");
@@ -283,13 +291,6 @@ const ExportOption* FindExportOption(std::string_view name) {
 std::vector<std::string> Alternatives(const ExportOption& option) {
     if (option.argument.find('|') == std::string::npos) return {};
     return Split(option.argument, '|');
-}
-
-std::string OneOf(const std::vector<std::string>& items) {
-    std::string text;
-    for (std::size_t k = 0; k < items.size(); ++k)
-        text += (k == 0 ? "" : k + 1 == items.size() ? " albo " : ", ") + items[k];
-    return text;
 }
 
 const char* PrinterDestination() { return PrinterWhere; }

@@ -32,13 +32,12 @@ enum class OfferedValues {
 struct ExportOption;
 // Reads an option's value into the request, or says what is wrong with it. An answer reads an
 // empty value.
-using OptionReader = movement::Outcome (*)(const ExportOption& option, const std::string& value,
-                                           ExportRequest& request);
+using OptionReader = movement::Outcome (*)(const ExportOption& option, const std::string& value, ExportRequest& request);
 
 // One option of rozstawiki-pdf: all that the usage, the reading of the arguments and the shell's
-// completion know of it.
+// completion know of it. A row names what it has; the rest keeps these defaults.
 struct ExportOption {
-    std::string name;      // "--paper"
+    std::string name;        // "--paper"
     std::string argument{};  // its value as the usage names it ("A4|A5|Letter"); empty when it takes none
     // Its lines in the usage, "\n" between them; empty when the usage tells of it on the line of
     // the option before ("--from N, --to N").
@@ -62,9 +61,6 @@ std::vector<std::string> Alternatives(const ExportOption& option);
 // Two options given together that ask for different things, or one the product to print has no
 // use for. `given` holds the names of the options given.
 movement::Outcome OptionsAtOdds(const std::set<std::string>& given, const ExportRequest& request);
-
-// "a, b albo c"
-std::string OneOf(const std::vector<std::string>& items);
 
 // Where --printer sends the cards, as the usage's opening says it: "na drukarkę …".
 const char* PrinterDestination();
