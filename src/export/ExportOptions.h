@@ -42,8 +42,7 @@ struct ExportRequest {
 };
 
 // The arguments read, or what is wrong with them (a usage error).
+// The options are those of the table of options (ExportOptionTable.h).
 movement::Result<ExportRequest> ParseExportArguments(const std::vector<std::string>& arguments);
-
-const std::string& UsageText();
 
 }  // namespace pdfexport

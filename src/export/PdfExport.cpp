@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PdfExport.h"
 
+#include "ExportUsage.h"
+
 #include "movement/AbsentPair.h"
 #include "movement/ArbitraryNumbers.h"
 #include "movement/MainWindowState.h"

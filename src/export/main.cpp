@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// rozstawiki-pdf: the table cards of a scheme line as a PDF file or on a print queue, without the windows.
+// rozstawiki-pdf: what the windows print from a scheme line (table cards, pair cards or the
+// movement sheet) as a PDF file or on a print queue, without the windows.
 
 #include "ExportOptions.h"
+#include "ExportUsage.h"
 #include "PdfExport.h"
 
 #include "movement/DataFolders.h"

@@ -1,7 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExportOptions.h"
 
+#include "BashCompletion.h"
+#include "ExportOptionTable.h"
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <regex>
+#include <sstream>
 
 namespace pdfexport {
 namespace {
@@ -109,6 +117,52 @@ TEST(ExportArguments, UsageErrorsSayWhatIsWrong) {
               "Nieznana opcja -1 (plik o nazwie zaczynającej się od „-” podaje się po „--” albo jako ./-1).");
     EXPECT_EQ(Parse({"--absent", "-1", "f.txt", "1", "o.pdf"}).value().absentPair, -1);  // a value, not an option
     EXPECT_EQ(Parse({"f.txt", "1", "o.pdf", "--to"}).message(), "Brak wartości opcji --to.");
+}
+
+std::string FileText(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// The headings of a manual page's items (the line after each .TP), with "\-" as "-".
+std::vector<std::string> ItemHeadings(const std::string& page) {
+    std::istringstream lines(FileText(page));
+    std::vector<std::string> headings;
+    bool item = false;
+    for (std::string line; std::getline(lines, line); item = line == ".TP")
+        if (item) headings.push_back(std::regex_replace(line, std::regex(R"(\\-)"), "-"));
+    return headings;
+}
+
+TEST(ExportOptionTable, EveryOptionHasAnItemInBothManualPages) {
+    for (const std::string page : {"/rozstawiki-pdf.1.in", "/pl/rozstawiki-pdf.1.in"}) {
+        const std::vector<std::string> headings = ItemHeadings(MANUAL_PAGES + page);
+        for (const ExportOption& option : ExportOptionTable()) {
+            const std::regex named("(^|[^-a-z])" + option.name + "($|[^-a-z])");
+            const auto item = std::find_if(headings.begin(), headings.end(), [&](const std::string& heading) {
+                return std::regex_search(heading, named);
+            });
+            ASSERT_NE(item, headings.end()) << page << " lacks " << option.name;
+            // The words to choose from as the usage shows them: a new product's key among them.
+            if (!Alternatives(option).empty()) {
+                EXPECT_NE(item->find(option.argument), std::string::npos) << *item;
+            }
+        }
+    }
+}
+
+TEST(ExportOptionTable, TheCompletionIsTheShippedScriptFilledFromTheTable) {
+    const auto completion = BashCompletion(FileText(COMPLETION_SCRIPT));
+    ASSERT_TRUE(completion.accepted()) << completion.message();
+    EXPECT_FALSE(std::regex_search(completion.value(), std::regex("@[A-Z_]+@")));
+    EXPECT_NE(completion.value().find("        --paper) _rozstawiki_pdf_offer 'A4 A5 Letter'; return ;;\n"),
+              std::string::npos);
+    EXPECT_NE(completion.value().find("'--numbering --numbers --swap --cards"), std::string::npos);
+    // A script that lost a place would install a completion that offers nothing: the build stops.
+    EXPECT_EQ(BashCompletion("case $prev in\n@VALUE_CASES@\nesac @VALUED_OPTIONS@\n").message(),
+              "Skrypt uzupełniania nie ma miejsca @OPTIONS@.");
 }
 
 }  // namespace

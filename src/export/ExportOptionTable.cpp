@@ -1,0 +1,312 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ExportOptionTable.h"
+
+#include "movement/BoardRoutes.h"
+#include "movement/TypedInteger.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <optional>
+#include <set>
+
+namespace pdfexport {
+
+namespace {
+
+using movement::Outcome;
+
+std::optional<int> Integer(const std::string& text) {
+    const auto value = movement::ParseTypedInteger(text);
+    if (!value) return std::nullopt;
+    return *value;
+}
+
+std::vector<std::string> Split(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (;;) {
+        const auto end = text.find(separator, start);
+        parts.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        if (end == std::string::npos) return parts;
+        start = end + 1;
+    }
+}
+
+// "a, b albo c"
+std::string OneOf(const std::vector<std::string>& items) {
+    std::string text;
+    for (std::size_t k = 0; k < items.size(); ++k)
+        text += (k == 0 ? "" : k + 1 == items.size() ? " albo " : ", ") + items[k];
+    return text;
+}
+
+// "Opcja --swap przyjmuje numery stołów rozdzielone przecinkami."
+Outcome Takes(const ExportOption& option, const std::string& what) {
+    return Outcome::Refused("Opcja " + option.name + " przyjmuje " + what + ".");
+}
+
+// The place of the value among the option's alternatives, or the refusal that names them all.
+movement::Result<std::size_t> Alternative(const ExportOption& option, const std::string& value) {
+    const std::vector<std::string> words = Alternatives(option);
+    const auto found = std::find(words.begin(), words.end(), value);
+    if (found == words.end()) return Takes(option, OneOf(words));
+    return movement::Result<std::size_t>::Accepted(static_cast<std::size_t>(found - words.begin()));
+}
+
+// The numbering item is the place of its word: steps 0..2, then Mitchell numbering.
+Outcome ReadNumbering(const ExportOption& option, const std::string& value, ExportRequest& request) {
+    const auto item = Alternative(option, value);
+    if (!item.accepted()) return item;
+    request.numberingItem = static_cast<int>(item.value());
+    return Outcome::Accepted();
+}
+
+Outcome ReadNumbers(const ExportOption& option, const std::string& value, ExportRequest& request) {
+    for (const std::string& pair : Split(value, ',')) {
+        const auto equals = pair.find('=');
+        const auto old = equals == std::string::npos ? std::nullopt : Integer(pair.substr(0, equals));
+        if (!old) return Takes(option, "pary STARY=NOWY rozdzielone przecinkami");
+        request.numbers.push_back({*old, pair.substr(equals + 1)});
+    }
+    return Outcome::Accepted();
+}
+
+Outcome ReadSwap(const ExportOption& option, const std::string& value, ExportRequest& request) {
+    for (const std::string& table : Split(value, ',')) {
+        const auto number = Integer(table);
+        if (!number) return Takes(option, "numery stołów rozdzielone przecinkami");
+        request.swaps.push_back(*number);
+    }
+    return Outcome::Accepted();
+}
+
+Outcome ReadCards(const ExportOption& option, const std::string& value, ExportRequest& request) {
+    if (const auto known = Alternative(option, value); !known.accepted()) return known;
+    request.product = printing::ProductOfKey(value)->product;
+    return Outcome::Accepted();
+}
+
+Outcome ReadAbsent(const ExportOption& option, const std::string& value, ExportRequest& request) {
+    const auto pair = Integer(value);
+    if (!pair) return Takes(option, "numer pary");
+    request.absentPair = *pair;
+    return Outcome::Accepted();
+}
+
+Outcome ReadBoards(const ExportOption& option, const std::string& value, ExportRequest& request) {
+    const auto boards = Integer(value);
+    if (!boards) return Takes(option, "liczbę rozdań w komplecie, od 0 do 9");
+    if (Outcome fits = movement::CheckBoardsPerSet(*boards); !fits.accepted()) return fits;
+    request.boardsPerSet = *boards;
+    return Outcome::Accepted();
+}
+
+Outcome ReadTable(const ExportOption& option, const std::string& value, std::optional<int>& table) {
+    const auto number = Integer(value);
+    if (!number) return Takes(option, "numer stołu");
+    table = *number;
+    return Outcome::Accepted();
+}
+
+Outcome ReadFrom(const ExportOption& option, const std::string& value, ExportRequest& request) {
+    return ReadTable(option, value, request.from);
+}
+
+Outcome ReadTo(const ExportOption& option, const std::string& value, ExportRequest& request) {
+    return ReadTable(option, value, request.to);
+}
+
+Outcome ReadPaper(const ExportOption& option, const std::string& value, ExportRequest& request) {
+    static constexpr std::array papers = {Paper::A4, Paper::A5, Paper::Letter};  // as the argument names them
+    const auto paper = Alternative(option, value);
+    if (!paper.accepted()) return paper;
+    request.paper = papers.at(paper.value());
+    return Outcome::Accepted();
+}
+
+Outcome ReadResolution(const ExportOption& option, const std::string& value, ExportRequest& request) {
+    const auto dpi = Integer(value);
+    if (!dpi || *dpi < 72 || *dpi > 2400) return Takes(option, "liczbę od 72 do 2400");
+    request.resolution = *dpi;
+    return Outcome::Accepted();
+}
+
+Outcome ReadSource(const ExportOption&, const std::string& value, ExportRequest& request) {
+    request.source = value;
+    return Outcome::Accepted();
+}
+
+Outcome ReadEvent(const ExportOption&, const std::string& value, ExportRequest& request) {
+    request.event = value;
+    return Outcome::Accepted();
+}
+
+Outcome ReadPrinter(const ExportOption& option, const std::string& value, ExportRequest& request) {
+    if (value.empty()) return Takes(option, "nazwę drukarki");
+    request.printer = value;
+    return Outcome::Accepted();
+}
+
+Outcome ReadList(const ExportOption&, const std::string& value, ExportRequest& request) {
+    request.mode = ExportRequest::Mode::List;
+    request.schemeFile = value;
+    return Outcome::Accepted();
+}
+
+Outcome ReadCheck(const ExportOption&, const std::string& value, ExportRequest& request) {
+    request.mode = ExportRequest::Mode::Check;
+    request.schemeFile = value;
+    return Outcome::Accepted();
+}
+
+Outcome ReadHelp(const ExportOption&, const std::string&, ExportRequest& request) {
+    request.mode = ExportRequest::Mode::Help;
+    return Outcome::Accepted();
+}
+
+Outcome ReadVersion(const ExportOption&, const std::string&, ExportRequest& request) {
+    request.mode = ExportRequest::Mode::Version;
+    return Outcome::Accepted();
+}
+
+// The --cards keys and what each prints, from the table of products.
+std::string CardKeys() {
+    std::string keys;
+    for (const printing::ProductInfo& product : printing::ProductTable)
+        keys += (keys.empty() ? "" : "|") + std::string(product.key);
+    return keys;
+}
+
+std::string CardsHelp() {
+    std::vector<std::string> names;
+    for (const printing::ProductInfo& product : printing::ProductTable) {
+        std::string name = product.name;
+        name[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(name[0])));
+        names.push_back(name + (names.empty() ? " (domyślnie)" : ""));
+    }
+    return "co drukować: " + OneOf(names);
+}
+
+// Where --printer sends the cards: a queue of the CUPS server, or on Windows the system's spooler.
+#ifdef _WIN32
+constexpr const char* PrinterWhere = "na drukarkę systemu Windows.";
+constexpr const char* PrinterHelp =
+    "wysyła rozstawiki na drukarkę (do kolejki wydruku Windows)\n"
+    "zamiast do pliku";
+#else
+constexpr const char* PrinterWhere = "na drukarkę serwera wydruku (CUPS).";
+constexpr const char* PrinterHelp =
+    "wysyła rozstawiki na drukarkę (kolejkę serwera wydruku)\n"
+    "zamiast do pliku i kończy się, gdy serwer przyjmie zadanie";
+#endif
+
+std::vector<ExportOption> MakeTable() {
+    using enum OfferedValues;
+    using enum OptionRole;
+    return {
+        {.name = "--numbering",
+         .argument = "1|2|3|mitchell",
+         .help = "pierwszy, drugi lub trzeci skok numeracji albo numeracja\n"
+                 "Mitchella (domyślnie 1)",
+         .read = ReadNumbering,
+         .offered = Alternatives},
+        {.name = "--numbers",
+         .argument = "STARY=NOWY[,...]",
+         .help = "numery dowolne (1..99); numeracja jest wtedy pierwszym skokiem",
+         .read = ReadNumbers},
+        {.name = "--swap", .argument = "STÓŁ[,STÓŁ...]", .help = "zamiana NS z WE przy tych stołach", .read = ReadSwap},
+        {.name = "--cards",
+         .argument = CardKeys(),
+         .help = CardsHelp(),
+         .flowing = true,
+         .read = ReadCards,
+         .offered = Alternatives},
+        {.name = "--absent",
+         .argument = "N",
+         .help = "para nieobecna, numer z kart, jak go drukuje wybrana\n"
+                 "numeracja (0 – grają wszystkie)",
+         .read = ReadAbsent},
+        {.name = "--boards",
+         .argument = "N",
+         .help = "rozdań w komplecie, od 1 do 9: karty podają numery rozdań,\n"
+                 "dokąd iść z kompletem i komplety dzielone (domyślnie 0 – bez)",
+         .read = ReadBoards},
+        {.name = "--from",
+         .argument = "N",
+         .help = "zakres wydruku rozstawików stolikowych (domyślnie wszystkie stoły)",
+         .read = ReadFrom},
+        {.name = "--to", .argument = "N", .read = ReadTo},
+        {.name = "--paper",
+         .argument = "A4|A5|Letter",
+         .help = "papier (domyślnie A4)",
+         .read = ReadPaper,
+         .offered = Alternatives},
+        {.name = "--resolution",
+         .argument = "DPI",
+         .help = "rozdzielczość (domyślnie 600, od 72 do 2400)",
+         .read = ReadResolution,
+         .offered = Suggestions,
+         .suggestions = "300 600 1200"},
+        {.name = "--source", .argument = "TEKST", .help = "źródło schematu na rozstawikach", .read = ReadSource},
+        {.name = "--event",
+         .argument = "TEKST",
+         .help = "turniej: linia u dołu każdej strony (klub, turniej, data)",
+         .read = ReadEvent},
+        {.name = "--printer", .argument = "DRUKARKA", .help = PrinterHelp, .read = ReadPrinter, .offered = PrintQueues},
+        {.name = "--list",
+         .argument = "PLIK_SCHEMATÓW",
+         .help = "wypisuje linie listy schematów, numerowane od 1",
+         .role = Listing,
+         .read = ReadList,
+         .offered = SchemeFiles},
+        {.name = "--check",
+         .argument = "PLIK_SCHEMATÓW",
+         .help = "sprawdza każdą linię pliku jak schemat wprowadzany z palca",
+         .role = Listing,
+         .read = ReadCheck,
+         .offered = SchemeFiles},
+        {.name = "--help", .help = "wypisuje ten opis", .role = Answer, .read = ReadHelp},
+        {.name = "--version", .help = "wypisuje wersję programu", .role = Answer, .read = ReadVersion},
+        {.name = "--",
+         .help = "kończy opcje (dalej same argumenty, np. plik o nazwie\n"
+                 "zaczynającej się od -)",
+         .role = EndOfOptions},
+    };
+}
+
+}  // namespace
+
+const std::vector<ExportOption>& ExportOptionTable() {
+    static const std::vector<ExportOption> table = MakeTable();
+    return table;
+}
+
+const ExportOption* FindExportOption(std::string_view name) {
+    const std::vector<ExportOption>& table = ExportOptionTable();
+    const auto found = std::find_if(table.begin(), table.end(), [&](const auto& option) { return option.name == name; });
+    return found == table.end() ? nullptr : &*found;
+}
+
+std::vector<std::string> Alternatives(const ExportOption& option) {
+    if (option.argument.find('|') == std::string::npos) return {};
+    return Split(option.argument, '|');
+}
+
+const char* PrinterDestination() { return PrinterWhere; }
+
+Outcome OptionsAtOdds(const std::set<std::string>& given, const ExportRequest& request) {
+    if (given.count("--list") != 0 && given.count("--check") != 0)
+        return Outcome::Refused("Opcje --list i --check wykluczają się.");
+    if (given.count("--numbering") != 0 && given.count("--numbers") != 0)
+        return Outcome::
+            Refused("Opcje --numbering i --numbers wykluczają się: numery dowolne drukuje się przy pierwszym skoku.");
+    const printing::ProductInfo& product = printing::InfoOf(request.product);
+    if (!product.usesAbsentPair && given.count("--absent") != 0)
+        return Outcome::Refused(std::string("Opcja --absent nie dotyczy wydruku „") + product.name + "”.");
+    if (!product.usesTableRange && (given.count("--from") != 0 || given.count("--to") != 0))
+        return Outcome::Refused("Opcje --from i --to dotyczą tylko rozstawików stolikowych.");
+    return Outcome::Accepted();
+}
+
+}  // namespace pdfexport

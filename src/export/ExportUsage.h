@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+
+namespace pdfexport {
+
+// What `rozstawiki-pdf --help` prints, and a usage error after its message: the options' lines
+// from the table of options.
+const std::string& UsageText();
+
+}  // namespace pdfexport
