@@ -113,7 +113,19 @@ bool PassOn(Client& client, const std::string& mode) {
         const std::size_t length = ContentLength(headers);
         // A request without a body (a GET) is no IPP operation.
         const int operation = chunked || length > 0 ? Operation(client.request, end + 4, chunked) : -1;
-        if (operation == 0) return true;
+        if (operation == 0) {
+            // A client that waits for "100 Continue" before the body is told so here, as the real
+            // server would tell it, and the request is known by its body: libcups would wait a
+            // second for it first.
+            const std::size_t expect = Lowercase(headers).find("\r\nexpect: 100-continue");
+            if (expect != std::string::npos) {
+                const std::size_t lineEnd = client.request.find("\r\n", expect + 2);
+                client.request.erase(expect, lineEnd - expect);
+                Write(client.fd, "HTTP/1.1 100 Continue\r\n\r\n");
+                continue;
+            }
+            return true;
+        }
         client.muted = client.muted || (mode == "silent-at-document" && operation == SendDocument);
         client.stopped = operation == (mode == "close-at-create" ? CreateJob : SendDocument) && !client.muted;
         client.stopChunked = chunked;

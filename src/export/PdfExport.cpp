@@ -187,7 +187,7 @@ int ExportPrint(const ExportRequest& request, std::ostream& errors) {
         destination.inputs = {located.accepted() ? located.value() : request.schemeFile};
     } else {
         destination.job.printer = request.printer;
-        destination.job.options = {{"media", settings.layout.pageSize().key().toStdString()}};
+        destination.job.settings.paper = settings.layout.pageSize().key().toStdString();
     }
     printing::PrintReport what;
     what.nouns = printing::InfoOf(request.product).nouns;

@@ -519,7 +519,8 @@ void TDrog::PodgladClick() {
     // A chosen printer is asked about by Qt's preview, with no time limit of its own; a PDF file,
     // or no print settings yet, needs no print server.
     if (windows_.PreviewOnPrintServer()) {
-        if (const movement::Outcome answers = printing::CheckPrintServerAnswers(); !answers.accepted()) {
+        if (const movement::Outcome answers = printing::CheckPrintServerAnswers(windows_.printServerSeconds);
+            !answers.accepted()) {
             toolkit::ShowErrorReport(this, FromCore(answers.message()));
             return;
         }

@@ -98,7 +98,7 @@ movement::Result<printing::PrintReport> ProgramWindows::Print(const movement::Mo
 
     // A printer the server did not list for a while is taken back now that it may; Qt asks the
     // server for it with no time limit of its own, so the server must answer first.
-    if (chosenOutput_ && !chosenOutput_->IsOn(Printer()) && printing::CheckPrintServerAnswers().accepted())
+    if (chosenOutput_ && !chosenOutput_->IsOn(Printer()) && printing::CheckPrintServerAnswers(printServerSeconds).accepted())
         chosenOutput_->GiveTo(Printer());
     printing::PdfSettings settings;
     settings.layout = Printer().pageLayout();
@@ -114,6 +114,7 @@ movement::Result<printing::PrintReport> ProgramWindows::Print(const movement::Mo
         copies = {Printer().copyCount(), Printer().collateCopies()};
     } else {
         destination.job = printing::QueueJobOf(Printer());
+        destination.job.answerSeconds = printServerSeconds;
         // Still not listed: the print server says why.
         if (destination.job.printer.empty() && chosenOutput_ && chosenOutput_->format == QPrinter::NativeFormat)
             destination.job.printer = chosenOutput_->printerName.toStdString();

@@ -4,6 +4,7 @@
 #include "movement/MovementState.h"
 #include "printing/Products.h"
 #include "printing/output/PrintReport.h"
+#include "printing/output/QueueJob.h"
 #include "toolkit/PrintDialog.h"
 
 #include <memory>
@@ -75,6 +76,10 @@ public:
     // The page the preview shows: the measured one, or before any print settings the preview
     // printer's default (A4, or Letter where the locale says so).
     printing::PageMetrics PreviewPage();
+
+    // How long the print server has for each exchange: the program's ServerAnswerSeconds; a
+    // test gives it less.
+    int printServerSeconds = printing::ServerAnswerSeconds;
 
 private:
     std::unique_ptr<QPrinter> printer_;

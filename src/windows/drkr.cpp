@@ -112,7 +112,8 @@ void TUstWydr::ShowMetrics() {
 
 bool TUstWydr::ExecutePrintDialog() {
     // The printer object and the dialog ask the print server with no time limit of their own.
-    if (const movement::Outcome answers = printing::CheckPrintServerAnswers(); !answers.accepted()) {
+    if (const movement::Outcome answers = printing::CheckPrintServerAnswers(windows_.printServerSeconds);
+        !answers.accepted()) {
         toolkit::ShowErrorReport(this, QString::fromStdString(answers.message()));
         return false;
     }

@@ -3,28 +3,31 @@
 
 #include "movement/Result.h"
 
+#include <cstdint>
 #include <string>
-#include <sys/types.h>
 #include <vector>
 
 namespace printing {
+
+// A file as the system tells it from every other: its device (volume) and its number there.
+struct FileIdentity {
+    std::uint64_t volume = 0;
+    std::uint64_t file = 0;
+
+    bool operator==(const FileIdentity&) const = default;
+};
 
 // Where the cards of a print to file go, decided before anything is written. Names are bytes,
 // used as given: a name that is no UTF-8 is still the director's name.
 struct OutputTarget {
     std::string path;  // the file to replace or create: for a symbolic link, the file it leads to
     bool exists = false;
-#ifdef _WIN32
-    // The existing file checked, which must still be there when it is replaced (OutputTargetWindows.cpp).
-    unsigned long volume = 0;
-    unsigned long long fileIndex = 0;
-#else
-    mode_t mode = 0;  // of the existing file, which the new one keeps
-    uid_t owner = 0;
-    gid_t group = 0;
-    dev_t device = 0;  // the existing file checked, which must still be there when it is replaced
-    ino_t inode = 0;
-#endif
+    FileIdentity identity;  // the existing file checked, which must still be there when it is replaced
+    // What the new file keeps of the old one where the program must carry it over itself (Unix:
+    // the mode with its set-ID bits, the owner and the group); Windows' replacement keeps them.
+    std::uint32_t mode = 0;
+    std::uint32_t owner = 0;
+    std::uint32_t group = 0;
 };
 
 // Refused, with the reason in Polish naming the output: a file that is one of `inputs` (a scheme
@@ -35,17 +38,5 @@ struct OutputTarget {
 // exist. On Windows the same but for the kernel's files and links, which the system follows by
 // itself.
 movement::Result<OutputTarget> ChooseOutputTarget(const std::string& output, const std::vector<std::string>& inputs);
-
-// What a failed write means, in Polish, for an errno value.
-std::string WriteErrorText(int error);
-
-// "Nie można zapisać pliku NAME: REASON."
-std::string CannotWrite(const std::string& shownName, const std::string& reason);
-
-// The folder a path's last part lies in ("." for a bare name).
-std::string FolderOf(const std::string& path);
-
-// Whether an open file holds a PDF (or nothing yet), judged by its first bytes.
-bool HoldsPdfOrNothing(int fd);
 
 }  // namespace printing

@@ -5,10 +5,29 @@
 
 #include "movement/Result.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace printing {
+
+struct Hitch;
+
+// The target's folder, held from the choice of the target to its replacement.
+struct HeldFolder {
+    bool held = false;
+    std::intptr_t handle = -1;  // the system's own: the open folder on Unix, a lock on Windows (-1 for none)
+    FileIdentity identity;
+};
+
+// What the system's steps hold of a file being written, in plain values each system fills its
+// own way (OutputSteps.h).
+struct PendingFile {
+    HeldFolder folder;
+    std::string name;       // the target as the steps name it: in the folder on Unix, whole on Windows
+    std::string temporary;  // the pending file's name, likewise; empty while it has none
+    int fd = -1;            // the pending file, open for writing
+};
 
 // The cards being written to a file that has no name until it is complete and safely on the disk
 // (where the file system cannot make one, to a hidden file beside the target), which then takes
@@ -28,34 +47,25 @@ public:
     ~PendingOutput();
 
     // The open file to write the PDF to.
-    int fd() const { return fd_; }
+    int fd() const { return file_.fd; }
 
     // Flushes the file to the disk and puts it in the target's place: a new file only where no
     // file has appeared meanwhile, an old one only while it is still the file checked. The new
     // file gets the old one's owner, extended attributes (ACLs among them) and mode; where they
     // cannot be kept (another user's file) or the file has other names (hard links), the finished
     // PDF is written over the old file in place, once the room for it is reserved, or refused.
-    // `writeError` is an error the writer met on the way (0 for none); any error removes the
-    // pending file and is refused with its reason.
+    // `writeError` is an errno value the writer met on the way (0 for none); any error removes
+    // the pending file and is refused with its reason.
     movement::Outcome Commit(int writeError);
 
 private:
-    PendingOutput(int folder, std::string name, std::string temporary, std::string shownName, OutputTarget target,
-                  int fd);
+    PendingOutput(PendingFile file, OutputTarget target, std::string shownName);
     void Drop();
-    int KeepWhatTheOldFileHad() const;
-    movement::Outcome Refused(const std::string& reason);
-    movement::Outcome PutInPlace();
-    movement::Outcome ReplaceTheOldFile();
-    movement::Outcome ReplaceWithoutSwapping(int oldFd);
-    movement::Outcome WriteOverTheOldFile();
+    movement::Outcome Refused(const Hitch& hitch);
 
-    int folder_ = -1;        // the target's folder, open (and locked), so that every step acts in the same one
-    std::string name_;       // the target's name in it
-    std::string temporary_;  // the pending file's name in it; empty while it has none
-    std::string shownName_;
+    PendingFile file_;
     OutputTarget target_;
-    int fd_ = -1;
+    std::string shownName_;
 };
 
 }  // namespace printing

@@ -6,7 +6,7 @@
 // by libcups' own request calls, which take a broken or garbled answer for a missing printer or
 // for success ("Success").
 
-#include "printing/output/QueueJob.h"
+#include "printing/output/PrintServerJob.h"
 
 #include <cups/cups.h>
 
@@ -30,7 +30,7 @@ inline constexpr const char* NoPrintServer = "/nonexistent/rozstawiki-no-print-s
 // What went wrong in a talk with the print server.
 enum class Trouble {
     NoConnection,  // nobody answers the connection at the server's address
-    Silent,        // no answer, or no end of one, within ServerAnswerSeconds
+    Silent,        // no answer, or no end of one, within the job's time
     NotIpp,        // an answer that is not a print server's
     Broken,        // the connection was closed or reset in the middle of the exchange
     Password,      // the server asks for a password
@@ -41,12 +41,13 @@ enum class Trouble {
 // waiting at the deadline even when libcups would not.
 class Exchange {
 public:
-    Exchange() = default;
+    // An exchange that may take `seconds`, from now.
+    explicit Exchange(int seconds) : deadline(Clock::now() + std::chrono::seconds(seconds)) {}
     ~Exchange();
     Exchange(const Exchange&) = delete;
     Exchange& operator=(const Exchange&) = delete;
 
-    const Clock::time_point deadline = Clock::now() + std::chrono::seconds(ServerAnswerSeconds);
+    const Clock::time_point deadline;
     std::atomic<bool> abandoned = false;  // the caller has given up
     std::atomic<bool> silent = false;     // a wait for the server was cut short at the deadline
     std::atomic<bool> passwordAsked = false;
@@ -99,20 +100,21 @@ void AskNoPassword(Exchange& exchange);
 // Why a libcups call on `http` failed, by what the connection saw.
 Trouble TroubleOf(http_t* http, const Exchange& exchange);
 
-// Runs `talk` on a thread of its own and waits for it until the deadline, then cuts the talk
+// Runs `talk` on a thread of its own and waits for it `seconds` at most, then cuts the talk
 // short and answers `late`. A thread that is late is left to finish by itself: it ends as soon
 // as its connection is cut or its next step begins, and it holds nothing of the caller's.
 // `whileWaiting` is called about ten times a second meanwhile.
 template <class Answer>
-Answer WithinDeadline(std::function<Answer(Exchange&)> talk, std::function<Answer(const Exchange&)> late,
+Answer WithinDeadline(int seconds, std::function<Answer(Exchange&)> talk, std::function<Answer(const Exchange&)> late,
                       const std::function<void()>& whileWaiting) {
     struct Shared {
+        explicit Shared(int limit) : exchange(limit) {}
         Exchange exchange;
         std::mutex mutex;
         std::condition_variable finished;
         std::optional<Answer> answer;
     };
-    auto shared = std::make_shared<Shared>();
+    auto shared = std::make_shared<Shared>(seconds);
     std::thread([shared, talk = std::move(talk)] {
         AskNoPassword(shared->exchange);
         Answer answer = talk(shared->exchange);

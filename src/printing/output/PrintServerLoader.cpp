@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// QueueJob.h's calls in the programs: each loads the print server's module the first time it is
+// QueueJob.h's and PrintServerJob.h's calls in the programs: each loads the print server's module the first time it is
 // needed and passes the call on.
 #include "PrintServerModule.h"
 
@@ -76,10 +76,10 @@ movement::Result<JobFate> SendPdfToQueue(const QueueJob& job, std::string_view p
     return module->sendPdfToQueue(job, pdf);
 }
 
-movement::Outcome CheckPrintServerAnswers() {
+movement::Outcome CheckPrintServerAnswers(int seconds) {
     const PrintServerCalls* module = Module();
     if (module == nullptr) return movement::Outcome::Refused(ModuleMissing());
-    return module->checkPrintServerAnswers();
+    return module->checkPrintServerAnswers(seconds);
 }
 
 void WithoutPrintServer(const std::function<void()>& make) {

@@ -1,105 +1,64 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// A run on a print queue, the same on every system: the queue is the system's own (PrintQueue.h).
 #include "QueueOutput.h"
 
-#include "printing/surfaces/QtPrintSurface.h"
-
-#include <QBuffer>
-#include <QPdfWriter>
-#include <QPrintEngine>
-#include <QPrinter>
-
-#include <memory>
+#include "printing/output/PrintQueue.h"
+#include "printing/output/QueueTexts.h"
 
 namespace printing {
 
 namespace {
 
-// Where Qt's print dialog keeps the CUPS options it sets on a printer, as name, value, name...
-const auto CupsOptionsProperty = QPrintEngine::PrintEnginePropertyKey(0xfe00);
-
-// Draws each job into a PDF of its own in memory and hands it, complete, to `send`; a job the
-// sender refuses fails the job's end, with the sender's reason.
-class PdfJobSurface : public PrintSurface {
+// The queue's surface, which sends every job as it ends and keeps how the queue took them.
+class JobsToQueue : public PrintSurface {
 public:
-    using Send = std::function<movement::Outcome(const QByteArray& pdf, const std::string& title)>;
+    explicit JobsToQueue(PrintQueue& queue) : queue_(queue) {}
 
-    PdfJobSurface(const PdfSettings& settings, Send send) : settings_(settings), send_(std::move(send)) { Fresh(); }
-
-    PageMetrics Page() const { return {writer_->width(), writer_->height()}; }
+    JobFate Fate() const { return fate_; }
 
     movement::Outcome BeginDoc(const std::string& title) override {
-        if (used_) Fresh();
-        used_ = true;
         title_ = title;
-        return pdf_->BeginDoc(title);
+        return queue_.Surface().BeginDoc(title);
     }
-    movement::Outcome NewPage() override { return pdf_->NewPage(); }
+    movement::Outcome NewPage() override { return queue_.Surface().NewPage(); }
     movement::Outcome EndDoc() override {
-        if (movement::Outcome ended = pdf_->EndDoc(); !ended.accepted()) return ended;
-        return send_(buffer_->data(), title_);
+        if (movement::Outcome ended = queue_.Surface().EndDoc(); !ended.accepted()) return ended;
+        const movement::Result<JobFate> sent = queue_.SendJob(title_);
+        if (!sent.accepted()) return sent;
+        if (sent.value() != JobFate::Printing) fate_ = sent.value();
+        return movement::Outcome::Accepted();
     }
-    void AbortDoc() override { pdf_->AbortDoc(); }
+    void AbortDoc() override { queue_.Surface().AbortDoc(); }
     bool WritesToFile() const override { return false; }
 
-    void TextOut(int x, int y, const std::string& text) override { pdf_->TextOut(x, y, text); }
-    void MoveTo(int x, int y) override { pdf_->MoveTo(x, y); }
-    void LineTo(int x, int y) override { pdf_->LineTo(x, y); }
-    void FillRect(int x, int y, int width, int height) override { pdf_->FillRect(x, y, width, height); }
-    void SetFontName(const std::string& name) override { pdf_->SetFontName(name); }
-    void SetFontSize(int points) override { pdf_->SetFontSize(points); }
-    void SetFontStyle(FontStyle style) override { pdf_->SetFontStyle(style); }
-    void SetPenWidth(int pixels) override { pdf_->SetPenWidth(pixels); }
-    double TextWidth(const std::string& text, int points) override { return pdf_->TextWidth(text, points); }
-    double PixelsPerPoint() const override { return pdf_->PixelsPerPoint(); }
+    void TextOut(int x, int y, const std::string& text) override { queue_.Surface().TextOut(x, y, text); }
+    void MoveTo(int x, int y) override { queue_.Surface().MoveTo(x, y); }
+    void LineTo(int x, int y) override { queue_.Surface().LineTo(x, y); }
+    void FillRect(int x, int y, int width, int height) override { queue_.Surface().FillRect(x, y, width, height); }
+    void SetFontName(const std::string& name) override { queue_.Surface().SetFontName(name); }
+    void SetFontSize(int points) override { queue_.Surface().SetFontSize(points); }
+    void SetFontStyle(FontStyle style) override { queue_.Surface().SetFontStyle(style); }
+    void SetPenWidth(int pixels) override { queue_.Surface().SetPenWidth(pixels); }
+    double TextWidth(const std::string& text, int points) override { return queue_.Surface().TextWidth(text, points); }
+    double PixelsPerPoint() const override { return queue_.Surface().PixelsPerPoint(); }
 
 private:
-    // A new document: a writer is written once.
-    void Fresh() {
-        pdf_.reset();
-        writer_.reset();
-        buffer_ = std::make_unique<QBuffer>();
-        buffer_->open(QIODevice::WriteOnly);
-        writer_ = std::make_unique<QPdfWriter>(buffer_.get());
-        writer_->setResolution(settings_.resolution);
-        writer_->setPageLayout(settings_.layout);
-        writer_->setCreator(QStringLiteral("Rozstawiki stolikowe"));
-        pdf_ = std::make_unique<QtPrintSurface>(*writer_);
-    }
-
-    PdfSettings settings_;
-    Send send_;
-    std::unique_ptr<QBuffer> buffer_;
-    std::unique_ptr<QPdfWriter> writer_;
-    std::unique_ptr<QtPrintSurface> pdf_;
-    bool used_ = false;
+    PrintQueue& queue_;
     std::string title_;
+    JobFate fate_ = JobFate::Printing;
 };
 
 }  // namespace
 
-QueueJob QueueJobOf(const QPrinter& printer) {
-    QueueJob job = PrinterSettingsJobOf(printer);
-    auto& options = job.options;
-    const QStringList chosen = printer.printEngine()->property(CupsOptionsProperty).toStringList();
-    for (qsizetype i = 0; i + 1 < chosen.size(); i += 2)
-        options.emplace_back(chosen[i].toStdString(), chosen[i + 1].toStdString());
-    return job;
-}
-
 movement::Result<JobFate> PrintToQueue(const QueueJob& job, const PdfSettings& settings, const PrintRun& run) {
-    JobFate fate = JobFate::Printing;
-    PdfJobSurface surface(settings, [&](const QByteArray& pdf, const std::string& title) {
-        QueueJob titled = job;
-        titled.title = title;
-        const auto sent =
-            SendPdfToQueue(titled, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
-        if (!sent.accepted()) return movement::Outcome(sent);
-        if (sent.value() != JobFate::Printing) fate = sent.value();
-        return movement::Outcome::Accepted();
-    });
-    const movement::Outcome printed = run(surface, surface.Page());
+    if (job.printer.empty()) return movement::Result<JobFate>::Refused(NoPrinterChosen());
+    movement::Result<std::unique_ptr<PrintQueue>> opened = OpenPrintQueue(job, settings);
+    if (!opened.accepted()) return opened;
+    PrintQueue& queue = *opened.value();
+    JobsToQueue surface(queue);
+    const movement::Outcome printed = run(surface, queue.Page());
     if (!printed.accepted()) return printed;
-    return movement::Result<JobFate>::Accepted(fate);
+    return movement::Result<JobFate>::Accepted(surface.Fate());
 }
 
 }  // namespace printing

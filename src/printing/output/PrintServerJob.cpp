@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "QueueJob.h"
+#include "PrintServerJob.h"
 
 #include "PrintServerExchange.h"
+#include "QueueTexts.h"
 
 #include <cups/cups.h>
 
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace printing {
 
@@ -92,14 +95,12 @@ std::string Filled(const char* text, const std::string& first, const std::string
 // be called back.
 Sent Failed(const QueueJob& job, Trouble trouble, bool unconfirmed, int httpStatus = 0) {
     const Told told = TextsOf(trouble);
-    const int number = trouble == Trouble::HttpError ? httpStatus : ServerAnswerSeconds;
+    const int number = trouble == Trouble::HttpError ? httpStatus : job.answerSeconds;
     if (unconfirmed)
         return Sent::Refused(
             Filled(told.unconfirmed, job.printer, std::to_string(number),
                    "więc nie wiadomo, czy się wydrukuje. Sprawdź kolejkę drukarki, zanim wyślesz je ponownie."));
-    std::string said = Filled(told.before, job.printer, std::to_string(number), {});
-    if (!job.notSent.empty()) said += " " + job.notSent;
-    return Sent::Refused(said);
+    return Sent::Refused(NotSent(job, Filled(told.before, job.printer, std::to_string(number), {})));
 }
 
 Sent NoServer(const QueueJob& job) { return Failed(job, Trouble::NoConnection, false); }
@@ -108,16 +109,10 @@ Sent Failed(const QueueJob& job, const Asked& asked, bool unconfirmed) {
     return Failed(job, asked.trouble, unconfirmed, asked.httpStatus);
 }
 
-Sent NoPrinter(const QueueJob& job) {
-    if (job.chosenEarlier)
-        return Sent::Refused("Drukarki " + job.printer +
-                             " nie ma już na serwerze wydruku: usunięto ją po wybraniu w ustawieniach druku. " +
-                             job.notSent + "\nWybierz drukarkę ponownie (Ustawienia Druku).");
-    return Sent::Refused("Nie ma drukarki " + job.printer + " na serwerze wydruku. " + job.notSent);
-}
+Sent NoPrinter(const QueueJob& job) { return Sent::Refused(NoSuchPrinter(job, PrinterPlace::PrintServer)); }
 
 Sent NotAccepting(const QueueJob& job, const char* reason) {
-    std::string message = "Drukarka " + job.printer + " nie przyjmuje zadań. " + job.notSent;
+    std::string message = NotSent(job, "Drukarka " + job.printer + " nie przyjmuje zadań.");
     if (reason != nullptr && *reason != '\0') message += std::string("\nKomunikat serwera wydruku: ") + reason;
     return Sent::Refused(message);
 }
@@ -136,8 +131,35 @@ Sent RefusedBy(const QueueJob& job, ipp_t* response) {
             break;
     }
     const char* message = ippGetString(ippFindAttribute(response, "status-message", IPP_TAG_TEXT), 0, nullptr);
-    return Sent::Refused("Nie udało się wysłać zadania do drukarki " + job.printer + ": " +
-                         (message != nullptr ? message : ippErrorString(status)) + ". " + job.notSent);
+    return Sent::Refused(NotSent(job, "Nie udało się wysłać zadania do drukarki " + job.printer + ": " +
+                                          (message != nullptr ? message : ippErrorString(status)) + "."));
+}
+
+// The director's settings as CUPS names them: what the dialog set beyond them last, as it set it.
+std::vector<std::pair<std::string, std::string>> CupsOptionsOf(const PrinterSettings& settings) {
+    std::vector<std::pair<std::string, std::string>> options;
+    if (!settings.paper.empty()) options.emplace_back("media", settings.paper);
+    if (settings.sides) {
+        switch (*settings.sides) {
+            case Sides::OneSided:
+                options.emplace_back("sides", "one-sided");
+                break;
+            case Sides::TwoSidedLongEdge:
+                options.emplace_back("sides", "two-sided-long-edge");
+                break;
+            case Sides::TwoSidedShortEdge:
+                options.emplace_back("sides", "two-sided-short-edge");
+                break;
+        }
+    }
+    if (settings.copies > 1) {
+        options.emplace_back("copies", std::to_string(settings.copies));
+        options.emplace_back("multiple-document-handling", settings.collate ? "separate-documents-collated-copies"
+                                                                            : "separate-documents-uncollated-copies");
+    }
+    if (settings.lastPageFirst) options.emplace_back("outputorder", "reverse");
+    options.insert(options.end(), settings.cupsOptions.begin(), settings.cupsOptions.end());
+    return options;
 }
 
 ipp_t* PrinterAttributesRequest(const std::string& uri) {
@@ -231,7 +253,8 @@ Sent SendNow(const QueueJob& job, std::string_view pdf, Exchange& exchange) {
     cups_option_t* options = nullptr;
     for (int i = 0; i < destination->num_options; ++i)
         count = cupsAddOption(destination->options[i].name, destination->options[i].value, count, &options);
-    for (const auto& [name, value] : job.options) count = cupsAddOption(name.c_str(), value.c_str(), count, &options);
+    for (const auto& [name, value] : CupsOptionsOf(job.settings))
+        count = cupsAddOption(name.c_str(), value.c_str(), count, &options);
     const std::unique_ptr<cups_option_t, OptionsFree> ownedOptions(options, OptionsFree{count});
 
     const Asked created = Ask(http.get(), exchange, CreateJobRequest(printerUri, job.title, count, options), resource);
@@ -273,7 +296,7 @@ Sent SendNow(const QueueJob& job, std::string_view pdf, Exchange& exchange) {
 void SetWhileWaiting(std::function<void()> whileWaiting) { WhileWaiting() = std::move(whileWaiting); }
 
 movement::Result<JobFate> SendPdfToQueue(const QueueJob& job, std::string_view pdf) {
-    if (job.printer.empty()) return Sent::Refused("Nie wybrano drukarki – wybierz ją w ustawieniach druku.");
+    if (job.printer.empty()) return Sent::Refused(NoPrinterChosen());
     std::function<Sent(Exchange&)> talk = [job, pdf = std::string(pdf)](Exchange& exchange) {
         return SendNow(job, pdf, exchange);
     };
@@ -282,13 +305,13 @@ movement::Result<JobFate> SendPdfToQueue(const QueueJob& job, std::string_view p
         if (exchange.confirmed) return Sent::Accepted(JobFate::Printing);
         return Failed(job, Trouble::Silent, exchange.documentSent);
     };
-    return WithinDeadline(std::move(talk), std::move(late), WhileWaiting());
+    return WithinDeadline(job.answerSeconds, std::move(talk), std::move(late), WhileWaiting());
 }
 
-movement::Outcome CheckPrintServerAnswers() {
+movement::Outcome CheckPrintServerAnswers(int seconds) {
     using movement::Outcome;
-    const auto silent = [] {
-        return Outcome::Refused("Serwer wydruku (CUPS) nie odpowiada (czekano " + std::to_string(ServerAnswerSeconds) +
+    const auto silent = [seconds] {
+        return Outcome::Refused("Serwer wydruku (CUPS) nie odpowiada (czekano " + std::to_string(seconds) +
                                 " s). Spróbuj ponownie, gdy serwer wydruku będzie działał.");
     };
     std::function<Outcome(Exchange&)> talk = [silent](Exchange& exchange) {
@@ -298,7 +321,7 @@ movement::Outcome CheckPrintServerAnswers() {
         return exchange.silent ? silent() : Outcome::Accepted();
     };
     std::function<Outcome(const Exchange&)> late = [silent](const Exchange&) { return silent(); };
-    return WithinDeadline(std::move(talk), std::move(late), WhileWaiting());
+    return WithinDeadline(seconds, std::move(talk), std::move(late), WhileWaiting());
 }
 
 void WithoutPrintServer(const std::function<void()>& make) {
