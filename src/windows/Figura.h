@@ -76,7 +76,7 @@ public:
     void ShowRefusal(const std::string& message);
     void ShowFailure(const std::string& message);
     void ShowPrinted(const printing::PrintReport& report);
-    void ClearPrintResult();
+    void ClearPrintResult();  // no print to tell of, or one that no longer concerns the movement
 
     // The controls, named as on the form.
     toolkit::Label* Label6;
@@ -121,7 +121,7 @@ public:
     QPushButton* Podglad;
 
 signals:
-    void MovementChosen();
+    void MovementChosen();         // a line of the scheme list became the movement
     void TypingAsked();            // "Z palca"
     void ArbitraryNumbersAsked();  // "Numery dowolne"
     void PrintSettingsAsked();     // "Ustawienia Druku"

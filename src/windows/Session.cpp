@@ -13,6 +13,8 @@
 #include "printing/output/QueueJob.h"
 #include "printing/surfaces/QtPrintSurface.h"
 
+#include <initializer_list>
+
 Session::Session(movement::MovementState& state, PrintSettings& settings, printing::PrintSurface* testSurface,
                  TDrog& drog, TUstWydr& ustWydr, TZPL& zpl, Tndw& ndw)
     : state_(state), settings_(settings), testSurface_(testSurface), drog_(drog), ustWydr_(ustWydr), zpl_(zpl), ndw_(ndw) {
@@ -50,6 +52,8 @@ void Session::OpenPrintSettings() { drog_.HandOverTo(ustWydr_); }
 
 void Session::BackFromPrintSettings() { ustWydr_.HandOverTo(drog_); }
 
+// The way back to the main window after an accepted movement or accepted numbers rebuilds its
+// table list and print range, each in the order of its form.
 void Session::TakeTypedMovement() {
     MovementBecameCurrent();
     drog_.lista_stol();
