@@ -267,8 +267,7 @@ TEST_F(ExportCommand, APrintServerThatFailsIsToldHowAndCardsItDidNotConfirmAreNo
         {"close-at-create", atCreate.Name(), broken + notSent(atCreate.Name())},
         {"close-at-document", atDocument.Name(), broken + notSent(atDocument.Name())},  // the job called back
         {"silent-at-document", silentAtDocument.Name(),
-         "Serwer wydruku (CUPS) nie potwierdził w ciągu 15 s przyjęcia zadania dla drukarki " +
-             silentAtDocument.Name() +
+         "Serwer wydruku (CUPS) nie potwierdził w ciągu 15 s przyjęcia zadania dla drukarki " + silentAtDocument.Name() +
              ", więc nie wiadomo, czy się wydrukuje. Sprawdź kolejkę drukarki, zanim wyślesz je ponownie.\n"},
         {"", "Biuro", "Brak połączenia z serwerem wydruku (CUPS)" + notSent("Biuro")},  // the closed port
     };
