@@ -1,12 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Figura.h"
 
-#include "NumDow.h"
-#include "Palce.h"
-#include "Podglad.h"
-#include "drkr.h"
-
-#include "ProgramWindows.h"
 #include "toolkit/Application.h"
 #include "toolkit/Controls.h"
 #include "toolkit/ListBox.h"
@@ -16,7 +10,6 @@
 #include "toolkit/UpDown.h"
 
 #include "movement/AbsentPair.h"
-#include "movement/ArbitraryNumbers.h"
 #include "movement/BoardRoutes.h"
 #include "movement/MainWindowState.h"
 #include "movement/SchemeFile.h"
@@ -25,8 +18,6 @@
 #include "movement/TableList.h"
 #include "printing/Products.h"
 #include "printing/output/PrintReport.h"
-#include "printing/output/QueueJob.h"
-#include "printing/surfaces/QtPrintSurface.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -63,7 +54,7 @@ QStringList FromCore(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-TDrog::TDrog(movement::MovementState& state, ProgramWindows& windows) : state_(state), windows_(windows) {
+TDrog::TDrog(movement::MovementState& state) : state_(state) {
     setObjectName(QStringLiteral("Drog"));
     setWindowTitle(QStringLiteral("Wydruk Rozstawików Stolikowych"));
     // The form's width and a column beside the table list for what to print and the preview.
@@ -314,7 +305,7 @@ movement::Outcome TDrog::SelectScheme(int k) {
     lista_stol();
     SetPrintRangeSpinners();
     ShowStepChoices();
-    ClearPrintResult();
+    emit MovementChosen();
     return outcome;
 }
 
@@ -411,7 +402,7 @@ void TDrog::ZPalcaClick() {
     opening_ = movement::TakeOpeningSnapshot(state_, SkkN->ItemIndex());
     movement::BeginTypedScheme(state_);
     ClearSchemeControls();
-    HandOverTo(windows_.ZPL());
+    emit TypingAsked();
     HideSchemeList();
 }
 
@@ -424,10 +415,7 @@ void TDrog::NzplClick() {
         return;
     }
     ClearSchemeControls();
-    Tndw& ndw = windows_.ndw();
-    ndw.SetGroups(movement::MakeRenumberingGroups(state_.RoundCount, state_.TableCount));
-    ndw.MarkGridStale();
-    HandOverTo(ndw);
+    emit ArbitraryNumbersAsked();
     HideSchemeList();
 }
 
@@ -443,28 +431,20 @@ void TDrog::GiveBackOpening() {
 
 void TDrog::DrukarkaClick() {
     Zakrp();
-    HandOverTo(windows_.UstWydr());
+    emit PrintSettingsAsked();
 }
 
-void TDrog::DrukujClick() {
-    const movement::Outcome ready = printing::CanPrint(state_, windows_.Page());
-    if (!ready.accepted()) {
-        toolkit::ShowMessage(this, FromCore(ready.message()));
-        return;
-    }
-    const movement::Result<PrintChoice> choice = ChosenPrint();
-    if (!choice.accepted()) {
-        toolkit::ShowMessage(this, FromCore(choice.message()));
-        return;
-    }
-    ShowPrintResult(QString());
-    const auto printed = windows_.Print(state_, choice.value());
-    if (!printed.accepted()) {
-        toolkit::ShowErrorReport(this, FromCore(printed.message()));
-        return;
-    }
-    ShowPrintResult(FromCore(printing::Confirmation(printed.value())));
-    const std::string waiting = printing::WaitingNotice(printed.value());
+void TDrog::DrukujClick() { emit PrintAsked(ChosenPrint()); }
+
+void TDrog::PodgladClick() { emit PreviewAsked(ChosenPrint()); }
+
+void TDrog::ShowRefusal(const std::string& message) { toolkit::ShowMessage(this, FromCore(message)); }
+
+void TDrog::ShowFailure(const std::string& message) { toolkit::ShowErrorReport(this, FromCore(message)); }
+
+void TDrog::ShowPrinted(const printing::PrintReport& report) {
+    ShowPrintResult(FromCore(printing::Confirmation(report)));
+    const std::string waiting = printing::WaitingNotice(report);
     if (!waiting.empty()) toolkit::MessageDlg(this, FromCore(waiting));
 }
 
@@ -490,7 +470,7 @@ void TDrog::ShowPrintResult(const QString& text) {
     SetHint(WynikDruku, text);
 }
 
-movement::Result<PrintChoice> TDrog::ChosenPrint() const {
+PrintChoice TDrog::ChosenPrint() const {
     PrintChoice choice;
     choice.product = static_cast<printing::Product>(Wydruk->currentData().toInt());
     choice.run.first = state_.PrintFrom;
@@ -498,11 +478,8 @@ movement::Result<PrintChoice> TDrog::ChosenPrint() const {
     choice.run.separateJobs = BegDoc->isChecked();
     choice.run.boardsPerSet = Rozdania->value();
     choice.run.event = Turniej->text().toStdString();
-    const int32_t printed = Nieobecna->isEnabled() ? Nieobecna->value() : movement::NoAbsentPair;
-    const movement::Result<int32_t> absent = movement::AbsentPairFromPrinted(state_, printed);
-    if (!absent.accepted()) return absent;
-    choice.run.absentPair = absent.value();
-    return movement::Result<PrintChoice>::Accepted(choice);
+    choice.absentPrinted = Nieobecna->isEnabled() ? Nieobecna->value() : movement::NoAbsentPair;
+    return choice;
 }
 
 void TDrog::WydrukChange() {
@@ -513,46 +490,4 @@ void TDrog::WydrukChange() {
         absent->setEnabled(chosen.usesAbsentPair);
     for (QWidget* range : std::initializer_list<QWidget*>{Zakres, Label2, LabP, OdSt, Label3, LabK, DoSt})
         range->setEnabled(chosen.usesTableRange);
-}
-
-void TDrog::PodgladClick() {
-    // A chosen printer is asked about by Qt's preview, with no time limit of its own; a PDF file,
-    // or no print settings yet, needs no print server.
-    if (windows_.PreviewOnPrintServer()) {
-        if (const movement::Outcome answers = printing::CheckPrintServerAnswers(windows_.printServerSeconds);
-            !answers.accepted()) {
-            toolkit::ShowErrorReport(this, FromCore(answers.message()));
-            return;
-        }
-    }
-    // The print's own checks, but before any print settings the printer's default page.
-    const movement::Outcome ready = printing::CanPrint(state_, windows_.PreviewPage());
-    if (!ready.accepted()) {
-        toolkit::ShowMessage(this, FromCore(ready.message()));
-        return;
-    }
-    const movement::Result<PrintChoice> chosen = ChosenPrint();
-    if (!chosen.accepted()) {
-        toolkit::ShowMessage(this, FromCore(chosen.message()));
-        return;
-    }
-    const PrintChoice& choice = chosen.value();
-    const printing::PageMetrics page = windows_.PreviewPage();
-    movement::Outcome drawing = movement::Outcome::Accepted();
-    TPodglad preview(
-        windows_.PreviewPrinter(),
-        [&](QPrinter& pages) {
-            printing::QtPrintSurface surface(pages);
-            PrintChoice once = choice;
-            once.run.separateJobs = false;  // the preview shows one run of pages
-            const movement::Outcome drawn = ProgramWindows::PrintChosen(state_, once, page, surface);
-            if (!drawn.accepted() && drawing.accepted()) drawing = drawn;
-        },
-        this);
-    preview.exec();
-    if (!drawing.accepted()) {
-        toolkit::ShowErrorReport(this, FromCore(drawing.message()));
-        return;
-    }
-    if (preview.PrintAsked()) DrukujClick();
 }

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "PrintChoice.h"
 #include "toolkit/ProgramWindow.h"
 
 #include "movement/MovementState.h"
 #include "movement/OpeningSnapshot.h"
 #include "movement/Result.h"
+
+#include <string>
 
 class QCheckBox;
 class QComboBox;
@@ -19,6 +22,10 @@ namespace movement {
 struct ShippedSchemeFile;
 }
 
+namespace printing {
+struct PrintReport;
+}
+
 namespace toolkit {
 class Label;
 class ListBox;
@@ -27,16 +34,14 @@ class RadioGroup;
 class UpDown;
 }  // namespace toolkit
 
-class ProgramWindows;
-struct PrintChoice;
-
 // The main window: the scheme files and their lines, the table list with the NS/WE swap, the
-// print range, the numbering choice, and the buttons to the other windows and to printing.
+// print range, the numbering choice, and the buttons to the other windows and to printing. What
+// concerns another window it says through its signals; the session answers.
 class TDrog : public toolkit::ProgramWindow {
     Q_OBJECT
 
 public:
-    TDrog(movement::MovementState& state, ProgramWindows& windows);
+    explicit TDrog(movement::MovementState& state);
 
     void FormCreate();
     void FormActivate() override;
@@ -65,8 +70,13 @@ public:
     // as they were when the director opened it.
     void GiveBackOpening();
 
-    // Another movement became current: what the last print did no longer concerns it.
-    void ClearPrintResult();
+    // What became of a print or a preview asked for. A refusal asks the director to correct
+    // something first, a failure is the platform's; a print done shows its line above "Podgląd",
+    // and why its cards wait, if they do.
+    void ShowRefusal(const std::string& message);
+    void ShowFailure(const std::string& message);
+    void ShowPrinted(const printing::PrintReport& report);
+    void ClearPrintResult();  // no print to tell of, or one that no longer concerns the movement
 
     // The controls, named as on the form.
     toolkit::Label* Label6;
@@ -110,6 +120,14 @@ public:
     QLineEdit* Turniej;
     QPushButton* Podglad;
 
+signals:
+    void MovementChosen();         // a line of the scheme list became the movement
+    void TypingAsked();            // "Z palca"
+    void ArbitraryNumbersAsked();  // "Numery dowolne"
+    void PrintSettingsAsked();     // "Ustawienia Druku"
+    void PrintAsked(const PrintChoice& choice);
+    void PreviewAsked(const PrintChoice& choice);
+
 private:
     void CreateControls();
     void ConnectHandlers();
@@ -124,12 +142,11 @@ private:
     void HideSchemeList();
     void ShowPrintResult(const QString& text);
     void CreatePrintChoiceControls();
-    // What "Drukuj" and "Podgląd" print; refused when the absent pair's number is no longer one pair's.
-    movement::Result<PrintChoice> ChosenPrint() const;
+    // What "Drukuj" and "Podgląd" print, as the controls show it.
+    PrintChoice ChosenPrint() const;
     void OfferAbsentPairs();
     void ShowAbsentPairMeaning();
 
     movement::MovementState& state_;
-    ProgramWindows& windows_;
     movement::OpeningSnapshot opening_;
 };

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "NumDow.h"
 
-#include "Figura.h"
-#include "ProgramWindows.h"
 #include "toolkit/Application.h"
 #include "toolkit/Controls.h"
 #include "toolkit/MessageBoxes.h"
@@ -23,7 +21,7 @@ constexpr int FontCellHeight = 10;
 
 }  // namespace
 
-Tndw::Tndw(movement::MovementState& state, ProgramWindows& windows) : state_(state), windows_(windows) {
+Tndw::Tndw(movement::MovementState& state) : state_(state) {
     setObjectName(QStringLiteral("ndw"));
     setWindowTitle(QStringLiteral("Numery dowolne <=99"));
     SetFormGeometry(414, 102, 231, 465);
@@ -98,17 +96,14 @@ void Tndw::SetGroups(const movement::RenumberingGroups& groups) { Groups = group
 
 int Tndw::PairRows() const { return movement::NumberedPairs(state_.TableCount); }
 
-void Tndw::FormActivate() {
-    if (NumbersGridStale) LayOutWindow();
-}
+void Tndw::FormActivate() { LayOutWindow(); }
 
-void Tndw::ZmnaEnter() {
-    if (NumbersGridStale) LayOutWindow();
-}
+void Tndw::ZmnaEnter() { LayOutWindow(); }
 
-void Tndw::TitleBarClosed() { windows_.Drog().GiveBackOpening(); }
+void Tndw::TitleBarClosed() { emit LeftThroughTitleBar(); }
 
 void Tndw::LayOutWindow() {
+    if (!NumbersGridStale) return;
     const std::vector<std::string> numbers = movement::InitialNewNumbers(state_.TableCount);
     const int rows = static_cast<int>(numbers.size());
     // Exactly one row per pair, whatever an earlier opening left.
@@ -171,11 +166,7 @@ void Tndw::DrukowanieClick() {
         toolkit::ShowMessage(this, QString::fromStdString(outcome.message()));
         return;
     }
-    TDrog& drog = windows_.Drog();
-    hide();
-    drog.lista_stol();
-    drog.Zakrp();
-    drog.ShowAndActivate();
+    emit NumbersAccepted();
 }
 
 void Tndw::KoniecClick() { toolkit::Terminate(); }

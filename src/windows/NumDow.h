@@ -10,7 +10,6 @@
 
 class QGroupBox;
 class QPushButton;
-class ProgramWindows;
 
 namespace toolkit {
 class Label;
@@ -24,13 +23,13 @@ class Tndw : public toolkit::ProgramWindow {
     Q_OBJECT
 
 public:
-    Tndw(movement::MovementState& state, ProgramWindows& windows);
+    explicit Tndw(movement::MovementState& state);
 
     // Set when the window is opened: the groups of the current movement, and a fresh layout.
     void SetGroups(const movement::RenumberingGroups& groups);
     void MarkGridStale() { NumbersGridStale = true; }
 
-    // Lays the window out for the movement when it opens.
+    // Lay the window out for the movement, when it opens or when the grid first gets the focus.
     void FormActivate() override;
     void ZmnaEnter();
     void G0Click();
@@ -52,16 +51,21 @@ public:
     std::array<toolkit::UpDown*, movement::RenumberingGroupCount> G;     // G0..G3
     QPushButton* Drukowanie;
     QPushButton* Koniec;
-    toolkit::Label* Label2;
+    toolkit::Label* Label2;  // on the form, and unused there
+
+signals:
+    void NumbersAccepted();
+    // Nothing is stored: the main window gives back what the opening found.
+    void LeftThroughTitleBar();
 
 protected:
-    // Nothing is stored: the main window gives back what the opening found.
     void TitleBarClosed() override;
     void CreateControlsOnce() override;
 
 private:
     void CreateControls();
     void ConnectHandlers();
+    // Runs while the grid is stale: once after each opening.
     void LayOutWindow();
     void ShiftGroup(int k);
     int PairRows() const;
@@ -69,5 +73,4 @@ private:
     std::vector<movement::TypedNumber> TypedNumbers() const;
 
     movement::MovementState& state_;
-    ProgramWindows& windows_;
 };

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Palce.h"
 
-#include "Figura.h"
-#include "ProgramWindows.h"
 #include "toolkit/Application.h"
 #include "toolkit/Controls.h"
 #include "toolkit/MessageBoxes.h"
@@ -31,7 +29,7 @@ toolkit::UpDown* MakeUpDown(QWidget* parent, const char* name, const QRect& geom
 
 }  // namespace
 
-TZPL::TZPL(movement::MovementState& state, ProgramWindows& windows) : state_(state), windows_(windows) {
+TZPL::TZPL(movement::MovementState& state) : state_(state) {
     setObjectName(QStringLiteral("ZPL"));
     setWindowTitle(QStringLiteral("Wprowadzanie z palca"));
     SetFormGeometry(19, 103, 357, 473);
@@ -98,7 +96,7 @@ void TZPL::FormCreate() {
     SchemeGridStale = false;
 }
 
-void TZPL::TitleBarClosed() { windows_.Drog().GiveBackOpening(); }
+void TZPL::TitleBarClosed() { emit LeftThroughTitleBar(); }
 
 void TZPL::StolUDChanging(int position) {
     SchemeGridStale = true;
@@ -142,11 +140,7 @@ void TZPL::finClick() {
         toolkit::ShowMessage(this, QString::fromStdString(outcome.message()));
         return;
     }
-    TDrog& drog = windows_.Drog();
-    drog.ClearPrintResult();
-    drog.lista_stol();
-    drog.Zakrp();
-    HandOverTo(drog);
+    emit TypedMovementAccepted();
 }
 
 void TZPL::KoniecClick() { toolkit::Terminate(); }

@@ -10,7 +10,6 @@
 #include <vector>
 
 class QPushButton;
-class ProgramWindows;
 
 namespace toolkit {
 class Label;
@@ -24,7 +23,7 @@ class TZPL : public toolkit::ProgramWindow {
     Q_OBJECT
 
 public:
-    TZPL(movement::MovementState& state, ProgramWindows& windows);
+    explicit TZPL(movement::MovementState& state);
 
     void FormCreate();
     void StolUDChanging(int position);
@@ -50,10 +49,14 @@ public:
     toolkit::UpDown* RdUD;
     QPushButton* fin;
     QPushButton* Koniec;
-    toolkit::Label* Label2;
+    toolkit::Label* Label2;  // on the form, and unused there
+
+signals:
+    void TypedMovementAccepted();
+    // Nothing typed is taken over: the main window gives back what the opening found.
+    void LeftThroughTitleBar();
 
 protected:
-    // Nothing typed is taken over: the main window gives back what the opening found.
     void TitleBarClosed() override;
     void CreateControlsOnce() override;
 
@@ -64,7 +67,6 @@ private:
     std::vector<movement::TypedRow> TypedRows() const;
 
     movement::MovementState& state_;
-    ProgramWindows& windows_;
 };
 
 // How the typing grid shows the chosen tables so that all rows fit in 384 pixels: the row height

@@ -9,8 +9,8 @@ class QPrinter;
 class QPrintPreviewWidget;
 
 // The print preview: Qt's preview of exactly the pages a print would make, in a modal window
-// with the program's own buttons. "Drukuj" closes it and asks for the print; the print itself
-// then takes the main window's road, so that its fate is told as for any print.
+// with the program's own buttons. "Drukuj" closes it and asks for the print; the session then
+// prints as for "Drukuj" in the main window, so that its fate is told as for any print.
 class TPodglad : public QDialog {
     Q_OBJECT
 

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drkr.h"
 
-#include "Figura.h"
-#include "ProgramWindows.h"
+#include "PrintSettings.h"
 #include "toolkit/Application.h"
 #include "toolkit/Controls.h"
 #include "toolkit/MemoBox.h"
@@ -56,7 +55,7 @@ const char* const HelpText[] = {
 
 }  // namespace
 
-TUstWydr::TUstWydr(movement::MovementState& state, ProgramWindows& windows) : state_(state), windows_(windows) {
+TUstWydr::TUstWydr(PrintSettings& settings) : settings_(settings) {
     setObjectName(QStringLiteral("UstWydr"));
     setWindowTitle(QStringLiteral("Ustawienie parametrów drukowania"));
     SetFormGeometry(79, 103, 479, 437);
@@ -105,19 +104,19 @@ void TUstWydr::FormCreate() {
 void TUstWydr::FormActivate() { ShowMetrics(); }
 
 void TUstWydr::ShowMetrics() {
-    const printing::PageMetrics& page = windows_.Page();
+    const printing::PageMetrics& page = settings_.Page();
     wsx->SetCaption(QStringLiteral("wsp. x=") + (page.PageWidth != 0 ? QString::number(page.PageWidth) : QString()));
     wsy->SetCaption(QStringLiteral("wsp. y=") + (page.PageHeight != 0 ? QString::number(page.PageHeight) : QString()));
 }
 
 bool TUstWydr::ExecutePrintDialog() {
     // The printer object and the dialog ask the print server with no time limit of their own.
-    if (const movement::Outcome answers = printing::CheckPrintServerAnswers(windows_.printServerSeconds);
+    if (const movement::Outcome answers = printing::CheckPrintServerAnswers(settings_.printServerSeconds);
         !answers.accepted()) {
         toolkit::ShowErrorReport(this, QString::fromStdString(answers.message()));
         return false;
     }
-    return toolkit::ExecutePrintDialog(windows_.Printer(), windows_.ChosenOutput(), this);
+    return toolkit::ExecutePrintDialog(settings_.Printer(), settings_.ChosenOutput(), this);
 }
 
 void TUstWydr::ParaStrClick() {
@@ -128,15 +127,15 @@ void TUstWydr::ParaStrClick() {
     wsx->show();
     wsy->show();
     if (accepted) {
-        printing::PageMetrics& page = windows_.Page();
-        page.PageHeight = windows_.Printer().height();
-        page.PageWidth = windows_.Printer().width();
+        printing::PageMetrics& page = settings_.Page();
+        page.PageHeight = settings_.Printer().height();
+        page.PageWidth = settings_.Printer().width();
     }
     ShowMetrics();
 }
 
 void TUstWydr::ParaDrClick() { ExecutePrintDialog(); }
 
-void TUstWydr::WydrukiClick() { HandOverTo(windows_.Drog()); }
+void TUstWydr::WydrukiClick() { emit PrintsAsked(); }
 
 void TUstWydr::KoniecClick() { toolkit::Terminate(); }

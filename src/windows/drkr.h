@@ -3,10 +3,8 @@
 
 #include "toolkit/ProgramWindow.h"
 
-#include "movement/MovementState.h"
-
 class QPushButton;
-class ProgramWindows;
+class PrintSettings;
 
 namespace toolkit {
 class Label;
@@ -19,7 +17,7 @@ class TUstWydr : public toolkit::ProgramWindow {
     Q_OBJECT
 
 public:
-    TUstWydr(movement::MovementState& state, ProgramWindows& windows);
+    explicit TUstWydr(PrintSettings& settings);
 
     void FormCreate();
     void FormActivate() override;
@@ -36,6 +34,9 @@ public:
     QPushButton* ParaDr;
     QPushButton* Wydruki;
 
+signals:
+    void PrintsAsked();  // "Wydruki": back to the main window
+
 protected:
     void CreateControlsOnce() override;
 
@@ -45,6 +46,5 @@ private:
     // The print dialog on the program's printer; true when the director accepted it.
     bool ExecutePrintDialog();
 
-    movement::MovementState& state_;
-    ProgramWindows& windows_;
+    PrintSettings& settings_;
 };

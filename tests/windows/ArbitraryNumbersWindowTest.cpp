@@ -271,7 +271,7 @@ TEST_F(ArbitraryNumbersWindow, ClosingThroughTheTitleBarGivesBackTheNumberingOfT
     EXPECT_EQ(drog.Rds->Caption(), QStringLiteral("Rund 3"));
     EXPECT_EQ(drog.Sts->Caption(), QStringLiteral("Stołów 5"));
 
-    windows.Page() = {4800, 6800};
+    windows.Settings().Page() = {4800, 6800};
     Click(drog.Drukuj);
     bool stepShown = false;
     for (const auto& text : surface.texts) stepShown = stepShown || text.text == "Skok numeracji: 20";

@@ -317,7 +317,7 @@ TEST_F(ManualEntryThenPrint, ATypedMovementPrintsOnlyUnderANumberingChosenForIt)
     DoubleClickLine(drog.ListBox1, 0);
     Pick(drog.SkkN, 2);
     ASSERT_EQ(state.NumberingStep, 20);
-    windows.Page() = {4800, 6800};
+    windows.Settings().Page() = {4800, 6800};
 
     Open();
     TypeThreeRoundsOnTwoTables();
@@ -342,7 +342,7 @@ TEST_F(ManualEntryThenPrint, TheCardsNameTheFileTheMovementCameFromWhateverWasCl
     Click(drog.Kestrel);
     DoubleClickLine(drog.ListBox1, 0);
     Pick(drog.SkkN, 0);
-    windows.Page() = {4800, 6800};
+    windows.Settings().Page() = {4800, 6800};
     Open();
     zpl.close();  // the movement comes back
     Click(drog.Plover);

@@ -116,11 +116,11 @@ TEST_F(PrintParameters, AnAcceptedParamStrMeasuresThePageAndTheValuesStay) {
     Open();
     Click(ustWydr.ParaStr);
     EXPECT_EQ(messages.PrintDialogsShown(), 1);
-    const int width = windows.Printer().width();
-    const int height = windows.Printer().height();
+    const int width = windows.Settings().Printer().width();
+    const int height = windows.Settings().Printer().height();
     ASSERT_GT(width, 0);
-    EXPECT_EQ(windows.Page().PageWidth, width);
-    EXPECT_EQ(windows.Page().PageHeight, height);
+    EXPECT_EQ(windows.Settings().Page().PageWidth, width);
+    EXPECT_EQ(windows.Settings().Page().PageHeight, height);
     EXPECT_EQ(ustWydr.wsx->Caption(), QStringLiteral("wsp. x=%1").arg(width));
     EXPECT_EQ(ustWydr.wsy->Caption(), QStringLiteral("wsp. y=%1").arg(height));
     EXPECT_TRUE(ustWydr.wsx->isVisible());
@@ -133,25 +133,25 @@ TEST_F(PrintParameters, AnAcceptedParamStrMeasuresThePageAndTheValuesStay) {
 TEST_F(PrintParameters, ACancelledParamStrKeepsTheValuesAndShowsThem) {
     Open();
     Click(ustWydr.ParaStr);
-    const printing::PageMetrics measured = windows.Page();
+    const printing::PageMetrics measured = windows.Settings().Page();
     messages.AnswerPrintDialogs(false);
     Click(ustWydr.ParaStr);
     EXPECT_TRUE(ustWydr.wsx->isVisible());
     EXPECT_TRUE(ustWydr.wsy->isVisible());
     EXPECT_EQ(ustWydr.wsx->Caption(), QStringLiteral("wsp. x=%1").arg(measured.PageWidth));
     EXPECT_EQ(ustWydr.wsy->Caption(), QStringLiteral("wsp. y=%1").arg(measured.PageHeight));
-    EXPECT_EQ(windows.Page().PageWidth, measured.PageWidth);
-    EXPECT_EQ(windows.Page().PageHeight, measured.PageHeight);
+    EXPECT_EQ(windows.Settings().Page().PageWidth, measured.PageWidth);
+    EXPECT_EQ(windows.Settings().Page().PageHeight, measured.PageHeight);
 }
 
 TEST_F(PrintParameters, ACancelWhileThePrintServerIsDownKeepsThePrinterChosen) {
     const printtest::PdfQueue other("Inna");  // what Qt would pick by itself
     const printtest::PdfQueue queue("Wybrana");
     const QString name = QString::fromStdString(queue.Name());
-    windows.Printer().setPrinterName(name);
+    windows.Settings().Printer().setPrinterName(name);
     Open();
     Click(ustWydr.ParaDr);
-    ASSERT_EQ(windows.Printer().printerName(), name);
+    ASSERT_EQ(windows.Settings().Printer().printerName(), name);
 
     ServerAt(printtest::DeadSocket());
     messages.AnswerPrintDialogs(false);
@@ -162,13 +162,13 @@ TEST_F(PrintParameters, ACancelWhileThePrintServerIsDownKeepsThePrinterChosen) {
     messages.InspectPrintDialogs([&](QPrintDialog& dialog) { offered = dialog.printer()->printerName(); });
     Click(ustWydr.ParaDr);
     EXPECT_EQ(offered, name);
-    EXPECT_EQ(windows.Printer().printerName(), name);
+    EXPECT_EQ(windows.Settings().Printer().printerName(), name);
 }
 
 TEST_F(PrintParameters, ASilentPrintServerIsReportedInTimeInsteadOfTheDialog) {
     const printtest::MisbehavingServer silent("silent");
     ServerAt(silent.Socket());
-    windows.printServerSeconds = 1;  // the program's is 15 s
+    windows.Settings().printServerSeconds = 1;  // the program's is 15 s
     Open();
     // The window keeps being served meanwhile: its timers run, as its drawing does.
     int ticks = 0;
@@ -192,13 +192,13 @@ TEST_F(PrintParameters, ParamDrChangesTheSettingsButMeasuresNothing) {
     Open();
     Click(ustWydr.ParaDr);
     EXPECT_EQ(messages.PrintDialogsShown(), 1);
-    EXPECT_EQ(windows.Page().PageWidth, 0);
+    EXPECT_EQ(windows.Settings().Page().PageWidth, 0);
     EXPECT_EQ(ustWydr.wsx->Caption(), QStringLiteral("wsp. x="));
 }
 
 TEST_F(PrintParameters, TheDialogKeepsThePdfFileChosenLastAndShowsNoPageRange) {
     const printtest::PdfQueue queue("Obok");  // a printer Qt's dialog could pick by itself
-    QPrinter& printer = windows.Printer();
+    QPrinter& printer = windows.Settings().Printer();
     const QString file = QDir::current().filePath(QStringLiteral("karty.pdf"));
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(file);
@@ -264,7 +264,7 @@ void ExpectEveryWindowFitsASmallScreen() {
 
     // The print dialog of a printer with a long name, its buttons whole within it.
     const printtest::PdfQueue queue("Drukarka-w-sali-turniejowej-na-pierwszym-pietrze-obok-sekretariatu-klubu");
-    windows.Printer().setPrinterName(QString::fromStdString(queue.Name()));
+    windows.Settings().Printer().setPrinterName(QString::fromStdString(queue.Name()));
     bool inspected = false;
     messages.AnswerPrintDialogs(false);
     messages.InspectPrintDialogs([&](QPrintDialog& dialog) {

@@ -47,7 +47,7 @@ protected:
         DoubleClickLine(drog.ListBox1, 0);
     }
 
-    void MeasurePage() { windows.Page() = {4800, 6800}; }
+    void MeasurePage() { windows.Settings().Page() = {4800, 6800}; }
 
     std::vector<std::string> TableNumbers() const {
         std::vector<std::string> tables;
@@ -450,12 +450,12 @@ protected:
         drog.ListBox1->setCurrentRow(0);
         drog.ListBox1DblClick();
         drog.SkkN->SetItemIndex(0);
-        windows.Page() = {windows.Printer().width(), windows.Printer().height()};
+        windows.Settings().Page() = {windows.Settings().Printer().width(), windows.Settings().Printer().height()};
         QTest::mouseClick(drog.Drukuj, Qt::LeftButton);
     }
 
     void PrintTo(const QString& output) {
-        QPrinter& printer = windows.Printer();
+        QPrinter& printer = windows.Settings().Printer();
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(output);
         Print();
@@ -463,7 +463,7 @@ protected:
 
     // With the copies and the CUPS options (name, value...) the print dialog would set.
     void PrintOn(const printtest::PdfQueue& queue, int copies = 1, const QStringList& cupsOptions = {}) {
-        QPrinter& printer = windows.Printer();
+        QPrinter& printer = windows.Settings().Printer();
         printer.setOutputFormat(QPrinter::NativeFormat);
         printer.setPrinterName(QString::fromStdString(queue.Name()));
         printer.setCopyCount(copies);
@@ -529,7 +529,7 @@ TEST_F(PrintingToAPdfFile, TheCardsAreWrittenWholeAndAFileThatIsNoPdfIsLeftAlone
 // From the start to a printed file with the keys alone: Tab, arrows, Enter, Space and accelerators.
 TEST_F(PrintingToAPdfFile, TheWholeRoadByKeyboard) {
     TDrog& drog = windows.Drog();
-    QPrinter& printer = windows.Printer();
+    QPrinter& printer = windows.Settings().Printer();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QStringLiteral("klawisze.pdf"));
     QApplication::setActiveWindow(&drog);
@@ -565,7 +565,7 @@ TEST_F(PrintingToAPdfFile, TheWholeRoadByKeyboard) {
     QApplication::setActiveWindow(&ustWydr);
     tabTo(ustWydr.ParaStr);
     key(Qt::Key_Return);
-    ASSERT_NE(windows.Page().PageWidth, 0);
+    ASSERT_NE(windows.Settings().Page().PageWidth, 0);
     // Without a window manager nobody gives the window its focus back after the dialog.
     QApplication::setActiveWindow(&ustWydr);
     ustWydr.ParaStr->setFocus();
@@ -576,9 +576,9 @@ TEST_F(PrintingToAPdfFile, TheWholeRoadByKeyboard) {
     key(Qt::Key_Return);
     EXPECT_TRUE(messages.Shown().empty()) << messages.LastText().toStdString();
     EXPECT_EQ(Result(), QStringLiteral("Zapisano 4 rozstawiki w pliku klawisze.pdf."));
-    EXPECT_TRUE(Contents(windows.Printer().outputFileName()).startsWith("%PDF-"))
-        << windows.Printer().outputFileName().toStdString();
-    QFile::remove(windows.Printer().outputFileName());
+    EXPECT_TRUE(Contents(windows.Settings().Printer().outputFileName()).startsWith("%PDF-"))
+        << windows.Settings().Printer().outputFileName().toStdString();
+    QFile::remove(windows.Settings().Printer().outputFileName());
 }
 
 class PrintingOnAQueue : public PrintingOnTheProgramsPrinter {
@@ -669,7 +669,7 @@ TEST_F(PrintingOnAQueue, AFailedPrintOfPairCardsOrTheSheetSaysWhatWasNotSent) {
 TEST_F(PrintingOnAQueue, APrinterChosenBeforeTheServerWentDownIsPrintedOnOnceItIsBack) {
     const printtest::PdfQueue other("Inna");  // what Qt would pick by itself
     const printtest::PdfQueue queue("Sekretariat");
-    windows.Printer().setPrinterName(QString::fromStdString(queue.Name()));
+    windows.Settings().Printer().setPrinterName(QString::fromStdString(queue.Name()));
     windows.UstWydr().ParaDrClick();  // chosen in the print dialog
     ::setenv("CUPS_SERVER", printtest::DeadSocket().c_str(), 1);
     cupsSetServer(nullptr);
@@ -689,7 +689,7 @@ TEST_F(PrintingOnAQueue, APrinterChosenBeforeTheServerWentDownIsPrintedOnOnceItI
 
 TEST_F(PrintingOnAQueue, CardsTheServerDidNotConfirmAreAnErrorAndNotSent) {
     const printtest::PdfQueue queue("Zerwane");
-    QPrinter& printer = windows.Printer();
+    QPrinter& printer = windows.Settings().Printer();
     printer.setOutputFormat(QPrinter::NativeFormat);
     printer.setPrinterName(QString::fromStdString(queue.Name()));
     const printtest::MisbehavingServer closing("close-at-document", 1, printtest::ServerSocket());
@@ -709,13 +709,13 @@ TEST_F(PrintingOnAQueue, CardsTheServerDidNotConfirmAreAnErrorAndNotSent) {
 
 TEST_F(PrintingOnAQueue, ASilentPrintServerEndsThePrintInTimeWithAMessage) {
     const printtest::PdfQueue queue("Cisza");
-    QPrinter& printer = windows.Printer();
+    QPrinter& printer = windows.Settings().Printer();
     printer.setOutputFormat(QPrinter::NativeFormat);
     printer.setPrinterName(QString::fromStdString(queue.Name()));
     const printtest::MisbehavingServer silent("silent");
     ::setenv("CUPS_SERVER", silent.Socket().c_str(), 1);
     cupsSetServer(nullptr);
-    windows.printServerSeconds = 1;  // the program's is 15 s
+    windows.Settings().printServerSeconds = 1;  // the program's is 15 s
     const auto start = std::chrono::steady_clock::now();
     Print();
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

@@ -60,10 +60,10 @@ int main(int argc, char* argv[]) {
 
     // The cards printed into a PDF file beside the pictures, and the main window's word on it.
     drog.SkkN->SetItemIndex(0);
-    QPrinter& printer = windows.Printer();
+    QPrinter& printer = windows.Settings().Printer();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QDir(output).filePath(QStringLiteral("karty.pdf")));
-    windows.Page() = {printer.width(), printer.height()};
+    windows.Settings().Page() = {printer.width(), printer.height()};
     drog.Drukuj->click();
     saved = Save(drog, output, QStringLiteral("Drog-printed")) && saved;
     // An absent pair, and whom its number means.
