@@ -20,7 +20,9 @@ echo "== printing's rooms depend only downward"
 # Each product folder on the base (product) and the surfaces; no product on another product or
 # on the table of products above them.
 walls=0
-for room in surfaces product tablecards paircards sheet; do
+product_folders=$(sed -n 's/^set(product_folders \(.*\))$/\1/p' src/printing/CMakeLists.txt)
+[[ -n "$product_folders" ]] || { echo "no product_folders in src/printing/CMakeLists.txt"; exit 1; }
+for room in surfaces product $product_folders; do
   case $room in
     surfaces) below="surfaces" ;;
     product) below="product|surfaces" ;;
@@ -29,6 +31,15 @@ for room in surfaces product tablecards paircards sheet; do
   if grep -rnE '^#include "printing/' "src/printing/$room" | grep -vE "\"printing/($below)/"; then walls=1; fi
 done
 ((walls == 0)) || { echo "an include above runs against the rooms' order (doc/architecture.md)"; exit 1; }
+echo "== no window includes another"
+# The windows talk through the session, which alone includes them (with ProgramWindows, which
+# makes them).
+windows="Figura Palce NumDow drkr Podglad"
+for window in $windows; do
+  others=$(echo "$windows Session ProgramWindows" | tr ' ' '\n' | grep -vx "$window" | paste -sd'|')
+  if grep -nE "^#include \"($others)\.h\"" "src/windows/$window.h" "src/windows/$window.cpp"; then walls=1; fi
+done
+((walls == 0)) || { echo "a window includes another window (doc/architecture.md)"; exit 1; }
 echo "== clang-format over ${#sources[@]} files"
 clang-format --dry-run --Werror "${sources[@]}"
 

@@ -26,7 +26,7 @@ public:
     movement::Result<JobFate> SendJob(const std::string& title) override {
         job_.title = title;
         const QByteArray& pdf = buffer_->data();
-        const auto sent = SendPdfToQueue(job_, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+        auto sent = SendPdfToQueue(job_, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
         Fresh();
         return sent;
     }

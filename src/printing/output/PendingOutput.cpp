@@ -25,7 +25,7 @@ constexpr auto LockWait = std::chrono::seconds(60);
 // The folder opened and locked against the program's other runs, waiting for them; a folder
 // whose file system knows no locks, or which may be written but not read, is held unlocked.
 Hitch HoldFolder(const std::string& path, HeldFolder& folder) {
-    if (const Hitch opened = OpenFolder(path, folder)) return opened;
+    if (Hitch opened = OpenFolder(path, folder)) return opened;
     const auto giveUp = std::chrono::steady_clock::now() + LockWait;
     auto pause = std::chrono::milliseconds(1);
     while (TryToLock(folder) == Lock::Busy) {
