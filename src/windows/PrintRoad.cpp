@@ -57,7 +57,8 @@ movement::Result<printing::PrintReport> DeliverChoice(PrintSettings& settings, p
     std::optional<toolkit::PrintOutput>& chosenOutput = settings.ChosenOutput();
     // A printer the server did not list for a while is taken back now that it may; Qt asks the
     // server for it with no time limit of its own, so the server must answer first.
-    if (chosenOutput && !chosenOutput->IsOn(printer) && printing::CheckPrintServerAnswers(settings.printServerSeconds).accepted())
+    if (chosenOutput && !chosenOutput->IsOn(printer) &&
+        printing::CheckPrintServerAnswers(settings.printServerSeconds).accepted())
         chosenOutput->GiveTo(printer);
     printing::PdfSettings pdf;
     pdf.layout = printer.pageLayout();

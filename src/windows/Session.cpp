@@ -90,7 +90,8 @@ void Session::Preview(const PrintChoice& asked) {
     // A chosen printer is asked about by Qt's preview, with no time limit of its own; a PDF file,
     // or no print settings yet, needs no print server.
     if (settings_.PreviewOnPrintServer()) {
-        if (const movement::Outcome answers = printing::CheckPrintServerAnswers(settings_.printServerSeconds); !answers.accepted()) {
+        if (const movement::Outcome answers = printing::CheckPrintServerAnswers(settings_.printServerSeconds);
+            !answers.accepted()) {
             drog_.ShowFailure(answers.message());
             return;
         }

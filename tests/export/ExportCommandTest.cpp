@@ -132,10 +132,8 @@ protected:
 // still have it.
 std::string Traced(const std::string& injections, const std::string& log = "/dev/null") {
     const char* sanitizerOptions = std::getenv("ASAN_OPTIONS");
-    const std::string withoutLeakCheck =
-        std::string(sanitizerOptions ? sanitizerOptions : "") + ":detect_leaks=0";
-    return "strace -qq -o " + Quoted(log) + " -E " + Quoted("ASAN_OPTIONS=" + withoutLeakCheck) + " " +
-           injections + " ";
+    const std::string withoutLeakCheck = std::string(sanitizerOptions ? sanitizerOptions : "") + ":detect_leaks=0";
+    return "strace -qq -o " + Quoted(log) + " -E " + Quoted("ASAN_OPTIONS=" + withoutLeakCheck) + " " + injections + " ";
 }
 
 TEST_F(ExportCommand, WritesOneCardPerTableWithTheFilesCaption) {

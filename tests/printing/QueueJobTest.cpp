@@ -62,8 +62,7 @@ movement::Result<printing::PrintReport> DeliverToQueue(const std::string& printe
     printing::PrintReport what;
     what.cards = 1;
     const printing::PrintRun run = [](printing::PrintSurface& surface, const printing::PageMetrics&) {
-        if (auto begun = surface.BeginDoc("Rozstawiki 7 rund 4 stoły, stoły 1-1"); !begun.accepted())
-            return begun;
+        if (auto begun = surface.BeginDoc("Rozstawiki 7 rund 4 stoły, stoły 1-1"); !begun.accepted()) return begun;
         surface.TextOut(100, 100, "Stół 1");
         return surface.EndDoc();
     };
