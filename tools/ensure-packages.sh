@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ ninja-build pkg-config
-  qt6-base-dev qt6-translations-l10n
+  qt6-base-dev qt6-translations-l10n qt6-tools-dev qt6-l10n-tools
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format clang-tidy
   fonts-liberation fonts-dejavu-core

@@ -5,6 +5,7 @@
 
 #include "movement/AbsentPair.h"
 #include "movement/BoardRoutes.h"
+#include "movement/Text.h"
 
 #include <cstdint>
 #include <string>
@@ -24,6 +25,9 @@ struct RunRequest {
     // The event's line at the foot of every page, as the director typed it (movement::EventLine);
     // none when empty or spaces only.
     std::string event{};
+    // The cards' words, in the language the director chose for them; none: Polish as the
+    // sources write it, one form for every number (only where no translation is at hand).
+    const movement::Catalogue* words = nullptr;
 };
 
 }  // namespace printing

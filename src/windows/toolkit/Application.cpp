@@ -3,6 +3,8 @@
 
 #include "ProgramWindow.h"
 
+#include "language/Translations.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QLibraryInfo>
@@ -67,7 +69,9 @@ void EndOnFatalMessage(QtMsgType type, const QMessageLogContext& context, const 
 
 }  // namespace
 
-QString ApplicationTitle() { return QStringLiteral("Rozstawiki stolikowe"); }
+QString ApplicationTitle() {
+    return QString::fromStdString(language::Interface().Say(RZ_TEXT("toolkit", "Rozstawiki stolikowe")));
+}
 
 void SetUpApplication(QApplication& application) {
     // The display name would be appended to every window caption, so only the name is set.
@@ -81,9 +85,13 @@ void SetUpApplication(QApplication& application) {
 #else
     const QString translations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
 #endif
+    // The program's own texts, and Qt's in the same language: Qt's are English as written.
+    const language::Translations& interface = language::Interface();
+    QApplication::installTranslator(&interface.translator());
+    const QString code = QString::fromLatin1(interface.language().code);
+    if (code == QLatin1String("en")) return;
     auto* translator = new QTranslator(&application);
-    if (translator->load(QLocale(QLocale::Polish, QLocale::Poland), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         translations))
+    if (translator->load(QLocale(code), QStringLiteral("qtbase"), QStringLiteral("_"), translations))
         QApplication::installTranslator(translator);
 }
 

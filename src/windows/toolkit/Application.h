@@ -12,7 +12,8 @@ namespace toolkit {
 // The application's title: the caption of every message box.
 QString ApplicationTitle();
 
-// Application start: the title, Qt's own dialogs in Polish, and no automatic end when a window
+// Application start: the title, the interface's language (language::Interface()) for the windows
+// and Qt's own dialogs, and no automatic end when a window
 // hides (the windows hand control to each other; only an end button or closing the main
 // window ends the program).
 void SetUpApplication(QApplication& application);
