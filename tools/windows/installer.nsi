@@ -1,6 +1,6 @@
 ; SPDX-License-Identifier: GPL-3.0-or-later
-; The Windows installer of Rozstawiki, in Polish: the two programs with the scheme files and Qt's
-; Polish texts in Program Files, a Start menu entry, and an uninstaller that takes all of it away
+; The Windows installer of Rozstawiki, in English or Polish (asked at the start, the system's
+; language first): the two programs with the scheme files and Qt's Polish texts in Program Files, a Start menu entry, and an uninstaller that takes all of it away
 ; again. Made by tools/windows/build.sh, which gives VERSION, PROGRAM (the folder of the built
 ; programs), ROOT (the source tree) and OUTFILE.
 Unicode true
@@ -17,6 +17,10 @@ InstallDir "$PROGRAMFILES64\Rozstawiki"
 RequestExecutionLevel admin
 SetCompressor /SOLID lzma
 
+; The uninstaller speaks the language the installation was made in.
+!define MUI_LANGDLL_REGISTRY_ROOT HKLM
+!define MUI_LANGDLL_REGISTRY_KEY "${UNINSTALL_KEY}"
+!define MUI_LANGDLL_REGISTRY_VALUENAME "InstallerLanguage"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\rozstawiki.exe"
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_LICENSE "${ROOT}\LICENSE"
@@ -25,9 +29,15 @@ SetCompressor /SOLID lzma
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "English"
 !insertmacro MUI_LANGUAGE "Polish"
 
 VIProductVersion "${VERSION}.0"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductName" "${TITLE}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "FileDescription" "Setup of ${TITLE}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "GPL-3.0-or-later"
 VIAddVersionKey /LANG=${LANG_POLISH} "ProductName" "${TITLE}"
 VIAddVersionKey /LANG=${LANG_POLISH} "FileDescription" "Instalator programu ${TITLE}"
 VIAddVersionKey /LANG=${LANG_POLISH} "FileVersion" "${VERSION}"
@@ -36,10 +46,12 @@ VIAddVersionKey /LANG=${LANG_POLISH} "LegalCopyright" "GPL-3.0-or-later"
 
 Function .onInit
   SetRegView 64
+  !insertmacro MUI_LANGDLL_DISPLAY
 FunctionEnd
 
 Function un.onInit
   SetRegView 64
+  !insertmacro MUI_UNGETLANGUAGE
 FunctionEnd
 
 Section

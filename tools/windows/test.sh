@@ -24,8 +24,12 @@ started=$(date +%s)
 "$here/ensure-packages.sh"
 [[ -x $linux_pdf ]] || { echo "No Linux build of rozstawiki-pdf at $linux_pdf" >&2; exit 1; }
 
-wine=/usr/lib/wine/wine64
-[[ -x $wine ]] || wine=$(command -v wine64 || command -v wine)
+wine_program=/usr/lib/wine/wine64
+[[ -x $wine_program ]] || wine_program=$(command -v wine64 || command -v wine)
+# Wine takes its locale from the locale variables, and the programs their language from Wine's:
+# a Polish Windows, unless a step asks for another.
+windows_locale=pl_PL.UTF-8
+run_wine() { LC_ALL=$windows_locale "$wine_program" "$@"; }
 wineserver=/usr/lib/wine/wineserver
 [[ -x $wineserver ]] || wineserver=$(command -v wineserver)
 export WINEPREFIX=$build/wine WINEDEBUG=-all WINEARCH=win64
@@ -50,10 +54,10 @@ for _ in $(seq 100); do [[ -s $out/display ]] && break; sleep 0.1; done
 export DISPLAY=:$(cat "$out/display")
 
 if [[ ! -f $WINEPREFIX/system.reg ]]; then
-  "$wine" wineboot -i >/dev/null 2>&1
+  run_wine wineboot -i >/dev/null 2>&1
   "$wineserver" -w
   # Windows has Arial, the cards' face; Wine has its metric twin from Debian's fonts-liberation.
-  "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f >/dev/null 2>&1
+  run_wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f >/dev/null 2>&1
   "$wineserver" -w
 fi
 
@@ -64,7 +68,7 @@ fail() {
 }
 
 echo "-- The core's tests"
-if "$wine" "$build/tests/movement/movement_tests.exe" --gtest_brief=1 >"$out/movement_tests.txt" 2>&1; then
+if run_wine "$build/tests/movement/movement_tests.exe" --gtest_brief=1 >"$out/movement_tests.txt" 2>&1; then
   tail -n 1 "$out/movement_tests.txt"
 else
   cat "$out/movement_tests.txt" >&2
@@ -96,7 +100,7 @@ for case in "${cases[@]}"; do
   "$linux_pdf" --cards "$cards" $options "$root/data/$file" "$line" "$out/export/$name-linux.pdf" >/dev/null
   # From the program's own folder: the bare name is found beside the program.
   # shellcheck disable=SC2086
-  if ! (cd "$out/export" && "$wine" "$program/rozstawiki-pdf.exe" --cards "$cards" $options "$file" "$line" \
+  if ! (cd "$out/export" && run_wine "$program/rozstawiki-pdf.exe" --cards "$cards" $options "$file" "$line" \
     "$name-windows.pdf" >"$name.log" 2>&1); then
     cat "$out/export/$name.log" >&2
     fail "rozstawiki-pdf.exe $case"
@@ -111,7 +115,7 @@ for case in "${cases[@]}"; do
 done
 
 echo "-- The window program on the virtual display"
-"$wine" "$program/rozstawiki.exe" >"$out/rozstawiki.log" 2>&1 &
+run_wine "$program/rozstawiki.exe" >"$out/rozstawiki.log" 2>&1 &
 window_program=$!
 if window=$(timeout 60 xdotool search --sync --onlyvisible --name "^Wydruk Rozstaw" 2>/dev/null | head -n 1) &&
   [[ -n $window ]]; then
@@ -133,12 +137,12 @@ echo "-- The installer"
 installer=$(ls "$build"/rozstawiki-setup-*.exe)
 installed=$WINEPREFIX/drive_c/Program\ Files/Rozstawiki
 menu_entry=$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Rozstawiki\ stolikowe.lnk
-"$wine" "$installer" /S
+run_wine "$installer" /S
 "$wineserver" -w
 [[ -x $installed/rozstawiki-pdf.exe && -f $installed/HowellKS.txt ]] || fail "no program in $installed"
 [[ -f $menu_entry ]] || fail "no Start menu entry"
 mkdir -p "$out/elsewhere"
-if (cd "$out/elsewhere" && "$wine" 'C:\Program Files\Rozstawiki\rozstawiki-pdf.exe' --cards pairs HowellKS.txt 4 \
+if (cd "$out/elsewhere" && run_wine 'C:\Program Files\Rozstawiki\rozstawiki-pdf.exe' --cards pairs HowellKS.txt 4 \
   'Karty par – Łódź.pdf' >"$out/installed.log" 2>&1); then
   cat "$out/installed.log"
   diff <(words "$out/export/HowellKS-4-pairs-linux.pdf") <(words "$out/elsewhere/Karty par – Łódź.pdf") >/dev/null ||
@@ -148,7 +152,7 @@ else
   fail "the installed rozstawiki-pdf.exe"
 fi
 # The output written the Windows way: an old PDF is replaced, any other file kept and refused.
-installed_pdf=("$wine" 'C:\Program Files\Rozstawiki\rozstawiki-pdf.exe')
+installed_pdf=(run_wine 'C:\Program Files\Rozstawiki\rozstawiki-pdf.exe')
 (cd "$out/elsewhere" && "${installed_pdf[@]}" HowellKS.txt 1 'Karty par – Łódź.pdf' >/dev/null 2>&1) ||
   fail "an old PDF was not replaced"
 diff <(words "$out/export/HowellKS-1-tables-linux.pdf") <(words "$out/elsewhere/Karty par – Łódź.pdf") >/dev/null ||
@@ -160,7 +164,7 @@ fi
 grep -q "nie jest plikiem PDF" "$out/refused.log" || fail "no reason given for keeping notatki.txt: $(cat "$out/refused.log")"
 [[ "$(cat "$out/elsewhere/notatki.txt")" == "notatki sędziego" ]] || fail "notatki.txt changed"
 [[ -z "$(find "$out/elsewhere" -name '.*rozstawiki-*')" ]] || fail "a pending file was left behind"
-"$wine" "$installed/odinstaluj.exe" /S
+run_wine "$installed/odinstaluj.exe" /S
 "$wineserver" -w
 [[ ! -e $installed ]] || fail "the uninstaller left $(find "$installed" | head -n 5)"
 [[ ! -e $menu_entry ]] || fail "the uninstaller left the Start menu entry"
