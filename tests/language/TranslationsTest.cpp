@@ -99,6 +99,13 @@ std::set<std::pair<std::string, std::string>> Identities(const std::vector<Messa
     return identities;
 }
 
+// How many forms a text that follows a number takes: Polish one, few (2-4, 22-24...) and many,
+// English singular and plural. A language not listed here is held to the forms its file gives.
+std::size_t PluralForms(const movement::Language& language) {
+    const std::string code = language.code;
+    return code == "pl" ? 3 : code == "en" ? 2 : 0;
+}
+
 }  // namespace
 
 TEST(Translations, EveryLanguageHasEveryTextTranslatedWithTheSourcesPlacesAndNothingLeftOver) {
@@ -115,8 +122,14 @@ TEST(Translations, EveryLanguageHasEveryTextTranslatedWithTheSourcesPlacesAndNot
             << ".ts is behind the sources: cmake --build build --target update_translations";
         for (const Message& message : updated) {
             EXPECT_EQ(message.type, "") << "not finished or no longer said: " << message.Name();
-            const std::size_t forms = &language == &movement::SourceLanguage() ? 3 : 2;
-            EXPECT_EQ(message.forms.size(), message.numerus ? forms : 1) << message.Name();
+            if (message.numerus) {
+                if (PluralForms(language) != 0) {
+                    EXPECT_EQ(message.forms.size(), PluralForms(language)) << message.Name();
+                }
+                EXPECT_FALSE(message.forms.empty()) << message.Name();
+            } else {
+                EXPECT_EQ(message.forms.size(), 1U) << message.Name();
+            }
             for (const std::string& form : message.forms) {
                 EXPECT_FALSE(form.empty()) << message.Name();
                 EXPECT_EQ(Places(form), Places(message.source)) << message.Name() << " -> \"" << form << '"';
