@@ -5,7 +5,8 @@
 #   - the core's tests;
 #   - rozstawiki-pdf.exe prints the table cards, the pair cards and the sheet of shipped lines,
 #     and pdftotext reads the same words from them as from the Linux build's PDFs;
-#   - rozstawiki.exe shows its main window (a screenshot is kept);
+#   - rozstawiki.exe shows its main window in Polish under a Polish Windows and in English under
+#     an English one (screenshots are kept);
 #   - the installer installs silently, the installed export finds a shipped scheme file from
 #     another folder, writes a PDF with a Polish name, replaces it and keeps a file that is no
 #     PDF, and the silent uninstall leaves nothing.
@@ -114,24 +115,31 @@ for case in "${cases[@]}"; do
   fi
 done
 
-echo "-- The window program on the virtual display"
-run_wine "$program/rozstawiki.exe" >"$out/rozstawiki.log" 2>&1 &
-window_program=$!
-if window=$(timeout 60 xdotool search --sync --onlyvisible --name "^Wydruk Rozstaw" 2>/dev/null | head -n 1) &&
-  [[ -n $window ]]; then
-  sleep 2
-  import -window root "$out/rozstawiki.png"
-  geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/ *Geometry: //p')
-  colours=$(convert "$out/rozstawiki.png" -format '%k' info:)
-  echo "main window $geometry shown, screenshot $out/rozstawiki.png ($colours colours)"
-  ((colours > 16)) || fail "the screenshot is all but blank"
-else
-  import -window root "$out/rozstawiki.png" || true
-  fail "rozstawiki.exe showed no main window in 60 s"
-fi
-kill "$window_program" 2>/dev/null || true
-"$wineserver" -k 2>/dev/null || true
-"$wineserver" -w
+# The main window as a director with Windows in LOCALE sees it: its caption begins with TITLE.
+main_window() {
+  local locale=$1 title=$2 picture=$out/$3
+  windows_locale=$locale run_wine "$program/rozstawiki.exe" >"${picture%.png}.log" 2>&1 &
+  local window_program=$!
+  if window=$(timeout 60 xdotool search --sync --onlyvisible --name "^$title" 2>/dev/null | head -n 1) &&
+    [[ -n $window ]]; then
+    sleep 2
+    import -window root "$picture"
+    geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/ *Geometry: //p')
+    colours=$(convert "$picture" -format '%k' info:)
+    echo "main window \"$title…\" $geometry shown under $locale, screenshot $picture ($colours colours)"
+    ((colours > 16)) || fail "the screenshot is all but blank"
+  else
+    import -window root "$picture" || true
+    fail "rozstawiki.exe showed no main window \"$title…\" under $locale in 60 s"
+  fi
+  kill "$window_program" 2>/dev/null || true
+  "$wineserver" -k 2>/dev/null || true
+  "$wineserver" -w
+}
+
+echo "-- The window program on the virtual display, in Polish and in English"
+main_window pl_PL.UTF-8 "Wydruk Rozstaw" rozstawiki.png
+main_window en_GB.UTF-8 "Table Guide Cards" rozstawiki-en.png
 
 echo "-- The installer"
 installer=$(ls "$build"/rozstawiki-setup-*.exe)
