@@ -3,6 +3,8 @@
 
 #include "ExportOptionTable.h"
 
+#include "language/Translations.h"
+
 #include <vector>
 
 namespace pdfexport {
@@ -64,7 +66,8 @@ movement::Result<std::string> BashCompletion(std::string script) {
                                       {"VALUED_OPTIONS", "@(" + Joined(valued, "|") + ")"},
                                       {"VALUE_CASES", cases}})
         if (!Fill(script, place, text))
-            return movement::Result<std::string>::Refused("Skrypt uzupełniania nie ma miejsca @" + place + "@.");
+            return movement::Result<std::string>::Refused(language::Interface().Say(movement::Text{
+                RZ_TEXT("BashCompletion", "Skrypt uzupełniania nie ma miejsca @%1@."), {place}}));
     return movement::Result<std::string>::Accepted(std::move(script));
 }
 

@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExportOptionTable.h"
 
+#include "language/Translations.h"
 #include "movement/BoardRoutes.h"
+#include "movement/Languages.h"
 #include "movement/TypedInteger.h"
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <optional>
 #include <set>
+#include <utility>
 
 namespace pdfexport {
 
@@ -33,24 +35,25 @@ std::vector<std::string> Split(const std::string& text, char separator) {
     }
 }
 
-// "a, b albo c"
-std::string OneOf(const std::vector<std::string>& items) {
-    std::string text;
-    for (std::size_t k = 0; k < items.size(); ++k)
-        text += (k == 0 ? "" : k + 1 == items.size() ? " albo " : ", ") + items[k];
-    return text;
+std::string Say(movement::TextId id, std::vector<std::string> arguments = {}) {
+    return language::Interface().Say(movement::Text{id, std::move(arguments)});
 }
 
-// "Opcja --swap przyjmuje numery stołów rozdzielone przecinkami."
-Outcome Takes(const ExportOption& option, const std::string& what) {
-    return Outcome::Refused("Opcja " + option.name + " przyjmuje " + what + ".");
+// "Opcja --swap przyjmuje numery stołów rozdzielone przecinkami.": the sentence names the option.
+Outcome Takes(const ExportOption& option, movement::TextId sentence) {
+    return Outcome::Refused(Say(sentence, {option.name}));
 }
 
 // The place of the value among the option's alternatives, or the refusal that names them all.
 movement::Result<std::size_t> Alternative(const ExportOption& option, const std::string& value) {
     const std::vector<std::string> words = Alternatives(option);
     const auto found = std::find(words.begin(), words.end(), value);
-    if (found == words.end()) return Takes(option, OneOf(words));
+    if (found == words.end()) {
+        std::string allButLast;
+        for (std::size_t k = 0; k + 1 < words.size(); ++k) allButLast += (k == 0 ? "" : ", ") + words[k];
+        return Outcome::Refused(Say(RZ_TEXT("ExportOptions", "Opcja %1 przyjmuje %2 albo %3."),
+                                    {option.name, allButLast, words.back()}));
+    }
     return movement::Result<std::size_t>::Accepted(static_cast<std::size_t>(found - words.begin()));
 }
 
@@ -66,7 +69,9 @@ Outcome ReadNumbers(const ExportOption& option, const std::string& value, Export
     for (const std::string& pair : Split(value, ',')) {
         const auto equals = pair.find('=');
         const auto old = equals == std::string::npos ? std::nullopt : Integer(pair.substr(0, equals));
-        if (!old) return Takes(option, "pary STARY=NOWY rozdzielone przecinkami");
+        if (!old)
+            return Takes(option,
+                         RZ_TEXT("ExportOptions", "Opcja %1 przyjmuje pary STARY=NOWY rozdzielone przecinkami."));
         request.numbers.push_back({*old, pair.substr(equals + 1)});
     }
     return Outcome::Accepted();
@@ -75,7 +80,8 @@ Outcome ReadNumbers(const ExportOption& option, const std::string& value, Export
 Outcome ReadSwap(const ExportOption& option, const std::string& value, ExportRequest& request) {
     for (const std::string& table : Split(value, ',')) {
         const auto number = Integer(table);
-        if (!number) return Takes(option, "numery stołów rozdzielone przecinkami");
+        if (!number)
+            return Takes(option, RZ_TEXT("ExportOptions", "Opcja %1 przyjmuje numery stołów rozdzielone przecinkami."));
         request.swaps.push_back(*number);
     }
     return Outcome::Accepted();
@@ -89,14 +95,15 @@ Outcome ReadCards(const ExportOption& option, const std::string& value, ExportRe
 
 Outcome ReadAbsent(const ExportOption& option, const std::string& value, ExportRequest& request) {
     const auto pair = Integer(value);
-    if (!pair) return Takes(option, "numer pary");
+    if (!pair) return Takes(option, RZ_TEXT("ExportOptions", "Opcja %1 przyjmuje numer pary."));
     request.absentPair = *pair;
     return Outcome::Accepted();
 }
 
 Outcome ReadBoards(const ExportOption& option, const std::string& value, ExportRequest& request) {
     const auto boards = Integer(value);
-    if (!boards) return Takes(option, "liczbę rozdań w komplecie, od 0 do 9");
+    if (!boards)
+        return Takes(option, RZ_TEXT("ExportOptions", "Opcja %1 przyjmuje liczbę rozdań w komplecie, od 0 do 9."));
     if (Outcome fits = movement::CheckBoardsPerSet(*boards); !fits.accepted()) return fits;
     request.boardsPerSet = *boards;
     return Outcome::Accepted();
@@ -104,7 +111,7 @@ Outcome ReadBoards(const ExportOption& option, const std::string& value, ExportR
 
 Outcome ReadTable(const ExportOption& option, const std::string& value, std::optional<int>& table) {
     const auto number = Integer(value);
-    if (!number) return Takes(option, "numer stołu");
+    if (!number) return Takes(option, RZ_TEXT("ExportOptions", "Opcja %1 przyjmuje numer stołu."));
     table = *number;
     return Outcome::Accepted();
 }
@@ -127,7 +134,8 @@ Outcome ReadPaper(const ExportOption& option, const std::string& value, ExportRe
 
 Outcome ReadResolution(const ExportOption& option, const std::string& value, ExportRequest& request) {
     const auto dpi = Integer(value);
-    if (!dpi || *dpi < 72 || *dpi > 2400) return Takes(option, "liczbę od 72 do 2400");
+    if (!dpi || *dpi < 72 || *dpi > 2400)
+        return Takes(option, RZ_TEXT("ExportOptions", "Opcja %1 przyjmuje liczbę od 72 do 2400."));
     request.resolution = *dpi;
     return Outcome::Accepted();
 }
@@ -143,7 +151,7 @@ Outcome ReadEvent(const ExportOption&, const std::string& value, ExportRequest& 
 }
 
 Outcome ReadPrinter(const ExportOption& option, const std::string& value, ExportRequest& request) {
-    if (value.empty()) return Takes(option, "nazwę drukarki");
+    if (value.empty()) return Takes(option, RZ_TEXT("ExportOptions", "Opcja %1 przyjmuje nazwę drukarki."));
     request.printer = value;
     return Outcome::Accepted();
 }
@@ -157,6 +165,15 @@ Outcome ReadList(const ExportOption&, const std::string& value, ExportRequest& r
 Outcome ReadCheck(const ExportOption&, const std::string& value, ExportRequest& request) {
     request.mode = ExportRequest::Mode::Check;
     request.schemeFile = value;
+    return Outcome::Accepted();
+}
+
+Outcome ReadLanguage(const ExportOption& option, const std::string& value, ExportRequest& request) {
+    const auto language = movement::LanguageCoded(value);
+    if (!language)
+        return Outcome::Refused(Say(RZ_TEXT("ExportOptions", "Opcja %1 przyjmuje kod języka: %2."),
+                                    {option.name, movement::LanguageCodesListed()}));
+    request.language = *language;
     return Outcome::Accepted();
 }
 
@@ -178,27 +195,23 @@ std::string CardKeys() {
     return keys;
 }
 
-std::string CardsHelp() {
-    std::vector<std::string> names;
-    for (const printing::ProductInfo& product : printing::ProductTable) {
-        std::string name = product.name;
-        name[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(name[0])));
-        names.push_back(name + (names.empty() ? " (domyślnie)" : ""));
-    }
-    return "co drukować: " + OneOf(names);
+// The codes --language takes, as its argument names them.
+std::string LanguageCodes() {
+    std::string codes;
+    for (const movement::Language& language : movement::Languages())
+        codes += (codes.empty() ? "" : "|") + std::string(language.code);
+    return codes;
 }
 
 // Where --printer sends the cards: a queue of the CUPS server, or on Windows the system's spooler.
 #ifdef _WIN32
-constexpr const char* PrinterWhere = "na drukarkę systemu Windows.";
-constexpr const char* PrinterHelp =
-    "wysyła rozstawiki na drukarkę (do kolejki wydruku Windows)\n"
-    "zamiast do pliku";
+constexpr movement::TextId PrinterHelp = RZ_TEXT("ExportOptions",
+                                                 "wysyła rozstawiki na drukarkę (do kolejki wydruku Windows)\n"
+                                                 "zamiast do pliku");
 #else
-constexpr const char* PrinterWhere = "na drukarkę serwera wydruku (CUPS).";
-constexpr const char* PrinterHelp =
-    "wysyła rozstawiki na drukarkę (kolejkę serwera wydruku)\n"
-    "zamiast do pliku i kończy się, gdy serwer przyjmie zadanie";
+constexpr movement::TextId PrinterHelp = RZ_TEXT("ExportOptions",
+                                                 "wysyła rozstawiki na drukarkę (kolejkę serwera wydruku)\n"
+                                                 "zamiast do pliku i kończy się, gdy serwer przyjmie zadanie");
 #endif
 
 std::vector<ExportOption> MakeTable() {
@@ -207,70 +220,94 @@ std::vector<ExportOption> MakeTable() {
     return {
         {.name = "--numbering",
          .argument = "1|2|3|mitchell",
-         .help = "pierwszy, drugi lub trzeci skok numeracji albo numeracja\n"
-                 "Mitchella (domyślnie 1)",
+         .help = RZ_TEXT("ExportOptions",
+                         "pierwszy, drugi lub trzeci skok numeracji albo numeracja\n"
+                         "Mitchella (domyślnie 1)"),
          .read = ReadNumbering,
          .offered = Alternatives},
         {.name = "--numbers",
-         .argument = "STARY=NOWY[,...]",
-         .help = "numery dowolne (1..99); numeracja jest wtedy pierwszym skokiem",
+         .argument = RZ_TEXT("ExportOptions", "STARY=NOWY[,...]"),
+         .help = RZ_TEXT("ExportOptions", "numery dowolne (1..99); numeracja jest wtedy pierwszym skokiem"),
          .read = ReadNumbers},
-        {.name = "--swap", .argument = "STÓŁ[,STÓŁ...]", .help = "zamiana NS z WE przy tych stołach", .read = ReadSwap},
+        {.name = "--swap",
+         .argument = RZ_TEXT("ExportOptions", "STÓŁ[,STÓŁ...]"),
+         .help = RZ_TEXT("ExportOptions", "zamiana NS z WE przy tych stołach"),
+         .read = ReadSwap},
         {.name = "--cards",
          .argument = CardKeys(),
-         .help = CardsHelp(),
+         .help =
+             RZ_TEXT("ExportOptions", "co drukować: rozstawiki stolikowe (domyślnie), karty par albo arkusz schematu"),
          .flowing = true,
          .read = ReadCards,
          .offered = Alternatives},
         {.name = "--absent",
          .argument = "N",
-         .help = "para nieobecna, numer z kart, jak go drukuje wybrana\n"
-                 "numeracja (0 – grają wszystkie)",
+         .help = RZ_TEXT("ExportOptions",
+                         "para nieobecna, numer z kart, jak go drukuje wybrana\n"
+                         "numeracja (0 – grają wszystkie)"),
          .read = ReadAbsent},
         {.name = "--boards",
          .argument = "N",
-         .help = "rozdań w komplecie, od 1 do 9: karty podają numery rozdań,\n"
-                 "dokąd iść z kompletem i komplety dzielone (domyślnie 0 – bez)",
+         .help = RZ_TEXT("ExportOptions",
+                         "rozdań w komplecie, od 1 do 9: karty podają numery rozdań,\n"
+                         "dokąd iść z kompletem i komplety dzielone (domyślnie 0 – bez)"),
          .read = ReadBoards},
         {.name = "--from",
          .argument = "N",
-         .help = "zakres wydruku rozstawików stolikowych (domyślnie wszystkie stoły)",
+         .help = RZ_TEXT("ExportOptions", "zakres wydruku rozstawików stolikowych (domyślnie wszystkie stoły)"),
          .read = ReadFrom},
         {.name = "--to", .argument = "N", .read = ReadTo},
         {.name = "--paper",
          .argument = "A4|A5|Letter",
-         .help = "papier (domyślnie A4)",
+         .help = RZ_TEXT("ExportOptions", "papier (domyślnie A4)"),
          .read = ReadPaper,
          .offered = Alternatives},
         {.name = "--resolution",
          .argument = "DPI",
-         .help = "rozdzielczość (domyślnie 600, od 72 do 2400)",
+         .help = RZ_TEXT("ExportOptions", "rozdzielczość (domyślnie 600, od 72 do 2400)"),
          .read = ReadResolution,
          .offered = Suggestions,
          .suggestions = "300 600 1200"},
-        {.name = "--source", .argument = "TEKST", .help = "źródło schematu na rozstawikach", .read = ReadSource},
+        {.name = "--source",
+         .argument = RZ_TEXT("ExportOptions", "TEKST"),
+         .help = RZ_TEXT("ExportOptions", "źródło schematu na rozstawikach"),
+         .read = ReadSource},
         {.name = "--event",
-         .argument = "TEKST",
-         .help = "turniej: linia u dołu każdej strony (klub, turniej, data)",
+         .argument = RZ_TEXT("ExportOptions", "TEKST"),
+         .help = RZ_TEXT("ExportOptions", "turniej: linia u dołu każdej strony (klub, turniej, data)"),
          .read = ReadEvent},
-        {.name = "--printer", .argument = "DRUKARKA", .help = PrinterHelp, .read = ReadPrinter, .offered = PrintQueues},
+        {.name = "--printer",
+         .argument = RZ_TEXT("ExportOptions", "DRUKARKA"),
+         .help = PrinterHelp,
+         .read = ReadPrinter,
+         .offered = PrintQueues},
         {.name = "--list",
-         .argument = "PLIK_SCHEMATÓW",
-         .help = "wypisuje linie listy schematów, numerowane od 1",
+         .argument = RZ_TEXT("ExportOptions", "PLIK_SCHEMATÓW"),
+         .help = RZ_TEXT("ExportOptions", "wypisuje linie listy schematów, numerowane od 1"),
          .role = Listing,
          .read = ReadList,
          .offered = SchemeFiles},
         {.name = "--check",
-         .argument = "PLIK_SCHEMATÓW",
-         .help = "sprawdza każdą linię pliku jak schemat wprowadzany z palca",
+         .argument = RZ_TEXT("ExportOptions", "PLIK_SCHEMATÓW"),
+         .help = RZ_TEXT("ExportOptions", "sprawdza każdą linię pliku jak schemat wprowadzany z palca"),
          .role = Listing,
          .read = ReadCheck,
          .offered = SchemeFiles},
-        {.name = "--help", .help = "wypisuje ten opis", .role = Answer, .read = ReadHelp},
-        {.name = "--version", .help = "wypisuje wersję programu", .role = Answer, .read = ReadVersion},
+        {.name = "--language",
+         .argument = LanguageCodes(),
+         .help = RZ_TEXT("ExportOptions", "język komunikatów i tego opisu (domyślnie język systemu)"),
+         .role = Interface,
+         .read = ReadLanguage,
+         .offered = Alternatives},
+        {.name = "--help", .help = RZ_TEXT("ExportOptions", "wypisuje ten opis"), .role = Answer, .read = ReadHelp},
+        {.name = "--version",
+         .help = RZ_TEXT("ExportOptions", "wypisuje wersję programu"),
+         .role = Answer,
+         .read = ReadVersion},
         {.name = "--",
-         .help = "kończy opcje (dalej same argumenty, np. plik o nazwie\n"
-                 "zaczynającej się od -)",
+         .help = RZ_TEXT("ExportOptions",
+                         "kończy opcje (dalej same argumenty, np. plik o nazwie\n"
+                         "zaczynającej się od -)"),
          .role = EndOfOptions},
     };
 }
@@ -288,24 +325,29 @@ const ExportOption* FindExportOption(std::string_view name) {
     return found == table.end() ? nullptr : &*found;
 }
 
-std::vector<std::string> Alternatives(const ExportOption& option) {
-    if (option.argument.find('|') == std::string::npos) return {};
-    return Split(option.argument, '|');
-}
+std::string OptionArgument::Said() const { return name_ ? Say(*name_) : words_; }
 
-const char* PrinterDestination() { return PrinterWhere; }
+std::string HelpSaid(const ExportOption& option) { return option.help ? Say(*option.help) : std::string(); }
+
+std::vector<std::string> Alternatives(const ExportOption& option) {
+    if (option.argument.words().find('|') == std::string::npos) return {};
+    return Split(option.argument.words(), '|');
+}
 
 Outcome OptionsAtOdds(const std::set<std::string>& given, const ExportRequest& request) {
     if (given.count("--list") != 0 && given.count("--check") != 0)
-        return Outcome::Refused("Opcje --list i --check wykluczają się.");
+        return Outcome::Refused(Say(RZ_TEXT("ExportOptions", "Opcje --list i --check wykluczają się.")));
     if (given.count("--numbering") != 0 && given.count("--numbers") != 0)
-        return Outcome::
-            Refused("Opcje --numbering i --numbers wykluczają się: numery dowolne drukuje się przy pierwszym skoku.");
+        return Outcome::Refused(Say(
+            RZ_TEXT("ExportOptions",
+                    "Opcje --numbering i --numbers wykluczają się: numery dowolne drukuje się przy pierwszym skoku.")));
     const printing::ProductInfo& product = printing::InfoOf(request.product);
     if (!product.usesAbsentPair && given.count("--absent") != 0)
-        return Outcome::Refused(std::string("Opcja --absent nie dotyczy wydruku „") + product.name + "”.");
+        return Outcome::Refused(Say(RZ_TEXT("ExportOptions", "Opcja --absent nie dotyczy wydruku „%1”."),
+                                    {product.name}));
     if (!product.usesTableRange && (given.count("--from") != 0 || given.count("--to") != 0))
-        return Outcome::Refused("Opcje --from i --to dotyczą tylko rozstawików stolikowych.");
+        return Outcome::Refused(Say(RZ_TEXT("ExportOptions",
+                                            "Opcje --from i --to dotyczą tylko rozstawików stolikowych.")));
     return Outcome::Accepted();
 }
 

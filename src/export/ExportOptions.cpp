@@ -3,6 +3,7 @@
 
 #include "ExportOptionTable.h"
 
+#include "language/Translations.h"
 #include "movement/TypedInteger.h"
 
 #include <optional>
@@ -20,6 +21,10 @@ using movement::Outcome;
 
 ParsedArguments Wrong(const std::string& error) { return ParsedArguments::Refused(error); }
 
+std::string Say(movement::TextId id, std::vector<std::string> arguments = {}) {
+    return language::Interface().Say(movement::Text{id, std::move(arguments)});
+}
+
 // What an answer asks for, every other option set aside.
 ExportRequest Answer(const ExportOption& option) {
     ExportRequest answer;
@@ -34,7 +39,7 @@ Outcome Conflict(const std::set<std::string>& given, const ExportRequest& reques
     if (request.mode == ExportRequest::Mode::Export) return Outcome::Accepted();
     for (const std::string& option : given)
         if (FindExportOption(option)->role == OptionRole::Cards)
-            return Outcome::Refused("Opcja " + option + " nie dotyczy --list ani --check.");
+            return Outcome::Refused(Say(RZ_TEXT("ExportOptions", "Opcja %1 nie dotyczy --list ani --check."), {option}));
     return Outcome::Accepted();
 }
 
@@ -56,9 +61,12 @@ ParsedArguments ParseExportArguments(const std::vector<std::string>& arguments) 
         }
         const ExportOption* option = FindExportOption(argument);
         if (option == nullptr) {
-            if (argument.rfind("--", 0) == 0) return Wrong("Nieznana opcja " + argument + ".");
-            return Wrong("Nieznana opcja " + argument + " (plik o nazwie zaczynającej się od „-” podaje się po „--” " +
-                         "albo jako ./" + argument + ").");
+            if (argument.rfind("--", 0) == 0)
+                return Wrong(Say(RZ_TEXT("ExportOptions", "Nieznana opcja %1."), {argument}));
+            return Wrong(Say(RZ_TEXT("ExportOptions",
+                                     "Nieznana opcja %1 (plik o nazwie zaczynającej się od „-” podaje się po „--” "
+                                     "albo jako ./%1)."),
+                             {argument}));
         }
         if (option->role == OptionRole::EndOfOptions) {
             optionsEnded = true;
@@ -73,8 +81,10 @@ ParsedArguments ParseExportArguments(const std::vector<std::string>& arguments) 
             ++i;  // its value, whatever it is, is not used
             continue;
         }
-        if (!given.insert(argument).second) return Wrong("Opcja " + argument + " podana dwa razy.");
-        if (i + 1 >= arguments.size()) return Wrong("Brak wartości opcji " + argument + ".");
+        if (!given.insert(argument).second)
+            return Wrong(Say(RZ_TEXT("ExportOptions", "Opcja %1 podana dwa razy."), {argument}));
+        if (i + 1 >= arguments.size())
+            return Wrong(Say(RZ_TEXT("ExportOptions", "Brak wartości opcji %1."), {argument}));
         if (const auto read = option->read(*option, arguments[++i], request); !read.accepted())
             return Wrong(read.message());
     }
@@ -82,15 +92,18 @@ ParsedArguments ParseExportArguments(const std::vector<std::string>& arguments) 
     if (const Outcome conflict = Conflict(given, request); !conflict.accepted()) return Wrong(conflict.message());
 
     if (request.mode != ExportRequest::Mode::Export) {
-        if (!positional.empty()) return Wrong("Przy --list i --check podaje się tylko plik schematów.");
+        if (!positional.empty())
+            return Wrong(Say(RZ_TEXT("ExportOptions", "Przy --list i --check podaje się tylko plik schematów.")));
         return ParsedArguments::Accepted(std::move(request));
     }
     if (!request.printer.empty() && positional.size() != 2)
-        return Wrong("Przy --printer potrzebne są dwa argumenty: plik schematów i linia.");
+        return Wrong(Say(RZ_TEXT("ExportOptions",
+                                 "Przy --printer potrzebne są dwa argumenty: plik schematów i linia.")));
     if (request.printer.empty() && positional.size() != 3)
-        return Wrong("Potrzebne są trzy argumenty: plik schematów, linia i plik wyjściowy.");
+        return Wrong(Say(RZ_TEXT("ExportOptions",
+                                 "Potrzebne są trzy argumenty: plik schematów, linia i plik wyjściowy.")));
     const auto line = movement::ParseTypedInteger(positional[1]);
-    if (!line || *line < 1) return Wrong("Linia schematu to liczba od 1.");
+    if (!line || *line < 1) return Wrong(Say(RZ_TEXT("ExportOptions", "Linia schematu to liczba od 1.")));
     request.schemeFile = positional[0];
     request.line = *line;
     if (request.printer.empty()) request.output = positional[2];

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "movement/ArbitraryNumbers.h"
+#include "movement/Languages.h"
 #include "movement/Result.h"
 #include "printing/Products.h"
 
@@ -35,6 +36,9 @@ struct ExportRequest {
     int absentPair = 0;    // as the cards print it, under the numbering chosen; 0 for nobody
     int boardsPerSet = 0;  // 0: the cards give set numbers only
     std::string event;     // the line at the foot of every page; none when empty
+    // --language: the language of the messages, chosen before the arguments are read (it is
+    // read here to refuse a code the program does not speak); the system's when not given.
+    std::optional<movement::Language> language;
 
     // The program's data folders, where a shipped scheme file's bare name is looked for when the
     // working folder does not hold it; no option, set from the program's place.

@@ -3,6 +3,8 @@
 
 #include "ExportOptionTable.h"
 
+#include "language/Translations.h"
+
 #include <algorithm>
 #include <string_view>
 
@@ -42,7 +44,7 @@ std::string Flowed(const std::string& paragraph) {
 }
 
 std::string Named(const ExportOption& option) {
-    return option.name + (option.argument.empty() ? "" : " " + option.argument);
+    return option.name + (option.argument.empty() ? "" : " " + option.argument.Said());
 }
 
 // "  --paper A4|A5|Letter        papier (domyślnie A4)": each option with its argument, and
@@ -53,11 +55,11 @@ std::string OptionLines() {
     std::string text;
     for (auto option = table.begin(); option != table.end(); ++option) {
         std::string line = "  " + Named(*option);
-        for (auto beside = option + 1; beside != table.end() && beside->help.empty(); ++beside)
-            line += ", " + Named(*beside);
-        if (option->help.empty()) continue;
+        for (auto beside = option + 1; beside != table.end() && !beside->help; ++beside) line += ", " + Named(*beside);
+        if (!option->help) continue;
         line += std::string(DescriptionColumn - std::min(DescriptionColumn - 2, Columns(line)), ' ');
-        const std::string help = option->flowing ? Flowed(option->help) : option->help;
+        const std::string said = HelpSaid(*option);
+        const std::string help = option->flowing ? Flowed(said) : said;
         std::size_t start = 0;
         for (;;) {
             const auto end = help.find('\n', start);
@@ -72,27 +74,46 @@ std::string OptionLines() {
 
 }  // namespace
 
-const std::string& UsageText() {
-    static const std::string text =
-        std::string(
-            "Użycie:\n"
-            "  rozstawiki-pdf [opcje] PLIK_SCHEMATÓW LINIA WYJŚCIE.pdf\n"
-            "  rozstawiki-pdf --printer DRUKARKA [opcje] PLIK_SCHEMATÓW LINIA\n"
-            "  rozstawiki-pdf --list PLIK_SCHEMATÓW\n"
-            "  rozstawiki-pdf --check PLIK_SCHEMATÓW\n"
-            "\n"
-            "Drukuje rozstawiki stolikowe, karty par albo arkusz schematu z linii LINIA pliku (liczonej\n"
-            "od 1, jak na liście schematów) do pliku PDF albo ") +
-        PrinterDestination() +
-        "\n"
-        "\n"
-        "Opcje:\n" +
-        OptionLines() +
-        "\n"
-        "Każdą opcję podaje się najwyżej raz; --numbering i --numbers wykluczają się.\n"
-        "Kod wyjścia: 0 sukces (także gdy zadanie czeka w kolejce zatrzymanej drukarki, co zgłasza\n"
-        "ostrzeżenie), 1 błędne dane, nieudany zapis albo wydruk, 2 błędne wywołanie.\n";
-    return text;
+std::string UsageText() {
+    const language::Translations& words = language::Interface();
+    // Where --printer sends the cards: a queue of the CUPS server, or on Windows the system's spooler.
+#ifdef _WIN32
+    const movement::TextId opening =
+        RZ_TEXT("ExportUsage",
+                "Użycie:\n"
+                "  rozstawiki-pdf [opcje] PLIK_SCHEMATÓW LINIA WYJŚCIE.pdf\n"
+                "  rozstawiki-pdf --printer DRUKARKA [opcje] PLIK_SCHEMATÓW LINIA\n"
+                "  rozstawiki-pdf --list PLIK_SCHEMATÓW\n"
+                "  rozstawiki-pdf --check PLIK_SCHEMATÓW\n"
+                "\n"
+                "Drukuje rozstawiki stolikowe, karty par albo arkusz schematu z linii LINIA "
+                "pliku (liczonej\n"
+                "od 1, jak na liście schematów) do pliku PDF albo na drukarkę systemu "
+                "Windows.\n"
+                "\n"
+                "Opcje:\n");
+#else
+    const movement::TextId opening =
+        RZ_TEXT("ExportUsage",
+                "Użycie:\n"
+                "  rozstawiki-pdf [opcje] PLIK_SCHEMATÓW LINIA WYJŚCIE.pdf\n"
+                "  rozstawiki-pdf --printer DRUKARKA [opcje] PLIK_SCHEMATÓW LINIA\n"
+                "  rozstawiki-pdf --list PLIK_SCHEMATÓW\n"
+                "  rozstawiki-pdf --check PLIK_SCHEMATÓW\n"
+                "\n"
+                "Drukuje rozstawiki stolikowe, karty par albo arkusz schematu z linii LINIA "
+                "pliku (liczonej\n"
+                "od 1, jak na liście schematów) do pliku PDF albo na drukarkę serwera "
+                "wydruku (CUPS).\n"
+                "\n"
+                "Opcje:\n");
+#endif
+    return words.Say(opening) + OptionLines() + "\n" +
+           words.Say(RZ_TEXT("ExportUsage",
+                             "Każdą opcję podaje się najwyżej raz; --numbering i --numbers wykluczają się.\n"
+                             "Kod wyjścia: 0 sukces (także gdy zadanie czeka w kolejce zatrzymanej drukarki, co "
+                             "zgłasza\n"
+                             "ostrzeżenie), 1 błędne dane, nieudany zapis albo wydruk, 2 błędne wywołanie.\n"));
 }
 
 }  // namespace pdfexport

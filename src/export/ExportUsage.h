@@ -5,8 +5,8 @@
 
 namespace pdfexport {
 
-// What `rozstawiki-pdf --help` prints, and a usage error after its message: the options' lines
-// from the table of options.
-const std::string& UsageText();
+// What `rozstawiki-pdf --help` prints, and a usage error after its message, in the interface's
+// language: the options' lines from the table of options.
+std::string UsageText();
 
 }  // namespace pdfexport

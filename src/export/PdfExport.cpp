@@ -3,6 +3,7 @@
 
 #include "ExportUsage.h"
 
+#include "language/Translations.h"
 #include "movement/AbsentPair.h"
 #include "movement/ArbitraryNumbers.h"
 #include "movement/MainWindowState.h"
@@ -18,6 +19,7 @@
 #include <QPageSize>
 
 #include <cerrno>
+#include <utility>
 #include <vector>
 
 namespace pdfexport {
@@ -26,6 +28,10 @@ namespace {
 
 using movement::MovementState;
 using movement::Outcome;
+
+std::string Say(movement::TextId id, std::vector<std::string> arguments = {}) {
+    return language::Interface().Say(movement::Text{id, std::move(arguments)});
+}
 
 int BadInput(std::ostream& errors, const std::string& message) {
     errors << message << '\n';
@@ -50,12 +56,15 @@ int Written(std::ostream& out, std::ostream& errors, int status) {
     out.flush();
     if (out) return status;
     const int error = errno;
-    std::string message = "Nie można wypisać wyników na standardowe wyjście";
     if (error == EPIPE)
-        message += ": odbiorca wyników zakończył czytanie (zamknięty potok)";
-    else if (error == ENOSPC)
-        message += ": brak miejsca na dysku";
-    return BadInput(errors, message + ".");
+        return BadInput(errors, Say(RZ_TEXT("PdfExport",
+                                            "Nie można wypisać wyników na standardowe wyjście: odbiorca "
+                                            "wyników zakończył czytanie (zamknięty potok).")));
+    if (error == ENOSPC)
+        return BadInput(errors, Say(RZ_TEXT("PdfExport",
+                                            "Nie można wypisać wyników na standardowe wyjście: brak "
+                                            "miejsca na dysku.")));
+    return BadInput(errors, Say(RZ_TEXT("PdfExport", "Nie można wypisać wyników na standardowe wyjście.")));
 }
 
 // Tells what the reading skipped; true when it skipped anything.
@@ -97,13 +106,15 @@ int CheckLines(const ExportRequest& request, std::ostream& out, std::ostream& er
         out << k + 1 << ": " << (checked.accepted() ? std::string("OK") : checked.message()) << '\n';
         if (!checked.accepted()) failed += (failed.empty() ? "" : ", ") + std::to_string(k + 1);
     }
-    if (!failed.empty()) errors << "Błędne linie: " << failed << ".\n";
+    if (!failed.empty()) errors << Say(RZ_TEXT("PdfExport", "Błędne linie: %1."), {failed}) << '\n';
     const bool skipped = ReportSkipped(lines, errors);
     // A file with nothing to check is no scheme file that passed (a wrong file, or one whose lines
     // end in CR alone and so make one commented line).
     const bool none = lines.lines.empty();
     if (none)
-        errors << "W pliku " << request.schemeFile << " nie ma żadnej linii schematu, więc nie ma czego sprawdzić.\n";
+        errors << Say(RZ_TEXT("PdfExport", "W pliku %1 nie ma żadnej linii schematu, więc nie ma czego sprawdzić."),
+                      {request.schemeFile})
+               << '\n';
     return Written(out, errors, failed.empty() && !skipped && !none ? 0 : 1);
 }
 
@@ -114,9 +125,9 @@ Outcome SetUpMovement(const ExportRequest& request, MovementState& state) {
     const auto load = movement::LoadSchemeFile(state, request.schemeFile, source);
     if (!load.accepted()) return load;
     if (request.line > static_cast<int>(load.value().listLines.size()))
-        return Outcome::Refused("Plik " + request.schemeFile + " nie ma linii schematu numer " +
-                                std::to_string(request.line) + " (ma ich " +
-                                std::to_string(load.value().listLines.size()) + ").");
+        return Outcome::Refused(Say(RZ_TEXT("PdfExport", "Plik %1 nie ma linii schematu numer %2 (ma ich %3)."),
+                                    {request.schemeFile, std::to_string(request.line),
+                                     std::to_string(load.value().listLines.size())}));
     if (Outcome selected = movement::SelectScheme(state, request.line - 1, movement::NoItemSelected);
         !selected.accepted())
         return selected;
@@ -148,8 +159,10 @@ std::string UnsoundWarning(const MovementState& state, printing::Product product
                                                   state.Seating.begin() + 1 + state.TableCount);
     const Outcome sound = movement::DiagnoseMovement(state.RoundCount, tables);
     if (sound.accepted()) return {};
-    return "Uwaga: schemat nie przechodzi sprawdzenia: " + sound.message() + " " +
-           printing::PrintedAnywaySentence(printing::InfoOf(product).nouns) + "\n";
+    // The fault found, then the sentence that says the cards were printed anyway.
+    return Say(RZ_TEXT("PdfExport", "Uwaga: schemat nie przechodzi sprawdzenia: %1 %2"),
+               {sound.message(), printing::PrintedAnywaySentence(printing::InfoOf(product).nouns)}) +
+           "\n";
 }
 
 int ExportPrint(const ExportRequest& request, std::ostream& errors) {
@@ -197,7 +210,7 @@ int ExportPrint(const ExportRequest& request, std::ostream& errors) {
     errors << unsound;
     // A job waiting in the queue has been taken: a warning, not a failure.
     if (const std::string waiting = printing::WaitingNotice(delivered.value()); !waiting.empty())
-        errors << "Uwaga: " << waiting << '\n';
+        errors << Say(RZ_TEXT("PdfExport", "Uwaga: %1"), {waiting}) << '\n';
     return 0;
 }
 

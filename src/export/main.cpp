@@ -6,6 +6,7 @@
 #include "ExportUsage.h"
 #include "PdfExport.h"
 
+#include "language/Translations.h"
 #include "movement/DataFolders.h"
 #include "printing/output/OutputFile.h"
 
@@ -17,8 +18,9 @@
 #include <exception>
 #include <iostream>
 #include <new>
-#include <string_view>
+#include <string>
 #include <unistd.h>
+#include <vector>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -57,13 +59,22 @@ std::vector<std::string> ExportArguments(int argc, char* argv[]) { return {argv 
 
 #endif
 
+// Said at the start in the interface's language, as there is no memory left to say it with when
+// it is needed.
+std::string outOfMemoryText;
+
+void PrepareOutOfMemory() {
+    outOfMemoryText =
+        language::Interface().Say(RZ_TEXT("ExportMain",
+                                          "Za mało pamięci na ten wydruk; nic nie zapisano ani nie wysłano "
+                                          "(mniejsza rozdzielczość, --resolution, potrzebuje mniej).")) +
+        "\n";
+}
+
 // Written without taking memory, which has run out.
 void SayOutOfMemory() {
-    static constexpr std::string_view Text =
-        "Za mało pamięci na ten wydruk; nic nie zapisano ani nie wysłano (mniejsza rozdzielczość, --resolution, "
-        "potrzebuje mniej).\n";
     std::fflush(stderr);
-    [[maybe_unused]] const auto written = ::write(2, Text.data(), Text.size());
+    [[maybe_unused]] const auto written = ::write(2, outOfMemoryText.data(), outOfMemoryText.size());
 }
 
 // Memory that runs out inside the toolkit, whose code lets no exception pass, ends in
@@ -92,6 +103,11 @@ int main(int argc, char* argv[]) {
     // Nothing is shown: the export runs the same with or without a display, and standard error
     // carries the export's own messages only, not the toolkit's notes about its surroundings.
     SetUpTheProcess();
+    // The messages' language comes first, before anything is said about the other options. A code
+    // the program does not speak leaves the system's, in which the reading of the arguments refuses it.
+    const std::vector<std::string> arguments = ExportArguments(argc, argv);
+    language::ChooseInterface(language::InterfaceLanguage(arguments).value_or(language::SystemLanguage()));
+    PrepareOutOfMemory();
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
         if (type == QtFatalMsg) std::cerr << message.toStdString() << '\n';
     });
@@ -103,7 +119,6 @@ int main(int argc, char* argv[]) {
     printing::RemovePendingOutputOnSignals();
     previousTerminate = std::set_terminate(OnTerminate);
 
-    const std::vector<std::string> arguments = ExportArguments(argc, argv);
     auto parsed = pdfexport::ParseExportArguments(arguments);
     if (!parsed.accepted()) {
         std::cerr << parsed.message() << "\n\n" << pdfexport::UsageText();

@@ -61,12 +61,16 @@ movement::Language SystemLanguage() {
 }
 
 std::optional<movement::Language> InterfaceLanguage(int argc, const char* const argv[]) {
-    for (int i = 1; i < argc; ++i) {
-        std::string_view argument = argv[i];
+    return InterfaceLanguage(std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
+}
+
+std::optional<movement::Language> InterfaceLanguage(const std::vector<std::string>& arguments) {
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string_view argument = arguments[i];
         if (argument == "--") break;
         std::string_view code;
-        if (argument == "--language" && i + 1 < argc) {
-            code = argv[i + 1];
+        if (argument == "--language" && i + 1 < arguments.size()) {
+            code = arguments[i + 1];
         } else if (argument.starts_with("--language=")) {
             code = argument.substr(std::strlen("--language="));
         } else {

@@ -7,6 +7,9 @@
 #include <QTranslator>
 
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace language {
 
@@ -39,6 +42,9 @@ movement::Language SystemLanguage();
 // the system's. A --language with a code the program does not speak gives nothing, for the
 // caller to refuse.
 std::optional<movement::Language> InterfaceLanguage(int argc, const char* const argv[]);
+// The same from the arguments after the program's name, where they are not argv's (on Windows,
+// rozstawiki-pdf reads them as UTF-8 from the wide command line).
+std::optional<movement::Language> InterfaceLanguage(const std::vector<std::string>& arguments);
 
 // The interface's language, chosen once at the start (Polish until then): its texts on the
 // command line, and the windows' tr() once the toolkit's application installs its translator.

@@ -60,6 +60,8 @@ protected:
     ExportCommand() {
         std::string pattern = (fs::temp_directory_path() / "rozstawiki-export-XXXXXX").string();
         folder = ::mkdtemp(pattern.data());
+        // The texts expected are Polish, which a C locale gives whatever the one the tests run in.
+        ::setenv("LC_ALL", "C.UTF-8", 1);
         // Seven rounds on four tables, a complete Howell of 4 tables, and a broken line.
         Write("HowellKS.txt",
               "* przykłady\r\n7 4 8 1 2 6 0 3 5 0 4 7\r\n7 4 8 1 5 6 2 4 0 3 7\r\n5 3 6 1 0 2 5 0 3\r\n");
@@ -598,6 +600,38 @@ TEST_F(ExportCommand, HelpVersionTheEndOfOptionsAndOptionsGivenTwiceOrAtOdds) {
     EXPECT_EQ(Export({"--list", "HowellKS.txt", "--check", "HowellKS.txt"}).status, 2);
     EXPECT_EQ(Export({"--paper", "A5", "--list", "HowellKS.txt"}).status, 2);
     EXPECT_FALSE(fs::exists(folder / "x.pdf"));
+}
+
+std::string FirstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
+
+TEST_F(ExportCommand, SpeaksTheLanguageAskedForElseTheLocales) {
+    const CommandRun help = Export({"--language", "en", "--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("Usage:\n  rozstawiki-pdf [options] SCHEME_FILE LINE OUTPUT.pdf\n", 0), 0u);
+    EXPECT_NE(help.out.find("\n  --language pl|en            the language of the messages"), std::string::npos);
+    EXPECT_NE(help.out.find("\nExit status: 0 success"), std::string::npos);
+    for (const char* letter : {"ą", "ć", "ę", "ł", "ń", "ó", "ś", "ź", "ż", "Ł", "Ś", "Ż"})
+        EXPECT_EQ(help.out.find(letter), std::string::npos) << letter;
+
+    // Chosen before the other options are read, so what is wrong with them is said in it.
+    const CommandRun wrong = Export({"--paper", "B5", "--language", "en", "HowellKS.txt", "1", "x.pdf"});
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_EQ(FirstLine(wrong.errors), "Option --paper takes A4, A5 or Letter.");
+    EXPECT_NE(wrong.errors.find("\n\nUsage:\n"), std::string::npos);
+    EXPECT_EQ(FirstLine(Export({"--language", "pl", "--bogus"}, "LC_ALL=en_GB.UTF-8 ").errors),
+              "Nieznana opcja --bogus.");
+
+    const CommandRun unknown = Export({"--language", "xx", "--help"});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_EQ(FirstLine(unknown.errors), "Opcja --language przyjmuje kod języka: pl, en.");
+    EXPECT_FALSE(fs::exists(folder / "x.pdf"));
+
+    // Without --language, the locale: LC_ALL, then LC_MESSAGES, then LANG; C is Polish.
+    const std::string locale = "env -u LANGUAGE -u LC_ALL -u LC_MESSAGES ";
+    EXPECT_EQ(FirstLine(Export({"--bogus"}, locale + "LANG=en_GB.UTF-8 ").errors), "Unknown option --bogus.");
+    EXPECT_EQ(FirstLine(Export({"--bogus"}, locale + "LANG=C ").errors), "Nieznana opcja --bogus.");
+    EXPECT_EQ(FirstLine(Export({"--bogus"}, locale + "LC_ALL=pl_PL.UTF-8 LANG=en_GB.UTF-8 ").errors),
+              "Nieznana opcja --bogus.");
 }
 
 TEST_F(ExportCommand, UsageErrorsExitWithTwoAndTheUsage) {

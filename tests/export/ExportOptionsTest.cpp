@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <fstream>
 #include <regex>
 #include <sstream>
@@ -98,6 +99,15 @@ TEST(ExportArguments, ListAndCheckTakeOnlyTheFile) {
     EXPECT_FALSE(Parse({"--list", "f.txt", "extra"}).accepted());
 }
 
+TEST(ExportArguments, TheLanguageGoesWithEveryRun) {
+    EXPECT_EQ(Parse({"--language", "en", "--list", "f.txt"}).value().language->code, std::string("en"));
+    EXPECT_FALSE(Parse({"f.txt", "1", "o.pdf"}).value().language.has_value());
+    EXPECT_EQ(Parse({"--language", "de", "f.txt", "1", "o.pdf"}).message(),
+              "Opcja --language przyjmuje kod języka: pl, en.");
+    EXPECT_EQ(Parse({"--language", "pl", "--language", "en", "f.txt", "1", "o.pdf"}).message(),
+              "Opcja --language podana dwa razy.");
+}
+
 TEST(ExportArguments, UsageErrorsSayWhatIsWrong) {
     EXPECT_EQ(Parse({}).message(), "Potrzebne są trzy argumenty: plik schematów, linia i plik wyjściowy.");
     EXPECT_EQ(Parse({"f.txt", "0", "o.pdf"}).message(), "Linia schematu to liczba od 1.");
@@ -147,9 +157,19 @@ TEST(ExportOptionTable, EveryOptionHasAnItemInBothManualPages) {
             ASSERT_NE(item, headings.end()) << page << " lacks " << option.name;
             // The words to choose from as the usage shows them: a new product's key among them.
             if (!Alternatives(option).empty()) {
-                EXPECT_NE(item->find(option.argument), std::string::npos) << *item;
+                EXPECT_NE(item->find(option.argument.words()), std::string::npos) << *item;
             }
         }
+    }
+}
+
+// The help of --cards is written as one sentence: a new product must be named in it too.
+TEST(ExportOptionTable, TheCardsHelpNamesEveryProduct) {
+    const std::string help = HelpSaid(*FindExportOption("--cards"));
+    for (const printing::ProductInfo& product : printing::ProductTable) {
+        std::string name = product.name;
+        name[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(name[0])));
+        EXPECT_NE(help.find(name), std::string::npos) << help;
     }
 }
 
@@ -160,6 +180,8 @@ TEST(ExportOptionTable, TheCompletionIsTheShippedScriptFilledFromTheTable) {
     EXPECT_NE(completion.value().find("        --paper) _rozstawiki_pdf_offer 'A4 A5 Letter'; return ;;\n"),
               std::string::npos);
     EXPECT_NE(completion.value().find("'--numbering --numbers --swap --cards"), std::string::npos);
+    EXPECT_NE(completion.value().find("        --language) _rozstawiki_pdf_offer 'pl en'; return ;;\n"),
+              std::string::npos);
     // A script that lost a place would install a completion that offers nothing: the build stops.
     EXPECT_EQ(BashCompletion("case $prev in\n@VALUE_CASES@\nesac @VALUED_OPTIONS@\n").message(),
               "Skrypt uzupełniania nie ma miejsca @OPTIONS@.");
