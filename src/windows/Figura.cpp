@@ -11,6 +11,7 @@
 
 #include "movement/AbsentPair.h"
 #include "movement/BoardRoutes.h"
+#include "movement/Languages.h"
 #include "movement/MainWindowState.h"
 #include "movement/SchemeFile.h"
 #include "movement/SchemeLine.h"
@@ -18,6 +19,8 @@
 #include "movement/TableList.h"
 #include "printing/Products.h"
 #include "printing/output/PrintReport.h"
+
+#include "language/Translations.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -30,6 +33,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 
 using toolkit::MakeButton;
 using toolkit::MakeLabel;
@@ -40,8 +44,9 @@ namespace {
 
 // Room added to the form's width for what to print and the preview.
 constexpr int PrintChoiceColumnWidth = 150;
-// The print result grows upwards from above "Podgląd" into the column's free room.
-constexpr int PrintResultTop = 228;
+// The print result grows upwards from above "Podgląd" into the column's free room, below the
+// cards' language.
+constexpr int PrintResultTop = 280;
 constexpr int PrintResultBottom = 452;
 
 QString FromCore(const std::string& text) { return QString::fromStdString(text); }
@@ -56,7 +61,7 @@ QStringList FromCore(const std::vector<std::string>& lines) {
 
 TDrog::TDrog(movement::MovementState& state) : state_(state) {
     setObjectName(QStringLiteral("Drog"));
-    setWindowTitle(QStringLiteral("Wydruk Rozstawików Stolikowych"));
+    setWindowTitle(tr("Wydruk Rozstawików Stolikowych"));
     // The form's width and a column beside the table list for what to print and the preview.
     SetFormGeometry(401, 101, 374 + PrintChoiceColumnWidth, 552);
     setFont(SansFont(13, true));
@@ -68,10 +73,10 @@ TDrog::TDrog(movement::MovementState& state) : state_(state) {
 }
 
 void TDrog::CreateControls() {
-    Label6 = MakeLabel(this, "Label6", QStringLiteral("Wybrano:"), 80, 8);
-    Rds = MakeLabel(this, "Rds", QStringLiteral("Rund ??"), 80, 28);
-    Sts = MakeLabel(this, "Sts", QStringLiteral("Stołów ??"), 152, 28);
-    RdSt = MakeLabel(this, "RdSt", QStringLiteral("Rd.   St."), 8, 4);
+    Label6 = MakeLabel(this, "Label6", tr("Wybrano:"), 80, 8);
+    Rds = MakeLabel(this, "Rds", tr("Rund ??"), 80, 28);
+    Sts = MakeLabel(this, "Sts", tr("Stołów ??"), 152, 28);
+    RdSt = MakeLabel(this, "RdSt", tr("Rd.   St."), 8, 4);
 
     ListBox1 = new toolkit::ListBox(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
@@ -82,56 +87,55 @@ void TDrog::CreateControls() {
     const std::string widestScheme =
         std::to_string(movement::MaxSchemeRounds) + " " + std::to_string(movement::MaxTables);
     ListBox1->KeepLinesWhole(FromCore(movement::CatalogueListLine(widestScheme)));
-    ListBox1->SetHint(QStringLiteral("Wybór przez podwójne kliknięcie"));
+    ListBox1->SetHint(tr("Wybór przez podwójne kliknięcie"));
 
-    Label4 = MakeLabel(this, "Label4", QStringLiteral("St.  NS  WE  Kpl."), 232, 4);
+    Label4 = MakeLabel(this, "Label4", tr("St.  NS  WE  Kpl."), 232, 4);
     ListBox2 = new toolkit::ListBox(this);
     ListBox2->setObjectName(QStringLiteral("ListBox2"));
     ListBox2->setGeometry(236, 24, 129, 493);
-    ListBox2->SetHint(QStringLiteral("Podwójne kliknięcie zmienia NS z WE"));
+    ListBox2->SetHint(tr("Podwójne kliknięcie zmienia NS z WE"));
     ListBox2->SetShowHint(true);
 
-    GroupBox1 = new QGroupBox(QStringLiteral("Schemat:"), this);
+    GroupBox1 = new QGroupBox(tr("Schemat:"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(90, 56, 125, 137);
-    SetHint(GroupBox1, QStringLiteral("Definiowanie schematu Howell'a"));
-    Kestrel = MakeButton(GroupBox1, "Kestrel", QStringLiteral("Wg &Kestrela"), {4, 16, 117, 25});
-    Plover = MakeButton(GroupBox1, "Plover", QStringLiteral("Wg &Plovera"), {4, 48, 117, 25});
-    DuzoZbiornic = MakeButton(GroupBox1, "DuzoZbiornic", QStringLiteral("Dużo&Zbiornic"), {4, 80, 115, 23});
+    SetHint(GroupBox1, tr("Definiowanie schematu Howell'a"));
+    Kestrel = MakeButton(GroupBox1, "Kestrel", tr("Wg &Kestrela"), {4, 16, 117, 25});
+    Plover = MakeButton(GroupBox1, "Plover", tr("Wg &Plovera"), {4, 48, 117, 25});
+    DuzoZbiornic = MakeButton(GroupBox1, "DuzoZbiornic", tr("Dużo&Zbiornic"), {4, 80, 115, 23});
     // Each hint names the file its button reads.
     const std::array<QPushButton*, movement::ShippedSchemeFiles.size()> fileButtons = {Kestrel, Plover, DuzoZbiornic};
     for (std::size_t k = 0; k < fileButtons.size(); ++k)
-        SetHint(fileButtons[k], QStringLiteral("Wybór schematu z pliku %1")
-                                    .arg(QString::fromLatin1(movement::ShippedSchemeFiles[k].fileName)));
-    ZPalca = MakeButton(GroupBox1, "ZPalca", QStringLiteral("&Z palca"), {4, 110, 117, 23});
-    SetHint(ZPalca, QStringLiteral("Ręczne wprowadzanie schematu"));
+        SetHint(fileButtons[k],
+                tr("Wybór schematu z pliku %1").arg(QString::fromLatin1(movement::ShippedSchemeFiles[k].fileName)));
+    ZPalca = MakeButton(GroupBox1, "ZPalca", tr("&Z palca"), {4, 110, 117, 23});
+    SetHint(ZPalca, tr("Ręczne wprowadzanie schematu"));
     for (QPushButton* button : {Kestrel, Plover, DuzoZbiornic, ZPalca}) button->setFont(SansFont(11, true));
 
-    SkkN = new toolkit::RadioGroup(QStringLiteral("SkokNumeracji"),
-                                   {QStringLiteral("??"), QStringLiteral("??"), QStringLiteral("??"),
-                                    QStringLiteral("Mitchell")},
+    SkkN = new toolkit::RadioGroup(tr("SkokNumeracji"),
+                                   {QStringLiteral("??"), QStringLiteral("??"), QStringLiteral("??"), tr("Mitchell")},
                                    2, this);
     SkkN->setObjectName(QStringLiteral("SkkN"));
     SkkN->setFont(SansFont(11, true));
     SkkN->setGeometry(84, 216, 141, 45);
 
-    Nzpl = MakeButton(this, "Nzpl", QStringLiteral("&Numery dowolne"), {92, 268, 125, 25});
-    SetHint(Nzpl, QStringLiteral("Zmiana numerów na dowolne z przedziału (1,99)"));
-    Drukarka = MakeButton(this, "Drukarka", QStringLiteral("&Ustawienia Druku"), {92, 300, 125, 25});
-    SetHint(Drukarka, QStringLiteral("Wybór drukarki, ustawianie parametrów druku."));
-    BegDoc = toolkit::MakeCheckBox(this, "BegDoc", QStringLiteral("&Dodatk. ust. druku"), {84, 336, 145, 17});
-    SetHint(BegDoc, QStringLiteral("Jeśli Twoja drukarka źle drukuje większą ilość stron, ustaw ten przełącznik."));
+    Nzpl = MakeButton(this, "Nzpl", tr("&Numery dowolne"), {92, 268, 125, 25});
+    SetHint(Nzpl, tr("Zmiana numerów na dowolne z przedziału (1,99)"));
+    Drukarka = MakeButton(this, "Drukarka", tr("&Ustawienia Druku"), {92, 300, 125, 25});
+    SetHint(Drukarka, tr("Wybór drukarki, ustawianie parametrów druku."));
+    BegDoc = toolkit::MakeCheckBox(this, "BegDoc", tr("&Dodatk. ust. druku"), {84, 336, 145, 17});
+    SetHint(BegDoc, tr("Jeśli Twoja drukarka źle drukuje większą ilość stron, ustaw ten przełącznik."));
 
-    Zakres = MakeLabel(this, "Zakres", QStringLiteral("Zakres Wydruku:"), 84, 360);
-    SetHint(Zakres, QStringLiteral("Które rozstawiki drukować"));
-    Label2 = MakeLabel(this, "Label2", QStringLiteral("Od Stołu"), 96, 384);
+    Zakres = MakeLabel(this, "Zakres", tr("Zakres Wydruku:"), 84, 360);
+    SetHint(Zakres, tr("Które rozstawiki drukować"));
+    Label2 = MakeLabel(this, "Label2", tr("Od Stołu"), 96, 384);
     LabP = MakeLabel(this, "LabP", QStringLiteral("0"), 164, 380);
     OdSt = new toolkit::UpDown(this);
     OdSt->setObjectName(QStringLiteral("OdSt"));
     OdSt->setGeometry(193, 380, 16, 29);
     OdSt->SetMin(1);
     OdSt->SetPosition(1);
-    Label3 = MakeLabel(this, "Label3", QStringLiteral("Do Stołu"), 96, 420);
+    Label3 = MakeLabel(this, "Label3", tr("Do Stołu"), 96, 420);
     LabK = MakeLabel(this, "LabK", QStringLiteral("0"), 164, 416);
     DoSt = new toolkit::UpDown(this);
     DoSt->setObjectName(QStringLiteral("DoSt"));
@@ -140,9 +144,9 @@ void TDrog::CreateControls() {
     DoSt->SetPosition(0);
     for (toolkit::Label* label : {LabP, LabK}) label->setFont(SansFont(19, true));
 
-    Drukuj = MakeButton(this, "Drukuj", QStringLiteral("Dr&ukuj"), {96, 458, 113, 25});
-    SetHint(Drukuj, QStringLiteral("Wydruk tego, co wybrano w polu Wydruk"));
-    Koniec = MakeButton(this, "Koniec", QStringLiteral("&Koniec"), {98, 492, 113, 25});
+    Drukuj = MakeButton(this, "Drukuj", tr("Dr&ukuj"), {96, 458, 113, 25});
+    SetHint(Drukuj, tr("Wydruk tego, co wybrano w polu Wydruk"));
+    Koniec = MakeButton(this, "Koniec", tr("&Koniec"), {98, 492, 113, 25});
     for (QPushButton* button : {Drukuj, Koniec}) button->setFont(SansFont(16, true));
 
     CreatePrintChoiceControls();
@@ -151,48 +155,61 @@ void TDrog::CreateControls() {
 void TDrog::CreatePrintChoiceControls() {
     constexpr int left = 376;
     constexpr int width = PrintChoiceColumnWidth - 16;
-    LabWydruk = MakeLabel(this, "LabWydruk", QStringLiteral("&Wydruk:"), left, 4);
+    LabWydruk = MakeLabel(this, "LabWydruk", tr("&Wydruk:"), left, 4);
     Wydruk = new QComboBox(this);
     Wydruk->setObjectName(QStringLiteral("Wydruk"));
     Wydruk->setGeometry(left, 24, width, 23);
     for (const printing::ProductInfo& product : printing::ProductTable)
         Wydruk->addItem(QString::fromUtf8(product.name), static_cast<int>(product.product));
-    SetHint(Wydruk, QStringLiteral("Co drukują przyciski Drukuj i Podgląd"));
+    SetHint(Wydruk, tr("Co drukują przyciski Drukuj i Podgląd"));
     LabWydruk->setBuddy(Wydruk);
 
-    LabNieobecna = MakeLabel(this, "LabNieobecna", QStringLiteral("P&ara nieobecna:"), left, 60);
+    LabNieobecna = MakeLabel(this, "LabNieobecna", tr("P&ara nieobecna:"), left, 60);
     Nieobecna = new toolkit::ListedSpinBox(this);
     Nieobecna->setObjectName(QStringLiteral("Nieobecna"));
     Nieobecna->setGeometry(left, 80, 72, 23);
-    Nieobecna->setSpecialValueText(QStringLiteral("brak"));
-    SetHint(Nieobecna, QStringLiteral("Para, która nie gra (numer z kart); jej przeciwnicy mają pauzę"));
+    Nieobecna->setSpecialValueText(tr("brak"));
+    SetHint(Nieobecna, tr("Para, która nie gra (numer z kart); jej przeciwnicy mają pauzę"));
     LabNieobecna->setBuddy(Nieobecna);
     KtoNieobecny = new QLabel(this);
     KtoNieobecny->setObjectName(QStringLiteral("KtoNieobecny"));
     KtoNieobecny->setGeometry(left, 104, width, 16);
-    SetHint(KtoNieobecny, QStringLiteral("Która para schematu gra teraz pod tym numerem"));
+    SetHint(KtoNieobecny, tr("Która para schematu gra teraz pod tym numerem"));
 
-    LabRozdania = MakeLabel(this, "LabRozdania", QStringLiteral("&Rozdań w komplecie:"), left, 124);
+    LabRozdania = MakeLabel(this, "LabRozdania", tr("&Rozdań w komplecie:"), left, 124);
     Rozdania = new QSpinBox(this);
     Rozdania->setObjectName(QStringLiteral("Rozdania"));
     Rozdania->setGeometry(left, 144, 72, 23);
-    Rozdania->setSpecialValueText(QStringLiteral("brak"));
+    Rozdania->setSpecialValueText(tr("brak"));
     Rozdania->setRange(movement::NoBoardsGiven, movement::MaxBoardsPerSet);
-    SetHint(Rozdania,
-            QStringLiteral("Ile rozdań ma każdy komplet: karty podają wtedy numery rozdań i dokąd iść z kompletem"));
+    SetHint(Rozdania, tr("Ile rozdań ma każdy komplet: karty podają wtedy numery rozdań i dokąd iść z kompletem"));
     LabRozdania->setBuddy(Rozdania);
 
-    LabTurniej = MakeLabel(this, "LabTurniej", QStringLiteral("&Turniej:"), left, 176);
+    LabTurniej = MakeLabel(this, "LabTurniej", tr("&Turniej:"), left, 176);
     Turniej = new QLineEdit(this);
     Turniej->setObjectName(QStringLiteral("Turniej"));
     Turniej->setGeometry(left, 196, width, 23);
-    SetHint(Turniej, QStringLiteral("Linia u dołu każdej strony: klub, turniej, data; puste – bez niej"));
+    SetHint(Turniej, tr("Linia u dołu każdej strony: klub, turniej, data; puste – bez niej"));
     LabTurniej->setBuddy(Turniej);
 
-    Podglad = MakeButton(this, "Podglad", QStringLiteral("P&odgląd"), {left, 458, width, 25});
+    // The cards may speak another language than the windows: the director's, or the players'.
+    LabJezykKart = MakeLabel(this, "LabJezykKart", tr("&Język kart:"), left, 228);
+    JezykKart = new QComboBox(this);
+    JezykKart->setObjectName(QStringLiteral("JezykKart"));
+    JezykKart->setGeometry(left, 248, width, 23);
+    for (const movement::Language& language : movement::Languages()) {
+        JezykKart->addItem(QString::fromUtf8(language.ownName));
+        if (std::string_view(language.code) == language::Interface().language().code)
+            JezykKart->setCurrentIndex(JezykKart->count() - 1);
+    }
+    SetHint(JezykKart, tr("W jakim języku karty, arkusz i podgląd podają swoje napisy"));
+    LabJezykKart->setBuddy(JezykKart);
+
+    Podglad = MakeButton(this, "Podglad", tr("P&odgląd"), {left, 458, width, 25});
     Podglad->setFont(SansFont(16, true));
-    SetHint(Podglad, QStringLiteral("Podgląd tego, co wydrukuje przycisk Drukuj"));
-    for (QWidget* control : std::initializer_list<QWidget*>{Wydruk, Nieobecna, KtoNieobecny, Rozdania, Turniej})
+    SetHint(Podglad, tr("Podgląd tego, co wydrukuje przycisk Drukuj"));
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{Wydruk, Nieobecna, KtoNieobecny, Rozdania, Turniej, JezykKart})
         control->setFont(SansFont(11, false));
 
     // The whole text of the last print, in as many lines as it takes, just above "Podgląd".
@@ -229,20 +246,21 @@ void TDrog::SetTabOrder() {
     // list, what to print.
     QList<QWidget*> order = {ListBox1, Kestrel, Plover, DuzoZbiornic, ZPalca};
     for (int i = 0; i < SkkN->ItemCount(); ++i) order.append(SkkN->Item(i));
-    order +=
-        {Nzpl, Drukarka, BegDoc, OdSt, DoSt, Drukuj, Koniec, ListBox2, Wydruk, Nieobecna, Rozdania, Turniej, Podglad};
+    order += {Nzpl,     Drukarka, BegDoc,    OdSt,     DoSt,    Drukuj,    Koniec,
+              ListBox2, Wydruk,   Nieobecna, Rozdania, Turniej, JezykKart, Podglad};
     toolkit::SetTabOrder(order);
 }
 
 void TDrog::NameForReaders() {
-    toolkit::SetReaderName(ListBox1, QStringLiteral("Schematy z pliku: rundy i stoły"));
-    toolkit::SetReaderName(ListBox2, QStringLiteral("Stoły w pierwszej rundzie: stół, para NS, para WE, komplet"));
-    OdSt->SetReaderCaption(QStringLiteral("Od Stołu"));
-    DoSt->SetReaderCaption(QStringLiteral("Do Stołu"));
-    toolkit::SetReaderName(Wydruk, QStringLiteral("Wydruk"));
-    toolkit::SetReaderName(Nieobecna, QStringLiteral("Para nieobecna, numer z kart"));
-    toolkit::SetReaderName(Rozdania, QStringLiteral("Rozdań w komplecie"));
-    toolkit::SetReaderName(Turniej, QStringLiteral("Turniej: linia drukowana u dołu każdej strony"));
+    toolkit::SetReaderName(ListBox1, tr("Schematy z pliku: rundy i stoły"));
+    toolkit::SetReaderName(ListBox2, tr("Stoły w pierwszej rundzie: stół, para NS, para WE, komplet"));
+    OdSt->SetReaderCaption(tr("Od Stołu"));
+    DoSt->SetReaderCaption(tr("Do Stołu"));
+    toolkit::SetReaderName(Wydruk, tr("Wydruk"));
+    toolkit::SetReaderName(Nieobecna, tr("Para nieobecna, numer z kart"));
+    toolkit::SetReaderName(Rozdania, tr("Rozdań w komplecie"));
+    toolkit::SetReaderName(Turniej, tr("Turniej: linia drukowana u dołu każdej strony"));
+    toolkit::SetReaderName(JezykKart, tr("Język kart"));
 }
 
 void TDrog::FormCreate() { ResetSchemeState(); }
@@ -263,8 +281,8 @@ void TDrog::FormActivate() {
 
 void TDrog::ShowChosenMovement() {
     if (!movement::RequireMovement(state_).accepted()) return;
-    Sts->SetCaption(QStringLiteral("Stołów %1").arg(state_.TableCount));
-    Rds->SetCaption(QStringLiteral("Rund %1").arg(state_.RoundCount));
+    Sts->SetCaption(tr("Stołów %1").arg(state_.TableCount));
+    Rds->SetCaption(tr("Rund %1").arg(state_.RoundCount));
     Rds->show();
 }
 
@@ -332,8 +350,8 @@ void TDrog::ClearSchemeControls() {
     for (int item = 0; item < movement::StepChoiceCount; ++item) SkkN->SetItemCaption(item, QString());
     SkkN->SetItemIndex(-1);
     ListBox1->clear();
-    Rds->SetCaption(QStringLiteral("Rund"));
-    Sts->SetCaption(QStringLiteral("Stołów"));
+    Rds->SetCaption(tr("Rund"));
+    Sts->SetCaption(tr("Stołów"));
     LabK->SetCaption(QStringLiteral("0"));
     LabP->SetCaption(QStringLiteral("0"));
 }
@@ -343,7 +361,7 @@ void TDrog::Zakrp() {
     DoSt->SetPosition(state_.TableCount);
     movement::PrepareMovementForPrinting(state_, SkkN->ItemIndex());
     ShowStepChoices();
-    SkkN->SetItemCaption(3, QStringLiteral("Mitchell"));
+    SkkN->SetItemCaption(3, tr("Mitchell"));
 }
 
 void TDrog::ShowStepChoices() {
@@ -479,6 +497,7 @@ PrintChoice TDrog::ChosenPrint() const {
     choice.run.boardsPerSet = Rozdania->value();
     choice.run.event = Turniej->text().toStdString();
     choice.absentPrinted = Nieobecna->isEnabled() ? Nieobecna->value() : movement::NoAbsentPair;
+    choice.cardLanguage = movement::Languages()[static_cast<std::size_t>(std::max(JezykKart->currentIndex(), 0))];
     return choice;
 }
 

@@ -106,7 +106,8 @@ public:
     QPushButton* Koniec;
     // What the last print did.
     QLabel* WynikDruku;
-    // What to print, the absent pair, and the preview, in a column beside the table list.
+    // What to print, the absent pair, the boards, the event, the cards' language and the preview,
+    // in a column beside the table list.
     QLabel* LabWydruk;
     QComboBox* Wydruk;
     QLabel* LabNieobecna;
@@ -118,6 +119,9 @@ public:
     // The event's line at the foot of every page.
     QLabel* LabTurniej;
     QLineEdit* Turniej;
+    // The language of the cards' words, apart from the windows'.
+    QLabel* LabJezykKart;
+    QComboBox* JezykKart;
     QPushButton* Podglad;
 
 signals:

@@ -23,7 +23,7 @@ constexpr int FontCellHeight = 10;
 
 Tndw::Tndw(movement::MovementState& state) : state_(state) {
     setObjectName(QStringLiteral("ndw"));
-    setWindowTitle(QStringLiteral("Numery dowolne <=99"));
+    setWindowTitle(tr("Numery dowolne <=99"));
     SetFormGeometry(414, 102, 231, 465);
     setFont(SansFont(11, false));
     setAutoFillBackground(true);
@@ -34,37 +34,37 @@ void Tndw::CreateControlsOnce() {
     ConnectHandlers();
     // As the window is read: the grid, then the groups top to bottom and the buttons.
     toolkit::SetTabOrder({Zmna, G[0], G[1], G[2], G[3], Drukowanie, Koniec});
-    toolkit::SetReaderName(Zmna, QStringLiteral("Numery par: stary, nowy"));
+    toolkit::SetReaderName(Zmna, tr("Numery par: stary, nowy"));
 }
 
 void Tndw::CreateControls() {
-    Label1 = MakeLabel(this, "Label1", QStringLiteral("Stary Nowy"), 4, 0);
+    Label1 = MakeLabel(this, "Label1", tr("Stary Nowy"), 4, 0);
     Label1->setFont(SansFont(13, false));
 
     Zmna = new toolkit::TextGrid(2, StoredRows, this);
     Zmna->setObjectName(QStringLiteral("Zmna"));
     Zmna->setGeometry(4, 24, 89, 413);
-    Zmna->setToolTip(QStringLiteral("Tabela ręcznej zmiany numerów"));
+    Zmna->setToolTip(tr("Tabela ręcznej zmiany numerów"));
     Zmna->SetDefaultColumnWidth(30);
     Zmna->SetDefaultRowHeight(RowHeight);
     Zmna->setFont(SansFont(16, false));
     Zmna->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Zmna->SetBackground(toolkit::MenuColour());
 
-    Label3 = MakeLabel(this, "Label3", QStringLiteral("<- Pojedyńcze zmiany"), 96, 52);
+    Label3 = MakeLabel(this, "Label3", tr("<- Pojedyńcze zmiany"), 96, 52);
     Label3->setFont(SansFont(11, true));
 
-    ZmGr = new QGroupBox(QStringLiteral("Zmiana grupami"), this);
+    ZmGr = new QGroupBox(tr("Zmiana grupami"), this);
     ZmGr->setObjectName(QStringLiteral("ZmGr"));
     ZmGr->setGeometry(100, 132, 117, 193);
-    ZmGr->setToolTip(QStringLiteral("Zmiana numerów w grupach"));
+    ZmGr->setToolTip(tr("Zmiana numerów w grupach"));
     ZmGr->setFont(SansFont(13, false));
     const std::array<int, movement::RenumberingGroupCount> captionTops = {44, 80, 120, 160};
     const std::array<int, movement::RenumberingGroupCount> spinnerTops = {36, 72, 112, 152};
     const std::array<int, movement::RenumberingGroupCount> spinnerHeights = {24, 24, 25, 24};
     for (int k = 0; k < movement::RenumberingGroupCount; ++k) {
         const QByteArray suffix = QByteArray::number(k);
-        Grupa[k] = MakeLabel(ZmGr, ("Grupa" + suffix).constData(), QStringLiteral("Grupa%1").arg(k), 4, captionTops[k]);
+        Grupa[k] = MakeLabel(ZmGr, ("Grupa" + suffix).constData(), tr("Grupa%1").arg(k), 4, captionTops[k]);
         W[k] = MakeLabel(ZmGr, ("W" + suffix).constData(), QStringLiteral("??"), 68, spinnerTops[k]);
         W[k]->setFont(SansFont(19, false));
         G[k] = new toolkit::UpDown(ZmGr);
@@ -76,9 +76,9 @@ void Tndw::CreateControls() {
         G[k]->SetPosition(0);
     }
 
-    Drukowanie = toolkit::MakeButton(this, "Drukowanie", QStringLiteral("&Wydruki"), {100, 372, 117, 25});
-    Koniec = toolkit::MakeButton(this, "Koniec", QStringLiteral("Koniec  &Programu"), {100, 404, 117, 25});
-    Koniec->setToolTip(QStringLiteral("Wyjście awaryjne"));
+    Drukowanie = toolkit::MakeButton(this, "Drukowanie", tr("&Wydruki"), {100, 372, 117, 25});
+    Koniec = toolkit::MakeButton(this, "Koniec", tr("Koniec  &Programu"), {100, 404, 117, 25});
+    Koniec->setToolTip(tr("Wyjście awaryjne"));
     Label2 = MakeLabel(this, "Label2", QString(), 146, 395);
 }
 
@@ -117,8 +117,7 @@ void Tndw::LayOutWindow() {
     }
     for (int k = 0; k < movement::RenumberingGroupCount; ++k) {
         Grupa[k]->SetCaption(QString::fromStdString(Groups.GroupCaption[k]));
-        G[k]->SetReaderCaption(QStringLiteral("Grupa %1 przesunięta o")
-                                   .arg(QString::fromStdString(Groups.GroupCaption[k])));
+        G[k]->SetReaderCaption(tr("Grupa %1 przesunięta o").arg(QString::fromStdString(Groups.GroupCaption[k])));
         G[k]->SetPosition(0);
         W[k]->SetCaption(QStringLiteral("0"));
     }

@@ -31,7 +31,7 @@ toolkit::UpDown* MakeUpDown(QWidget* parent, const char* name, const QRect& geom
 
 TZPL::TZPL(movement::MovementState& state) : state_(state) {
     setObjectName(QStringLiteral("ZPL"));
-    setWindowTitle(QStringLiteral("Wprowadzanie z palca"));
+    setWindowTitle(tr("Wprowadzanie z palca"));
     SetFormGeometry(19, 103, 357, 473);
     setFont(SansFont(13, false));
 }
@@ -41,17 +41,17 @@ void TZPL::CreateControlsOnce() {
     ConnectHandlers();
     // As the window is read: the grid, then the column beside it.
     toolkit::SetTabOrder({Schemat, StolUD, RdUD, fin, Koniec});
-    toolkit::SetReaderName(Schemat, QStringLiteral("Pierwsza runda: stół, para NS, para WE, komplet"));
-    StolUD->SetReaderCaption(QStringLiteral("Ile Stołów"));
-    RdUD->SetReaderCaption(QStringLiteral("Ile Rund"));
+    toolkit::SetReaderName(Schemat, tr("Pierwsza runda: stół, para NS, para WE, komplet"));
+    StolUD->SetReaderCaption(tr("Ile Stołów"));
+    RdUD->SetReaderCaption(tr("Ile Rund"));
     FormCreate();
 }
 
 void TZPL::CreateControls() {
-    Label1 = MakeLabel(this, "Label1", QStringLiteral("Stół"), 12, 0);
-    NS = MakeLabel(this, "NS", QStringLiteral("NS"), 60, 0);
-    WE = MakeLabel(this, "WE", QStringLiteral("WE"), 100, 0);
-    Komplet = MakeLabel(this, "Komplet", QStringLiteral("Komplet"), 136, 0);
+    Label1 = MakeLabel(this, "Label1", tr("Stół"), 12, 0);
+    NS = MakeLabel(this, "NS", tr("NS"), 60, 0);
+    WE = MakeLabel(this, "WE", tr("WE"), 100, 0);
+    Komplet = MakeLabel(this, "Komplet", tr("Komplet"), 136, 0);
 
     Schemat = new toolkit::TextGrid(4, GridRows, this);
     Schemat->setObjectName(QStringLiteral("Schemat"));
@@ -66,16 +66,16 @@ void TZPL::CreateControls() {
         heading->raise();
     }
 
-    IlSto = MakeLabel(this, "IlSto", QStringLiteral("Ile Stołów ?"), 256, 20);
+    IlSto = MakeLabel(this, "IlSto", tr("Ile Stołów ?"), 256, 20);
     StolEB = MakeLabel(this, "StolEB", QStringLiteral("0"), 264, 48);
     StolUD = MakeUpDown(this, "StolUD", {301, 44, 16, 33});
-    IlRund = MakeLabel(this, "IlRund", QStringLiteral("Ile Rund ?"), 256, 96);
+    IlRund = MakeLabel(this, "IlRund", tr("Ile Rund ?"), 256, 96);
     RundEB = MakeLabel(this, "RundEB", QStringLiteral("0"), 264, 124);
     RdUD = MakeUpDown(this, "RdUD", {299, 120, 16, 33});
     for (toolkit::Label* label : {StolEB, RundEB}) label->setFont(SansFont(19, false));
 
-    fin = toolkit::MakeButton(this, "fin", QStringLiteral("&Koniec wprowadzania"), {212, 196, 137, 25});
-    Koniec = toolkit::MakeButton(this, "Koniec", QStringLiteral("Koniec &Programu"), {220, 240, 129, 25});
+    fin = toolkit::MakeButton(this, "fin", tr("&Koniec wprowadzania"), {212, 196, 137, 25});
+    Koniec = toolkit::MakeButton(this, "Koniec", tr("Koniec &Programu"), {220, 240, 129, 25});
     Label2 = MakeLabel(this, "Label2", QStringLiteral("Label2"), 142, 223);
     Label2->lower();  // an unused label that lies behind the grid
 }

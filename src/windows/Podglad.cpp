@@ -12,16 +12,16 @@
 TPodglad::TPodglad(QPrinter& printer, Paint paint, QWidget* parent)
     : QDialog(parent), preview_(new QPrintPreviewWidget(&printer, this)) {
     setObjectName(QStringLiteral("Podglad"));
-    setWindowTitle(QStringLiteral("Podgląd wydruku"));
+    setWindowTitle(tr("Podgląd wydruku"));
     connect(preview_, &QPrintPreviewWidget::paintRequested, this,
             [paint = std::move(paint)](QPrinter* pages) { paint(*pages); });
 
-    auto* print = new QPushButton(QStringLiteral("&Drukuj"), this);
+    auto* print = new QPushButton(tr("&Drukuj"), this);
     print->setObjectName(QStringLiteral("PodgladDrukuj"));
-    auto* larger = new QPushButton(QStringLiteral("&Powiększ"), this);
-    auto* smaller = new QPushButton(QStringLiteral("P&omniejsz"), this);
-    auto* whole = new QPushButton(QStringLiteral("&Cała strona"), this);
-    auto* close = new QPushButton(QStringLiteral("&Zamknij"), this);
+    auto* larger = new QPushButton(tr("&Powiększ"), this);
+    auto* smaller = new QPushButton(tr("P&omniejsz"), this);
+    auto* whole = new QPushButton(tr("&Cała strona"), this);
+    auto* close = new QPushButton(tr("&Zamknij"), this);
     connect(print, &QPushButton::clicked, this, [this] {
         printAsked_ = true;
         accept();
@@ -39,7 +39,7 @@ TPodglad::TPodglad(QPrinter& printer, Paint paint, QWidget* parent)
     layout->addLayout(buttons);
     layout->addWidget(preview_);
     toolkit::SetTabOrder({print, larger, smaller, whole, close, preview_});
-    toolkit::SetReaderName(preview_, QStringLiteral("Strony wydruku"));
+    toolkit::SetReaderName(preview_, tr("Strony wydruku"));
     resize(720, 860);
 }
 

@@ -18,46 +18,51 @@ using toolkit::SansFont;
 namespace {
 
 // The help text under its first line "Info" and an empty line, which stand above the window's
-// top edge. Its second remark says what the print dialog offers on the system the program runs on.
+// top edge, paragraph by paragraph, each broken into the lines the window shows. Its second
+// remark says what the print dialog offers on the system the program runs on.
 const char* const HelpText[] = {
-    " Właściwe ustawienie parametrów wydruku wymaga poza wyborem drukarki",
-    " odczytania z jej sterownika wysokości i szerokości ustawionych dla",
-    " aktualnych parametrów strony. Pobrane dane służą do skalowania wydruku.",
-    " Niekiedy trzeba oszukać system, podając mu nieprawdziwe dane.",
-    " Przykład: chemy wydrukować na drukarce igłowej, na składance 8,5*12 cali,",
-    " rozstawiki po dwa na stronę - naciskamy kl. \"ParamStr\", ustawiamy na",
-    " ekranie dialogu wydruku format papieru 8,5*12 cali, akceptujemy klawi-",
-    " szami OK, by po naciśnięciu klawisza \"ParamDr\" ustawić w analogiczny",
-    " sposób format papieru na 8,5*6 cali. W okienku tym dokonujemy również",
-    " wszystkich innych ustawień, takich jak np. ilość kopii. Po naciśnięciu",
-    " klawisza \"Wydruki\" ustawiamy w formularzu wydruku co i jak chcemy dru-",
-    " kować i puszczamy wydruk.",
-    " Z formularza wydruku możemy w każdej chwili wrócić do ustawiania para-",
-    " metrów wydruku naciskając klawisz \"Ustawienia Druku\".",
-    " UWAGI 1.Bez pobrania parametrów program drukowania nie wystartuje.",
+    QT_TRANSLATE_NOOP("TUstWydr",
+                      " Właściwe ustawienie parametrów wydruku wymaga poza wyborem drukarki\n"
+                      " odczytania z jej sterownika wysokości i szerokości ustawionych dla\n"
+                      " aktualnych parametrów strony. Pobrane dane służą do skalowania wydruku.\n"
+                      " Niekiedy trzeba oszukać system, podając mu nieprawdziwe dane.\n"
+                      " Przykład: chemy wydrukować na drukarce igłowej, na składance 8,5*12 cali,\n"
+                      " rozstawiki po dwa na stronę - naciskamy kl. \"ParamStr\", ustawiamy na\n"
+                      " ekranie dialogu wydruku format papieru 8,5*12 cali, akceptujemy klawi-\n"
+                      " szami OK, by po naciśnięciu klawisza \"ParamDr\" ustawić w analogiczny\n"
+                      " sposób format papieru na 8,5*6 cali. W okienku tym dokonujemy również\n"
+                      " wszystkich innych ustawień, takich jak np. ilość kopii. Po naciśnięciu\n"
+                      " klawisza \"Wydruki\" ustawiamy w formularzu wydruku co i jak chcemy dru-\n"
+                      " kować i puszczamy wydruk.\n"
+                      " Z formularza wydruku możemy w każdej chwili wrócić do ustawiania para-\n"
+                      " metrów wydruku naciskając klawisz \"Ustawienia Druku\"."),
+    QT_TRANSLATE_NOOP("TUstWydr", " UWAGI 1.Bez pobrania parametrów program drukowania nie wystartuje."),
 #ifdef _WIN32
     // What the printer drivers of Windows offer.
-    "            2.Jeśli drukujemy na drukarce z zainstalowanymi fontami ",
-    "               należy w \"ParamDr\" ustawić tryb wydruku na \"Kopiuj ",
-    "               czcionki jako mapy bitowe\". Ustawienie takie może być",
-    "               wykonane również w systemie Windows.",
+    QT_TRANSLATE_NOOP("TUstWydr",
+                      "            2.Jeśli drukujemy na drukarce z zainstalowanymi fontami \n"
+                      "               należy w \"ParamDr\" ustawić tryb wydruku na \"Kopiuj \n"
+                      "               czcionki jako mapy bitowe\". Ustawienie takie może być\n"
+                      "               wykonane również w systemie Windows."),
 #else
     // Qt's print dialog on the print server (CUPS): the cards go as PDF, fonts and all.
-    "            2.Dialog wydruku pokazuje drukarki serwera wydruku (CUPS)",
-    "               tego komputera; zamiast drukarki można w nim wybrać",
-    "               zapis do pliku PDF. Opcje drukarki (np. druk dwu-",
-    "               stronny) ustawia się przyciskiem \"Właściwości\".",
+    QT_TRANSLATE_NOOP("TUstWydr",
+                      "            2.Dialog wydruku pokazuje drukarki serwera wydruku (CUPS)\n"
+                      "               tego komputera; zamiast drukarki można w nim wybrać\n"
+                      "               zapis do pliku PDF. Opcje drukarki (np. druk dwu-\n"
+                      "               stronny) ustawia się przyciskiem \"Właściwości\"."),
 #endif
-    "            3.Drukarki z małą pamięcią mogą stwarzać problemy przy wy-",
-    "              druku kilku stron. Dotyczy to zwłaszcza drukarek siecio-",
-    "              wych. Efekt ten nie występuje w drukarkach bez pamięci.",
+    QT_TRANSLATE_NOOP("TUstWydr",
+                      "            3.Drukarki z małą pamięcią mogą stwarzać problemy przy wy-\n"
+                      "              druku kilku stron. Dotyczy to zwłaszcza drukarek siecio-\n"
+                      "              wych. Efekt ten nie występuje w drukarkach bez pamięci."),
 };
 
 }  // namespace
 
 TUstWydr::TUstWydr(PrintSettings& settings) : settings_(settings) {
     setObjectName(QStringLiteral("UstWydr"));
-    setWindowTitle(QStringLiteral("Ustawienie parametrów drukowania"));
+    setWindowTitle(tr("Ustawienie parametrów drukowania"));
     SetFormGeometry(79, 103, 479, 437);
     setFont(SansFont(11, false));
 }
@@ -66,7 +71,7 @@ void TUstWydr::CreateControlsOnce() {
     CreateControls();
     // As the window is read: the help, then the buttons row by row.
     toolkit::SetTabOrder({Info, ParaStr, Wydruki, ParaDr, Koniec});
-    toolkit::SetReaderName(Info, QStringLiteral("Pomoc do ustawień druku"));
+    toolkit::SetReaderName(Info, tr("Pomoc do ustawień druku"));
     connect(ParaStr, &QPushButton::clicked, this, &TUstWydr::ParaStrClick);
     connect(ParaDr, &QPushButton::clicked, this, &TUstWydr::ParaDrClick);
     connect(Wydruki, &QPushButton::clicked, this, &TUstWydr::WydrukiClick);
@@ -75,13 +80,13 @@ void TUstWydr::CreateControlsOnce() {
 }
 
 void TUstWydr::CreateControls() {
-    wsx = toolkit::MakeLabel(this, "wsx", QStringLiteral("wsp. x="), 88, 300);
-    wsy = toolkit::MakeLabel(this, "wsy", QStringLiteral("wsp. y="), 88, 320);
+    wsx = toolkit::MakeLabel(this, "wsx", tr("wsp. x=%1").arg(QString()), 88, 300);
+    wsy = toolkit::MakeLabel(this, "wsy", tr("wsp. y=%1").arg(QString()), 88, 320);
     for (toolkit::Label* label : {wsx, wsy}) label->setFont(SansFont(16, false));
-    ParaStr = toolkit::MakeButton(this, "ParaStr", QStringLiteral("&ParamStr"), {84, 344, 133, 25});
-    Koniec = toolkit::MakeButton(this, "Koniec", QStringLiteral("&Koniec"), {264, 376, 121, 25});
-    ParaDr = toolkit::MakeButton(this, "ParaDr", QStringLiteral("&ParamDr"), {88, 376, 129, 25});
-    Wydruki = toolkit::MakeButton(this, "Wydruki", QStringLiteral("&Wydruki"), {264, 344, 121, 25});
+    ParaStr = toolkit::MakeButton(this, "ParaStr", tr("&ParamStr"), {84, 344, 133, 25});
+    Koniec = toolkit::MakeButton(this, "Koniec", tr("&Koniec"), {264, 376, 121, 25});
+    ParaDr = toolkit::MakeButton(this, "ParaDr", tr("&ParamDr"), {88, 376, 129, 25});
+    Wydruki = toolkit::MakeButton(this, "Wydruki", tr("&Wydruki"), {264, 344, 121, 25});
     for (QPushButton* button : {ParaStr, Koniec, ParaDr, Wydruki}) button->setFont(SansFont(16, false));
 
     Info = new toolkit::MemoBox(this);
@@ -92,12 +97,12 @@ void TUstWydr::CreateControls() {
     // "Info" and the empty line stand above the window's top edge, and nothing of the help text.
     Info->StartLineAtParentTop(2);
     Info->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Info->AppendLine(QStringLiteral("Info"));
+    Info->AppendLine(tr("Info"));
 }
 
 void TUstWydr::FormCreate() {
     QStringList lines = {QString()};
-    for (const char* line : HelpText) lines.append(QString::fromUtf8(line));
+    for (const char* paragraph : HelpText) lines.append(tr(paragraph).split(QLatin1Char('\n')));
     Info->AppendLines(lines);
 }
 
@@ -105,8 +110,8 @@ void TUstWydr::FormActivate() { ShowMetrics(); }
 
 void TUstWydr::ShowMetrics() {
     const printing::PageMetrics& page = settings_.Page();
-    wsx->SetCaption(QStringLiteral("wsp. x=") + (page.PageWidth != 0 ? QString::number(page.PageWidth) : QString()));
-    wsy->SetCaption(QStringLiteral("wsp. y=") + (page.PageHeight != 0 ? QString::number(page.PageHeight) : QString()));
+    wsx->SetCaption(tr("wsp. x=%1").arg(page.PageWidth != 0 ? QString::number(page.PageWidth) : QString()));
+    wsy->SetCaption(tr("wsp. y=%1").arg(page.PageHeight != 0 ? QString::number(page.PageHeight) : QString()));
 }
 
 bool TUstWydr::ExecutePrintDialog() {

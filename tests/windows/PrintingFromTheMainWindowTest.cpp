@@ -350,6 +350,34 @@ TEST_F(PreviewFromTheMainWindow, PrintsWhatTheExportPrintsWithBoardsAnAbsentPair
     }
 }
 
+// The cards speak the windows' language until the director chooses another by Tab and arrow,
+// and the choice goes with the print and the preview alike; the windows stay as they were.
+TEST_F(PreviewFromTheMainWindow, TheCardLanguageChosenGoesWithThePrintAndThePreview) {
+    ChooseSevenRoundsOnFourTables();
+    Pick(drog.SkkN, 0);
+    MeasurePage();
+    Strings asked;
+    const auto note = [&](const PrintChoice& choice) { asked.emplace_back(choice.cardLanguage.code); };
+    QObject::connect(&drog, &TDrog::PrintAsked, &drog, note);
+    QObject::connect(&drog, &TDrog::PreviewAsked, &drog, note);
+    EXPECT_EQ(drog.JezykKart->currentText(), QStringLiteral("polski"));
+    EXPECT_EQ(drog.JezykKart->count(), 2);
+    Click(drog.Drukuj);
+
+    QApplication::setActiveWindow(&drog);
+    drog.Turniej->setFocus();
+    QTest::keyClick(drog.Turniej, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), drog.JezykKart);
+    QTest::keyClick(drog.JezykKart, Qt::Key_Down);
+    EXPECT_EQ(drog.JezykKart->currentText(), QStringLiteral("English"));
+    Click(drog.Drukuj);
+    OpenPreview(false);
+    EXPECT_EQ(pages, 4);
+    EXPECT_EQ(asked, (Strings{"pl", "en", "en"}));
+    EXPECT_TRUE(messages.Shown().empty()) << messages.LastText().toStdString();
+    EXPECT_EQ(drog.WynikDruku->text(), QStringLiteral("Wysłano 4 rozstawiki do druku."));
+}
+
 TEST_F(PreviewFromTheMainWindow, BeforeAnyPrintSettingsNeedsNoPrintServer) {
     ChooseSevenRoundsOnFourTables();
     Pick(drog.SkkN, 0);

@@ -101,9 +101,10 @@ TEST_F(ProgramStart, TabRunsThroughEveryFormInReadingOrderAndEveryControlHasANam
     };
     QList<QWidget*> main = {drog.ListBox1, drog.Kestrel, drog.Plover, drog.DuzoZbiornic, drog.ZPalca};
     for (int item = 0; item < drog.SkkN->ItemCount(); ++item) main.append(drog.SkkN->Item(item));
-    for (QWidget* control : std::initializer_list<QWidget*>{drog.Nzpl, drog.Drukarka, drog.BegDoc, drog.OdSt, drog.DoSt,
-                                                            drog.Drukuj, drog.Koniec, drog.ListBox2, drog.Wydruk,
-                                                            drog.Nieobecna, drog.Rozdania, drog.Turniej, drog.Podglad})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{drog.Nzpl, drog.Drukarka, drog.BegDoc, drog.OdSt, drog.DoSt, drog.Drukuj,
+                                         drog.Koniec, drog.ListBox2, drog.Wydruk, drog.Nieobecna, drog.Rozdania,
+                                         drog.Turniej, drog.JezykKart, drog.Podglad})
         main.append(control);
     expectOrder(main);
     EXPECT_EQ(drog.OdSt->accessibleName(), QStringLiteral("Od Stołu: 1"));

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Saves a picture of each window as a person would see it, after the director's usual first
-// steps in the main window: window-pictures OUTPUT_FOLDER [SCHEME_FOLDER]
+// steps in the main window: window-pictures [--language CODE] OUTPUT_FOLDER [SCHEME_FOLDER]
 
 #include "Figura.h"
 #include "NumDow.h"
@@ -14,6 +14,7 @@
 #include "toolkit/TextGrid.h"
 #include "toolkit/UpDown.h"
 
+#include "language/Translations.h"
 #include "movement/MovementState.h"
 
 #include <QApplication>
@@ -21,6 +22,9 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTextStream>
+
+#include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -33,11 +37,17 @@ bool Save(QWidget& window, const QString& folder, const QString& name) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // The windows in the language the program would start them in, or the one --language names.
+    const std::optional<movement::Language> language = language::InterfaceLanguage(argc, argv);
+    if (language) language::ChooseInterface(*language);
     QApplication application(argc, argv);
     toolkit::SetUpApplication(application);
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() < 2) {
-        QTextStream(stderr) << "usage: window-pictures OUTPUT_FOLDER [SCHEME_FOLDER]\n";
+    QStringList arguments = QApplication::arguments();
+    if (const qsizetype named = arguments.indexOf(QStringLiteral("--language")); named > 0)
+        arguments.remove(named, std::min<qsizetype>(2, arguments.size() - named));
+    arguments.removeIf([](const QString& argument) { return argument.startsWith(QStringLiteral("--language=")); });
+    if (!language || arguments.size() < 2) {
+        QTextStream(stderr) << "usage: window-pictures [--language CODE] OUTPUT_FOLDER [SCHEME_FOLDER]\n";
         return 2;
     }
     const QString output = QDir(arguments[1]).absolutePath();

@@ -48,10 +48,14 @@ bool OnlyX11(std::string_view platforms) {
     return named;
 }
 
+// Said before the toolkit starts, so in the interface's catalogue rather than through tr().
+std::string Say(const movement::Text& text) { return language::Interface().Say(text); }
+
 std::string DisplayAdvice() {
-    return "Uruchom program na pulpicie albo na ekranie wirtualnym, na przykład:\n"
-           "  xvfb-run -s \"-screen 0 1024x768x24\" rozstawiki\n"
-           "Pliki PDF bez okien tworzy rozstawiki-pdf (rozstawiki-pdf --help).\n";
+    return Say({RZ_TEXT("toolkit",
+                        "Uruchom program na pulpicie albo na ekranie wirtualnym, na przykład:\n"
+                        "  xvfb-run -s \"-screen 0 1024x768x24\" rozstawiki\n"
+                        "Pliki PDF bez okien tworzy rozstawiki-pdf (rozstawiki-pdf --help).\n")});
 }
 
 QtMessageHandler previousHandler = nullptr;
@@ -61,8 +65,9 @@ void EndOnFatalMessage(QtMsgType type, const QMessageLogContext& context, const 
         if (previousHandler != nullptr) previousHandler(type, context, message);
         return;
     }
-    const std::string notice = "Nie udało się otworzyć okien programu na ekranie \"" +
-                               std::string(Environment("DISPLAY")) + "\".\n" + DisplayAdvice();
+    const std::string notice = Say({RZ_TEXT("toolkit", "Nie udało się otworzyć okien programu na ekranie \"%1\".\n"),
+                                    {std::string(Environment("DISPLAY"))}}) +
+                               DisplayAdvice();
     std::fputs(notice.c_str(), stderr);
     std::_Exit(1);
 }
@@ -105,7 +110,9 @@ std::string MissingDisplayNotice(int argc, const char* const argv[]) {
     if (!platform.empty() && !x11) return {};
     if (!Environment("DISPLAY").empty()) return {};
     if (!x11 && !Environment("WAYLAND_DISPLAY").empty()) return {};
-    return "Nie znaleziono ekranu, na którym można pokazać okna programu (zmienna DISPLAY jest pusta).\n" +
+    return Say({RZ_TEXT(
+               "toolkit",
+               "Nie znaleziono ekranu, na którym można pokazać okna programu (zmienna DISPLAY jest pusta).\n")}) +
            DisplayAdvice();
 }
 
