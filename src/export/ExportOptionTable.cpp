@@ -2,6 +2,8 @@
 #include "ExportOptionTable.h"
 
 #include "movement/BoardRoutes.h"
+#include "movement/Languages.h"
+#include "movement/Text.h"
 #include "movement/TypedInteger.h"
 
 #include <algorithm>
@@ -132,6 +134,22 @@ Outcome ReadResolution(const ExportOption& option, const std::string& value, Exp
     return Outcome::Accepted();
 }
 
+Outcome ReadCardLanguage(const ExportOption&, const std::string& value, ExportRequest& request) {
+    request.cardLanguage = movement::LanguageCoded(value);
+    if (request.cardLanguage) return Outcome::Accepted();
+    return Outcome::Refused(movement::SourceCatalogue().Say(movement::Text{
+        RZ_TEXT("export", "Nieznany język kart w --card-language; program zna: %1."),
+        {movement::LanguageCodesListed()}}));
+}
+
+// The codes --card-language takes: "pl|en".
+std::string LanguageCodes() {
+    std::string codes;
+    for (const movement::Language& language : movement::Languages())
+        codes += (codes.empty() ? "" : "|") + std::string(language.code);
+    return codes;
+}
+
 Outcome ReadSource(const ExportOption&, const std::string& value, ExportRequest& request) {
     request.source = value;
     return Outcome::Accepted();
@@ -248,6 +266,11 @@ std::vector<ExportOption> MakeTable() {
          .read = ReadResolution,
          .offered = Suggestions,
          .suggestions = "300 600 1200"},
+        {.name = "--card-language",
+         .argument = LanguageCodes(),
+         .help = "język kart: polski albo angielski (domyślnie język programu)",
+         .read = ReadCardLanguage,
+         .offered = Alternatives},
         {.name = "--source", .argument = "TEKST", .help = "źródło schematu na rozstawikach", .read = ReadSource},
         {.name = "--event",
          .argument = "TEKST",

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "movement/ArbitraryNumbers.h"
+#include "movement/Languages.h"
 #include "movement/Result.h"
 #include "printing/Products.h"
 
@@ -35,6 +36,8 @@ struct ExportRequest {
     int absentPair = 0;    // as the cards print it, under the numbering chosen; 0 for nobody
     int boardsPerSet = 0;  // 0: the cards give set numbers only
     std::string event;     // the line at the foot of every page; none when empty
+    // The language the cards speak; none: the interface's.
+    std::optional<movement::Language> cardLanguage;
 
     // The program's data folders, where a shipped scheme file's bare name is looked for when the
     // working folder does not hold it; no option, set from the program's place.

@@ -2,6 +2,7 @@
 #include "PrintRoad.h"
 
 #include "PrintSettings.h"
+#include "language/Translations.h"
 #include "toolkit/Application.h"
 
 #include "movement/AbsentPair.h"
@@ -31,6 +32,7 @@ movement::Outcome DrawChoice(const movement::MovementState& state, const PrintCh
     printing::RunRequest run = choice.run;
     if (!printing::InfoOf(choice.product).usesAbsentPair) run.absentPair = movement::NoAbsentPair;
     run.copies = copies;
+    run.words = &language::TranslationsOf(choice.cardLanguage);
     return printing::PrintProduct(choice.product, state, page, run, surface);
 }
 

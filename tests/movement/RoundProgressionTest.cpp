@@ -175,9 +175,10 @@ TEST(SetRoutes, SetsGoToTheTablesThatPlayThemNextOrWaitOnTheSpareTable) {
     const SetRoutes three = RoutesOf(ThreeRounds);
     EXPECT_EQ(three.NextTables.front(), (Routes{{3}, {1, 4}, {2}, {3}}));  // set 2 goes to tables 1 and 4
     EXPECT_EQ(three.PreviousTables[1], (Routes{{2}, {3}, {1, 4}, {2}}));
-    EXPECT_EQ(RouteText(three.NextTables.front()[1]), "1/4");
-    EXPECT_EQ(RouteText(Spare), "P");
-    EXPECT_EQ(RouteText({}), "");
+    const SourceCatalogue polish;
+    EXPECT_EQ(RouteText(polish, three.NextTables.front()[1]), "1/4");
+    EXPECT_EQ(RouteText(polish, Spare), "P");
+    EXPECT_EQ(RouteText(polish, {}), "");
     EXPECT_EQ(SharedThroughout(three, 1), (Rounds{4}));
     EXPECT_EQ(SharedThroughout(three, 4), (Rounds{1}));
     EXPECT_TRUE(SharedThroughout(three, 2).empty());
