@@ -310,6 +310,18 @@
         <source>%1 : para nieobecna, przy stole pauza</source>
         <translation>%1 : absent pair, sit-out at this table</translation>
     </message>
+    <message>
+        <source>STAŁA</source>
+        <translation>STAY</translation>
+    </message>
+    <message>
+        <source>%1 NS</source>
+        <translation>%1 NS</translation>
+    </message>
+    <message>
+        <source>%1 WE</source>
+        <translation>%1 EW</translation>
+    </message>
 </context>
 <context>
     <name>export</name>

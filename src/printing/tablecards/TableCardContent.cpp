@@ -146,8 +146,8 @@ TableCardContent ContentOf(const MovementState& state, int32_t table, bool arbit
     card.Table = table;
     card.NsBoxNumber = movement::BoxNumber(state, seat.NsPair);
     card.WeBoxNumber = movement::BoxNumber(state, seat.WePair);
-    card.NsNextSeat = movement::NextSeatText(state, seat.NsPair);
-    card.WeNextSeat = movement::NextSeatText(state, seat.WePair);
+    card.NsNextSeat = movement::NextSeatText(words, state, seat.NsPair);
+    card.WeNextSeat = movement::NextSeatText(words, state, seat.WePair);
     card.Information = InformationOf(words, state, arbitraryNumbers);
     if (table == 1) card.Summary = SummaryOf(words, state, additions.absentPair);
 
