@@ -4,6 +4,7 @@
 #include "language/Translations.h"
 #include "movement/BoardRoutes.h"
 #include "movement/Languages.h"
+#include "movement/Text.h"
 #include "movement/TypedInteger.h"
 
 #include <algorithm>
@@ -140,6 +141,13 @@ Outcome ReadResolution(const ExportOption& option, const std::string& value, Exp
     return Outcome::Accepted();
 }
 
+Outcome ReadCardLanguage(const ExportOption& option, const std::string& value, ExportRequest& request) {
+    request.cardLanguage = movement::LanguageCoded(value);
+    if (request.cardLanguage) return Outcome::Accepted();
+    return Outcome::Refused(Say(RZ_TEXT("ExportOptions", "Opcja %1 przyjmuje kod języka: %2."),
+                                {option.name, movement::LanguageCodesListed()}));
+}
+
 Outcome ReadSource(const ExportOption&, const std::string& value, ExportRequest& request) {
     request.source = value;
     return Outcome::Accepted();
@@ -268,6 +276,11 @@ std::vector<ExportOption> MakeTable() {
          .read = ReadResolution,
          .offered = Suggestions,
          .suggestions = "300 600 1200"},
+        {.name = "--card-language",
+         .argument = LanguageCodes(),
+         .help = RZ_TEXT("ExportOptions", "język kart (domyślnie ten sam co język komunikatów)"),
+         .read = ReadCardLanguage,
+         .offered = Alternatives},
         {.name = "--source",
          .argument = RZ_TEXT("ExportOptions", "TEKST"),
          .help = RZ_TEXT("ExportOptions", "źródło schematu na rozstawikach"),

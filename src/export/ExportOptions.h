@@ -39,6 +39,8 @@ struct ExportRequest {
     // --language: the language of the messages, chosen before the arguments are read (it is
     // read here to refuse a code the program does not speak); the system's when not given.
     std::optional<movement::Language> language;
+    // The language the cards speak; none: the interface's.
+    std::optional<movement::Language> cardLanguage;
 
     // The program's data folders, where a shipped scheme file's bare name is looked for when the
     // working folder does not hold it; no option, set from the program's place.

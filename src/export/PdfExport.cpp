@@ -16,6 +16,8 @@
 #include "printing/Products.h"
 #include "printing/output/Delivery.h"
 
+#include "language/Translations.h"
+
 #include <QPageSize>
 
 #include <cerrno>
@@ -189,6 +191,7 @@ int ExportPrint(const ExportRequest& request, std::ostream& errors) {
         asked.absentPair = absent.value();
         asked.boardsPerSet = request.boardsPerSet;
         asked.event = request.event;
+        asked.words = &language::TranslationsOf(request.cardLanguage.value_or(language::Interface().language()));
         return printing::PrintProduct(request.product, state, page, asked, surface);
     };
     printing::Destination destination;
@@ -209,7 +212,7 @@ int ExportPrint(const ExportRequest& request, std::ostream& errors) {
     if (!delivered.accepted()) return BadInput(errors, delivered.message());
     errors << unsound;
     // A job waiting in the queue has been taken: a warning, not a failure.
-    if (const std::string waiting = printing::WaitingNotice(delivered.value()); !waiting.empty())
+    if (const std::string waiting = printing::WaitingNotice(language::Interface(), delivered.value()); !waiting.empty())
         errors << Say(RZ_TEXT("PdfExport", "Uwaga: %1"), {waiting}) << '\n';
     return 0;
 }

@@ -33,7 +33,8 @@ Translations::Translations(const movement::Language& language)
 }
 
 std::optional<std::string> Translations::Pattern(movement::TextId id, std::optional<int64_t> count) const {
-    const int n = count ? static_cast<int>(std::clamp<int64_t>(*count, -1'000'000'000, 1'000'000'000)) : -1;
+    // The form follows the number's size: "-3 stoły" as "3 stoły".
+    const int n = count ? static_cast<int>(std::min<int64_t>(*count < 0 ? -*count : *count, 1'000'000'000)) : -1;
     const QString translated = translator_->translate(id.context, id.source, nullptr, n);
     if (translated.isEmpty()) return std::nullopt;
     return translated.toStdString();

@@ -146,26 +146,33 @@ std::vector<int32_t> PartnersNowAndThen(const SetRoutes& routes, int32_t table) 
     return partners;
 }
 
-const char* const SpareTableMark = "P";
+std::string SpareTableMark(const Catalogue& words) { return words.Say(RZ_TEXT("cards", "P")); }
 
-std::string RouteText(const std::vector<int32_t>& tables) {
-    if (tables == std::vector<int32_t>{SpareTable}) return SpareTableMark;
+std::string RouteText(const Catalogue& words, const std::vector<int32_t>& tables) {
+    if (tables == std::vector<int32_t>{SpareTable}) return SpareTableMark(words);
     std::string text;
     for (const int32_t table : tables) text += (text.empty() ? "" : "/") + std::to_string(table);
     return text;
 }
 
-std::string TablesInWords(const std::vector<int32_t>& tables) {
-    std::string words;
-    for (std::size_t at = 0; at < tables.size(); ++at) {
-        if (at > 0) words += at + 1 == tables.size() ? " i " : ", ";
-        words += std::to_string(tables[at]);
-    }
-    return words;
+std::string TablesInWords(const Catalogue& words, const std::vector<int32_t>& tables) {
+    if (tables.size() < 2) return tables.empty() ? std::string() : std::to_string(tables.front());
+    std::string before;
+    for (std::size_t at = 0; at + 1 < tables.size(); ++at) before += (at > 0 ? ", " : "") + std::to_string(tables[at]);
+    return words.Say(Text{RZ_TEXT("cards", "%1 i %2"), {before, std::to_string(tables.back())}});
 }
 
-std::string SharedWithWords(const std::vector<int32_t>& tables) {
-    return (tables.size() == 1 ? "ze stołem " : "ze stołami ") + TablesInWords(tables);
+std::string SharedThroughoutNote(const Catalogue& words, const std::vector<int32_t>& tables) {
+    return words.Say(Text{RZ_TEXT_N("cards", "Komplet dzielony ze stołami %1"),
+                          {TablesInWords(words, tables)},
+                          static_cast<int64_t>(tables.size())});
+}
+
+std::string SharedNowAndThenNote(const Catalogue& words, const std::string& mark, std::size_t rounds,
+                                 const std::vector<int32_t>& tables) {
+    const TextId note = rounds == 1 ? RZ_TEXT_N("cards", "%1 – w tej rundzie komplet dzielony ze stołami %2")
+                                    : RZ_TEXT_N("cards", "%1 – w tych rundach komplet dzielony ze stołami %2");
+    return words.Say(Text{note, {mark, TablesInWords(words, tables)}, static_cast<int64_t>(tables.size())});
 }
 
 }  // namespace movement

@@ -4,6 +4,7 @@
 #include "AbsentPair.h"
 #include "MovementState.h"
 #include "Result.h"
+#include "Text.h"
 
 #include <cstdint>
 #include <string>
@@ -65,17 +66,23 @@ std::vector<int32_t> RoundsSharedNowAndThen(const SetRoutes& routes, int32_t tab
 // The tables that play table t's set in some of those rounds, in ascending order.
 std::vector<int32_t> PartnersNowAndThen(const SetRoutes& routes, int32_t table);
 
-// What a table card calls the spare table on which a set waits.
-extern const char* const SpareTableMark;
+// What a table card calls the spare table on which a set waits: "P".
+std::string SpareTableMark(const Catalogue& words);
 
 // A route as a table card prints it: "13", "1/13" for two tables, the spare table's mark, or
 // nothing for none.
-std::string RouteText(const std::vector<int32_t>& tables);
+std::string RouteText(const Catalogue& words, const std::vector<int32_t>& tables);
 
 // The tables as a card names them: "2", "2 i 5", "2, 3 i 5".
-std::string TablesInWords(const std::vector<int32_t>& tables);
+std::string TablesInWords(const Catalogue& words, const std::vector<int32_t>& tables);
 
-// "ze stołem 2", "ze stołami 2 i 5": the tables a set is shared with.
-std::string SharedWithWords(const std::vector<int32_t>& tables);
+// The foot of a card that shares its set with the same tables in every round: "Komplet dzielony
+// ze stołem 2", "Komplet dzielony ze stołami 2 i 5".
+std::string SharedThroughoutNote(const Catalogue& words, const std::vector<int32_t>& tables);
+
+// The foot of a card that shares its set in some rounds only, marked in its boards row by
+// `mark`: "* – w tych rundach komplet dzielony ze stołem 3".
+std::string SharedNowAndThenNote(const Catalogue& words, const std::string& mark, std::size_t rounds,
+                                 const std::vector<int32_t>& tables);
 
 }  // namespace movement

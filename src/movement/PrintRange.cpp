@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PrintRange.h"
 
-#include "PolishPlural.h"
-
 #include <algorithm>
 #include <utility>
 
@@ -15,19 +13,28 @@ PrintRange ClampPrintRange(const MovementState& state, int32_t first, int32_t la
     return {std::clamp(first, 1, tables), std::clamp(last, 1, tables)};
 }
 
-std::string MovementTitle(const MovementState& state) {
-    std::string title = "Rozstawiki";
-    if (ClampPrintRange(state, 1, 1).Count() == 0) return title;
-    return title + " " + Counted(state.RoundCount, Rounds) + " " + Counted(state.TableCount, Tables);
+std::string TablesCounted(const Catalogue& words, int64_t tables) {
+    return words.Say(Text{RZ_TEXT_N("cards", "%n stołów"), {}, tables});
 }
 
-std::string PrintJobTitle(const MovementState& state, int32_t first, int32_t last) {
+std::string RoundsCounted(const Catalogue& words, int64_t rounds) {
+    return words.Say(Text{RZ_TEXT_N("cards", "%n rund"), {}, rounds});
+}
+
+std::string MovementTitle(const Catalogue& words, const MovementState& state) {
+    if (ClampPrintRange(state, 1, 1).Count() == 0) return words.Say(RZ_TEXT("cards", "Rozstawiki"));
+    return words.Say(Text{RZ_TEXT("cards", "Rozstawiki %1 %2"),
+                          {RoundsCounted(words, state.RoundCount), TablesCounted(words, state.TableCount)}});
+}
+
+std::string PrintJobTitle(const Catalogue& words, const MovementState& state, int32_t first, int32_t last) {
     const PrintRange range = ClampPrintRange(state, first, last);
-    std::string title = MovementTitle(state);
+    const std::string title = MovementTitle(words, state);
     if (range.Count() == 0) return title;
-    title += ", ";
-    if (range.Count() == 1) return title + Tables.one + " " + std::to_string(range.first);
-    return title + Tables.few + " " + std::to_string(range.first) + "-" + std::to_string(range.last);
+    if (range.Count() == 1)
+        return words.Say(Text{RZ_TEXT("cards", "%1, stół %2"), {title, std::to_string(range.first)}});
+    return words.Say(Text{RZ_TEXT("cards", "%1, stoły %2-%3"),
+                          {title, std::to_string(range.first), std::to_string(range.last)}});
 }
 
 }  // namespace movement

@@ -25,10 +25,11 @@ int32_t BoardSetInRound(const MovementState& state, int32_t b, int32_t r) {
     return RotationValue(RoundOneBoardSet(state.RoundCount, b), r, 1, state.RoundCount);
 }
 
-std::string NextSeatText(const MovementState& state, int32_t p) {
+std::string NextSeatText(const Catalogue& words, const MovementState& state, int32_t p) {
     const int64_t rounds = state.RoundCount;
     const int32_t tables = state.TableCount;
-    if ((rounds > tables && p > rounds) || (tables > rounds && p > 2 * rounds)) return "STAŁA";
+    if ((rounds > tables && p > rounds) || (tables > rounds && p > 2 * rounds))
+        return words.Say(RZ_TEXT("cards", "STAŁA"));
 
     // Rotating numbers grow by one per round, so the pair moves to its predecessor's seat.
     int64_t predecessor = 0;
@@ -39,7 +40,9 @@ std::string NextSeatText(const MovementState& state, int32_t p) {
 
     const SeatFound seat = FindRoundOneSeat(state, predecessor);
     if (seat.table == 0) return {};
-    return std::to_string(seat.table) + (seat.northSouth ? " NS" : " WE");
+    const std::string table = std::to_string(seat.table);
+    return seat.northSouth ? words.Say(Text{RZ_TEXT("cards", "%1 NS"), {table}})
+                           : words.Say(Text{RZ_TEXT("cards", "%1 WE"), {table}});
 }
 
 int32_t AdvanceNumber(const MovementState& state, int32_t x) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "MovementState.h"
+#include "Text.h"
 
 #include <cstdint>
 #include <string>
@@ -24,7 +25,7 @@ int32_t BoardSetInRound(const MovementState& state, int32_t b, int32_t r);
 
 // Where the pair at the seat whose round-1 pair is p goes for the next round: "3 NS", "4 WE",
 // or "STAŁA" for a pair that never moves. Empty when its predecessor is seated nowhere.
-std::string NextSeatText(const MovementState& state, int32_t p);
+std::string NextSeatText(const Catalogue& words, const MovementState& state, int32_t p);
 
 // The pair number one round later, applied alike to pairs and to board sets when a typed
 // scheme is played through.

@@ -15,7 +15,7 @@ namespace {
 
 constexpr ProductInfo Rows[] = {
     {.product = Product::TableCards,
-     .name = TableCardsName,
+     .name = TableCardsName.source,
      .key = "tables",
      .nouns = {.printedThings = nullptr, .printed = "rozstawiki", .notSent = "rozstawików", .oneThing = false},
      .usesTableRange = true,
@@ -23,7 +23,7 @@ constexpr ProductInfo Rows[] = {
      .takesCopies = true,
      .layOut = LayOutTableCards},
     {.product = Product::PairCards,
-     .name = PairCardsName,
+     .name = PairCardsName.source,
      .key = "pairs",
      .nouns = {.printedThings = "karty par", .printed = "karty par", .notSent = "kart par", .oneThing = false},
      .usesTableRange = false,
@@ -31,7 +31,7 @@ constexpr ProductInfo Rows[] = {
      .takesCopies = true,
      .layOut = LayOutPairCards},
     {.product = Product::MovementSheet,
-     .name = MovementSheetName,
+     .name = MovementSheetName.source,
      .key = "sheet",
      .nouns = {.printedThings = "arkusz schematu",
                .printed = "arkusz schematu",

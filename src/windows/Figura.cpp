@@ -9,6 +9,7 @@
 #include "toolkit/RadioGroup.h"
 #include "toolkit/UpDown.h"
 
+#include "language/Translations.h"
 #include "movement/AbsentPair.h"
 #include "movement/BoardRoutes.h"
 #include "movement/Languages.h"
@@ -461,8 +462,8 @@ void TDrog::ShowRefusal(const std::string& message) { toolkit::ShowMessage(this,
 void TDrog::ShowFailure(const std::string& message) { toolkit::ShowErrorReport(this, FromCore(message)); }
 
 void TDrog::ShowPrinted(const printing::PrintReport& report) {
-    ShowPrintResult(FromCore(printing::Confirmation(report)));
-    const std::string waiting = printing::WaitingNotice(report);
+    ShowPrintResult(FromCore(printing::Confirmation(language::Interface(), report)));
+    const std::string waiting = printing::WaitingNotice(language::Interface(), report);
     if (!waiting.empty()) toolkit::MessageDlg(this, FromCore(waiting));
 }
 

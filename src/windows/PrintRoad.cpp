@@ -2,6 +2,7 @@
 #include "PrintRoad.h"
 
 #include "PrintSettings.h"
+#include "language/Translations.h"
 #include "toolkit/Application.h"
 
 #include "language/Translations.h"

@@ -122,6 +122,10 @@ TEST(ExportArguments, UsageErrorsSayWhatIsWrong) {
     EXPECT_EQ(Parse({"--paper", "A3", "f.txt", "1", "o.pdf"}).message(), "Opcja --paper przyjmuje A4, A5 albo Letter.");
     EXPECT_EQ(Parse({"--resolution", "10", "f.txt", "1", "o.pdf"}).message(),
               "Opcja --resolution przyjmuje liczbę od 72 do 2400.");
+    EXPECT_EQ(Parse({"--card-language", "xx", "f.txt", "1", "o.pdf"}).message(),
+              "Nieznany język kart w --card-language; program zna: pl, en.");
+    EXPECT_STREQ(Parse({"--card-language", "en", "f.txt", "1", "o.pdf"}).value().cardLanguage->code, "en");
+    EXPECT_FALSE(Parse({"f.txt", "1", "o.pdf"}).value().cardLanguage.has_value());  // the interface's
     EXPECT_EQ(Parse({"--bogus", "1", "f.txt", "1", "o.pdf"}).message(), "Nieznana opcja --bogus.");
     EXPECT_EQ(Parse({"f.txt", "-1", "o.pdf"}).message(),
               "Nieznana opcja -1 (plik o nazwie zaczynającej się od „-” podaje się po „--” albo jako ./-1).");

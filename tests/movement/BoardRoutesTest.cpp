@@ -3,6 +3,7 @@
 
 #include "movement/AbsentPair.h"
 #include "movement/BoardRoutes.h"
+#include "support/PolishWords.h"
 
 #include <gtest/gtest.h>
 
@@ -12,12 +13,21 @@ namespace {
 using Tables = std::vector<int32_t>;
 
 TEST(BoardRoutes, TablesAreNamedAsACardNamesThem) {
-    EXPECT_EQ(TablesInWords({}), "");
-    EXPECT_EQ(TablesInWords({4}), "4");
-    EXPECT_EQ(TablesInWords({2, 5}), "2 i 5");
-    EXPECT_EQ(TablesInWords({2, 3, 5}), "2, 3 i 5");
-    EXPECT_EQ(SharedWithWords({4}), "ze stołem 4");
-    EXPECT_EQ(SharedWithWords({2, 5}), "ze stołami 2 i 5");
+    const Catalogue& polish = support::PolishWords();
+    EXPECT_EQ(TablesInWords(polish, {}), "");
+    EXPECT_EQ(TablesInWords(polish, {4}), "4");
+    EXPECT_EQ(TablesInWords(polish, {2, 5}), "2 i 5");
+    EXPECT_EQ(TablesInWords(polish, {2, 3, 5}), "2, 3 i 5");
+    EXPECT_EQ(SharedThroughoutNote(polish, {4}), "Komplet dzielony ze stołem 4");
+    EXPECT_EQ(SharedThroughoutNote(polish, {2, 5}), "Komplet dzielony ze stołami 2 i 5");
+    EXPECT_EQ(SharedNowAndThenNote(polish, "*", 1, {2, 3, 5}),
+              "* – w tej rundzie komplet dzielony ze stołami 2, 3 i 5");
+
+    const Catalogue& english = support::EnglishWords();
+    EXPECT_EQ(TablesInWords(english, {2, 3, 5}), "2, 3 and 5");
+    EXPECT_EQ(SharedThroughoutNote(english, {4}), "Boards shared with table 4");
+    EXPECT_EQ(SharedNowAndThenNote(english, "*", 2, {2, 5}), "* – boards shared with tables 2 and 5 in these rounds");
+    EXPECT_EQ(RouteText(english, {SpareTable}), "B");
 }
 
 // A set below 1 typed at table 4 becomes set 1 in round 2, which table 3 plays then: the two

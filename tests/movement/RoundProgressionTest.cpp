@@ -48,9 +48,9 @@ void ExpectCard(const MovementState& state, const CardRows& card) {
     const TableSeat& seat = state.Seating[card.table];
     SCOPED_TRACE("table " + std::to_string(card.table));
     EXPECT_EQ(PairsByRound(state, seat.NsPair), card.ns);
-    EXPECT_EQ(NextSeatText(state, seat.NsPair), card.nsMove);
+    EXPECT_EQ(NextSeatText(SourceCatalogue(), state, seat.NsPair), card.nsMove);
     EXPECT_EQ(PairsByRound(state, seat.WePair), card.we);
-    EXPECT_EQ(NextSeatText(state, seat.WePair), card.weMove);
+    EXPECT_EQ(NextSeatText(SourceCatalogue(), state, seat.WePair), card.weMove);
     EXPECT_EQ(SetsByRound(state, seat.BoardSet), card.sets);
 }
 
@@ -84,17 +84,17 @@ TEST(RoundProgression, EveryRoundOfAValidMovementSeatsEachPairOnce) {
 
 TEST(RoundProgression, WithAsManyTablesAsRoundsNoPairStaysPut) {
     const MovementState state = MovementOf(3, {{1, 4, 1}, {2, 5, 2}, {3, 6, 3}});
-    for (int32_t p = 1; p <= 6; ++p) EXPECT_NE(NextSeatText(state, p), "STAŁA") << p;
+    for (int32_t p = 1; p <= 6; ++p) EXPECT_NE(NextSeatText(SourceCatalogue(), state, p), "STAŁA") << p;
     EXPECT_EQ(PairsByRound(state, 6), (Rounds{6, 4, 5}));
     // The predecessor of pair 1 is R, that of pair R + 1 is 2R.
-    EXPECT_EQ(NextSeatText(state, 1), "3 NS");
-    EXPECT_EQ(NextSeatText(state, 4), "3 WE");
+    EXPECT_EQ(NextSeatText(SourceCatalogue(), state, 1), "3 NS");
+    EXPECT_EQ(NextSeatText(SourceCatalogue(), state, 4), "3 WE");
 }
 
 TEST(RoundProgression, WithMoreTablesThanRoundsOnlyPairsAbove2RStay) {
     const MovementState state = MovementOf(2, {{1, 3, 1}, {2, 4, 2}, {5, 6, 1}});
-    EXPECT_EQ(NextSeatText(state, 4), "1 WE");
-    EXPECT_EQ(NextSeatText(state, 5), "STAŁA");
+    EXPECT_EQ(NextSeatText(SourceCatalogue(), state, 4), "1 WE");
+    EXPECT_EQ(NextSeatText(SourceCatalogue(), state, 5), "STAŁA");
     EXPECT_EQ(PairsByRound(state, 6), (Rounds{6, 6}));
 }
 
@@ -111,20 +111,20 @@ TEST(RoundProgression, FirstRotationNumbersBelowOneClimbIntoTheRotation) {
 
 TEST(NextSeatText, ANumberSeatedTwiceIsFoundAtTheFirstNsOrElseTheLastWe) {
     // Predecessor of 2 is 1: NS at tables 2 and 3, WE at table 1.
-    EXPECT_EQ(NextSeatText(MovementOf(5, {{3, 1, 1}, {1, 4, 2}, {1, 5, 3}}), 2), "2 NS");
+    EXPECT_EQ(NextSeatText(SourceCatalogue(), MovementOf(5, {{3, 1, 1}, {1, 4, 2}, {1, 5, 3}}), 2), "2 NS");
     // Predecessor of 2 is 1: WE at tables 1 and 3.
-    EXPECT_EQ(NextSeatText(MovementOf(5, {{3, 1, 1}, {4, 5, 2}, {6, 1, 3}}), 2), "3 WE");
+    EXPECT_EQ(NextSeatText(SourceCatalogue(), MovementOf(5, {{3, 1, 1}, {4, 5, 2}, {6, 1, 3}}), 2), "3 WE");
 }
 
 TEST(NextSeatText, APredecessorSeatedNowhereGivesAnEmptyText) {
-    EXPECT_EQ(NextSeatText(MovementOf(5, {{2, 3, 1}}), 2), "");
+    EXPECT_EQ(NextSeatText(SourceCatalogue(), MovementOf(5, {{2, 3, 1}}), 2), "");
 }
 
 TEST(NextSeatText, TheStationaryTestIsStrictWhenTablesEqualRounds) {
     // A pair above 2R with T = R is not stationary: its predecessor is looked for.
     const MovementState state = MovementOf(1, {{1, 7, 1}});
-    EXPECT_EQ(NextSeatText(state, 7), "");
-    EXPECT_EQ(NextSeatText(MovementOf(1, {{6, 7, 1}}), 7), "1 NS");
+    EXPECT_EQ(NextSeatText(SourceCatalogue(), state, 7), "");
+    EXPECT_EQ(NextSeatText(SourceCatalogue(), MovementOf(1, {{6, 7, 1}}), 7), "1 NS");
 }
 
 TEST(AdvanceNumber, FollowsThePairClassesForPairsAndBoardSets) {
@@ -152,7 +152,7 @@ TEST(RoundProgression, ExtremeNumbersGiveDefinedResults) {
     EXPECT_EQ(PairInRound(state, 2147483647, 99), 2147483647);
     EXPECT_EQ(PairInRound(state, -2147483647 - 1, 2), -2147483647);
     EXPECT_EQ(BoardSetInRound(state, 2147483647, 99), 99);
-    EXPECT_EQ(NextSeatText(state, -2147483647 - 1), "");
+    EXPECT_EQ(NextSeatText(SourceCatalogue(), state, -2147483647 - 1), "");
 }
 
 using Routes = std::vector<Rounds>;
@@ -175,9 +175,10 @@ TEST(SetRoutes, SetsGoToTheTablesThatPlayThemNextOrWaitOnTheSpareTable) {
     const SetRoutes three = RoutesOf(ThreeRounds);
     EXPECT_EQ(three.NextTables.front(), (Routes{{3}, {1, 4}, {2}, {3}}));  // set 2 goes to tables 1 and 4
     EXPECT_EQ(three.PreviousTables[1], (Routes{{2}, {3}, {1, 4}, {2}}));
-    EXPECT_EQ(RouteText(three.NextTables.front()[1]), "1/4");
-    EXPECT_EQ(RouteText(Spare), "P");
-    EXPECT_EQ(RouteText({}), "");
+    const SourceCatalogue polish;
+    EXPECT_EQ(RouteText(polish, three.NextTables.front()[1]), "1/4");
+    EXPECT_EQ(RouteText(polish, Spare), "P");
+    EXPECT_EQ(RouteText(polish, {}), "");
     EXPECT_EQ(SharedThroughout(three, 1), (Rounds{4}));
     EXPECT_EQ(SharedThroughout(three, 4), (Rounds{1}));
     EXPECT_TRUE(SharedThroughout(three, 2).empty());

@@ -363,6 +363,7 @@ TEST_P(PdfCardsAtTheEdges, WithBoardNumbersAndAnAbsentPairEveryWordStandsClearTo
         request.absentPair = Absent;
         request.boardsPerSet = Boards;
         request.event = LongEvent;
+        request.words = &printing::PolishCardWords();
         const movement::Outcome printed =
             printing::PrintProduct(printing::Product::TableCards, state, page, request, surface);
         ASSERT_TRUE(printed.accepted()) << printed.message();
@@ -412,6 +413,7 @@ TEST(PdfCardRows, BoardNumbersOfThreeDigitsStandUnderTheirOwnRoundInTheRowsSize)
         request.first = 1;
         request.last = 2;
         request.boardsPerSet = 9;
+        request.words = &printing::PolishCardWords();
         ASSERT_TRUE(printing::PrintProduct(printing::Product::TableCards, state, page, request, surface).accepted());
         for (int card = 1; card <= 2; ++card) {
             SCOPED_TRACE("card " + std::to_string(card));

@@ -5,6 +5,7 @@
 
 #include "ExampleMovements.h"
 #include "PdfReading.h"
+#include "support/PrintRuns.h"
 
 #include "movement/PairNumbering.h"
 #include "movement/RoundProgression.h"
@@ -37,6 +38,7 @@ printing::RunRequest RequestOf(const MovementState& state, int32_t absentPair, i
     request.last = state.TableCount;
     request.absentPair = absentPair;
     request.boardsPerSet = boardsPerSet;
+    request.words = &printing::PolishCardWords();
     return request;
 }
 

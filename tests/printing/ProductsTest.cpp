@@ -76,18 +76,18 @@ TEST(PrintReportWords, EachRoadOutSaysWhatItKnows) {
     PrintReport report;
     report.cards = 4;
     report.destination = "Biuro";
-    EXPECT_EQ(Confirmation(report), "Wysłano 4 rozstawiki do drukarki Biuro.");
+    EXPECT_EQ(Confirmation(PolishCardWords(), report), "Wysłano 4 rozstawiki do drukarki Biuro.");
     report.fate = JobFate::WaitingPrinterStopped;
-    EXPECT_EQ(Confirmation(report), "Wysłano 4 rozstawiki do drukarki Biuro – czekają w kolejce.");
+    EXPECT_EQ(Confirmation(PolishCardWords(), report), "Wysłano 4 rozstawiki do drukarki Biuro – czekają w kolejce.");
     report.fate = JobFate::HandedToSpooler;
-    EXPECT_EQ(Confirmation(report),
+    EXPECT_EQ(Confirmation(PolishCardWords(), report),
               "Przekazano 4 rozstawiki do kolejki wydruku drukarki Biuro. Co dalej dzieje się z zadaniem, program "
               "nie wie – widać to w kolejce drukarki w systemie Windows.");
-    EXPECT_EQ(WaitingNotice(report), "");
+    EXPECT_EQ(WaitingNotice(PolishCardWords(), report), "");
 
     report.toFile = true;
     report.destination = "turniej/Łódź/karty par.pdf";
-    EXPECT_EQ(Confirmation(report), "Zapisano 4 rozstawiki w pliku karty par.pdf.");
+    EXPECT_EQ(Confirmation(PolishCardWords(), report), "Zapisano 4 rozstawiki w pliku karty par.pdf.");
 }
 
 RunRequest RequestOf(int32_t absentPair, int32_t boardsPerSet) {
@@ -95,6 +95,7 @@ RunRequest RequestOf(int32_t absentPair, int32_t boardsPerSet) {
     request.last = 4;
     request.absentPair = absentPair;
     request.boardsPerSet = boardsPerSet;
+    request.words = &printing::PolishCardWords();
     return request;
 }
 

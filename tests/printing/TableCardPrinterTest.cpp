@@ -33,6 +33,15 @@ MovementState SevenRounds(int32_t step) { return ReadyToPrint(SevenRoundsOnFourT
 
 const PageMetrics PageOf4800By6800{4800, 6800};
 
+// The Polish cards' fixed words, as they have always printed them.
+const std::string AttributionText = "Rozstawiki stolikowe";
+const std::string AbsentNote = "\u2013 : para nieobecna, przy stole pauza";
+const std::string SpareTableNote = "P \u2013 stolik pomocniczy";
+const std::string BoardsLabel = "Rozdania:";
+const std::string PreviousTableLabel = "Komplet od stołu:";
+const std::string NextTableLabel = "Komplet do stołu:";
+const std::string SpareTableMark = "P";
+
 RecordingSurface Print(const MovementState& state, int32_t first, int32_t last, bool separateJobs = false) {
     RecordingSurface surface;
     const movement::Outcome outcome = PrintTableCards(state, PageOf4800By6800, first, last, separateJobs, surface);
@@ -318,6 +327,7 @@ RecordingSurface PrintWith(const MovementState& state, int32_t first, int32_t la
     request.last = last;
     request.boardsPerSet = boardsPerSet;
     request.absentPair = absentPair;
+    request.words = &PolishCardWords();
     const movement::Outcome outcome = PrintProduct(Product::TableCards, state, PageOf4800By6800, request, surface);
     EXPECT_TRUE(outcome.accepted()) << outcome.message();
     return surface;
@@ -446,7 +456,7 @@ TEST(TableCard, BoardNumbersAndWhereTheSetsComeFromAndGoComeUnderTheRowsInTheRow
     std::set<int> boardLines;
     for (const std::string& boards : one.rows.at("Rozdania:")) boardLines.insert(Find(first, boards)->y);
     EXPECT_EQ(boardLines.size(), 1u);
-    for (const char* label : {BoardsLabel, PreviousTableLabel, NextTableLabel})
+    for (const std::string& label : {BoardsLabel, PreviousTableLabel, NextTableLabel})
         EXPECT_EQ(Find(first, label)->fontSize, 11) << label;
 }
 
@@ -485,6 +495,7 @@ TEST(TableCard, AtTheMostRoundsTheBoardRowsAndTheFootEndOnThePage) {
         request.first = request.last = 1;
         request.boardsPerSet = 9;
         request.absentPair = 2;
+        request.words = &PolishCardWords();
         ASSERT_TRUE(PrintProduct(Product::TableCards, state, {4800, height}, request, surface).accepted());
         const CardRead card = ReadCard(surface, 0);
         EXPECT_TRUE(Has(card.rows.at("Rozdania:"), "883-891"));
@@ -610,7 +621,7 @@ int ExpectRoutesAsTheCardsPlay(const std::map<int, CardRead>& byTable, int32_t r
         for (const auto& [other, unused] : byTable)
             if (!idle(other, round) && set(other, round) == played)
                 tables += (tables.empty() ? "" : "/") + std::to_string(other);
-        return tables.empty() ? std::string(movement::SpareTableMark) : tables;
+        return tables.empty() ? SpareTableMark : tables;
     };
     int followed = 0;
     for (const auto& [table, card] : byTable) {
@@ -625,7 +636,7 @@ int ExpectRoutesAsTheCardsPlay(const std::map<int, CardRead>& byTable, int32_t r
             const std::string previous = plays && round > 0 ? tablesOf(set(table, round), round - 1) : "";
             EXPECT_EQ(card.rows.at("do stołu:")[round], next) << "table " << table << " round " << round + 1;
             EXPECT_EQ(card.rows.at("od stołu:")[round], previous) << "table " << table << " round " << round + 1;
-            spare = spare || next == movement::SpareTableMark || previous == movement::SpareTableMark;
+            spare = spare || next == SpareTableMark || previous == SpareTableMark;
             followed += !next.empty();
         }
         EXPECT_EQ(Has(card.foot, SpareTableNote), spare) << "table " << table;
@@ -695,7 +706,7 @@ TEST(TableCard, TheSetsOfEveryShippedSchemeGoWhereTheCardsSay) {
                     for (const auto& [other, unused] : byTable)
                         if (other != table && set(other, round) == set(table, round))
                             same = same && std::find(partners.begin(), partners.end(), other) != partners.end();
-                const std::string named = same ? "Komplet dzielony " + movement::SharedWithWords(partners) : "";
+                const std::string named = same ? movement::SharedThroughoutNote(PolishCardWords(), partners) : "";
                 for (const std::string& footLine : card.foot)
                     if (footLine.rfind("Komplet dzielony", 0) == 0) {
                         EXPECT_EQ(footLine, named) << "table " << table;

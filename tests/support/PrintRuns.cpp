@@ -8,12 +8,29 @@ namespace printing {
 movement::Outcome PrintProduct(Product product, const movement::MovementState& state, const PageMetrics& page,
                                int32_t first, int32_t last, bool separateJobs, int32_t absentPair,
                                PrintSurface& surface) {
-    return PrintProduct(product, state, page, {first, last, separateJobs, absentPair, {}}, surface);
+    return PrintProduct(product, state, page,
+                        {.first = first,
+                         .last = last,
+                         .separateJobs = separateJobs,
+                         .absentPair = absentPair,
+                         .copies = {},
+                         .boardsPerSet = movement::NoBoardsGiven,
+                         .event = {},
+                         .words = &PolishCardWords()},
+                        surface);
 }
 
 movement::Outcome PrintTableCards(const movement::MovementState& state, const PageMetrics& page, int32_t first,
                                   int32_t last, bool separateJobs, PrintSurface& surface, Copies copies) {
-    return PrintProduct(Product::TableCards, state, page, {first, last, separateJobs, movement::NoAbsentPair, copies},
+    return PrintProduct(Product::TableCards, state, page,
+                        {.first = first,
+                         .last = last,
+                         .separateJobs = separateJobs,
+                         .absentPair = movement::NoAbsentPair,
+                         .copies = copies,
+                         .boardsPerSet = movement::NoBoardsGiven,
+                         .event = {},
+                         .words = &PolishCardWords()},
                         surface);
 }
 

@@ -5,10 +5,15 @@
 
 #include "movement/MovementState.h"
 #include "movement/Result.h"
+#include "movement/Text.h"
 
 #include <cstdint>
 
 namespace printing {
+
+// The words the helpers' cards speak: Polish with its plural forms, as the program prints it;
+// in the fuzz build, which has no translations, the sources' Polish.
+const movement::Catalogue& PolishCardWords();
 
 // PrintProduct with the table cards' range, a job per card (or page) and the absent pair (as
 // numbered in the scheme) given one by one, and nothing else asked.

@@ -2,15 +2,12 @@
 #include "PrintReport.h"
 
 #include "movement/FileNames.h"
-#include "movement/PolishPlural.h"
 
 #include <filesystem>
 
 namespace printing {
 
 namespace {
-
-constexpr movement::NounForms Cards{"rozstawik", "rozstawiki", "rozstawików"};
 
 // Whether what was printed is one thing, for the verb that follows it.
 bool OneThing(const PrintReport& report) {
@@ -27,28 +24,30 @@ std::string SentenceStart(const char* noun) {
 
 }  // namespace
 
-std::string CardCount(int64_t cards) { return movement::Counted(cards, Cards); }
-
-std::string PrintedThings(const PrintReport& report) {
-    const char* noun = report.nouns.printedThings;
-    return noun != nullptr ? noun : CardCount(report.cards);
+std::string CardCount(const movement::Catalogue& words, int64_t cards) {
+    return words.Say(movement::Text{RZ_TEXT_N("reports", "%n rozstawików"), {}, cards});
 }
 
-std::string Confirmation(const PrintReport& report) {
+std::string PrintedThings(const movement::Catalogue& words, const PrintReport& report) {
+    const char* noun = report.nouns.printedThings;
+    return noun != nullptr ? noun : CardCount(words, report.cards);
+}
+
+std::string Confirmation(const movement::Catalogue& words, const PrintReport& report) {
     if (report.toFile)
-        return "Zapisano " + PrintedThings(report) + " w pliku " +
+        return "Zapisano " + PrintedThings(words, report) + " w pliku " +
                movement::NameOf(movement::PathOf(report.destination).filename()) + ".";
-    const std::string sent = "Wysłano " + PrintedThings(report) +
+    const std::string sent = "Wysłano " + PrintedThings(words, report) +
                              (report.destination.empty() ? " do druku" : " do drukarki " + report.destination);
     if (report.fate == JobFate::Printing) return sent + ".";
     if (report.fate == JobFate::HandedToSpooler)
-        return "Przekazano " + PrintedThings(report) + " do kolejki wydruku drukarki " + report.destination +
+        return "Przekazano " + PrintedThings(words, report) + " do kolejki wydruku drukarki " + report.destination +
                ". Co dalej dzieje się z zadaniem, program nie wie – widać to w kolejce drukarki w systemie Windows.";
     return sent + (OneThing(report) ? " – czeka w kolejce." : " – czekają w kolejce.");
 }
 
-std::string WaitingNotice(const PrintReport& report) {
-    const std::string job = "Zadanie (" + PrintedThings(report) + ")";
+std::string WaitingNotice(const movement::Catalogue& words, const PrintReport& report) {
+    const std::string job = "Zadanie (" + PrintedThings(words, report) + ")";
     switch (report.fate) {
         case JobFate::WaitingPrinterStopped:
             return "Drukarka " + report.destination + " jest zatrzymana.\n" + job +

@@ -4,6 +4,8 @@
 #include "printing/output/JobFate.h"
 #include "printing/product/ProductNouns.h"
 
+#include "movement/Text.h"
+
 #include <cstdint>
 #include <string>
 
@@ -19,18 +21,18 @@ struct PrintReport {
 };
 
 // "4 rozstawiki", with the noun's form after the number.
-std::string CardCount(int64_t cards);
+std::string CardCount(const movement::Catalogue& words, int64_t cards);
 
 // What the run printed: "4 rozstawiki", "karty par" or "arkusz schematu".
-std::string PrintedThings(const PrintReport& report);
+std::string PrintedThings(const movement::Catalogue& words, const PrintReport& report);
 
 // One short line on what happened: "Wysłano 4 rozstawiki do drukarki PDF.", "Zapisano 4
 // rozstawiki w pliku karty.pdf." (the file's name without its folder); on Windows what the
 // spooler took and that the program knows no more.
-std::string Confirmation(const PrintReport& report);
+std::string Confirmation(const movement::Catalogue& words, const PrintReport& report);
 
 // Why the cards wait in the queue and when they will print; empty for a job that prints.
-std::string WaitingNotice(const PrintReport& report);
+std::string WaitingNotice(const movement::Catalogue& words, const PrintReport& report);
 
 // What a failed run says it did not send: "Kart par nie wysłano."
 std::string NotSentSentence(const ProductNouns& nouns);

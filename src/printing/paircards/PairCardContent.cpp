@@ -2,6 +2,7 @@
 #include "PairCardContent.h"
 
 #include "printing/product/MovementLine.h"
+#include "printing/product/ProductTitles.h"
 
 #include "movement/AbsentPair.h"
 #include "movement/BoardRoutes.h"
@@ -12,29 +13,31 @@
 
 namespace printing {
 
-const std::array<const char*, PairColumnCount> PairColumnHeadings = {"Runda",      "Stół",    "Kierunek",
-                                                                     "Przeciwnik", "Komplet", "Rozdania"};
-const char* const SitOutText = "pauza";
+using movement::Text;
 
 namespace {
 
-const char* DirectionOf(bool northSouth) { return northSouth ? "NS" : "WE"; }
+std::string DirectionOf(const movement::Catalogue& words, bool northSouth) {
+    return northSouth ? words.Say(RZ_TEXT("cards", "NS")) : words.Say(RZ_TEXT("cards", "WE"));
+}
 
-PairCardContent CardOf(const movement::MovementState& state, const movement::PairSchedule& schedule, int32_t absentPair,
-                       int32_t boardsPerSet) {
+PairCardContent CardOf(const movement::Catalogue& words, const movement::MovementState& state,
+                       const movement::PairSchedule& schedule, int32_t absentPair, int32_t boardsPerSet) {
     PairCardContent card;
-    card.Heading = "Para " + std::to_string(movement::PairRowNumber(state, schedule.Pair));
+    card.Heading =
+        words.Say(Text{RZ_TEXT("cards", "Para %1"), {std::to_string(movement::PairRowNumber(state, schedule.Pair))}});
+    card.ContinuedHeading = Continued(words, card.Heading);
     if (schedule.Stationary) {
         const movement::PairSeat& seat = schedule.Seats.front();
-        card.Stationary = "Para stacjonarna – cały turniej przy stole " + std::to_string(seat.Table) + ", na linii " +
-                          DirectionOf(seat.NorthSouth);
+        card.Stationary = words.Say(Text{RZ_TEXT("cards", "Para stacjonarna – cały turniej przy stole %1, na linii %2"),
+                                         {std::to_string(seat.Table), DirectionOf(words, seat.NorthSouth)}});
     }
     for (const movement::PairSeat& seat : schedule.Seats) {
         if (absentPair != movement::NoAbsentPair && seat.Opponent == absentPair) {
-            card.Rows.push_back({std::to_string(seat.Round), "", "", SitOutText, "", ""});
+            card.Rows.push_back({std::to_string(seat.Round), "", "", words.Say(RZ_TEXT("cards", "pauza")), "", ""});
             continue;
         }
-        card.Rows.push_back({std::to_string(seat.Round), std::to_string(seat.Table), DirectionOf(seat.NorthSouth),
+        card.Rows.push_back({std::to_string(seat.Round), std::to_string(seat.Table), DirectionOf(words, seat.NorthSouth),
                              std::to_string(movement::PairRowNumber(state, seat.Opponent)),
                              std::to_string(seat.BoardSet), movement::BoardNumbersText(seat.BoardSet, boardsPerSet)});
     }
@@ -43,9 +46,13 @@ PairCardContent CardOf(const movement::MovementState& state, const movement::Pai
 
 }  // namespace
 
-PairCards PairCardsOf(const movement::MovementState& state, int32_t absentPair, int32_t boardsPerSet) {
+PairCards PairCardsOf(const movement::Catalogue& words, const movement::MovementState& state, int32_t absentPair,
+                      int32_t boardsPerSet) {
     PairCards run;
-    run.Movement = MovementLine(state, {.numbering = true, .source = true});
+    run.Headings = {words.Say(RZ_TEXT("cards", "Runda")),    words.Say(RZ_TEXT("cards", "Stół")),
+                    words.Say(RZ_TEXT("cards", "Kierunek")), words.Say(RZ_TEXT("cards", "Przeciwnik")),
+                    words.Say(RZ_TEXT("cards", "Komplet")),  words.Say(RZ_TEXT("cards", "Rozdania"))};
+    run.Movement = MovementLine(words, state, {.numbering = true, .source = true});
     run.Columns = {RoundColumn, TableColumn, DirectionColumn, OpponentColumn, BoardSetColumn};
     if (boardsPerSet > movement::NoBoardsGiven) run.Columns.push_back(BoardsColumn);
 
@@ -57,7 +64,7 @@ PairCards PairCardsOf(const movement::MovementState& state, int32_t absentPair, 
     });
     run.Cards.reserve(schedules.size());
     for (const movement::PairSchedule& schedule : schedules)
-        run.Cards.push_back(CardOf(state, schedule, absentPair, boardsPerSet));
+        run.Cards.push_back(CardOf(words, state, schedule, absentPair, boardsPerSet));
     return run;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "movement/MovementState.h"
+#include "movement/Text.h"
 
 #include <array>
 #include <cstdint>
@@ -21,22 +22,20 @@ enum PairColumn {
     PairColumnCount
 };
 
-extern const std::array<const char*, PairColumnCount> PairColumnHeadings;
-
-// In place of the absent pair's number, for its opponents.
-extern const char* const SitOutText;
-
 // Everything one pair's card prints, as the texts it prints.
 struct PairCardContent {
-    std::string Heading;     // "Para 8"
-    std::string Stationary;  // empty unless the pair keeps its seat
-    // A row per round; a round the pair sits out holds only the round and SitOutText, since it
-    // goes to no table and plays no set.
+    std::string Heading;           // "Para 8"
+    std::string ContinuedHeading;  // "Para 8 (cd.)", over the card's further pieces
+    std::string Stationary;        // empty unless the pair keeps its seat
+    // A row per round; a round the pair sits out holds only the round and the sit-out word, since
+    // it goes to no table and plays no set.
     std::vector<std::array<std::string, PairColumnCount>> Rows;
 };
 
 // The cards of one run and what they share.
 struct PairCards {
+    // The columns' headings, in the cards' language.
+    std::array<std::string, PairColumnCount> Headings;
     // On every card, so that cards of two sessions are not mixed: "Rund: 7; Stołów: 4; ...".
     std::string Movement;
     // The columns the cards print: the boards only when the number of boards in a set is given.
@@ -46,6 +45,7 @@ struct PairCards {
 
 // The cards of pairs 1..2T but the absent one, in order of their printed numbers. The numbers
 // are those the table cards' rows print; the boards, with `boardsPerSet` boards in a set.
-PairCards PairCardsOf(const movement::MovementState& state, int32_t absentPair, int32_t boardsPerSet);
+PairCards PairCardsOf(const movement::Catalogue& words, const movement::MovementState& state, int32_t absentPair,
+                      int32_t boardsPerSet);
 
 }  // namespace printing

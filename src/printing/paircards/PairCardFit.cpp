@@ -57,7 +57,7 @@ void PlaceHeading(const PairCards& cards, int innerWidth, PrintSurface& surface,
     std::vector<std::string> headings;
     std::vector<std::string> notes;
     for (const PairCardContent& card : cards.Cards) {
-        headings.push_back(card.Heading + ContinuedMark);
+        headings.push_back(card.ContinuedHeading);
         notes.push_back(card.Stationary);
     }
     const auto sizeFor = [&](const std::vector<std::string>& texts, int design) {
@@ -95,8 +95,8 @@ ColumnTexts TextsByColumn(const PairCards& cards) {
 }
 
 // Lays the rows out at `size` and says how many groups and rows a cell then holds.
-RowsAtSize PlaceRows(const std::vector<PairColumn>& columns, const ColumnTexts& texts, int size, int innerWidth,
-                     int innerHeight, PrintSurface& surface, PairCardFit& fit) {
+RowsAtSize PlaceRows(const PairCards& cards, const ColumnTexts& texts, int size, int innerWidth, int innerHeight,
+                     PrintSurface& surface, PairCardFit& fit) {
     const double em = Em(surface, size);
     const int gap = Ceil(0.8 * em);
     // The headings are words over short numbers: they shrink, to some way below the rows' size,
@@ -106,10 +106,10 @@ RowsAtSize PlaceRows(const std::vector<PairColumn>& columns, const ColumnTexts& 
         int x = 0;
         fit.ColumnX.fill(0);
         fit.ColumnWidth.fill(0);
-        for (const PairColumn column : columns) {
+        for (const PairColumn column : cards.Columns) {
             fit.ColumnX[column] = x;
             fit.ColumnWidth[column] = Ceil(std::max(WidestOf(surface, texts[column], size),
-                                                    surface.TextWidth(PairColumnHeadings[column], headings)));
+                                                    surface.TextWidth(cards.Headings[column], headings)));
             x += fit.ColumnWidth[column] + gap;
         }
         fit.HeadingsSize = headings;
@@ -148,12 +148,12 @@ PairCardFit FitPairCards(const PairCards& cards, const PageMetrics& page, PrintS
     // The longest card in the fewest cells, at the largest size that does it; below the floor
     // only where no rows fit at it.
     const int chosen = LargestSizeOfFewestParts(RowDesignSize, RowFloorSize, [&](int size) -> int64_t {
-        const RowsAtSize held = PlaceRows(cards.Columns, texts, size, innerWidth, innerHeight, surface, fit);
+        const RowsAtSize held = PlaceRows(cards, texts, size, innerWidth, innerHeight, surface, fit);
         if (!held.Fits()) return 0;
         const std::size_t perCell = static_cast<std::size_t>(held.groups) * static_cast<std::size_t>(held.rows);
         return static_cast<int64_t>(std::max<std::size_t>(1, (longest + perCell - 1) / perCell));
     });
-    const RowsAtSize held = PlaceRows(cards.Columns, texts, chosen, innerWidth, innerHeight, surface, fit);
+    const RowsAtSize held = PlaceRows(cards, texts, chosen, innerWidth, innerHeight, surface, fit);
     fit.GroupsPerCard = std::max(1, held.groups);
     fit.RowsPerGroup = std::max(1, held.rows);
     return fit;

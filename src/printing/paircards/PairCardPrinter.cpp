@@ -37,7 +37,7 @@ public:
         surface_.SetFontSize(fit_.MovementSize);
         surface_.TextOut(left, top, cards_.Movement);
         surface_.SetFontSize(fit_.HeadingSize);
-        surface_.TextOut(left, top + fit_.HeadingTop, piece.Continued ? card.Heading + ContinuedMark : card.Heading);
+        surface_.TextOut(left, top + fit_.HeadingTop, piece.Continued ? card.ContinuedHeading : card.Heading);
         if (!piece.Continued && !card.Stationary.empty()) {
             surface_.SetFontSize(fit_.NoteSize);
             surface_.TextOut(left, top + fit_.NoteTop, card.Stationary);
@@ -69,7 +69,7 @@ private:
     void DrawHeadings(int x, int top) {
         surface_.SetFontSize(fit_.HeadingsSize);
         for (const PairColumn column : cards_.Columns)
-            centred_.Draw(PairColumnHeadings[column], x + fit_.ColumnX[column], fit_.ColumnWidth[column],
+            centred_.Draw(cards_.Headings[column], x + fit_.ColumnX[column], fit_.ColumnWidth[column],
                           top + fit_.HeadingsTop, fit_.HeadingsSize);
         surface_.SetFontSize(fit_.RowSize);
         DrawLine(surface_, x, top + fit_.RuleTop, x + fit_.GroupWidth, top + fit_.RuleTop);
@@ -97,7 +97,8 @@ public:
     PairCardPages(const movement::MovementState& state, const PageMetrics& page, const RunRequest& request,
                   PrintSurface& surface)
         : state_(state),
-          cards_(PairCardsOf(state, request.absentPair, request.boardsPerSet)),
+          words_(CardWords(request)),
+          cards_(PairCardsOf(words_, state, request.absentPair, request.boardsPerSet)),
           fit_(FitPairCards(cards_, page, surface, request.event)),
           pieces_(CutIntoPieces(cards_, fit_)),
           cellsPerPage_(fit_.Across * fit_.Down),
@@ -106,8 +107,8 @@ public:
     int32_t PageCount() const override {
         return std::max(PartsOf(static_cast<int32_t>(pieces_.size()), cellsPerPage_), 1);
     }
-    std::string RunTitle() const override { return ProductTitle(PairCardsName, state_); }
-    std::string JobTitle(int32_t page) const override { return PageTitle(PairCardsName, state_, page + 1); }
+    std::string RunTitle() const override { return ProductTitle(words_, PairCardsName, state_); }
+    std::string JobTitle(int32_t page) const override { return PageTitle(words_, PairCardsName, state_, page + 1); }
 
     void DrawPage(int32_t pageIndex) override {
         drawing_.DrawCuts();
@@ -119,6 +120,7 @@ public:
 
 private:
     const movement::MovementState& state_;
+    const movement::Catalogue& words_;
     PairCards cards_;
     PairCardFit fit_;
     std::vector<PairCardPiece> pieces_;

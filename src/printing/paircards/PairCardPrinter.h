@@ -5,11 +5,12 @@
 #include "printing/surfaces/PrintSurface.h"
 
 #include "movement/MovementState.h"
+#include "movement/Text.h"
 
 namespace printing {
 
 // The product's name as the director reads it.
-inline constexpr char PairCardsName[] = "Karty par";
+inline constexpr movement::TextId PairCardsName = RZ_TEXT("products", "Karty par");
 
 // The pair cards of a run, laid out: a card for every pair but the absent one, in order of the
 // numbers they play under, as many to a page as its size allows with dashed cut lines between

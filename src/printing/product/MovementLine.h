@@ -3,6 +3,7 @@
 
 #include "movement/BoardRoutes.h"
 #include "movement/MovementState.h"
+#include "movement/Text.h"
 
 #include <cstdint>
 #include <string>
@@ -11,10 +12,10 @@ namespace printing {
 
 // How the pairs are numbered, in the words every product prints: "Skok numeracji: 7",
 // "Numery jak w Mitchell'u" or "Numery dowolne".
-std::string NumberingText(const movement::MovementState& state, bool arbitraryNumbers);
+std::string NumberingText(const movement::Catalogue& words, const movement::MovementState& state, bool arbitraryNumbers);
 
 // "Źródło: " and the scheme's source; empty when the movement names none.
-std::string SourceText(const movement::MovementState& state);
+std::string SourceText(const movement::Catalogue& words, const movement::MovementState& state);
 
 // What a movement line says after the rounds and the tables, in this order.
 struct MovementLineParts {
@@ -29,6 +30,7 @@ struct MovementLineParts {
 
 // The one line every product prints so that its pages are not mixed with another movement's:
 // "Rund: 7; Stołów: 4" and what `parts` adds to it.
-std::string MovementLine(const movement::MovementState& state, const MovementLineParts& parts = {});
+std::string MovementLine(const movement::Catalogue& words, const movement::MovementState& state,
+                         const MovementLineParts& parts = {});
 
 }  // namespace printing

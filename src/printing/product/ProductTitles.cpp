@@ -5,14 +5,21 @@
 
 namespace printing {
 
-const char* const ContinuedMark = " (cd.)";
+using movement::Text;
 
-std::string ProductTitle(std::string_view productName, const movement::MovementState& state) {
-    return movement::MovementTitle(state) + ", " + std::string(productName);
+std::string Continued(const movement::Catalogue& words, const std::string& heading) {
+    return words.Say(Text{RZ_TEXT("cards", "%1 (cd.)"), {heading}});
 }
 
-std::string PageTitle(std::string_view productName, const movement::MovementState& state, int32_t page) {
-    return ProductTitle(productName, state) + ", strona " + std::to_string(page);
+std::string ProductTitle(const movement::Catalogue& words, movement::TextId productName,
+                         const movement::MovementState& state) {
+    return words.Say(Text{RZ_TEXT("cards", "%1, %2"), {movement::MovementTitle(words, state), words.Say(productName)}});
+}
+
+std::string PageTitle(const movement::Catalogue& words, movement::TextId productName,
+                      const movement::MovementState& state, int32_t page) {
+    return words.Say(Text{RZ_TEXT("cards", "%1, strona %2"),
+                          {ProductTitle(words, productName, state), std::to_string(page)}});
 }
 
 }  // namespace printing

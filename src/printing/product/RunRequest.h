@@ -30,4 +30,10 @@ struct RunRequest {
     const movement::Catalogue* words = nullptr;
 };
 
+// The catalogue the cards of a request speak from.
+inline const movement::Catalogue& CardWords(const RunRequest& request) {
+    static const movement::SourceCatalogue source;
+    return request.words != nullptr ? *request.words : source;
+}
+
 }  // namespace printing

@@ -24,7 +24,7 @@ public:
     void Draw(bool continued, int32_t firstTable, int32_t tables, int32_t firstRound, int32_t rounds, bool last) {
         surface_.SetFontName(CardFace);
         surface_.SetFontSize(fit_.TitleSize);
-        surface_.TextOut(0, 0, continued ? sheet_.Title + ContinuedMark : sheet_.Title);
+        surface_.TextOut(0, 0, continued ? sheet_.ContinuedTitle : sheet_.Title);
         surface_.SetFontSize(fit_.InformationSize);
         for (std::size_t line = 0; line < fit_.InformationLines.size(); ++line)
             surface_.TextOut(0, fit_.InformationTop + static_cast<int>(line) * fit_.InformationStep,
@@ -120,7 +120,8 @@ public:
     SheetPages(const movement::MovementState& state, const PageMetrics& page, const RunRequest& request,
                PrintSurface& surface)
         : state_(state),
-          sheet_(SheetOf(state, request.absentPair, request.boardsPerSet)),
+          words_(CardWords(request)),
+          sheet_(SheetOf(words_, state, request.absentPair, request.boardsPerSet)),
           fit_(FitSheet(sheet_, page, surface, request.event)),
           tables_(static_cast<int32_t>(sheet_.TableHeadings.size())),
           rounds_(static_cast<int32_t>(sheet_.RoundLabels.size())),
@@ -129,8 +130,8 @@ public:
           drawing_(sheet_, fit_, page, surface) {}
 
     int32_t PageCount() const override { return tableBlocks_ * roundBlocks_; }
-    std::string RunTitle() const override { return ProductTitle(MovementSheetName, state_); }
-    std::string JobTitle(int32_t page) const override { return PageTitle(MovementSheetName, state_, page + 1); }
+    std::string RunTitle() const override { return ProductTitle(words_, MovementSheetName, state_); }
+    std::string JobTitle(int32_t page) const override { return PageTitle(words_, MovementSheetName, state_, page + 1); }
 
     void DrawPage(int32_t sheetPage) override {
         const int32_t firstRound = sheetPage / tableBlocks_ * fit_.RoundsPerPage;
@@ -141,6 +142,7 @@ public:
 
 private:
     const movement::MovementState& state_;
+    const movement::Catalogue& words_;
     SheetContent sheet_;
     SheetFit fit_;
     int32_t tables_;

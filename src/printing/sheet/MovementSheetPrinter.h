@@ -5,11 +5,12 @@
 #include "printing/surfaces/PrintSurface.h"
 
 #include "movement/MovementState.h"
+#include "movement/Text.h"
 
 namespace printing {
 
 // The product's name as the director reads it, and the sheet's title.
-inline constexpr char MovementSheetName[] = "Arkusz schematu";
+inline constexpr movement::TextId MovementSheetName = RZ_TEXT("products", "Arkusz schematu");
 
 // The movement sheet of a run, laid out: its counts, numbering and source, a grid of tables by
 // rounds (each cell the NS and WE pairs' printed numbers and the board set, or its boards when

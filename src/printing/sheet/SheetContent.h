@@ -2,6 +2,7 @@
 #pragma once
 
 #include "movement/MovementState.h"
+#include "movement/Text.h"
 
 #include <cstdint>
 #include <string>
@@ -19,6 +20,7 @@ struct SheetCell {
 // Everything the movement sheet prints, as the texts it prints.
 struct SheetContent {
     std::string Title;
+    std::string ContinuedTitle;  // over the pages after the first
     // The counts, the numbering, the source, the absent pair and how to read a cell.
     std::vector<std::string> Information;
     std::string RoundHeading;
@@ -40,6 +42,7 @@ extern const char* const AbsentMark;
 
 // The sheet with the board numbers under the cells when `boardsPerSet` is given, the set
 // numbers otherwise.
-SheetContent SheetOf(const movement::MovementState& state, int32_t absentPair, int32_t boardsPerSet = 0);
+SheetContent SheetOf(const movement::Catalogue& words, const movement::MovementState& state, int32_t absentPair,
+                     int32_t boardsPerSet = 0);
 
 }  // namespace printing

@@ -29,7 +29,7 @@ void PlaceText(const SheetContent& sheet, bool notes, const PageMetrics& page, P
     fit.NotesShown = notes;
     fit.InformationLines = sheet.Information;
     if (notes) fit.InformationLines.push_back(sheet.RoundNotesLegend);
-    fit.TitleSize = SizeToFit(surface, sheet.Title + ContinuedMark, TitleDesignSize, width);
+    fit.TitleSize = SizeToFit(surface, sheet.ContinuedTitle, TitleDesignSize, width);
     fit.InformationSize = InformationDesignSize;
     for (const std::string& line : fit.InformationLines)
         fit.InformationSize = SizeToFit(surface, line, fit.InformationSize, width);

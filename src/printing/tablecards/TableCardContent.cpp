@@ -12,14 +12,21 @@
 
 namespace printing {
 
-const char* const SummaryHeading = " St NS WE  kp";
 const char* const AbsentDash = "\u2013";
-const char* const AbsentNote = "\u2013 : para nieobecna, przy stole pauza";
-const char* const SpareTableNote = "P \u2013 stolik pomocniczy";
 const char* const SharedNowAndThenMark = "*";
-const char* const BoardsLabel = "Rozdania:";
-const char* const PreviousTableLabel = "Komplet od stołu:";
-const char* const NextTableLabel = "Komplet do stołu:";
+
+TableCardWords TableCardWordsOf(const movement::Catalogue& words) {
+    return {.Attribution = words.Say(RZ_TEXT("cards", "Rozstawiki stolikowe")),
+            .NsBox = words.Say(RZ_TEXT("cards", "NS")),
+            .WeBox = words.Say(RZ_TEXT("cards", "WE")),
+            .RoundsLabel = words.Say(RZ_TEXT("cards", "Runda:")),
+            .NsLabel = words.Say(RZ_TEXT("cards", "NS:")),
+            .WeLabel = words.Say(RZ_TEXT("cards", "WE:")),
+            .BoardSetLabel = words.Say(RZ_TEXT("cards", "Komplet:")),
+            .BoardsLabel = words.Say(RZ_TEXT("cards", "Rozdania:")),
+            .PreviousTableLabel = words.Say(RZ_TEXT("cards", "Komplet od stołu:")),
+            .NextTableLabel = words.Say(RZ_TEXT("cards", "Komplet do stołu:"))};
+}
 
 namespace {
 
@@ -27,8 +34,10 @@ using movement::FormatCardNumber;
 using movement::MovementState;
 using movement::TableSeat;
 
-std::vector<std::string> InformationOf(const MovementState& state, bool arbitraryNumbers) {
-    std::vector<std::string> lines = {MovementLine(state, {.tight = true}), NumberingText(state, arbitraryNumbers)};
+std::vector<std::string> InformationOf(const movement::Catalogue& words, const MovementState& state,
+                                       bool arbitraryNumbers) {
+    std::vector<std::string> lines = {MovementLine(words, state, {.tight = true}),
+                                      NumberingText(words, state, arbitraryNumbers)};
     if (!state.PrintedSource.empty()) lines.push_back(state.PrintedSource);
     return lines;
 }
@@ -46,8 +55,10 @@ std::string Dashed(const std::string& cell) {
 }
 
 // Round 1 of every table; the absent pair is the dash here too, as on its own table's card.
-std::vector<std::string> SummaryOf(const MovementState& state, int32_t absentPair) {
-    std::vector<std::string> lines = {SummaryHeading};
+// The heading stands over the columns table, NS pair, WE pair and board set: a number is two
+// spaces wide, a cell three digits.
+std::vector<std::string> SummaryOf(const movement::Catalogue& words, const MovementState& state, int32_t absentPair) {
+    std::vector<std::string> lines = {words.Say(RZ_TEXT("cards", " St NS WE  kp"))};
     const auto pairCell = [&](int32_t pair) {
         const std::string cell = FormatCardNumber(movement::SummaryNumber(state, pair));
         return movement::AbsentInRound(state, pair, 1, absentPair) ? Dashed(cell) : cell;
@@ -93,7 +104,8 @@ bool MarkAbsentPair(const MovementState& state, const TableSeat& seat, int32_t a
 // The boards of every round, marked where the set is shared in that round only, and the tables
 // each set comes from and goes to; the foot names the tables the sets are shared with and the
 // spare table.
-void AddBoards(const MovementState& state, int32_t table, const CardAdditions& additions, TableCardContent& card) {
+void AddBoards(const movement::Catalogue& words, const MovementState& state, int32_t table,
+               const CardAdditions& additions, TableCardContent& card) {
     const movement::SetRoutes& routes = *additions.routes;
     const std::vector<int32_t> nowAndThen = movement::RoundsSharedNowAndThen(routes, table);
     const std::vector<int32_t> throughout = movement::SharedThroughout(routes, table);
@@ -101,7 +113,7 @@ void AddBoards(const MovementState& state, int32_t table, const CardAdditions& a
     bool spare = false;
     const auto route = [&](const std::vector<int32_t>& tables) {
         spare = spare || tables == std::vector<int32_t>{movement::SpareTable};
-        return movement::RouteText(tables);
+        return movement::RouteText(words, tables);
     };
     for (int32_t round = 1; round <= state.RoundCount; ++round) {
         const auto r = static_cast<std::size_t>(round) - 1;
@@ -113,28 +125,31 @@ void AddBoards(const MovementState& state, int32_t table, const CardAdditions& a
         card.PreviousTables.push_back(route(routes.PreviousTables[r][at]));
         if (round < state.RoundCount) card.NextTables.push_back(route(routes.NextTables[r][at]));
     }
-    if (!throughout.empty()) card.Foot.push_back("Komplet dzielony " + movement::SharedWithWords(throughout));
+    if (!throughout.empty()) card.Foot.push_back(movement::SharedThroughoutNote(words, throughout));
     if (!nowAndThen.empty())
-        card.Foot.push_back(std::string(SharedNowAndThenMark) +
-                            (nowAndThen.size() == 1 ? " \u2013 w tej rundzie" : " \u2013 w tych rundach") +
-                            " komplet dzielony " +
-                            movement::SharedWithWords(movement::PartnersNowAndThen(routes, table)));
-    if (spare) card.Foot.emplace_back(SpareTableNote);
+        card.Foot.push_back(movement::SharedNowAndThenNote(words, SharedNowAndThenMark, nowAndThen.size(),
+                                                           movement::PartnersNowAndThen(routes, table)));
+    if (spare)
+        card.Foot.push_back(words.Say(movement::Text{RZ_TEXT("cards", "%1 – stolik pomocniczy"),
+                                                     {movement::SpareTableMark(words)}}));
 }
 
 }  // namespace
 
 TableCardContent ContentOf(const MovementState& state, int32_t table, bool arbitraryNumbers,
                            const CardAdditions& additions) {
+    static const movement::SourceCatalogue sources;
+    const movement::Catalogue& words = additions.words != nullptr ? *additions.words : sources;
     const TableSeat& seat = state.Seating[table];
     TableCardContent card;
+    card.Words = TableCardWordsOf(words);
     card.Table = table;
     card.NsBoxNumber = movement::BoxNumber(state, seat.NsPair);
     card.WeBoxNumber = movement::BoxNumber(state, seat.WePair);
-    card.NsNextSeat = movement::NextSeatText(state, seat.NsPair);
-    card.WeNextSeat = movement::NextSeatText(state, seat.WePair);
-    card.Information = InformationOf(state, arbitraryNumbers);
-    if (table == 1) card.Summary = SummaryOf(state, additions.absentPair);
+    card.NsNextSeat = movement::NextSeatText(words, state, seat.NsPair);
+    card.WeNextSeat = movement::NextSeatText(words, state, seat.WePair);
+    card.Information = InformationOf(words, state, arbitraryNumbers);
+    if (table == 1) card.Summary = SummaryOf(words, state, additions.absentPair);
 
     for (auto& row : card.Rows) row.reserve(static_cast<std::size_t>(std::max(state.RoundCount, 0)));
     for (int32_t round = 1; round <= state.RoundCount; ++round) {
@@ -145,9 +160,10 @@ TableCardContent ContentOf(const MovementState& state, int32_t table, bool arbit
     }
     WidenRowsForLongNumbers(card.Rows);
     if (additions.boardsPerSet != movement::NoBoardsGiven && additions.routes != nullptr)
-        AddBoards(state, table, additions, card);
+        AddBoards(words, state, table, additions, card);
     if (additions.absentPair != movement::NoAbsentPair && MarkAbsentPair(state, seat, additions.absentPair, card))
-        card.Foot.emplace_back(AbsentNote);
+        card.Foot.push_back(words.Say(movement::Text{RZ_TEXT("cards", "%1 : para nieobecna, przy stole pauza"),
+                                                     {AbsentDash}}));
     return card;
 }
 

@@ -4,6 +4,7 @@
 #include "movement/AbsentPair.h"
 #include "movement/BoardRoutes.h"
 #include "movement/MovementState.h"
+#include "movement/Text.h"
 
 #include <array>
 #include <cstdint>
@@ -15,8 +16,26 @@ namespace printing {
 // The round rows in the order the card prints them.
 enum RoundRow { RoundsRow, NsRow, WeRow, BoardSetRow, RoundRowCount };
 
+// The card's fixed words, in the cards' language: the attribution, the big boxes' labels, and
+// the labels of the round rows and of the rows that come with board numbers.
+struct TableCardWords {
+    std::string Attribution;
+    std::string NsBox;
+    std::string WeBox;
+    std::string RoundsLabel;
+    std::string NsLabel;
+    std::string WeLabel;
+    std::string BoardSetLabel;
+    std::string BoardsLabel;
+    std::string PreviousTableLabel;
+    std::string NextTableLabel;
+};
+
+TableCardWords TableCardWordsOf(const movement::Catalogue& words);
+
 // Everything one card prints that comes from the movement, as the texts it prints.
 struct TableCardContent {
+    TableCardWords Words;
     int32_t Table = 0;
     int32_t NsBoxNumber = 0;
     int32_t WeBoxNumber = 0;
@@ -49,21 +68,14 @@ struct CardAdditions {
     int32_t boardsPerSet = movement::NoBoardsGiven;
     int32_t absentPair = movement::NoAbsentPair;
     const movement::SetRoutes* routes = nullptr;  // needed with boards
+    const movement::Catalogue* words = nullptr;   // the cards' language; none: the sources'
 };
 
 // In place of the absent pair's number, where its opponents sit out.
 extern const char* const AbsentDash;
 
-// The foot's lines, and the labels of the rows that come with board numbers.
-extern const char* const AbsentNote;
-extern const char* const SpareTableNote;
+// Beside the boards of a round in which the table shares its set, though not in every round.
 extern const char* const SharedNowAndThenMark;
-extern const char* const BoardsLabel;
-extern const char* const PreviousTableLabel;
-extern const char* const NextTableLabel;
-
-// Table 1's summary heading, over the columns table, NS pair, WE pair and board set.
-extern const char* const SummaryHeading;
 
 TableCardContent ContentOf(const movement::MovementState& state, int32_t table, bool arbitraryNumbers,
                            const CardAdditions& additions = {});

@@ -166,10 +166,10 @@ void FitBoardRows(const TableCardContent& card, const TableCardLayout& layout, i
         lineChoices = {lines};
     }
     fit.RouteRows = !card.PreviousTables.empty();
-    std::vector<const char*> labels = {BoardsLabel};
-    if (fit.RouteRows) labels.insert(labels.end(), {PreviousTableLabel, NextTableLabel});
-    double widestLabel = 0;
-    for (const char* label : labels) widestLabel = std::max(widestLabel, surface.TextWidth(label, size));
+    const TableCardWords& words = card.Words;
+    std::vector<std::string> labels = {words.BoardsLabel};
+    if (fit.RouteRows) labels.insert(labels.end(), {words.PreviousTableLabel, words.NextTableLabel});
+    const double widestLabel = WidestOf(surface, labels, size);
     const int labelsEnd = Floor(rows.FirstValueX + columns.LabelsEnd());
     // The labels begin no further left than the card's frame.
     const int shiftNeeded = std::max(0, Ceil(layout.CardLeft + widestLabel - labelsEnd));
@@ -192,14 +192,14 @@ void FitBoardRows(const TableCardContent& card, const TableCardLayout& layout, i
     fit.RoundsPerBlock =
         ShareEvenly(rounds, RoundsPerLine(layout, fit.Shift, fit.ValueStep, columns.RightmostInk(), pageWidth)).each;
     const int end = labelsEnd + fit.Shift;
-    const auto place = [&](const char* label) {
+    const auto place = [&](const std::string& label) {
         const int fitted = SizeToFit(surface, label, size, end);
         return RoundBlocks::Label{std::max(0, Floor(end - surface.TextWidth(label, fitted))), fitted};
     };
-    fit.BoardsLabelPlace = place(BoardsLabel);
+    fit.BoardsLabelPlace = place(words.BoardsLabel);
     if (fit.RouteRows) {
-        fit.PreviousTableLabelPlace = place(PreviousTableLabel);
-        fit.NextTableLabelPlace = place(NextTableLabel);
+        fit.PreviousTableLabelPlace = place(words.PreviousTableLabel);
+        fit.NextTableLabelPlace = place(words.NextTableLabel);
     }
 }
 

@@ -16,9 +16,6 @@
 
 namespace printing {
 
-// Short enough to end inside the frame at every page size.
-const char* const AttributionText = "Rozstawiki stolikowe";
-
 namespace {
 
 using movement::MovementState;
@@ -72,8 +69,8 @@ private:
     void DrawBoxLabels() {
         const TableCardLayout::PairBoxes& boxes = layout_.Boxes;
         surface_.SetFontSize(fonts_.BoxLabel);
-        surface_.TextOut(layout_.HalfLeftWidth() - boxes.LabelBack, boxes.NsLabelY, "NS");
-        surface_.TextOut(layout_.HalfLeftWidth() - boxes.LabelBack, boxes.WeLabelY, "WE");
+        surface_.TextOut(layout_.HalfLeftWidth() - boxes.LabelBack, boxes.NsLabelY, card_.Words.NsBox);
+        surface_.TextOut(layout_.HalfLeftWidth() - boxes.LabelBack, boxes.WeLabelY, card_.Words.WeBox);
     }
 
     void Line(int fromX, int fromY, int toX, int toY) { DrawLine(surface_, fromX, fromY, toX, toY); }
@@ -89,7 +86,7 @@ private:
         Line(l.CardLeft, l.CardMiddle, l.CardDivider, l.CardMiddle);
     }
 
-    void DrawMove(int labelOffset, int arrowOffset, const char* label, const std::string& nextSeat) {
+    void DrawMove(int labelOffset, int arrowOffset, const std::string& label, const std::string& nextSeat) {
         const TableCardLayout::MoveLinePlaces& move = layout_.MoveLine;
         surface_.TextOut(layout_.CardLeft + labelOffset, move.Y, label);
         surface_.SetFontName(SymbolFace);
@@ -102,8 +99,8 @@ private:
         const TableCardLayout::MoveLinePlaces& move = layout_.MoveLine;
         surface_.SetFontName(CardFace);
         surface_.SetFontSize(fonts_.MoveLine);
-        DrawMove(move.NsLabelOffset, move.NsArrowOffset, "NS", card_.NsNextSeat);
-        DrawMove(move.WeLabelOffset, move.WeArrowOffset, "WE", card_.WeNextSeat);
+        DrawMove(move.NsLabelOffset, move.NsArrowOffset, card_.Words.NsBox, card_.NsNextSeat);
+        DrawMove(move.WeLabelOffset, move.WeArrowOffset, card_.Words.WeBox, card_.WeNextSeat);
     }
 
     void DrawCompass() {
@@ -119,7 +116,7 @@ private:
         surface_.SetFontSize(fonts_.Attribution);
         surface_.SetFontStyle(FontStyle::Underline);
         surface_.TextOut(layout_.ThirdWidth() + layout_.Attribution.Offset, layout_.CardTop + layout_.Attribution.Drop,
-                         AttributionText);
+                         card_.Words.Attribution);
         surface_.SetFontStyle(FontStyle::Plain);
     }
 
@@ -156,10 +153,11 @@ private:
         const auto rounds = static_cast<int32_t>(card_.Rows[RoundsRow].size());
         int top = layout_.CardBottom;
         for (int32_t first = 0; first < rounds || first == 0; first += blocks.RoundsPerBlock, top += blocks.BlockStep) {
-            surface_.TextOut(rows.RoundLabelX + shift, top + rows.RoundDrop, "  Runda:");
-            surface_.TextOut(rows.NsLabelX + shift, top + rows.NsDrop, "  NS:");
-            surface_.TextOut(rows.WeLabelX + shift, top + rows.WeDrop, "  WE:");
-            surface_.TextOut(layout_.CardLeft + shift, top + rows.BoardSetDrop, "Komplet:");
+            const TableCardWords& words = card_.Words;
+            surface_.TextOut(rows.RoundLabelX + shift, top + rows.RoundDrop, "  " + words.RoundsLabel);
+            surface_.TextOut(rows.NsLabelX + shift, top + rows.NsDrop, "  " + words.NsLabel);
+            surface_.TextOut(rows.WeLabelX + shift, top + rows.WeDrop, "  " + words.WeLabel);
+            surface_.TextOut(layout_.CardLeft + shift, top + rows.BoardSetDrop, words.BoardSetLabel);
             const int32_t last = std::min(rounds, first + blocks.RoundsPerBlock);
             for (int row = 0; row < RoundRowCount; ++row) {
                 int x = rows.FirstValueX + shift;
@@ -176,14 +174,15 @@ private:
     void DrawBoardRows(int top, int32_t first, int32_t last) {
         const RoundBlocks& blocks = fit_.Rows;
         const int size = fonts_.RoundRows;
-        const auto label = [&](const RoundBlocks::Label& place, int y, const char* text) {
+        const auto label = [&](const RoundBlocks::Label& place, int y, const std::string& text) {
             surface_.SetFontSize(place.Size);
             surface_.TextOut(place.X, y, text);
         };
-        label(blocks.BoardsLabelPlace, top + blocks.BoardsDrop(layout_, 0), BoardsLabel);
+        label(blocks.BoardsLabelPlace, top + blocks.BoardsDrop(layout_, 0), card_.Words.BoardsLabel);
         if (blocks.RouteRows) {
-            label(blocks.PreviousTableLabelPlace, top + blocks.PreviousTableDrop(layout_), PreviousTableLabel);
-            label(blocks.NextTableLabelPlace, top + blocks.NextTableDrop(layout_), NextTableLabel);
+            label(blocks.PreviousTableLabelPlace, top + blocks.PreviousTableDrop(layout_),
+                  card_.Words.PreviousTableLabel);
+            label(blocks.NextTableLabelPlace, top + blocks.NextTableDrop(layout_), card_.Words.NextTableLabel);
         }
         const int firstX = layout_.RoundRows.FirstValueX + blocks.Shift;
         for (int32_t round = first; round < last; ++round) {
@@ -245,14 +244,15 @@ public:
           arbitraryNumbers_(movement::ArbitraryNumbersInUse(state)),
           routes_(request.boardsPerSet != movement::NoBoardsGiven ? movement::RoutesOf(state, request.absentPair)
                                                                   : movement::SetRoutes{}),
-          additions_{request.boardsPerSet, request.absentPair, &routes_},
+          words_(CardWords(request)),
+          additions_{request.boardsPerSet, request.absentPair, &routes_, &words_},
           event_(FitEventFoot(surface, request.event, fonts_.Information, page.PageWidth)),
           rowsPage_{page.PageWidth, page.PageHeight - event_.room} {}
 
     int32_t PageCount() const override { return range_.Count(); }
-    std::string RunTitle() const override { return movement::PrintJobTitle(state_, range_.first, range_.last); }
+    std::string RunTitle() const override { return movement::PrintJobTitle(words_, state_, range_.first, range_.last); }
     std::string JobTitle(int32_t page) const override {
-        return movement::PrintJobTitle(state_, range_.first + page, range_.first + page);
+        return movement::PrintJobTitle(words_, state_, range_.first + page, range_.first + page);
     }
 
     void DrawPage(int32_t page) override {
@@ -272,6 +272,7 @@ private:
     CardFonts fonts_;
     bool arbitraryNumbers_;
     movement::SetRoutes routes_;
+    const movement::Catalogue& words_;
     CardAdditions additions_;
     EventFoot event_;
     PageMetrics rowsPage_;

@@ -5,14 +5,12 @@
 #include "printing/surfaces/PrintSurface.h"
 
 #include "movement/MovementState.h"
+#include "movement/Text.h"
 
 namespace printing {
 
 // The product's name as the director reads it.
-inline constexpr char TableCardsName[] = "Rozstawiki stolikowe";
-
-// The fixed attribution line of every card.
-extern const char* const AttributionText;
+inline constexpr movement::TextId TableCardsName = RZ_TEXT("products", "Rozstawiki stolikowe");
 
 // The table cards of a run, laid out: one card per table from `request.first` to `request.last`
 // (in either order, kept within the movement's tables), each on a page of its own; refused
