@@ -1111,13 +1111,6 @@ warning), 1 bad input, a failed write or print, 2 a usage error.
     </message>
 </context>
 <context>
-    <name>export</name>
-    <message>
-        <source>Nieznany język kart w --card-language; program zna: %1.</source>
-        <translation type="vanished">Unknown card language in --card-language; the program knows: %1.</translation>
-    </message>
-</context>
-<context>
     <name>main</name>
     <message>
         <source>Użycie: rozstawiki [--language KOD] [--help | --version]
