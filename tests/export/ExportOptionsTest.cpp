@@ -123,7 +123,7 @@ TEST(ExportArguments, UsageErrorsSayWhatIsWrong) {
     EXPECT_EQ(Parse({"--resolution", "10", "f.txt", "1", "o.pdf"}).message(),
               "Opcja --resolution przyjmuje liczbę od 72 do 2400.");
     EXPECT_EQ(Parse({"--card-language", "xx", "f.txt", "1", "o.pdf"}).message(),
-              "Nieznany język kart w --card-language; program zna: pl, en.");
+              "Opcja --card-language przyjmuje kod języka: pl, en.");
     EXPECT_STREQ(Parse({"--card-language", "en", "f.txt", "1", "o.pdf"}).value().cardLanguage->code, "en");
     EXPECT_FALSE(Parse({"f.txt", "1", "o.pdf"}).value().cardLanguage.has_value());  // the interface's
     EXPECT_EQ(Parse({"--bogus", "1", "f.txt", "1", "o.pdf"}).message(), "Nieznana opcja --bogus.");
