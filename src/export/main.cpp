@@ -74,7 +74,9 @@ void PrepareOutOfMemory() {
 // Written without taking memory, which has run out.
 void SayOutOfMemory() {
     std::fflush(stderr);
-    [[maybe_unused]] const auto written = ::write(2, outOfMemoryText.data(), outOfMemoryText.size());
+    // A short text: its size fits the count of every system's write().
+    [[maybe_unused]] const auto written =
+        ::write(2, outOfMemoryText.data(), static_cast<unsigned>(outOfMemoryText.size()));
 }
 
 // Memory that runs out inside the toolkit, whose code lets no exception pass, ends in
