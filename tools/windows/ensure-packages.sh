@@ -2,14 +2,15 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what the Windows build and its tests need on Debian 12, but only what is missing: the
 # MinGW-w64 compiler, Wine, NSIS, GoogleTest's sources, the virtual display and its tools, and the
-# deb-src entry that lets apt fetch Qt's source.
+# deb-src entry that lets apt fetch Qt's source; and the Polish and English locales, under which
+# Wine plays a Polish and an English Windows.
 set -euo pipefail
 
 packages=(
   g++-mingw-w64-x86-64-posix wine64 wine nsis googletest
   cmake ninja-build ccache dpkg-dev
   xvfb xauth xdotool imagemagick poppler-utils fonts-liberation librsvg2-bin
-  qt6-base-dev qt6-base-dev-tools
+  qt6-base-dev qt6-base-dev-tools locales
 )
 
 as_root=()
@@ -43,3 +44,11 @@ fi
 if ((${#missing[@]} > 0)); then
   "${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
+
+# Wine takes its language and its file names' encoding from the locale, which glibc must know.
+for locale in pl_PL en_GB; do
+  if ! locale -a | grep -qx "$locale.utf8"; then
+    echo "Making the locale $locale.UTF-8"
+    "${as_root[@]}" localedef -i "$locale" -f UTF-8 "$locale.UTF-8"
+  fi
+done
