@@ -1151,11 +1151,140 @@ Guide: man rozstawiki.
 <context>
     <name>reports</name>
     <message numerus="yes">
-        <source>%n rozstawików</source>
+        <source>Zapisano %n rozstawików w pliku %1.</source>
         <translation>
-            <numerusform>%n table card</numerusform>
-            <numerusform>%n table cards</numerusform>
+            <numerusform>Saved %n table card in file %1.</numerusform>
+            <numerusform>Saved %n table cards in file %1.</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wysłano %n rozstawików do drukarki %1.</source>
+        <translation>
+            <numerusform>Sent %n table card to printer %1.</numerusform>
+            <numerusform>Sent %n table cards to printer %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wysłano %n rozstawików do druku.</source>
+        <translation>
+            <numerusform>Sent %n table card for printing.</numerusform>
+            <numerusform>Sent %n table cards for printing.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wysłano %n rozstawików do drukarki %1 – czekają w kolejce.</source>
+        <translation>
+            <numerusform>Sent %n table card to printer %1 – it is waiting in the queue.</numerusform>
+            <numerusform>Sent %n table cards to printer %1 – they are waiting in the queue.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Przekazano %n rozstawików do kolejki wydruku drukarki %1. Co dalej dzieje się z zadaniem, program nie wie – widać to w kolejce drukarki w systemie Windows.</source>
+        <translation>
+            <numerusform>Handed %n table card to the print queue of printer %1. What becomes of the job the program does not know – the printer&apos;s queue in Windows shows it.</numerusform>
+            <numerusform>Handed %n table cards to the print queue of printer %1. What becomes of the job the program does not know – the printer&apos;s queue in Windows shows it.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Drukarka %1 jest zatrzymana.
+Zadanie (%n rozstawików) czeka w jej kolejce i wydrukuje się, gdy drukarka zostanie wznowiona.</source>
+        <translation>
+            <numerusform>Printer %1 is stopped.
+The job (%n table card) is waiting in its queue and will print when the printer is resumed.</numerusform>
+            <numerusform>Printer %1 is stopped.
+The job (%n table cards) is waiting in its queue and will print when the printer is resumed.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Zadanie (%n rozstawików) zostało wstrzymane w kolejce drukarki %1 i wydrukuje się dopiero po zwolnieniu.</source>
+        <translation>
+            <numerusform>The job (%n table card) has been held in the queue of printer %1 and will print only once it is released.</numerusform>
+            <numerusform>The job (%n table cards) has been held in the queue of printer %1 and will print only once it is released.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rozstawików nie wysłano.</source>
+        <translation>No table cards were sent.</translation>
+    </message>
+    <message>
+        <source>Rozstawiki wydrukowano mimo to.</source>
+        <translation>The table cards were printed anyway.</translation>
+    </message>
+    <message>
+        <source>Zapisano karty par w pliku %1.</source>
+        <translation>Saved the pair cards in file %1.</translation>
+    </message>
+    <message>
+        <source>Wysłano karty par do drukarki %1.</source>
+        <translation>Sent the pair cards to printer %1.</translation>
+    </message>
+    <message>
+        <source>Wysłano karty par do druku.</source>
+        <translation>Sent the pair cards for printing.</translation>
+    </message>
+    <message>
+        <source>Wysłano karty par do drukarki %1 – czekają w kolejce.</source>
+        <translation>Sent the pair cards to printer %1 – they are waiting in the queue.</translation>
+    </message>
+    <message>
+        <source>Przekazano karty par do kolejki wydruku drukarki %1. Co dalej dzieje się z zadaniem, program nie wie – widać to w kolejce drukarki w systemie Windows.</source>
+        <translation>Handed the pair cards to the print queue of printer %1. What becomes of the job the program does not know – the printer&apos;s queue in Windows shows it.</translation>
+    </message>
+    <message>
+        <source>Drukarka %1 jest zatrzymana.
+Zadanie (karty par) czeka w jej kolejce i wydrukuje się, gdy drukarka zostanie wznowiona.</source>
+        <translation>Printer %1 is stopped.
+The job (pair cards) is waiting in its queue and will print when the printer is resumed.</translation>
+    </message>
+    <message>
+        <source>Zadanie (karty par) zostało wstrzymane w kolejce drukarki %1 i wydrukuje się dopiero po zwolnieniu.</source>
+        <translation>The job (pair cards) has been held in the queue of printer %1 and will print only once it is released.</translation>
+    </message>
+    <message>
+        <source>Kart par nie wysłano.</source>
+        <translation>No pair cards were sent.</translation>
+    </message>
+    <message>
+        <source>Karty par wydrukowano mimo to.</source>
+        <translation>The pair cards were printed anyway.</translation>
+    </message>
+    <message>
+        <source>Zapisano arkusz schematu w pliku %1.</source>
+        <translation>Saved the movement sheet in file %1.</translation>
+    </message>
+    <message>
+        <source>Wysłano arkusz schematu do drukarki %1.</source>
+        <translation>Sent the movement sheet to printer %1.</translation>
+    </message>
+    <message>
+        <source>Wysłano arkusz schematu do druku.</source>
+        <translation>Sent the movement sheet for printing.</translation>
+    </message>
+    <message>
+        <source>Wysłano arkusz schematu do drukarki %1 – czeka w kolejce.</source>
+        <translation>Sent the movement sheet to printer %1 – it is waiting in the queue.</translation>
+    </message>
+    <message>
+        <source>Przekazano arkusz schematu do kolejki wydruku drukarki %1. Co dalej dzieje się z zadaniem, program nie wie – widać to w kolejce drukarki w systemie Windows.</source>
+        <translation>Handed the movement sheet to the print queue of printer %1. What becomes of the job the program does not know – the printer&apos;s queue in Windows shows it.</translation>
+    </message>
+    <message>
+        <source>Drukarka %1 jest zatrzymana.
+Zadanie (arkusz schematu) czeka w jej kolejce i wydrukuje się, gdy drukarka zostanie wznowiona.</source>
+        <translation>Printer %1 is stopped.
+The job (movement sheet) is waiting in its queue and will print when the printer is resumed.</translation>
+    </message>
+    <message>
+        <source>Zadanie (arkusz schematu) zostało wstrzymane w kolejce drukarki %1 i wydrukuje się dopiero po zwolnieniu.</source>
+        <translation>The job (movement sheet) has been held in the queue of printer %1 and will print only once it is released.</translation>
+    </message>
+    <message>
+        <source>Arkusza schematu nie wysłano.</source>
+        <translation>The movement sheet was not sent.</translation>
+    </message>
+    <message>
+        <source>Arkusz schematu wydrukowano mimo to.</source>
+        <translation>The movement sheet was printed anyway.</translation>
     </message>
 </context>
 <context>

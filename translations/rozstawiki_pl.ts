@@ -111,11 +111,63 @@
 <context>
     <name>reports</name>
     <message numerus="yes">
-        <source>%n rozstawików</source>
+        <source>Zapisano %n rozstawików w pliku %1.</source>
         <translation>
-            <numerusform>%n rozstawik</numerusform>
-            <numerusform>%n rozstawiki</numerusform>
-            <numerusform>%n rozstawików</numerusform>
+            <numerusform>Zapisano %n rozstawik w pliku %1.</numerusform>
+            <numerusform>Zapisano %n rozstawiki w pliku %1.</numerusform>
+            <numerusform>Zapisano %n rozstawików w pliku %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wysłano %n rozstawików do drukarki %1.</source>
+        <translation>
+            <numerusform>Wysłano %n rozstawik do drukarki %1.</numerusform>
+            <numerusform>Wysłano %n rozstawiki do drukarki %1.</numerusform>
+            <numerusform>Wysłano %n rozstawików do drukarki %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wysłano %n rozstawików do druku.</source>
+        <translation>
+            <numerusform>Wysłano %n rozstawik do druku.</numerusform>
+            <numerusform>Wysłano %n rozstawiki do druku.</numerusform>
+            <numerusform>Wysłano %n rozstawików do druku.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wysłano %n rozstawików do drukarki %1 – czekają w kolejce.</source>
+        <translation>
+            <numerusform>Wysłano %n rozstawik do drukarki %1 – czeka w kolejce.</numerusform>
+            <numerusform>Wysłano %n rozstawiki do drukarki %1 – czekają w kolejce.</numerusform>
+            <numerusform>Wysłano %n rozstawików do drukarki %1 – czekają w kolejce.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Przekazano %n rozstawików do kolejki wydruku drukarki %1. Co dalej dzieje się z zadaniem, program nie wie – widać to w kolejce drukarki w systemie Windows.</source>
+        <translation>
+            <numerusform>Przekazano %n rozstawik do kolejki wydruku drukarki %1. Co dalej dzieje się z zadaniem, program nie wie – widać to w kolejce drukarki w systemie Windows.</numerusform>
+            <numerusform>Przekazano %n rozstawiki do kolejki wydruku drukarki %1. Co dalej dzieje się z zadaniem, program nie wie – widać to w kolejce drukarki w systemie Windows.</numerusform>
+            <numerusform>Przekazano %n rozstawików do kolejki wydruku drukarki %1. Co dalej dzieje się z zadaniem, program nie wie – widać to w kolejce drukarki w systemie Windows.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Drukarka %1 jest zatrzymana.
+Zadanie (%n rozstawików) czeka w jej kolejce i wydrukuje się, gdy drukarka zostanie wznowiona.</source>
+        <translation>
+            <numerusform>Drukarka %1 jest zatrzymana.
+Zadanie (%n rozstawik) czeka w jej kolejce i wydrukuje się, gdy drukarka zostanie wznowiona.</numerusform>
+            <numerusform>Drukarka %1 jest zatrzymana.
+Zadanie (%n rozstawiki) czeka w jej kolejce i wydrukuje się, gdy drukarka zostanie wznowiona.</numerusform>
+            <numerusform>Drukarka %1 jest zatrzymana.
+Zadanie (%n rozstawików) czeka w jej kolejce i wydrukuje się, gdy drukarka zostanie wznowiona.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Zadanie (%n rozstawików) zostało wstrzymane w kolejce drukarki %1 i wydrukuje się dopiero po zwolnieniu.</source>
+        <translation>
+            <numerusform>Zadanie (%n rozstawik) zostało wstrzymane w kolejce drukarki %1 i wydrukuje się dopiero po zwolnieniu.</numerusform>
+            <numerusform>Zadanie (%n rozstawiki) zostało wstrzymane w kolejce drukarki %1 i wydrukuje się dopiero po zwolnieniu.</numerusform>
+            <numerusform>Zadanie (%n rozstawików) zostało wstrzymane w kolejce drukarki %1 i wydrukuje się dopiero po zwolnieniu.</numerusform>
         </translation>
     </message>
 </context>

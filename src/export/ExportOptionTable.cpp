@@ -357,7 +357,7 @@ Outcome OptionsAtOdds(const std::set<std::string>& given, const ExportRequest& r
     const printing::ProductInfo& product = printing::InfoOf(request.product);
     if (!product.usesAbsentPair && given.count("--absent") != 0)
         return Outcome::Refused(Say(RZ_TEXT("ExportOptions", "Opcja --absent nie dotyczy wydruku „%1”."),
-                                    {product.name}));
+                                    {Say(product.name)}));
     if (!product.usesTableRange && (given.count("--from") != 0 || given.count("--to") != 0))
         return Outcome::Refused(Say(RZ_TEXT("ExportOptions",
                                             "Opcje --from i --to dotyczą tylko rozstawików stolikowych.")));

@@ -163,7 +163,8 @@ std::string UnsoundWarning(const MovementState& state, printing::Product product
     if (sound.accepted()) return {};
     // The fault found, then the sentence that says the cards were printed anyway.
     return Say(RZ_TEXT("PdfExport", "Uwaga: schemat nie przechodzi sprawdzenia: %1 %2"),
-               {sound.message(), printing::PrintedAnywaySentence(printing::InfoOf(product).nouns)}) +
+               {sound.message(),
+                printing::PrintedAnywaySentence(language::Interface(), printing::InfoOf(product).sentences)}) +
            "\n";
 }
 
@@ -206,9 +207,9 @@ int ExportPrint(const ExportRequest& request, std::ostream& errors) {
         destination.job.settings.paper = settings.layout.pageSize().key().toStdString();
     }
     printing::PrintReport what;
-    what.nouns = printing::InfoOf(request.product).nouns;
+    what.sentences = printing::InfoOf(request.product).sentences;
     what.cards = movement::ClampPrintRange(state, state.PrintFrom, state.PrintTo).Count();
-    const auto delivered = printing::Deliver(destination, settings, what, run);
+    const auto delivered = printing::Deliver(language::Interface(), destination, settings, what, run);
     if (!delivered.accepted()) return BadInput(errors, delivered.message());
     errors << unsound;
     // A job waiting in the queue has been taken: a warning, not a failure.

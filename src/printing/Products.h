@@ -3,11 +3,12 @@
 
 #include "printing/PrintRun.h"
 #include "printing/product/PagedProduct.h"
-#include "printing/product/ProductNouns.h"
+#include "printing/product/ProductSentences.h"
 #include "printing/surfaces/PrintSurface.h"
 
 #include "movement/MovementState.h"
 #include "movement/Result.h"
+#include "movement/Text.h"
 
 #include <span>
 #include <string_view>
@@ -25,13 +26,13 @@ enum class Product {
 // reports and the print loop. A new product is a row here and a folder of its own.
 struct ProductInfo {
     Product product;
-    const char* name;      // as the director reads it: "Karty par"
-    const char* key;       // rozstawiki-pdf --cards KEY
-    ProductNouns nouns;    // what a report, a warning or a failure says of the run
-    bool usesTableRange;   // the print range "Od Stołu".."Do Stołu", --from/--to
-    bool usesAbsentPair;   // "Para nieobecna", --absent
-    bool takesCopies;      // the copies the program prints itself: a file holds them all
-    LayOutProduct layOut;  // how it is laid out for a run, in its own folder
+    movement::TextId name;       // as the director reads it, in the language it is said in: "Karty par"
+    const char* key;             // rozstawiki-pdf --cards KEY
+    ProductSentences sentences;  // what a report, a warning or a failure says of the run
+    bool usesTableRange;         // the print range "Od Stołu".."Do Stołu", --from/--to
+    bool usesAbsentPair;         // "Para nieobecna", --absent
+    bool takesCopies;            // the copies the program prints itself: a file holds them all
+    LayOutProduct layOut;        // how it is laid out for a run, in its own folder
 };
 extern const std::span<const ProductInfo> ProductTable;
 

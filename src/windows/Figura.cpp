@@ -161,7 +161,7 @@ void TDrog::CreatePrintChoiceControls() {
     Wydruk->setObjectName(QStringLiteral("Wydruk"));
     Wydruk->setGeometry(left, 24, width, 23);
     for (const printing::ProductInfo& product : printing::ProductTable)
-        Wydruk->addItem(QString::fromUtf8(product.name), static_cast<int>(product.product));
+        Wydruk->addItem(FromCore(language::Interface().Say(product.name)), static_cast<int>(product.product));
     SetHint(Wydruk, tr("Co drukują przyciski Drukuj i Podgląd"));
     LabWydruk->setBuddy(Wydruk);
 

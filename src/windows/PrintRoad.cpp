@@ -41,7 +41,7 @@ movement::Result<printing::PrintReport> DeliverChoice(PrintSettings& settings, p
                                                       const movement::MovementState& state, const PrintChoice& choice) {
     using Printed = movement::Result<printing::PrintReport>;
     printing::PrintReport report;
-    report.nouns = printing::InfoOf(choice.product).nouns;
+    report.sentences = printing::InfoOf(choice.product).sentences;
     report.cards = movement::ClampPrintRange(state, choice.run.first, choice.run.last).Count();
     // The cards keep the metrics measured in the print settings, whatever the surface. A queue
     // prints the copies itself; a file holds them all.
@@ -82,5 +82,5 @@ movement::Result<printing::PrintReport> DeliverChoice(PrintSettings& settings, p
         if (destination.job.printer.empty() && chosenOutput && chosenOutput->format == QPrinter::NativeFormat)
             destination.job.printer = chosenOutput->printerName.toStdString();
     }
-    return printing::Deliver(destination, pdf, report, run);
+    return printing::Deliver(language::Interface(), destination, pdf, report, run);
 }

@@ -171,7 +171,7 @@ TEST(ExportOptionTable, EveryOptionHasAnItemInBothManualPages) {
 TEST(ExportOptionTable, TheCardsHelpNamesEveryProduct) {
     const std::string help = HelpSaid(*FindExportOption("--cards"));
     for (const printing::ProductInfo& product : printing::ProductTable) {
-        std::string name = product.name;
+        std::string name = product.name.source;
         name[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(name[0])));
         EXPECT_NE(help.find(name), std::string::npos) << help;
     }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExampleMovements.h"
+#include "support/PolishWords.h"
 #include "support/PrintRuns.h"
 
 #include "movement/MovementCheck.h"
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace printing {
 namespace {
@@ -74,6 +76,7 @@ TEST(PrintProduct, AFailingPrinterAbandonsTheJobWithItsReason) {
 // job; the Windows spooler takes it and tells nothing more, and the words say so.
 TEST(PrintReportWords, EachRoadOutSaysWhatItKnows) {
     PrintReport report;
+    report.sentences = InfoOf(Product::TableCards).sentences;
     report.cards = 4;
     report.destination = "Biuro";
     EXPECT_EQ(Confirmation(PolishCardWords(), report), "Wysłano 4 rozstawiki do drukarki Biuro.");
@@ -88,6 +91,42 @@ TEST(PrintReportWords, EachRoadOutSaysWhatItKnows) {
     report.toFile = true;
     report.destination = "turniej/Łódź/karty par.pdf";
     EXPECT_EQ(Confirmation(PolishCardWords(), report), "Zapisano 4 rozstawiki w pliku karty par.pdf.");
+}
+
+// The reports follow the count of table cards in each language's plural forms, and speak of the
+// other products in whole sentences of their own.
+TEST(PrintReportWords, TheCountAndTheProductSpeakTheCataloguesLanguage) {
+    const movement::Catalogue& polish = support::PolishWords();
+    const movement::Catalogue& english = support::EnglishWords();
+    PrintReport report;
+    report.sentences = InfoOf(Product::TableCards).sentences;
+    report.destination = "Biuro";
+    report.fate = JobFate::WaitingJobHeld;
+    const std::pair<int32_t, const char*> polishCounts[] =
+        {{1, "Wysłano 1 rozstawik do drukarki Biuro – czeka w kolejce."},
+         {2, "Wysłano 2 rozstawiki do drukarki Biuro – czekają w kolejce."},
+         {5, "Wysłano 5 rozstawików do drukarki Biuro – czekają w kolejce."},
+         {22, "Wysłano 22 rozstawiki do drukarki Biuro – czekają w kolejce."}};
+    for (const auto& [cards, said] : polishCounts) {
+        report.cards = cards;
+        EXPECT_EQ(Confirmation(polish, report), said);
+    }
+    report.cards = 1;
+    EXPECT_EQ(Confirmation(english, report), "Sent 1 table card to printer Biuro – it is waiting in the queue.");
+    report.cards = 2;
+    EXPECT_EQ(WaitingNotice(english, report),
+              "The job (2 table cards) has been held in the queue of printer Biuro and will print only once it is "
+              "released.");
+    EXPECT_EQ(NotSentSentence(english, report.sentences), "No table cards were sent.");
+
+    report.sentences = InfoOf(Product::MovementSheet).sentences;
+    EXPECT_EQ(Confirmation(polish, report), "Wysłano arkusz schematu do drukarki Biuro – czeka w kolejce.");
+    EXPECT_EQ(Confirmation(english, report), "Sent the movement sheet to printer Biuro – it is waiting in the queue.");
+    report.toFile = true;
+    report.destination = "wyniki/karty.pdf";
+    report.sentences = InfoOf(Product::PairCards).sentences;
+    EXPECT_EQ(Confirmation(english, report), "Saved the pair cards in file karty.pdf.");
+    EXPECT_EQ(PrintedAnywaySentence(polish, report.sentences), "Karty par wydrukowano mimo to.");
 }
 
 RunRequest RequestOf(int32_t absentPair, int32_t boardsPerSet) {

@@ -5,7 +5,9 @@
 
 #include "MisbehavingPrintServer.h"
 #include "PrivatePrintServer.h"
+#include "support/PrintRuns.h"
 
+#include "printing/Products.h"
 #include "printing/output/Delivery.h"
 #include "printing/output/PrintServerJob.h"
 
@@ -60,6 +62,7 @@ movement::Result<printing::PrintReport> DeliverToQueue(const std::string& printe
     settings.layout = printing::PdfPageLayout(QPageSize(QPageSize::A4));
     settings.resolution = 150;
     printing::PrintReport what;
+    what.sentences = printing::InfoOf(printing::Product::TableCards).sentences;
     what.cards = 1;
     const printing::PrintRun run = [](printing::PrintSurface& surface, const printing::PageMetrics&) {
         if (auto begun = surface.BeginDoc("Rozstawiki 7 rund 4 stoły, stoły 1-1"); !begun.accepted()) return begun;
@@ -67,7 +70,7 @@ movement::Result<printing::PrintReport> DeliverToQueue(const std::string& printe
         return surface.EndDoc();
     };
     ::setenv("CUPS_SERVER", server.c_str(), 1);
-    auto delivered = printing::Deliver(destination, settings, what, run);
+    auto delivered = printing::Deliver(printing::PolishCardWords(), destination, settings, what, run);
     ::unsetenv("CUPS_SERVER");
     return delivered;
 }

@@ -76,6 +76,10 @@ TEST_F(EnglishWindows, TheMainWindowSpeaksEnglishAndOffersTheCardsInEitherLangua
     EXPECT_EQ(drog.JezykKart->itemText(1), QStringLiteral("English"));
     EXPECT_EQ(drog.JezykKart->currentText(), QStringLiteral("English"));
     EXPECT_EQ(drog.LabJezykKart->buddy(), drog.JezykKart);
+    ASSERT_EQ(drog.Wydruk->count(), 3);
+    EXPECT_EQ(drog.Wydruk->itemText(0), QStringLiteral("Table cards"));
+    EXPECT_EQ(drog.Wydruk->itemText(1), QStringLiteral("Pair cards"));
+    EXPECT_EQ(drog.Wydruk->itemText(2), QStringLiteral("Movement sheet"));
 }
 
 // Every window and the preview: each accelerator once, and each caption whole on its control.

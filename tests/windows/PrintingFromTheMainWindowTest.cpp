@@ -315,7 +315,7 @@ TEST_F(PreviewFromTheMainWindow, PrintsWhatTheExportPrintsWithBoardsAnAbsentPair
     };
     for (const char* key : {"tables", "pairs", "sheet"}) {
         SCOPED_TRACE(key);
-        drog.Wydruk->setCurrentIndex(drog.Wydruk->findText(QString::fromUtf8(printing::ProductOfKey(key)->name)));
+        drog.Wydruk->setCurrentIndex(drog.Wydruk->findText(QString::fromUtf8(printing::ProductOfKey(key)->name.source)));
         drog.Nieobecna->setValue(11);
         surface.texts.clear();
         OpenPreview(true);

@@ -5,8 +5,8 @@
 
 namespace printing {
 
-movement::Result<PrintReport> Deliver(const Destination& destination, const PdfSettings& settings,
-                                      const PrintReport& what, const PrintRun& run) {
+movement::Result<PrintReport> Deliver(const movement::Catalogue& words, const Destination& destination,
+                                      const PdfSettings& settings, const PrintReport& what, const PrintRun& run) {
     PrintReport report = what;
     report.toFile = destination.toFile;
     if (destination.toFile) {
@@ -17,7 +17,7 @@ movement::Result<PrintReport> Deliver(const Destination& destination, const PdfS
     }
     report.destination = destination.job.printer;
     QueueJob job = destination.job;
-    job.notSent = NotSentSentence(what.nouns);
+    job.notSent = NotSentSentence(words, what.sentences);
     const movement::Result<JobFate> sent = PrintToQueue(job, settings, run);
     if (!sent.accepted()) return sent;
     report.fate = sent.value();

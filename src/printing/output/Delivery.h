@@ -24,8 +24,8 @@ struct Destination {
 // The one road out of the windows and the export: the run is drawn into the file or sent to the
 // queue, on pages laid out by `settings`. Accepted with the report of what was printed (`what`
 // names the product and how many cards) and where it went, and how the queue took it; refused
-// with the reason in Polish.
-movement::Result<PrintReport> Deliver(const Destination& destination, const PdfSettings& settings,
-                                      const PrintReport& what, const PrintRun& run);
+// with the reason, which ends by what was not sent in `words` (the interface's language).
+movement::Result<PrintReport> Deliver(const movement::Catalogue& words, const Destination& destination,
+                                      const PdfSettings& settings, const PrintReport& what, const PrintRun& run);
 
 }  // namespace printing

@@ -4,57 +4,46 @@
 #include "movement/FileNames.h"
 
 #include <filesystem>
+#include <optional>
 
 namespace printing {
 
 namespace {
 
-// Whether what was printed is one thing, for the verb that follows it.
-bool OneThing(const PrintReport& report) {
-    return report.nouns.oneThing || (report.nouns.printedThings == nullptr && report.cards == 1);
-}
-
-// The nouns begin with a small letter of ASCII.
-std::string SentenceStart(const char* noun) {
-    std::string sentence = noun;
-    if (!sentence.empty() && sentence[0] >= 'a' && sentence[0] <= 'z')
-        sentence[0] = static_cast<char>(sentence[0] - 'a' + 'A');
-    return sentence;
+// One of the report's sentences, with the place it names, and the count where the product is
+// counted.
+std::string Said(const movement::Catalogue& words, const PrintReport& report, movement::TextId sentence,
+                 const std::string& place) {
+    std::optional<int64_t> count;
+    if (report.sentences.counted) count = report.cards;
+    return words.Say(movement::Text{sentence, {place}, count});
 }
 
 }  // namespace
 
-std::string CardCount(const movement::Catalogue& words, int64_t cards) {
-    return words.Say(movement::Text{RZ_TEXT_N("reports", "%n rozstawików"), {}, cards});
-}
-
-std::string PrintedThings(const movement::Catalogue& words, const PrintReport& report) {
-    const char* noun = report.nouns.printedThings;
-    return noun != nullptr ? noun : CardCount(words, report.cards);
-}
-
 std::string Confirmation(const movement::Catalogue& words, const PrintReport& report) {
+    const ProductSentences& said = report.sentences;
     if (report.toFile)
-        return "Zapisano " + PrintedThings(words, report) + " w pliku " +
-               movement::NameOf(movement::PathOf(report.destination).filename()) + ".";
-    const std::string sent = "Wysłano " + PrintedThings(words, report) +
-                             (report.destination.empty() ? " do druku" : " do drukarki " + report.destination);
-    if (report.fate == JobFate::Printing) return sent + ".";
-    if (report.fate == JobFate::HandedToSpooler)
-        return "Przekazano " + PrintedThings(words, report) + " do kolejki wydruku drukarki " + report.destination +
-               ". Co dalej dzieje się z zadaniem, program nie wie – widać to w kolejce drukarki w systemie Windows.";
-    return sent + (OneThing(report) ? " – czeka w kolejce." : " – czekają w kolejce.");
+        return Said(words, report, said.savedInFile, movement::NameOf(movement::PathOf(report.destination).filename()));
+    if (report.destination.empty()) return Said(words, report, said.sentToPrint, {});
+    switch (report.fate) {
+        case JobFate::Printing:
+            break;
+        case JobFate::HandedToSpooler:
+            return Said(words, report, said.handedToSpooler, report.destination);
+        case JobFate::WaitingPrinterStopped:
+        case JobFate::WaitingJobHeld:
+            return Said(words, report, said.waitingInQueue, report.destination);
+    }
+    return Said(words, report, said.sentToPrinter, report.destination);
 }
 
 std::string WaitingNotice(const movement::Catalogue& words, const PrintReport& report) {
-    const std::string job = "Zadanie (" + PrintedThings(words, report) + ")";
     switch (report.fate) {
         case JobFate::WaitingPrinterStopped:
-            return "Drukarka " + report.destination + " jest zatrzymana.\n" + job +
-                   " czeka w jej kolejce i wydrukuje się, gdy drukarka zostanie wznowiona.";
+            return Said(words, report, report.sentences.printerStopped, report.destination);
         case JobFate::WaitingJobHeld:
-            return job + " zostało wstrzymane w kolejce drukarki " + report.destination +
-                   " i wydrukuje się dopiero po zwolnieniu.";
+            return Said(words, report, report.sentences.jobHeld, report.destination);
         case JobFate::Printing:
         case JobFate::HandedToSpooler:
             break;
@@ -62,10 +51,12 @@ std::string WaitingNotice(const movement::Catalogue& words, const PrintReport& r
     return {};
 }
 
-std::string NotSentSentence(const ProductNouns& nouns) { return SentenceStart(nouns.notSent) + " nie wysłano."; }
+std::string NotSentSentence(const movement::Catalogue& words, const ProductSentences& sentences) {
+    return words.Say(sentences.notSent);
+}
 
-std::string PrintedAnywaySentence(const ProductNouns& nouns) {
-    return SentenceStart(nouns.printed) + " wydrukowano mimo to.";
+std::string PrintedAnywaySentence(const movement::Catalogue& words, const ProductSentences& sentences) {
+    return words.Say(sentences.printedAnyway);
 }
 
 }  // namespace printing

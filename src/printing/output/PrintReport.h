@@ -2,7 +2,7 @@
 #pragma once
 
 #include "printing/output/JobFate.h"
-#include "printing/product/ProductNouns.h"
+#include "printing/product/ProductSentences.h"
 
 #include "movement/Text.h"
 
@@ -13,18 +13,12 @@ namespace printing {
 
 // What a print run did, for the director.
 struct PrintReport {
-    ProductNouns nouns;  // the printed product's, from its row of the table of products
-    int32_t cards = 0;   // table cards, copies included
+    ProductSentences sentences{};  // the printed product's, from its row of the table of products
+    int32_t cards = 0;             // table cards, copies included
     bool toFile = false;
     std::string destination;  // the printer's name or the file's path; empty for a surface of a test's own
     JobFate fate = JobFate::Printing;
 };
-
-// "4 rozstawiki", with the noun's form after the number.
-std::string CardCount(const movement::Catalogue& words, int64_t cards);
-
-// What the run printed: "4 rozstawiki", "karty par" or "arkusz schematu".
-std::string PrintedThings(const movement::Catalogue& words, const PrintReport& report);
 
 // One short line on what happened: "Wysłano 4 rozstawiki do drukarki PDF.", "Zapisano 4
 // rozstawiki w pliku karty.pdf." (the file's name without its folder); on Windows what the
@@ -35,9 +29,9 @@ std::string Confirmation(const movement::Catalogue& words, const PrintReport& re
 std::string WaitingNotice(const movement::Catalogue& words, const PrintReport& report);
 
 // What a failed run says it did not send: "Kart par nie wysłano."
-std::string NotSentSentence(const ProductNouns& nouns);
+std::string NotSentSentence(const movement::Catalogue& words, const ProductSentences& sentences);
 
 // What a warning after a run says was printed all the same: "Karty par wydrukowano mimo to."
-std::string PrintedAnywaySentence(const ProductNouns& nouns);
+std::string PrintedAnywaySentence(const movement::Catalogue& words, const ProductSentences& sentences);
 
 }  // namespace printing
