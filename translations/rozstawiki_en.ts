@@ -296,6 +296,121 @@ warning), 1 bad input, a failed write or print, 2 a usage error.
     </message>
 </context>
 <context>
+    <name>Output</name>
+    <message>
+        <source>Nie można zapisać pliku %1: pusta nazwa.</source>
+        <translation>Cannot save file %1: the name is empty.</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1: to folder.</source>
+        <translation>Cannot save file %1: it is a folder.</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1: to nie jest zwykły plik (np. kolejka FIFO albo urządzenie).</source>
+        <translation>Cannot save file %1: it is not a regular file (a FIFO or a device, say).</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1: to plik systemowy jądra (/proc, /sys, /dev), a nie plik na dysku.</source>
+        <translation>Cannot save file %1: it is a file of the kernel (/proc, /sys, /dev), not a file on a disk.</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1: to plik schematów, z którego czytane są rozstawiki.</source>
+        <translation>Cannot save file %1: it is the scheme file the cards are read from.</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1: plik istnieje i nie jest plikiem PDF, więc nie zostanie zastąpiony.</source>
+        <translation>Cannot save file %1: the file exists and is not a PDF file, so it will not be replaced.</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1: w czasie zapisu ktoś zmienił ten plik, więc nie zostanie zastąpiony.</source>
+        <translation>Cannot save file %1: someone changed the file while it was being saved, so it will not be replaced.</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1: w czasie zapisu powstał plik o tej nazwie, więc nie zostanie zastąpiony.</source>
+        <translation>Cannot save file %1: a file of that name appeared while it was being saved, so it will not be replaced.</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1: ten system plików nie pozwala umieścić pliku pod nazwą bez ryzyka nadpisania innego, który pojawiłby się w tej samej chwili, więc nic nie zapisano.</source>
+        <translation>Cannot save file %1: this file system cannot put a file under its name without the risk of overwriting another that might appear at the same moment, so nothing was saved.</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1: do tego folderu można tylko dodawać nowe pliki (atrybut „a”), więc plik nie zostanie zastąpiony.</source>
+        <translation>Cannot save file %1: new files can only be added to this folder (attribute “a”), so the file will not be replaced.</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1: plik trzeba nadpisać w miejscu (należy do innego użytkownika albo ma kilka nazw), a ten system plików nie pozwala najpierw zarezerwować na to miejsca, więc plik nie zostanie zmieniony.</source>
+        <translation>Cannot save file %1: the file must be overwritten in place (it belongs to another user or has several names), and this file system cannot reserve the room for it first, so the file will not be changed.</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1: plik należy do innego użytkownika, a brak uprawnień do jego nadpisania.</source>
+        <translation>Cannot save file %1: the file belongs to another user, and there is no permission to overwrite it.</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1: inny zapis Rozstawików do tego folderu trwa ponad 60 s, więc nic nie zapisano.</source>
+        <translation>Cannot save file %1: another save of Rozstawiki into this folder has taken over 60 s, so nothing was saved.</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1: brak miejsca na dysku.</source>
+        <translation>Cannot save file %1: the disk is full.</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1: wyczerpany przydział miejsca na dysku.</source>
+        <translation>Cannot save file %1: the disk quota is used up.</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1: plik przekroczył dopuszczalny rozmiar.</source>
+        <translation>Cannot save file %1: the file exceeds the size allowed.</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1: brak uprawnień.</source>
+        <translation>Cannot save file %1: permission denied.</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1: dysk jest tylko do odczytu.</source>
+        <translation>Cannot save file %1: the disk is read-only.</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1: błąd wejścia-wyjścia dysku.</source>
+        <translation>Cannot save file %1: a disk input/output error.</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1: folder nie istnieje.</source>
+        <translation>Cannot save file %1: the folder does not exist.</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1: za długa nazwa.</source>
+        <translation>Cannot save file %1: the name is too long.</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1: dowiązania symboliczne tworzą pętlę.</source>
+        <translation>Cannot save file %1: the symbolic links form a loop.</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1: plik jest otwarty w innym programie.</source>
+        <translation>Cannot save file %1: the file is open in another program.</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1: nazwa zawiera znaki niedozwolone w systemie Windows.</source>
+        <translation>Cannot save file %1: the name holds characters Windows does not allow.</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1: dowiązanie symboliczne %2 należy do innego użytkownika i leży w folderze, do którego każdy może pisać, więc nie zostanie użyte.</source>
+        <translation>Cannot save file %1: the symbolic link %2 belongs to another user and lies in a folder anyone may write in, so it will not be used.</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1: błąd systemu nr %2 (%3).</source>
+        <translation>Cannot save file %1: system error %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1: błąd systemu Windows nr %2.</source>
+        <translation>Cannot save file %1: Windows error %2.</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1.</source>
+        <translation>Cannot save file %1.</translation>
+    </message>
+</context>
+<context>
     <name>PdfExport</name>
     <message>
         <source>Nie można wypisać wyników na standardowe wyjście: odbiorca wyników zakończył czytanie (zamknięty potok).</source>

@@ -12,7 +12,7 @@ using movement::Result;
 
 Result<OutputTarget> ChooseOutputTarget(const std::string& output, const std::vector<std::string>& inputs) {
     const auto refused = [&](const Hitch& hitch) {
-        return Result<OutputTarget>::Refused(CannotWrite(output, Words(hitch)));
+        return Result<OutputTarget>::Refused(movement::SourceCatalogue().Say(CannotWrite(output, hitch)));
     };
     if (output.empty()) return refused({Reason::EmptyName});
     const Found found = LookAt(output);

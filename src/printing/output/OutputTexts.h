@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "movement/Text.h"
+
 #include <string>
 #include <utility>
 
 namespace printing {
 
-// Why an output file is not written, on any system: the words after "Nie można zapisać pliku
-// NAME: ". The steps of each system say which (OutputSteps.h); the words are said here alone.
+// Why an output file is not written, on any system. The steps of each system say which
+// (OutputSteps.h); the words are said here alone.
 enum class Reason {
     None,
     // What the output is.
@@ -55,13 +57,10 @@ struct Hitch {
     explicit operator bool() const { return reason != Reason::None; }
 };
 
-// The reason in words.
-std::string Words(const Hitch& hitch);
-
 // An errno value that every system's C library has, as a hitch.
 Hitch StandardErrorHitch(int error);
 
-// "Nie można zapisać pliku NAME: REASON."
-std::string CannotWrite(const std::string& shownName, const std::string& reason);
+// "Nie można zapisać pliku NAME: REASON.", a whole sentence for each reason.
+movement::Text CannotWrite(const std::string& shownName, const Hitch& hitch);
 
 }  // namespace printing

@@ -53,7 +53,7 @@ PendingOutput::~PendingOutput() { Drop(); }
 
 Result<PendingOutput> PendingOutput::Begin(const std::string& output, const std::vector<std::string>& inputs) {
     const auto refused = [&](const Hitch& hitch) {
-        return Result<PendingOutput>::Refused(CannotWrite(output, Words(hitch)));
+        return Result<PendingOutput>::Refused(movement::SourceCatalogue().Say(CannotWrite(output, hitch)));
     };
     // The target is chosen again once its folder is held: until then another run of the
     // program may be replacing it, or a link may lead elsewhere.
@@ -89,7 +89,7 @@ void PendingOutput::Drop() {
 
 Outcome PendingOutput::Refused(const Hitch& hitch) {
     Drop();
-    return Outcome::Refused(CannotWrite(shownName_, Words(hitch)));
+    return Outcome::Refused(movement::SourceCatalogue().Say(CannotWrite(shownName_, hitch)));
 }
 
 Outcome PendingOutput::Commit(int writeError) {
