@@ -364,6 +364,35 @@ TEST_F(ExportCommand, PairCardsAndTheSheetWithAnAbsentPair) {
               "Para nieobecna: żadna para nie gra pod numerem 8 w tej numeracji; podaj numer z kart albo 0, gdy grają "
               "wszystkie pary.\n");
     EXPECT_FALSE(fs::exists(folder / "x.pdf"));
+
+    // In English every product speaks the English words of the cards and none of the Polish ones.
+    const std::regex polish(
+        "\\b(Runda|Rund|Stół|Stołów|WE|Komplet|Rozdania|stołu|Para|pauza|Kierunek|Przeciwnik|"
+        "Arkusz|Sprawdzenie|STAŁA|Rozstawiki)\\b");
+    const auto english = [&](const char* product, const char* file, std::vector<std::string> words, const char* title) {
+        SCOPED_TRACE(product);
+        const CommandRun run = Export({"--card-language", "en", "--cards", product, "--absent", "3", "--boards", "3",
+                                       "HowellKS.txt", "2", file});
+        ASSERT_EQ(run.status, 0) << run.errors;
+        const std::string text = Text(file);
+        for (const std::string& word : words)
+            EXPECT_TRUE(std::regex_search(text, std::regex("(^|[^[:alnum:]])" + word + "($|[^[:alnum:]])"))) << word;
+        std::smatch found;
+        EXPECT_FALSE(std::regex_search(text, found, polish)) << found.str();
+        EXPECT_NE(Tool("pdfinfo " + std::string(file)).find(std::string("Title:           ") + title + "\n"),
+                  std::string::npos);
+    };
+    english("tables", "tables.pdf",
+            {"Round:", "NS:", "EW:", "Set:", "Boards:", "Boards from table:", "Boards to table:", "Table guide cards",
+             "Tb NS EW Set", "STAY", "absent pair, sit-out at this table", "Rounds:7"},
+            "Howell 7 rounds 4 tables, tables 1-4");
+    english("pairs", "pairs.pdf",
+            {"Pair 8", "Round", "Table", "Direction", "Opponents", "Set", "Boards", "sit out", "EW", "Stationary pair"},
+            "Howell 7 rounds 4 tables, Pair cards");
+    english("sheet", "sheet.pdf",
+            {"Movement sheet", "Round", "Tb 4", "Absent pair: 3", "In a cell: NS pair-EW pair",
+             "Check:", "Direction balance:"},
+            "Howell 7 rounds 4 tables, Movement sheet");
 }
 
 TEST_F(ExportCommand, BadInputLeavesNoFileAndAnExistingOneUntouched) {

@@ -174,8 +174,9 @@ std::vector<QRectF> FrameOf(const printing::PageMetrics& page, QPointF origin) {
 
 // The first column of table 1's summary: its lines are the words in the heading's face below it
 // and above the round rows, four numbers for each group side by side.
-std::vector<int> SummaryTables(const std::vector<Word>& words, double rowsTop) {
-    const auto kp = std::find_if(words.begin(), words.end(), [](const Word& word) { return word.text == "kp"; });
+std::vector<int> SummaryTables(const std::vector<Word>& words, double rowsTop, const CardLanguage& language) {
+    const auto kp =
+        std::find_if(words.begin(), words.end(), [&](const Word& word) { return word.text == language.summaryLast; });
     std::map<double, std::map<double, int>> lines;
     for (const Word& word : words)
         if (std::abs(word.yMax - word.yMin - (kp->yMax - kp->yMin)) < 0.05 && word.yMin > kp->yMin + 0.5 &&
@@ -206,10 +207,10 @@ void ExpectEveryWordClearOnThePaper(const QPrinter& printer, const printing::Pag
     EXPECT_EQ(InkCollisions(words, frame, paperArea.size()), std::set<std::string>());
 }
 
-class PdfCardsAtTheEdges : public ::testing::TestWithParam<std::tuple<Paper, Edge>> {};
+class PdfCardsAtTheEdges : public ::testing::TestWithParam<std::tuple<Paper, Edge, CardLanguage>> {};
 
 TEST_P(PdfCardsAtTheEdges, EveryWordStandsClearOnThePageAndNothingIsLeftOut) {
-    const auto& [paper, edge] = GetParam();
+    const auto& [paper, edge, language] = GetParam();
     const MovementState state = EdgeMovement(edge);
     QTemporaryDir folder;
     for (const int32_t table : {1, edge.tables}) {
@@ -217,7 +218,11 @@ TEST_P(PdfCardsAtTheEdges, EveryWordStandsClearOnThePageAndNothingIsLeftOut) {
         QPrinter& printer = *printerOnPaper;
         const printing::PageMetrics page{printer.width(), printer.height()};
         printing::QtPrintSurface surface(printer);
-        const movement::Outcome printed = printing::PrintTableCards(state, page, table, table, false, surface);
+        printing::RunRequest request;
+        request.first = request.last = table;
+        request.words = &language.Words();
+        const movement::Outcome printed =
+            printing::PrintProduct(printing::Product::TableCards, state, page, request, surface);
         ASSERT_TRUE(printed.accepted()) << printed.message();
         const std::vector<Word> words = WordsOf(printer.outputFileName());
         SCOPED_TRACE("table " + std::to_string(table));
@@ -225,12 +230,12 @@ TEST_P(PdfCardsAtTheEdges, EveryWordStandsClearOnThePageAndNothingIsLeftOut) {
         const QRectF paperArea = printer.pageLayout().fullRect(QPageLayout::Point);
         ExpectEveryWordClearOnThePaper(printer, page, words);
 
-        const std::vector<std::vector<int>> rounds = RowsAfter(words, QStringLiteral("Runda:"));
+        const std::vector<std::vector<int>> rounds = RowsAfter(words, QString::fromUtf8(language.round));
         std::vector<int> everyRound;
         for (const auto& block : rounds) everyRound.insert(everyRound.end(), block.begin(), block.end());
         EXPECT_EQ(everyRound, OneTo(edge.rounds));
-        for (const char* label : {"NS:", "WE:", "Komplet:"}) {
-            const std::vector<std::vector<int>> rows = RowsAfter(words, QString::fromLatin1(label));
+        for (const char* label : {language.ns, language.ew, language.set}) {
+            const std::vector<std::vector<int>> rows = RowsAfter(words, QString::fromUtf8(label));
             ASSERT_EQ(rows.size(), rounds.size()) << label;
             for (std::size_t block = 0; block < rows.size(); ++block) {
                 EXPECT_EQ(rows[block].size(), rounds[block].size()) << label;
@@ -239,9 +244,9 @@ TEST_P(PdfCardsAtTheEdges, EveryWordStandsClearOnThePageAndNothingIsLeftOut) {
         }
         double rowsTop = paperArea.bottom();
         for (const Word& word : words)
-            if (word.text == "Runda:") rowsTop = std::min(rowsTop, word.yMin);
+            if (word.text == language.round) rowsTop = std::min(rowsTop, word.yMin);
         if (table == 1) {
-            EXPECT_EQ(SummaryTables(words, rowsTop), OneTo(edge.tables));
+            EXPECT_EQ(SummaryTables(words, rowsTop, language), OneTo(edge.tables));
         }
     }
 }
@@ -268,11 +273,12 @@ std::vector<const Word*> Labelled(const std::vector<Word>& words, const QString&
 // giving its boards), the tables a set comes from and goes to each ending where its round's
 // number ends, each label whole on its line and a space clear of the values. Returns whether a
 // card's route names the spare table.
-bool ExpectBoardRowsUnderTheirRounds(const std::vector<Word>& words, int32_t boards, int32_t rounds, int32_t tables) {
-    const std::vector<const Word*> runda = Labelled(words, QStringLiteral("Runda:"));
-    const std::vector<const Word*> komplet = Labelled(words, QStringLiteral("Komplet:"));
-    const std::vector<const Word*> rozdania = Labelled(words, QStringLiteral("Rozdania:"));
-    const std::vector<const Word*> stolu = Labelled(words, QStringLiteral("stołu:"));
+bool ExpectBoardRowsUnderTheirRounds(const std::vector<Word>& words, int32_t boards, int32_t rounds, int32_t tables,
+                                     const CardLanguage& language = CardLanguages[0]) {
+    const std::vector<const Word*> runda = Labelled(words, QString::fromUtf8(language.round));
+    const std::vector<const Word*> komplet = Labelled(words, QString::fromUtf8(language.set));
+    const std::vector<const Word*> rozdania = Labelled(words, QString::fromUtf8(language.boards));
+    const std::vector<const Word*> stolu = Labelled(words, QString::fromUtf8(language.routeEnd));
     EXPECT_EQ(komplet.size(), runda.size());
     EXPECT_EQ(rozdania.size(), runda.size());
     EXPECT_EQ(stolu.size(), 2 * runda.size());
@@ -299,8 +305,8 @@ bool ExpectBoardRowsUnderTheirRounds(const std::vector<Word>& words, int32_t boa
         for (const Word* label : {stolu[2 * block], stolu[2 * block + 1]}) {
             const auto before = std::count_if(words.begin(), words.end(), [&](const Word& word) {
                 return std::abs(word.yMin - label->yMin) < 0.5 && word.xMax < label->xMin &&
-                       (word.text == QStringLiteral("Komplet") || word.text == QStringLiteral("od") ||
-                        word.text == QStringLiteral("do"));
+                       std::any_of(language.routeWords.begin(), language.routeWords.end(),
+                                   [&](const char* routeWord) { return word.text == QString::fromUtf8(routeWord); });
             });
             EXPECT_EQ(before, 2);
         }
@@ -330,8 +336,8 @@ bool ExpectBoardRowsUnderTheirRounds(const std::vector<Word>& words, int32_t boa
                 EXPECT_NEAR(word->xMax, numbers[at]->xMax, 0.6) << word->text.toStdString();
                 const int32_t round = firstRound + static_cast<int32_t>(at);
                 EXPECT_NE(round, row == 0 ? 1 : rounds) << word->text.toStdString();
-                spare = spare || word->text == QStringLiteral("P");
-                if (word->text == QStringLiteral("P")) continue;
+                spare = spare || word->text == language.spareMark;
+                if (word->text == language.spareMark) continue;
                 for (const QString& table : word->text.split(QLatin1Char('/'))) {
                     EXPECT_GE(NumberIn(table), 1) << word->text.toStdString();
                     EXPECT_LE(NumberIn(table), tables) << word->text.toStdString();
@@ -347,7 +353,7 @@ bool ExpectBoardRowsUnderTheirRounds(const std::vector<Word>& words, int32_t boa
 // their rounds, the foot stands under them, the event's line, cut, under all, and nothing meets
 // another ink or leaves the paper.
 TEST_P(PdfCardsAtTheEdges, WithBoardNumbersAndAnAbsentPairEveryWordStandsClearToo) {
-    const auto& [paper, edge] = GetParam();
+    const auto& [paper, edge, language] = GetParam();
     const MovementState state = EdgeMovement(edge);
     constexpr int32_t Boards = 9;
     constexpr int32_t Absent = 2;
@@ -363,7 +369,7 @@ TEST_P(PdfCardsAtTheEdges, WithBoardNumbersAndAnAbsentPairEveryWordStandsClearTo
         request.absentPair = Absent;
         request.boardsPerSet = Boards;
         request.event = LongEvent;
-        request.words = &printing::PolishCardWords();
+        request.words = &language.Words();
         const movement::Outcome printed =
             printing::PrintProduct(printing::Product::TableCards, state, page, request, surface);
         ASSERT_TRUE(printed.accepted()) << printed.message();
@@ -373,22 +379,22 @@ TEST_P(PdfCardsAtTheEdges, WithBoardNumbersAndAnAbsentPairEveryWordStandsClearTo
         ExpectEveryWordClearOnThePaper(printer, page, words);
         ExpectTheEventCutAtEveryFoot(words);
 
-        const std::vector<std::vector<int>> rounds = RowsAfter(words, QStringLiteral("Runda:"));
+        const std::vector<std::vector<int>> rounds = RowsAfter(words, QString::fromUtf8(language.round));
         std::vector<int> everyRound;
         for (const auto& block : rounds) everyRound.insert(everyRound.end(), block.begin(), block.end());
         ASSERT_EQ(everyRound, OneTo(edge.rounds));
-        const bool spare = ExpectBoardRowsUnderTheirRounds(words, Boards, edge.rounds, edge.tables);
+        const bool spare = ExpectBoardRowsUnderTheirRounds(words, Boards, edge.rounds, edge.tables, language);
         bool dashes = false;
-        for (const char* label : {"NS:", "WE:"})
-            for (const auto& block : RowsAfter(words, QString::fromLatin1(label))) {
+        for (const char* label : {language.ns, language.ew})
+            for (const auto& block : RowsAfter(words, QString::fromUtf8(label))) {
                 EXPECT_EQ(std::count(block.begin(), block.end(), absent.toInt()), 0) << label;
                 dashes = dashes || std::count(block.begin(), block.end(), -1) > 0;
             }
         const auto has = [&](const QString& text) {
             return std::any_of(words.begin(), words.end(), [&](const Word& word) { return word.text == text; });
         };
-        EXPECT_EQ(has(QStringLiteral("pomocniczy")), spare);
-        EXPECT_EQ(has(QStringLiteral("nieobecna,")), dashes);
+        EXPECT_EQ(has(QString::fromUtf8(language.spareWord)), spare);
+        EXPECT_EQ(has(QString::fromUtf8(language.absentWord)), dashes);
     }
 }
 
@@ -432,10 +438,11 @@ TEST(PdfCardRows, BoardNumbersOfThreeDigitsStandUnderTheirOwnRoundInTheRowsSize)
 }
 
 INSTANTIATE_TEST_SUITE_P(PapersAndEdges, PdfCardsAtTheEdges,
-                         ::testing::Combine(::testing::ValuesIn(Papers), ::testing::ValuesIn(Edges)),
+                         ::testing::Combine(::testing::ValuesIn(Papers), ::testing::ValuesIn(Edges),
+                                            ::testing::ValuesIn(CardLanguages)),
                          [](const auto& instance) {
                              return std::string(std::get<0>(instance.param).name) + "_" +
-                                    std::get<1>(instance.param).name;
+                                    std::get<1>(instance.param).name + "_" + std::get<2>(instance.param).name;
                          });
 
 }  // namespace

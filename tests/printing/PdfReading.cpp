@@ -2,6 +2,9 @@
 #include "PdfReading.h"
 
 #include "ExampleMovements.h"
+#include "support/PrintRuns.h"
+
+#include "language/Translations.h"
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -117,6 +120,72 @@ movement::MovementState EdgeMovement(const Edge& edge) {
     state.PrintedSource = "Dużo Zbiornic PV";
     return movement::testing::Numbered(state, edge.step);
 }
+
+const std::array<CardLanguage, 2> CardLanguages = {{
+    {"Polish",
+     "pl",
+     "Runda:",
+     "NS:",
+     "WE:",
+     "Komplet:",
+     "Rozdania:",
+     {"Komplet", "od", "do"},
+     "stołu:",
+     "kp",
+     "P",
+     "pomocniczy",
+     "nieobecna,",
+     "Para",
+     "pauza",
+     "WE",
+     "Rozdania",
+     "Rund:",
+     "stacjonarna",
+     "Runda",
+     "Sprawdzenie:",
+     "Czeka",
+     "ze stolika pomocniczego ",
+     "st. ",
+     " grają wspólnie ",
+     "pauzuje para ",
+     "komplet",
+     "rozdani"},
+    {"English",
+     "en",
+     "Round:",
+     "NS:",
+     "EW:",
+     "Set:",
+     "Boards:",
+     {"Boards", "from", "to"},
+     "table:",
+     "Set",
+     "B",
+     "stand",
+     "pair,",
+     "Pair",
+     "sit out",
+     "EW",
+     "Boards",
+     "Rounds:",
+     "Stationary",
+     "Round",
+     "Check:",
+     "Waiting: ",
+     "from the bye stand: ",
+     "tables ",
+     " share ",
+     "pair ",
+     "set",
+     "board"},
+}};
+
+const movement::Catalogue& CardLanguage::Words() const {
+    if (std::string_view(code) == "pl") return printing::PolishCardWords();
+    return language::TranslationsOf(*movement::LanguageCoded(code));
+}
+
+void PrintTo(const CardLanguage& language, std::ostream* out) { *out << language.name; }
 
 const char* const LongEvent =
     "Klub Brydżowy „Pod Kozią Górką”, Mistrzostwa Okręgu w parach na zapis maksymalny, turniej "

@@ -6,6 +6,7 @@
 // that no two inks meet.
 
 #include "movement/MovementState.h"
+#include "movement/Text.h"
 
 #include <QPageLayout>
 #include <QPageSize>
@@ -59,6 +60,51 @@ void PrintTo(const Edge& edge, std::ostream* out);
 
 // Pairs 1..2T each seated once, board sets one per table.
 movement::MovementState EdgeMovement(const Edge& edge);
+
+// The words the tests read the cards by, in a language the cards speak; each a word as pdftotext
+// finds it, or a text that begins a clause.
+struct CardLanguage {
+    const char* name;
+    const char* code;
+    // The table card: the round rows' labels, the boards' label, the route labels' words (the last
+    // after the three before it), the summary heading's last word, the spare table's mark and a
+    // word of the foot's lines on the spare table and on the absent pair.
+    const char* round;
+    const char* ns;
+    const char* ew;
+    const char* set;
+    const char* boards;
+    std::array<const char*, 3> routeWords;
+    const char* routeEnd;
+    const char* summaryLast;
+    const char* spareMark;
+    const char* spareWord;
+    const char* absentWord;
+    // Pair cards: the heading's word, a round sat out, the EW direction, the boards' column, the
+    // movement line's first word, a word only the stationary pair's note has.
+    const char* pair;
+    const char* sitOut;
+    const char* ewDirection;
+    const char* boardsColumn;
+    const char* rounds;
+    const char* stationary;
+    // The sheet: the round column's heading, the first word of the check, and how a round's note
+    // begins its clauses (sets waiting, taken from the spare table, shared, a pair sitting out)
+    // and names sets or boards.
+    const char* roundHeading;
+    const char* check;
+    const char* waiting;
+    const char* fromSpare;
+    const char* sharedTables;
+    const char* shareWith;
+    const char* sittingOut;
+    const char* setsWord;
+    const char* boardsWord;
+
+    const movement::Catalogue& Words() const;
+};
+void PrintTo(const CardLanguage& language, std::ostream* out);
+extern const std::array<CardLanguage, 2> CardLanguages;
 
 // An event's line longer than any paper holds: cut with an ellipsis at the foot of every page.
 extern const char* const LongEvent;

@@ -33,12 +33,15 @@ using namespace pdftesting;
 using Row = std::vector<std::string>;                      // round, table, direction, opponent, set
 using PairRows = std::map<std::string, std::vector<Row>>;  // by the number the card is headed with
 
-printing::RunRequest RequestOf(const MovementState& state, int32_t absentPair, int32_t boardsPerSet) {
+const CardLanguage& Polish = CardLanguages[0];
+
+printing::RunRequest RequestOf(const MovementState& state, int32_t absentPair, int32_t boardsPerSet,
+                               const CardLanguage& language = Polish) {
     printing::RunRequest request;
     request.last = state.TableCount;
     request.absentPair = absentPair;
     request.boardsPerSet = boardsPerSet;
-    request.words = &printing::PolishCardWords();
+    request.words = &language.Words();
     return request;
 }
 
@@ -78,8 +81,8 @@ std::vector<const Word*> LineFrom(const std::vector<const Word*>& page, const Wo
 }
 
 // A card's heading: "Para" and a number, not the note of a pair that keeps its seat.
-bool IsHeading(const std::vector<const Word*>& page, const Word& word) {
-    if (word.text != QStringLiteral("Para")) return false;
+bool IsHeading(const std::vector<const Word*>& page, const Word& word, const CardLanguage& language = Polish) {
+    if (word.text != QString::fromUtf8(language.pair)) return false;
     const std::vector<const Word*> line = LineFrom(page, word);
     return line.size() >= 2 && NumberIn(line[1]->text) >= 0;
 }
@@ -87,19 +90,20 @@ bool IsHeading(const std::vector<const Word*>& page, const Word& word) {
 // Every pair card read back, its rows in order of rounds and tables: a row is a line's words of
 // numbers, boards, "NS", "WE" and "pauza", `columns` of them or up to "pauza", where a round the
 // pair sits out ends; it belongs to the card whose heading "Para N" is the nearest above and
-// left of it.
-PairRows ReadPairCards(const std::vector<Word>& words, std::size_t columns = 5) {
+// left of it. A round sat out may take more than one word ("sit out"): the row reads it whole.
+PairRows ReadPairCards(const std::vector<Word>& words, std::size_t columns = 5, const CardLanguage& language = Polish) {
     PairRows cards;
     static const QRegularExpression boards(QStringLiteral("^\\d+-\\d+$"));
-    const auto inRow = [](const Word* word) {
-        return NumberIn(word->text) >= 0 || word->text == "NS" || word->text == "WE" || word->text == "pauza" ||
-               boards.match(word->text).hasMatch();
+    const QStringList sitOut = QString::fromUtf8(language.sitOut).split(QLatin1Char(' '));
+    const auto inRow = [&](const Word* word) {
+        return NumberIn(word->text) >= 0 || word->text == "NS" || word->text == language.ewDirection ||
+               sitOut.contains(word->text) || boards.match(word->text).hasMatch();
     };
     for (int page = 0; page < PageCount(words); ++page) {
         const std::vector<const Word*> on = OnPage(words, page);
         std::vector<const Word*> headings;
         for (const Word* word : on)
-            if (IsHeading(on, *word)) headings.push_back(word);
+            if (IsHeading(on, *word, language)) headings.push_back(word);
         std::map<double, std::vector<const Word*>> lines;
         for (const Word* word : on) lines[std::round(word->yMin * 2) / 2].push_back(word);
         for (auto& [y, line] : lines) {
@@ -107,7 +111,7 @@ PairRows ReadPairCards(const std::vector<Word>& words, std::size_t columns = 5) 
             std::sort(line.begin(), line.end(), [](const Word* a, const Word* b) { return a->xMin < b->xMin; });
             std::vector<std::vector<const Word*>> rows;
             for (const Word* word : line) {
-                if (rows.empty() || rows.back().size() == columns || rows.back().back()->text == "pauza")
+                if (rows.empty() || rows.back().size() == columns || rows.back().back()->text == sitOut.back())
                     rows.emplace_back();
                 rows.back().push_back(word);
             }
@@ -119,7 +123,11 @@ PairRows ReadPairCards(const std::vector<Word>& words, std::size_t columns = 5) 
                          std::make_pair(h->xMin, h->yMin) > std::make_pair(holder->xMin, holder->yMin)))
                         holder = h;
                 Row& row = cards[holder == nullptr ? "?" : LineFrom(on, *holder)[1]->text.toStdString()].emplace_back();
-                for (const Word* word : rowWords) row.push_back(word->text.toStdString());
+                for (const Word* word : rowWords)
+                    if (row.size() > 1 && row.back() != language.sitOut && sitOut.contains(word->text))
+                        row.back() += " " + word->text.toStdString();
+                    else
+                        row.push_back(word->text.toStdString());
             }
         }
     }
@@ -136,8 +144,8 @@ PairRows ReadPairCards(const std::vector<Word>& words, std::size_t columns = 5) 
 // The rows every pair card should hold, from what the table cards print round by round
 // (numbers by table, NS pairs, WE pairs and sets, rounds from 1), with the boards when given;
 // the absent pair has no card, and its opponents' row of the round is the round and "pauza".
-PairRows RowsFromTableCards(const std::vector<std::vector<std::vector<int>>>& tableCards,
-                            const std::string& absent = "", int32_t boardsPerSet = 0) {
+PairRows RowsFromTableCards(const std::vector<std::vector<std::vector<int>>>& tableCards, const std::string& absent = "",
+                            int32_t boardsPerSet = 0, const CardLanguage& language = Polish) {
     std::vector<std::tuple<int, int, std::string, Row>> seats;
     for (std::size_t t = 0; t < tableCards.size(); ++t) {
         const auto& card = tableCards[t];
@@ -148,13 +156,13 @@ PairRows RowsFromTableCards(const std::vector<std::vector<std::vector<int>>>& ta
             const std::string set = std::to_string(card[2][r]);
             const std::string round = std::to_string(r + 1);
             const auto row = [&](const char* direction, const std::string& opponent) {
-                if (opponent == absent) return Row{round, "pauza"};
+                if (opponent == absent) return Row{round, language.sitOut};
                 Row full{round, table, direction, opponent, set};
                 if (boardsPerSet > 0) full.push_back(BoardsOf(card[2][r], boardsPerSet));
                 return full;
             };
             seats.emplace_back(r, t, ns, row("NS", we));
-            seats.emplace_back(r, t, we, row("WE", ns));
+            seats.emplace_back(r, t, we, row(language.ewDirection, ns));
         }
     }
     std::sort(seats.begin(), seats.end());
@@ -258,11 +266,12 @@ using Notes = std::map<int, std::string>;                                       
 // column "St. N"; a round's label starts its pairs' line, the board sets stand under it, and
 // the round's note, when it has one, under them. A note is read once, however many pages of
 // tables repeat it.
-Cells ReadSheet(const std::vector<Word>& words, Notes* notes = nullptr) {
+Cells ReadSheet(const std::vector<Word>& words, Notes* notes = nullptr, const CardLanguage& language = Polish) {
     Cells cells;
     for (int page = 0; page < PageCount(words); ++page) {
         const std::vector<const Word*> on = OnPage(words, page);
-        const auto corner = std::find_if(on.begin(), on.end(), [](const Word* w) { return w->text == "Runda"; });
+        const auto corner =
+            std::find_if(on.begin(), on.end(), [&](const Word* w) { return w->text == language.roundHeading; });
         if (corner == on.end()) continue;
         const std::vector<const Word*> header = LineFrom(on, **corner);
         std::map<double, int> columns;  // middle -> table
@@ -270,7 +279,7 @@ Cells ReadSheet(const std::vector<Word>& words, Notes* notes = nullptr) {
             columns[(header[at]->xMin + header[at + 1]->xMax) / 2] = NumberIn(header[at + 1]->text);
         const double gridLeft = (*corner)->xMax + 0.5;  // "Runda" is the round column's widest text
         const auto findings =
-            std::find_if(on.begin(), on.end(), [](const Word* w) { return w->text == "Sprawdzenie:"; });
+            std::find_if(on.begin(), on.end(), [&](const Word* w) { return w->text == language.check; });
         const double gridBottom = findings == on.end() ? 1e9 : (*findings)->yMin;
         std::map<double, int> rounds;  // top -> round
         for (const Word* word : on)
@@ -344,10 +353,10 @@ void PrintTo(const RoundNote& note, std::ostream* out) {
 }
 
 // The sets a note names: "komplety 3, 5-7", or with boards given their boards, "rozdania 7-9, 13-21".
-std::vector<int> SetsNamedIn(const std::string& part, int32_t boardsPerSet) {
-    const bool boards = part.find("rozdani") != std::string::npos;
+std::vector<int> SetsNamedIn(const std::string& part, int32_t boardsPerSet, const CardLanguage& language) {
+    const bool boards = part.find(language.boardsWord) != std::string::npos;
     EXPECT_EQ(boards, boardsPerSet > 0) << part;
-    EXPECT_TRUE(boards || part.find("komplet") != std::string::npos) << part;
+    EXPECT_TRUE(boards || part.find(language.setsWord) != std::string::npos) << part;
     std::vector<int> sets;
     static const QRegularExpression number(QStringLiteral("(\\d+)(?:-(\\d+))?"));
     for (auto match = number.globalMatch(QString::fromStdString(part)); match.hasNext();) {
@@ -366,32 +375,38 @@ std::vector<int> SetsNamedIn(const std::string& part, int32_t boardsPerSet) {
 }
 
 // "Czekają komplety 3, 5-7; ze stolika pomocniczego komplet 2; st. 1 i 4 grają wspólnie komplet 2;
-// pauzuje para 8", the sets named by their boards where boards are given.
-RoundNote ParseNote(const std::string& text, int32_t boardsPerSet) {
+// pauzuje para 8", the sets named by their boards where boards are given; a clause may begin
+// the note, with a capital.
+RoundNote ParseNote(const std::string& text, int32_t boardsPerSet, const CardLanguage& language = Polish) {
     RoundNote note;
+    const auto begins = [](const std::string& part, std::string clause) {
+        if (part.rfind(clause, 0) == 0) return true;
+        clause.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(clause.front())));
+        return part.rfind(clause, 0) == 0;
+    };
     std::size_t start = 0;
     while (start <= text.size()) {
         const std::size_t end = std::min(text.find("; ", start), text.size());
         const std::string part = text.substr(start, end - start);
-        const std::size_t together = part.find(" grają wspólnie ");
-        if (part.rfind("Czeka", 0) == 0) {
-            const std::vector<int> sets = SetsNamedIn(part, boardsPerSet);
+        const std::size_t together = part.find(language.shareWith);
+        if (begins(part, language.waiting)) {
+            const std::vector<int> sets = SetsNamedIn(part, boardsPerSet, language);
             note.waiting.insert(sets.begin(), sets.end());
-        } else if (part.rfind("ze stolika pomocniczego ", 0) == 0 || part.rfind("Ze stolika pomocniczego ", 0) == 0) {
-            const std::vector<int> sets = SetsNamedIn(part, boardsPerSet);
+        } else if (begins(part, language.fromSpare)) {
+            const std::vector<int> sets = SetsNamedIn(part, boardsPerSet, language);
             note.fromSpare.insert(sets.begin(), sets.end());
-        } else if (part.rfind("St. ", 0) == 0 || part.rfind("st. ", 0) == 0) {
+        } else if (begins(part, language.sharedTables)) {
             EXPECT_NE(together, std::string::npos) << part;
             std::vector<int> tables;
             static const QRegularExpression number(QStringLiteral("\\d+"));
             for (auto match = number.globalMatch(QString::fromStdString(part.substr(0, together))); match.hasNext();)
                 tables.push_back(match.next().captured().toInt());
-            const std::vector<int> sets = SetsNamedIn(part.substr(together), boardsPerSet);
+            const std::vector<int> sets = SetsNamedIn(part.substr(together), boardsPerSet, language);
             EXPECT_EQ(sets.size(), 1u) << part;
             if (!sets.empty()) note.shared.insert({tables, sets.front()});
         } else {
-            EXPECT_TRUE(part.rfind("Pauzuje para ", 0) == 0 || part.rfind("pauzuje para ", 0) == 0) << part;
-            note.sittingOut = std::atoi(part.substr(part.rfind(' ') + 1).c_str());
+            EXPECT_TRUE(begins(part, language.sittingOut)) << part;
+            note.sittingOut = std::atoi(part.substr(std::string_view(language.sittingOut).size()).c_str());
         }
         start = end + 2;
     }
@@ -438,7 +453,7 @@ RoundNote NoteFromCells(const Cells& cells, int round, int rounds, int32_t board
 
 // Every round's note agrees with the cells; a round with nothing to say has none.
 void ExpectNotesAgreeWithTheCells(const Cells& cells, const Notes& notes, int rounds, const std::string& what,
-                                  int32_t boardsPerSet = 0) {
+                                  int32_t boardsPerSet = 0, const CardLanguage& language = Polish) {
     for (int r = 1; r <= rounds; ++r) {
         const RoundNote expected = NoteFromCells(cells, r, rounds, boardsPerSet);
         const auto note = notes.find(r);
@@ -447,7 +462,8 @@ void ExpectNotesAgreeWithTheCells(const Cells& cells, const Notes& notes, int ro
             continue;
         }
         ASSERT_NE(note, notes.end()) << what << " round " << r;
-        EXPECT_EQ(ParseNote(note->second, boardsPerSet), expected) << what << " round " << r << ": " << note->second;
+        EXPECT_EQ(ParseNote(note->second, boardsPerSet, language), expected)
+            << what << " round " << r << ": " << note->second;
     }
 }
 
@@ -598,31 +614,53 @@ std::vector<QRectF> FillsOn(const printing::RecordingSurface& recorded, int page
     return fills;
 }
 
-class ProductsAtTheEdges : public ::testing::TestWithParam<std::tuple<Paper, Product, Edge, int32_t>> {};
+// A recording of a run measured as the printer measures it, so that it lays the pages out as the
+// printed run does to the pixel, where a text's width in the face's own measures and on the
+// printer round to different pixels.
+class RecordedAsPrinted : public printing::RecordingSurface {
+public:
+    explicit RecordedAsPrinted(printing::QtPrintSurface& printer) : printer_(printer) {}
+    double TextWidth(const std::string& text, int points) override { return printer_.TextWidth(text, points); }
+    double PixelsPerPoint() const override { return printer_.PixelsPerPoint(); }
+
+private:
+    printing::QtPrintSurface& printer_;
+};
+
+class ProductsAtTheEdges : public ::testing::TestWithParam<std::tuple<Paper, Product, Edge, int32_t, CardLanguage>> {};
 
 TEST_P(ProductsAtTheEdges, EveryWordStandsClearOnThePageAndNothingIsLeftOut) {
-    const auto& [paper, product, edge, boardsPerSet] = GetParam();
+    const auto& [paper, product, edge, boardsPerSet, language] = GetParam();
     const MovementState state = EdgeMovement(edge);
     QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("wydruk.pdf"));
     const auto printer = PdfPrinter(paper, file);
     const printing::PageMetrics page{printer->width(), printer->height()};
     printing::QtPrintSurface surface(*printer);
-    printing::RunRequest request = RequestOf(state, AbsentAtTheEdges, boardsPerSet);
+    printing::RunRequest request = RequestOf(state, AbsentAtTheEdges, boardsPerSet, language);
     // With the boards, an event's line too long for any paper, cut at the foot of every page.
     if (boardsPerSet > 0) request.event = LongEvent;
     ASSERT_TRUE(printing::PrintProduct(product, state, page, request, surface).accepted());
     // The same run as the print run draws it, for its lines and fills.
-    printing::RecordingSurface recorded;
+    RecordedAsPrinted recorded(surface);
     ASSERT_TRUE(printing::PrintProduct(product, state, page, request, recorded).accepted());
     const int pages = recorded.texts.back().page + 1;
+    {
+        const auto all = WordsOf(file);
+        for (const Word& w : all)
+            if (w.page == 0 && (w.text == "Tb" || w.text == "Round")) std::cerr << w.xMin << "," << w.yMin << " ";
+        std::cerr << "\n";
+        for (const auto& t : recorded.texts)
+            if (t.page == 0 && t.text.rfind("Tb", 0) == 0) std::cerr << t.text << "@" << t.x << " ";
+        std::cerr << "\n";
+    }
 
     // Every page of pair cards is laid out alike but the last: they are read up to the page
     // where the card of pair 4 begins (pairs 1 and 3 before it whole, 2 is absent), then the
     // last page.
     int firstPages = pages;
     if (product == Product::PairCards) {
-        const std::string fourth = "Para " + std::to_string(movement::PairRowNumber(state, 4));
+        const std::string fourth = language.pair + (" " + std::to_string(movement::PairRowNumber(state, 4)));
         firstPages = std::find_if(recorded.texts.begin(), recorded.texts.end(),
                                   [&](const auto& text) { return text.text == fourth; })
                          ->page +
@@ -657,7 +695,8 @@ TEST_P(ProductsAtTheEdges, EveryWordStandsClearOnThePageAndNothingIsLeftOut) {
                 ++marked;
                 EXPECT_TRUE(shaded) << word.text.toStdString() << " on page " << at;
             }
-            if (word.text == "Para" || word.text == "Runda" || word.text == "Rund:" || word.text == "Sprawdzenie:") {
+            if (word.text == language.pair || word.text == language.roundHeading || word.text == language.rounds ||
+                word.text == language.check) {
                 EXPECT_FALSE(shaded) << word.text.toStdString() << " on page " << at;
             }
         }
@@ -671,16 +710,17 @@ TEST_P(ProductsAtTheEdges, EveryWordStandsClearOnThePageAndNothingIsLeftOut) {
     if (boardsPerSet > 0) words = ExpectTheEventCutAtEveryFoot(words);
     const bool smallPaper = paper.size == QPageSize::A5;
     if (product == Product::PairCards) {
-        PairRows cards = ReadPairCards(words, boardsPerSet > 0 ? 6 : 5);
-        PairRows expected = RowsFromTableCards(TableCardRows(state), std::to_string(AbsentAtTheEdges), boardsPerSet);
+        PairRows cards = ReadPairCards(words, boardsPerSet > 0 ? 6 : 5, language);
+        PairRows expected =
+            RowsFromTableCards(TableCardRows(state), std::to_string(AbsentAtTheEdges), boardsPerSet, language);
         for (const char* pair : {"1", "3"}) EXPECT_EQ(cards[pair], expected[pair]) << "pair " << pair;
         int headings = 0;
         const std::vector<const Word*> first = OnPage(words, 0);
-        for (const Word* word : first) headings += IsHeading(first, *word);
+        for (const Word* word : first) headings += IsHeading(first, *word, language);
         EXPECT_EQ(headings, smallPaper ? 2 : 4);
     } else {
         Notes notes;
-        const Cells cells = ReadSheet(words, &notes);
+        const Cells cells = ReadSheet(words, &notes, language);
         EXPECT_EQ(cells, CellsOfTheMovement(state, AbsentAtTheEdges, boardsPerSet));
         // Every round has its note (the rounds of 1..R wait on the spare table's sets), agreeing
         // with its cells: the notes take a further page rather than be left out.
@@ -689,7 +729,7 @@ TEST_P(ProductsAtTheEdges, EveryWordStandsClearOnThePageAndNothingIsLeftOut) {
         EXPECT_EQ(notes.size(), roundsRead.size());
         EXPECT_EQ(roundsRead.size(), static_cast<std::size_t>(edge.rounds));
         for (const auto& [round, note] : notes)
-            EXPECT_EQ(ParseNote(note, boardsPerSet), NoteFromCells(cells, round, edge.rounds, boardsPerSet))
+            EXPECT_EQ(ParseNote(note, boardsPerSet, language), NoteFromCells(cells, round, edge.rounds, boardsPerSet))
                 << "round " << round;
         // 25 rounds with their notes need a page's height of A4 or Letter; A5 takes two, and three
         // turned on its side.
@@ -702,12 +742,14 @@ TEST_P(ProductsAtTheEdges, EveryWordStandsClearOnThePageAndNothingIsLeftOut) {
 INSTANTIATE_TEST_SUITE_P(PapersProductsAndEdges, ProductsAtTheEdges,
                          ::testing::Combine(::testing::ValuesIn(Papers),
                                             ::testing::Values(Product::PairCards, Product::MovementSheet),
-                                            ::testing::ValuesIn(ProductEdges), ::testing::Values(0, 9)),
+                                            ::testing::ValuesIn(ProductEdges), ::testing::Values(0, 9),
+                                            ::testing::ValuesIn(CardLanguages)),
                          [](const auto& instance) {
                              return std::string(std::get<0>(instance.param).name) +
                                     (std::get<1>(instance.param) == Product::PairCards ? "_PairCards_" : "_Sheet_") +
                                     std::get<2>(instance.param).name +
-                                    (std::get<3>(instance.param) > 0 ? "_NineBoardsASet" : "");
+                                    (std::get<3>(instance.param) > 0 ? "_NineBoardsASet" : "") + "_" +
+                                    std::get<4>(instance.param).name;
                          });
 
 }  // namespace
