@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "NumDow.h"
 
+#include "language/Translations.h"
 #include "toolkit/Application.h"
 #include "toolkit/Controls.h"
 #include "toolkit/MessageBoxes.h"
@@ -151,7 +152,7 @@ void Tndw::ShiftGroup(int k) {
     const int shift = G[k]->Position();
     if (const movement::Outcome shifted = movement::ShiftGroup(Groups, k, shift, state_.RoundCount, numbers);
         !shifted.accepted()) {
-        toolkit::ShowMessage(this, QString::fromStdString(shifted.message()));
+        toolkit::ShowMessage(this, QString::fromStdString(language::Interface().Say(shifted.text())));
         return;
     }
     W[k]->SetCaption(QString::number(shift));
@@ -162,7 +163,7 @@ void Tndw::ShiftGroup(int k) {
 void Tndw::DrukowanieClick() {
     const movement::Outcome outcome = movement::ApplyArbitraryNumbers(state_, TypedNumbers());
     if (!outcome.accepted()) {
-        toolkit::ShowMessage(this, QString::fromStdString(outcome.message()));
+        toolkit::ShowMessage(this, QString::fromStdString(language::Interface().Say(outcome.text())));
         return;
     }
     emit NumbersAccepted();
