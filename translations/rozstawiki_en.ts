@@ -1134,6 +1134,13 @@ Guide: man rozstawiki.
     </message>
 </context>
 <context>
+    <name>numbering</name>
+    <message>
+        <source>%1 do %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+</context>
+<context>
     <name>products</name>
     <message>
         <source>Karty par</source>

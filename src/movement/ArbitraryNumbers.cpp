@@ -12,7 +12,9 @@ namespace {
 constexpr int32_t LowestNumber = 1;
 constexpr int32_t HighestNumber = 99;
 
-std::string Range(int64_t first, int64_t last) { return std::to_string(first) + " do " + std::to_string(last); }
+Text Range(int64_t first, int64_t last) {
+    return Text{RZ_TEXT("numbering", "%1 do %2"), {std::to_string(first), std::to_string(last)}};
+}
 
 }  // namespace
 
@@ -28,10 +30,11 @@ RenumberingGroups MakeRenumberingGroups(int32_t roundCount, int32_t tableCount) 
     groups.GroupEnd[2] = static_cast<int32_t>(std::min(2 * int64_t{roundCount}, allPairs));
     groups.GroupEnd[3] = groups.GroupEnd[2] == allPairs ? 0 : static_cast<int32_t>(allPairs);
 
-    groups.GroupCaption[0] = Range(1, groups.GroupEnd[0]);
-    groups.GroupCaption[1] = Range(1, groups.GroupEnd[1]);
-    groups.GroupCaption[2] = Range(int64_t{roundCount} + 1, groups.GroupEnd[2]);
-    if (groups.GroupEnd[3] != 0) groups.GroupCaption[3] = Range(int64_t{groups.GroupEnd[2]} + 1, allPairs);
+    groups.GroupText[0] = Range(1, groups.GroupEnd[0]);
+    groups.GroupText[1] = Range(1, groups.GroupEnd[1]);
+    groups.GroupText[2] = Range(int64_t{roundCount} + 1, groups.GroupEnd[2]);
+    if (groups.GroupEnd[3] != 0) groups.GroupText[3] = Range(int64_t{groups.GroupEnd[2]} + 1, allPairs);
+    for (int k = 0; k < RenumberingGroupCount; ++k) groups.GroupCaption[k] = SourceCatalogue().Say(groups.GroupText[k]);
     return groups;
 }
 

@@ -117,8 +117,9 @@ void Tndw::LayOutWindow() {
         Zmna->SetCell(1, row, QString::fromStdString(numbers[row]));
     }
     for (int k = 0; k < movement::RenumberingGroupCount; ++k) {
-        Grupa[k]->SetCaption(QString::fromStdString(Groups.GroupCaption[k]));
-        G[k]->SetReaderCaption(tr("Grupa %1 przesunięta o").arg(QString::fromStdString(Groups.GroupCaption[k])));
+        const QString caption = QString::fromStdString(language::Interface().Say(Groups.GroupText[k]));
+        Grupa[k]->SetCaption(caption);
+        G[k]->SetReaderCaption(tr("Grupa %1 przesunięta o").arg(caption));
         G[k]->SetPosition(0);
         W[k]->SetCaption(QStringLiteral("0"));
     }
