@@ -1134,6 +1134,17 @@ Guide: man rozstawiki.
     </message>
 </context>
 <context>
+    <name>notices</name>
+    <message>
+        <source>Plik zawiera więcej schematów, niż mieści lista. Wczytano pierwsze %1, liczba pominiętych: %2.</source>
+        <translation>The file holds more movements than the list can take. The first %1 were loaded; number skipped: %2.</translation>
+    </message>
+    <message>
+        <source>Pominięto linie dłuższe niż %1 znaków, które nie mogą być schematami; liczba pominiętych: %2.</source>
+        <translation>Skipped lines longer than %1 characters, which cannot be movements; number skipped: %2.</translation>
+    </message>
+</context>
+<context>
     <name>numbering</name>
     <message>
         <source>%1 do %2</source>

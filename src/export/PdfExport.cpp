@@ -71,7 +71,7 @@ int Written(std::ostream& out, std::ostream& errors, int status) {
 
 // Tells what the reading skipped; true when it skipped anything.
 bool ReportSkipped(const movement::SchemeLines& lines, std::ostream& errors) {
-    const std::string notice = movement::SkippedLinesNotice(lines.leftOut, lines.tooLong);
+    const std::string notice = movement::SkippedLinesNotice(language::Interface(), lines.leftOut, lines.tooLong);
     if (!notice.empty()) errors << notice << '\n';
     return !notice.empty();
 }

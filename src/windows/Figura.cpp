@@ -305,7 +305,8 @@ void TDrog::LoadSchemeFile(const movement::ShippedSchemeFile& file) {
         return;
     }
     for (const std::string& line : load.value().listLines) ListBox1->AddLine(FromCore(line));
-    const std::string notice = movement::SkippedLinesNotice(load.value().leftOut, load.value().tooLong);
+    const std::string notice =
+        movement::SkippedLinesNotice(language::Interface(), load.value().leftOut, load.value().tooLong);
     if (!notice.empty()) toolkit::ShowMessage(this, FromCore(notice));
 }
 
