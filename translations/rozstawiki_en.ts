@@ -1249,6 +1249,24 @@ Guide: man rozstawiki.
     </message>
 </context>
 <context>
+    <name>notices</name>
+    <message>
+        <source>Plik zawiera więcej schematów, niż mieści lista. Wczytano pierwsze %1, liczba pominiętych: %2.</source>
+        <translation>The file holds more movements than the list can take. The first %1 were loaded; number skipped: %2.</translation>
+    </message>
+    <message>
+        <source>Pominięto linie dłuższe niż %1 znaków, które nie mogą być schematami; liczba pominiętych: %2.</source>
+        <translation>Skipped lines longer than %1 characters, which cannot be movements; number skipped: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>numbering</name>
+    <message>
+        <source>%1 do %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+</context>
+<context>
     <name>products</name>
     <message>
         <source>Karty par</source>
@@ -1261,6 +1279,229 @@ Guide: man rozstawiki.
     <message>
         <source>Rozstawiki stolikowe</source>
         <translation>Table cards</translation>
+    </message>
+</context>
+<context>
+    <name>refusals</name>
+    <message>
+        <source>Para nieobecna: nie ma pary o numerze %1 w schemacie; podaj numer od 1 do %2 albo 0, gdy grają wszystkie pary.</source>
+        <translation>Absent pair: there is no pair numbered %1 in the movement; give a number from 1 to %2, or 0 when all pairs play.</translation>
+    </message>
+    <message>
+        <source>Para nieobecna: żadna para nie gra pod numerem %1 w tej numeracji; podaj numer z kart albo 0, gdy grają wszystkie pary.</source>
+        <translation>Absent pair: no pair plays under number %1 in this numbering; give the number on the cards, or 0 when all pairs play.</translation>
+    </message>
+    <message>
+        <source>Para nieobecna: pod numerem %1 gra więcej niż jedna para; popraw numerację, zanim wskażesz nieobecną.</source>
+        <translation>Absent pair: more than one pair plays under number %1; correct the numbering before naming the absent pair.</translation>
+    </message>
+    <message>
+        <source>Nie ma takiej grupy par.</source>
+        <translation>There is no such group of pairs.</translation>
+    </message>
+    <message>
+        <source>Grupę numeruje się od 0 do %1 co %2.</source>
+        <translation>A group is shifted by 0 to %1, in steps of %2.</translation>
+    </message>
+    <message>
+        <source>Błąd liczby:%1 popraw!
+Numer:%2</source>
+        <translation>Bad number:%1, correct it!
+Number:%2</translation>
+    </message>
+    <message>
+        <source>Dopuszczalne są numery z przedziału (1,99) popraw!
+Numer:%1</source>
+        <translation>Numbers must be in the range (1,99), correct it!
+Number:%1</translation>
+    </message>
+    <message>
+        <source>Powtórzony numer %1 popraw!</source>
+        <translation>Number %1 repeated, correct it!</translation>
+    </message>
+    <message>
+        <source>Nie ma pary o numerze %1.</source>
+        <translation>There is no pair numbered %1.</translation>
+    </message>
+    <message>
+        <source>Rozdań w komplecie: %1 to za dużo albo za mało; podaj od 1 do %2 albo 0, gdy numerów rozdań nie drukować.</source>
+        <translation>Boards per set: %1 is too many or too few; give 1 to %2, or 0 when board numbers are not to be printed.</translation>
+    </message>
+    <message>
+        <source>Nie ma stołu numer %1.</source>
+        <translation>There is no table %1.</translation>
+    </message>
+    <message>
+        <source>Nieznany schemat Howell&apos;a</source>
+        <translation>Unknown Howell movement</translation>
+    </message>
+    <message>
+        <source>Nieciągła numeracja par, popraw ! para %1 wykracza poza numerację 1..%2.</source>
+        <translation>Broken pair numbering, correct it! pair %1 is outside the numbering 1..%2.</translation>
+    </message>
+    <message>
+        <source>Nieciągła numeracja par, popraw ! para %1 nie siedzi przy żadnym stole.</source>
+        <translation>Broken pair numbering, correct it! pair %1 sits at no table.</translation>
+    </message>
+    <message>
+        <source>Nieciągła numeracja par, popraw ! para %1 siedzi przy kilku stołach naraz.</source>
+        <translation>Broken pair numbering, correct it! pair %1 sits at several tables at once.</translation>
+    </message>
+    <message>
+        <source>Błąd rozbicia, popraw! pary %1 i %2 spotykają się dwa razy, w rundach %3 i %4.</source>
+        <translation>Pair meeting error, correct it! pairs %1 and %2 meet twice, in rounds %3 and %4.</translation>
+    </message>
+    <message>
+        <source>Błąd zbiornic, popraw! para %1 gra komplet %2 dwa razy, w rundach %3 i %4.</source>
+        <translation>Board set error, correct it! pair %1 plays set %2 twice, in rounds %3 and %4.</translation>
+    </message>
+    <message>
+        <source>Błąd zbiornic, popraw! para %1 nie gra kompletu %2.</source>
+        <translation>Board set error, correct it! pair %1 does not play set %2.</translation>
+    </message>
+    <message>
+        <source>Nieciągła numeracja par, popraw !</source>
+        <translation>Broken pair numbering, correct it!</translation>
+    </message>
+    <message>
+        <source>Schemat przekracza możliwości programu.</source>
+        <translation>The movement is beyond what the program can handle.</translation>
+    </message>
+    <message>
+        <source>Błąd rozbicia, popraw!</source>
+        <translation>Pair meeting error, correct it!</translation>
+    </message>
+    <message>
+        <source>Błąd zbiornic, popraw!</source>
+        <translation>Board set error, correct it!</translation>
+    </message>
+    <message>
+        <source>Nie znaleziono pliku „%1” w folderze „%2”.</source>
+        <translation>File “%1” was not found in folder “%2”.</translation>
+    </message>
+    <message>
+        <source>Nie znaleziono pliku „%1” ani w folderze bieżącym „%2”, ani w folderze danych programu „%3”.</source>
+        <translation>File “%1” was found neither in the working folder “%2” nor in the program&apos;s data folder “%3”.</translation>
+    </message>
+    <message>
+        <source>Nie znaleziono pliku „%1” ani w folderze bieżącym „%2”, ani w folderze danych programu „%3”, ani w folderze danych programu „%4”.</source>
+        <translation>File “%1” was found neither in the working folder “%2” nor in the program&apos;s data folders “%3” and “%4”.</translation>
+    </message>
+    <message>
+        <source>Nie znaleziono pliku „%1” ani w folderze bieżącym „%2”, ani w folderach danych programu: „%3”.</source>
+        <translation>File “%1” was found neither in the working folder “%2” nor in the program&apos;s data folders: “%3”.</translation>
+    </message>
+    <message>
+        <source>Brak dostępu do pliku „%1” w folderze „%2”.</source>
+        <translation>Cannot access file “%1” in folder “%2”.</translation>
+    </message>
+    <message>
+        <source>Błąd wejścia/wyjścia nr %1 przy odczycie pliku „%2” w folderze „%3”.</source>
+        <translation>Input/output error %1 while reading file “%2” in folder “%3”.</translation>
+    </message>
+    <message>
+        <source>Plik „%1” w folderze „%2” jest większy niż %3 GiB, więc nie jest plikiem schematów; nie wczytano go.</source>
+        <translation>File “%1” in folder “%2” is larger than %3 GiB, so it is not a movement file; it was not loaded.</translation>
+    </message>
+    <message>
+        <source>Niepoprawny schemat: linia kończy się przed parami stołu %1.</source>
+        <translation>Invalid movement: the line ends before the pairs of table %1.</translation>
+    </message>
+    <message>
+        <source>Niepoprawny schemat: numer pary przy stole %1 przekracza %2.</source>
+        <translation>Invalid movement: a pair number at table %1 is over %2.</translation>
+    </message>
+    <message>
+        <source>Niepoprawny schemat: liczba rund musi wynosić od 1 do %1.</source>
+        <translation>Invalid movement: the number of rounds must be from 1 to %1.</translation>
+    </message>
+    <message>
+        <source>Niepoprawny schemat: liczba stołów musi wynosić od 1 do %1.</source>
+        <translation>Invalid movement: the number of tables must be from 1 to %1.</translation>
+    </message>
+    <message>
+        <source>Niepoprawny schemat: nie ma takiej linii w pliku.</source>
+        <translation>Invalid movement: there is no such line in the file.</translation>
+    </message>
+    <message>
+        <source>Dwie pary miałyby na kartach ten sam numer %1: para %2 schematu (w rundzie 1 NS przy stole %3) i para %4 schematu (w rundzie 1 NS przy stole %5).
+Wybierz inną numerację.</source>
+        <translation>Two pairs would carry the same number %1 on the cards: movement pair %2 (NS at table %3 in round 1) and movement pair %4 (NS at table %5 in round 1).
+Choose another numbering.</translation>
+    </message>
+    <message>
+        <source>Dwie pary miałyby na kartach ten sam numer %1: para %2 schematu (w rundzie 1 NS przy stole %3) i para %4 schematu (w rundzie 1 WE przy stole %5).
+Wybierz inną numerację.</source>
+        <translation>Two pairs would carry the same number %1 on the cards: movement pair %2 (NS at table %3 in round 1) and movement pair %4 (EW at table %5 in round 1).
+Choose another numbering.</translation>
+    </message>
+    <message>
+        <source>Dwie pary miałyby na kartach ten sam numer %1: para %2 schematu (w rundzie 1 NS przy stole %3) i para %4 schematu.
+Wybierz inną numerację.</source>
+        <translation>Two pairs would carry the same number %1 on the cards: movement pair %2 (NS at table %3 in round 1) and movement pair %4.
+Choose another numbering.</translation>
+    </message>
+    <message>
+        <source>Dwie pary miałyby na kartach ten sam numer %1: para %2 schematu (w rundzie 1 WE przy stole %3) i para %4 schematu (w rundzie 1 NS przy stole %5).
+Wybierz inną numerację.</source>
+        <translation>Two pairs would carry the same number %1 on the cards: movement pair %2 (EW at table %3 in round 1) and movement pair %4 (NS at table %5 in round 1).
+Choose another numbering.</translation>
+    </message>
+    <message>
+        <source>Dwie pary miałyby na kartach ten sam numer %1: para %2 schematu (w rundzie 1 WE przy stole %3) i para %4 schematu (w rundzie 1 WE przy stole %5).
+Wybierz inną numerację.</source>
+        <translation>Two pairs would carry the same number %1 on the cards: movement pair %2 (EW at table %3 in round 1) and movement pair %4 (EW at table %5 in round 1).
+Choose another numbering.</translation>
+    </message>
+    <message>
+        <source>Dwie pary miałyby na kartach ten sam numer %1: para %2 schematu (w rundzie 1 WE przy stole %3) i para %4 schematu.
+Wybierz inną numerację.</source>
+        <translation>Two pairs would carry the same number %1 on the cards: movement pair %2 (EW at table %3 in round 1) and movement pair %4.
+Choose another numbering.</translation>
+    </message>
+    <message>
+        <source>Dwie pary miałyby na kartach ten sam numer %1: para %2 schematu i para %4 schematu (w rundzie 1 NS przy stole %5).
+Wybierz inną numerację.</source>
+        <translation>Two pairs would carry the same number %1 on the cards: movement pair %2 and movement pair %4 (NS at table %5 in round 1).
+Choose another numbering.</translation>
+    </message>
+    <message>
+        <source>Dwie pary miałyby na kartach ten sam numer %1: para %2 schematu i para %4 schematu (w rundzie 1 WE przy stole %5).
+Wybierz inną numerację.</source>
+        <translation>Two pairs would carry the same number %1 on the cards: movement pair %2 and movement pair %4 (EW at table %5 in round 1).
+Choose another numbering.</translation>
+    </message>
+    <message>
+        <source>Dwie pary miałyby na kartach ten sam numer %1: para %2 schematu i para %4 schematu.
+Wybierz inną numerację.</source>
+        <translation>Two pairs would carry the same number %1 on the cards: movement pair %2 and movement pair %4.
+Choose another numbering.</translation>
+    </message>
+    <message>
+        <source>Błąd liczby:%1 popraw!
+Stół:%2; NS</source>
+        <translation>Bad number:%1, correct it!
+Table:%2; NS</translation>
+    </message>
+    <message>
+        <source>Błąd liczby:%1 popraw!
+Stół:%2; WE</source>
+        <translation>Bad number:%1, correct it!
+Table:%2; EW</translation>
+    </message>
+    <message>
+        <source>Błąd liczby:%1 popraw!
+Stół:%2; Komplet</source>
+        <translation>Bad number:%1, correct it!
+Table:%2; Set</translation>
+    </message>
+    <message>
+        <source>Dopuszczalne jest od 1 do 24 stołów i od 1 do 23 rund.</source>
+        <translation>From 1 to 24 tables and from 1 to 23 rounds are allowed.</translation>
+    </message>
+    <message>
+        <source>Niekompletne dane</source>
+        <translation>Incomplete data</translation>
     </message>
 </context>
 <context>

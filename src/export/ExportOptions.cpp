@@ -86,10 +86,11 @@ ParsedArguments ParseExportArguments(const std::vector<std::string>& arguments) 
         if (i + 1 >= arguments.size())
             return Wrong(Say(RZ_TEXT("ExportOptions", "Brak wartości opcji %1."), {argument}));
         if (const auto read = option->read(*option, arguments[++i], request); !read.accepted())
-            return Wrong(read.message());
+            return Wrong(language::Interface().Say(read.text()));
     }
     if (answer) return ParsedArguments::Accepted(std::move(*answer));
-    if (const Outcome conflict = Conflict(given, request); !conflict.accepted()) return Wrong(conflict.message());
+    if (const Outcome conflict = Conflict(given, request); !conflict.accepted())
+        return Wrong(language::Interface().Say(conflict.text()));
 
     if (request.mode != ExportRequest::Mode::Export) {
         if (!positional.empty())

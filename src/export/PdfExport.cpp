@@ -71,7 +71,7 @@ int Written(std::ostream& out, std::ostream& errors, int status) {
 
 // Tells what the reading skipped; true when it skipped anything.
 bool ReportSkipped(const movement::SchemeLines& lines, std::ostream& errors) {
-    const std::string notice = movement::SkippedLinesNotice(lines.leftOut, lines.tooLong);
+    const std::string notice = movement::SkippedLinesNotice(language::Interface(), lines.leftOut, lines.tooLong);
     if (!notice.empty()) errors << notice << '\n';
     return !notice.empty();
 }
@@ -86,7 +86,7 @@ std::vector<std::string> DataFoldersFor(const ExportRequest& request) {
 int ListLines(const ExportRequest& request, std::ostream& out, std::ostream& errors) {
     const movement::Result<movement::SchemeLines> read =
         movement::ReadSchemeFile(request.schemeFile, DataFoldersFor(request));
-    if (!read.accepted()) return BadInput(errors, read.message());
+    if (!read.accepted()) return BadInput(errors, language::Interface().Say(read.text()));
     const movement::SchemeLines& lines = read.value();
     errno = 0;
     for (std::size_t k = 0; k < lines.lines.size(); ++k)
@@ -99,13 +99,14 @@ int ListLines(const ExportRequest& request, std::ostream& out, std::ostream& err
 int CheckLines(const ExportRequest& request, std::ostream& out, std::ostream& errors) {
     const movement::Result<movement::SchemeLines> read =
         movement::ReadSchemeFile(request.schemeFile, DataFoldersFor(request));
-    if (!read.accepted()) return BadInput(errors, read.message());
+    if (!read.accepted()) return BadInput(errors, language::Interface().Say(read.text()));
     const movement::SchemeLines& lines = read.value();
     std::string failed;
     errno = 0;
     for (std::size_t k = 0; k < lines.lines.size(); ++k) {
         const auto checked = movement::CheckSchemeLine(lines.lines[k]);
-        out << k + 1 << ": " << (checked.accepted() ? std::string("OK") : checked.message()) << '\n';
+        out << k + 1 << ": " << (checked.accepted() ? std::string("OK") : language::Interface().Say(checked.text()))
+            << '\n';
         if (!checked.accepted()) failed += (failed.empty() ? "" : ", ") + std::to_string(k + 1);
     }
     if (!failed.empty()) errors << Say(RZ_TEXT("PdfExport", "Błędne linie: %1."), {failed}) << '\n';
@@ -163,7 +164,7 @@ std::string UnsoundWarning(const MovementState& state, printing::Product product
     if (sound.accepted()) return {};
     // The fault found, then the sentence that says the cards were printed anyway.
     return Say(RZ_TEXT("PdfExport", "Uwaga: schemat nie przechodzi sprawdzenia: %1 %2"),
-               {sound.message(),
+               {language::Interface().Say(sound.text()),
                 printing::PrintedAnywaySentence(language::Interface(), printing::InfoOf(product).sentences)}) +
            "\n";
 }
@@ -171,13 +172,13 @@ std::string UnsoundWarning(const MovementState& state, printing::Product product
 int ExportPrint(const ExportRequest& request, std::ostream& errors) {
     MovementState state;
     if (const Outcome ready = SetUpMovement(request, state); !ready.accepted())
-        return BadInput(errors, ready.message());
+        return BadInput(errors, language::Interface().Say(ready.text()));
     // No card may show two pairs under one number, as the window refuses to print them.
     if (const Outcome distinct = movement::CheckNumbersDistinct(state); !distinct.accepted())
-        return BadInput(errors, distinct.message());
+        return BadInput(errors, language::Interface().Say(distinct.text()));
     // The director names the absent pair by the number the cards print.
     const movement::Result<int32_t> absent = movement::AbsentPairFromPrinted(state, request.absentPair);
-    if (!absent.accepted()) return BadInput(errors, absent.message());
+    if (!absent.accepted()) return BadInput(errors, language::Interface().Say(absent.text()));
     const std::string unsound = UnsoundWarning(state, request.product);
 
     // The page as a PDF file gets it, laid out here: a file needs no print server, which a
@@ -210,7 +211,7 @@ int ExportPrint(const ExportRequest& request, std::ostream& errors) {
     what.sentences = printing::InfoOf(request.product).sentences;
     what.cards = movement::ClampPrintRange(state, state.PrintFrom, state.PrintTo).Count();
     const auto delivered = printing::Deliver(language::Interface(), destination, settings, what, run);
-    if (!delivered.accepted()) return BadInput(errors, delivered.message());
+    if (!delivered.accepted()) return BadInput(errors, language::Interface().Say(delivered.text()));
     errors << unsound;
     // A job waiting in the queue has been taken: a warning, not a failure.
     if (const std::string waiting = printing::WaitingNotice(language::Interface(), delivered.value()); !waiting.empty())

@@ -123,7 +123,7 @@ int main(int argc, char* argv[]) {
 
     auto parsed = pdfexport::ParseExportArguments(arguments);
     if (!parsed.accepted()) {
-        std::cerr << parsed.message() << "\n\n" << pdfexport::UsageText();
+        std::cerr << language::Interface().Say(parsed.text()) << "\n\n" << pdfexport::UsageText();
         return 2;
     }
     pdfexport::ExportRequest& request = parsed.value();

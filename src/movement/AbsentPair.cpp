@@ -14,9 +14,10 @@ namespace movement {
 Outcome CheckAbsentPair(const MovementState& state, int32_t pair) {
     const int64_t pairs = 2 * static_cast<int64_t>(state.TableCount);
     if (pair == NoAbsentPair || (pair >= 1 && pair <= pairs)) return Outcome::Accepted();
-    return Outcome::Refused("Para nieobecna: nie ma pary o numerze " + std::to_string(pair) +
-                            " w schemacie; podaj numer od 1 do " + std::to_string(pairs) +
-                            " albo 0, gdy grają wszystkie pary.");
+    return Outcome::Refused(Text{RZ_TEXT("refusals",
+                                         "Para nieobecna: nie ma pary o numerze %1 w schemacie; podaj "
+                                         "numer od 1 do %2 albo 0, gdy grają wszystkie pary."),
+                                 {std::to_string(pair), std::to_string(pairs)}});
 }
 
 int32_t SittingOutIn(const MovementState& state, int32_t absentPair, int32_t round) {
@@ -68,10 +69,15 @@ Result<int32_t> AbsentPairFromPrinted(const MovementState& state, int32_t printe
     if (carriers.size() == 1) return Result<int32_t>::Accepted(carriers.front());
     const std::string number = std::to_string(printed);
     if (carriers.empty())
-        return Result<int32_t>::Refused("Para nieobecna: żadna para nie gra pod numerem " + number +
-                                        " w tej numeracji; podaj numer z kart albo 0, gdy grają wszystkie pary.");
-    return Result<int32_t>::Refused("Para nieobecna: pod numerem " + number +
-                                    " gra więcej niż jedna para; popraw numerację, zanim wskażesz nieobecną.");
+        return Result<int32_t>::Refused(Text{RZ_TEXT("refusals",
+                                                     "Para nieobecna: żadna para nie gra pod numerem %1 "
+                                                     "w tej numeracji; podaj numer z kart albo 0, gdy "
+                                                     "grają wszystkie pary."),
+                                             {number}});
+    return Result<int32_t>::Refused(Text{RZ_TEXT("refusals",
+                                                 "Para nieobecna: pod numerem %1 gra więcej niż jedna "
+                                                 "para; popraw numerację, zanim wskażesz nieobecną."),
+                                         {number}});
 }
 
 bool AbsentInRound(const MovementState& state, int32_t roundOnePair, int32_t round, int32_t absentPair) {

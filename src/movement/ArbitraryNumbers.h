@@ -20,8 +20,12 @@ constexpr int32_t MaxGroupShift = 90;
 // The groups whose pairs can be renumbered together, from a multiple of ten: 0 all pairs,
 // 1 the first rotation 1..R, 2 the next pairs up to min(2R, 2T), 3 the pairs above 2R (only
 // with more tables than rounds; GroupEnd[3] is then 2T, otherwise 0 with an empty caption).
+// The caption ("1 do 14") is a text, for the window to say in its language; GroupCaption holds
+// its Polish.
 struct RenumberingGroups {
     std::array<int32_t, RenumberingGroupCount> GroupEnd{};
+    std::array<Text, RenumberingGroupCount> GroupText{Text{TextId{"", ""}}, Text{TextId{"", ""}}, Text{TextId{"", ""}},
+                                                      Text{TextId{"", ""}}};
     std::array<std::string, RenumberingGroupCount> GroupCaption{};
 };
 

@@ -9,9 +9,10 @@ namespace movement {
 
 Outcome CheckBoardsPerSet(int32_t boards) {
     if (boards >= NoBoardsGiven && boards <= MaxBoardsPerSet) return Outcome::Accepted();
-    return Outcome::Refused("Rozdań w komplecie: " + std::to_string(boards) +
-                            " to za dużo albo za mało; podaj od 1 do " + std::to_string(MaxBoardsPerSet) +
-                            " albo 0, gdy numerów rozdań nie drukować.");
+    return Outcome::Refused(Text{RZ_TEXT("refusals",
+                                         "Rozdań w komplecie: %1 to za dużo albo za mało; podaj od 1 do "
+                                         "%2 albo 0, gdy numerów rozdań nie drukować."),
+                                 {std::to_string(boards), std::to_string(MaxBoardsPerSet)}});
 }
 
 std::string BoardNumbersText(int32_t set, int32_t boardsPerSet) {

@@ -33,14 +33,14 @@ void ResetRangeAndStepChoices(MovementState& state) {
 
 Outcome SwapNsWe(MovementState& state, int32_t table) {
     if (table < 1 || table > std::min(state.TableCount, MaxTables))
-        return Outcome::Refused("Nie ma stołu numer " + std::to_string(table) + ".");
+        return Outcome::Refused(Text{RZ_TEXT("refusals", "Nie ma stołu numer %1."), {std::to_string(table)}});
     TableSeat& seat = state.Seating[table];
     std::swap(seat.NsPair, seat.WePair);
     return Outcome::Accepted();
 }
 
 Outcome RequireMovement(const MovementState& state) {
-    if (state.StepChoices[0] == 0) return Outcome::Refused("Nieznany schemat Howell'a");
+    if (state.StepChoices[0] == 0) return Outcome::Refused(RZ_TEXT("refusals", "Nieznany schemat Howell'a"));
     return Outcome::Accepted();
 }
 

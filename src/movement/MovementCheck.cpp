@@ -5,6 +5,7 @@
 #include "SchemeLine.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 namespace movement {
@@ -78,23 +79,33 @@ std::vector<TableSeat> SetsAsPlayed(int32_t rounds, std::vector<TableSeat> table
     return tables;
 }
 
-std::string SeatingDetail(const std::vector<TableSeat>& tables) {
+// The refusals DiagnoseMovement gives, each the check's refusal with what it found.
+using Detail = std::optional<Text>;
+
+Detail SeatingDetail(const std::vector<TableSeat>& tables) {
     const int64_t pairs = 2 * static_cast<int64_t>(tables.size());
     std::vector<int> uses(pairs + 1);
     for (const TableSeat& seat : tables)
         for (const int32_t p : {seat.NsPair, seat.WePair}) {
             if (p < 1 || p > pairs)
-                return "para " + std::to_string(p) + " wykracza poza numerację 1.." + std::to_string(pairs) + ".";
+                return Text{RZ_TEXT("refusals",
+                                    "Nieciągła numeracja par, popraw ! para %1 wykracza poza numerację 1..%2."),
+                            {std::to_string(p), std::to_string(pairs)}};
             ++uses[p];
         }
     for (int64_t p = 1; p <= pairs; ++p) {
-        if (uses[p] == 0) return "para " + std::to_string(p) + " nie siedzi przy żadnym stole.";
-        if (uses[p] > 1) return "para " + std::to_string(p) + " siedzi przy kilku stołach naraz.";
+        if (uses[p] == 0)
+            return Text{RZ_TEXT("refusals", "Nieciągła numeracja par, popraw ! para %1 nie siedzi przy żadnym stole."),
+                        {std::to_string(p)}};
+        if (uses[p] > 1)
+            return Text{RZ_TEXT("refusals",
+                                "Nieciągła numeracja par, popraw ! para %1 siedzi przy kilku stołach naraz."),
+                        {std::to_string(p)}};
     }
     return {};
 }
 
-std::string MeetingDetail(const std::vector<std::vector<TableSeat>>& played, int32_t pairs) {
+Detail MeetingDetail(const std::vector<std::vector<TableSeat>>& played, int32_t pairs) {
     std::vector<int32_t> firstMeeting(Cells(pairs, pairs));
     for (std::size_t r = 0; r < played.size(); ++r)
         for (const TableSeat& seat : played[r]) {
@@ -104,15 +115,16 @@ std::string MeetingDetail(const std::vector<std::vector<TableSeat>>& played, int
             int32_t& first = firstMeeting[larger * (pairs + 1) + smaller];
             const auto round = static_cast<int32_t>(r + 1);
             if (first != 0)
-                return "pary " + std::to_string(smaller) + " i " + std::to_string(larger) +
-                       " spotykają się dwa razy, w rundach " + std::to_string(first) + " i " + std::to_string(round) +
-                       ".";
+                return Text{RZ_TEXT("refusals",
+                                    "Błąd rozbicia, popraw! pary %1 i %2 spotykają się dwa razy, w rundach %3 i %4."),
+                            {std::to_string(smaller), std::to_string(larger), std::to_string(first),
+                             std::to_string(round)}};
             first = round;
         }
     return {};
 }
 
-std::string BoardSetDetail(const std::vector<std::vector<TableSeat>>& played, int32_t pairs, int32_t sets) {
+Detail BoardSetDetail(const std::vector<std::vector<TableSeat>>& played, int32_t pairs, int32_t sets) {
     std::vector<int32_t> firstPlay(Cells(pairs, sets));
     for (std::size_t r = 0; r < played.size(); ++r)
         for (const TableSeat& seat : played[r])
@@ -121,14 +133,17 @@ std::string BoardSetDetail(const std::vector<std::vector<TableSeat>>& played, in
                 int32_t& first = firstPlay[p * (sets + 1) + seat.BoardSet];
                 const auto round = static_cast<int32_t>(r + 1);
                 if (first != 0)
-                    return "para " + std::to_string(p) + " gra komplet " + std::to_string(seat.BoardSet) +
-                           " dwa razy, w rundach " + std::to_string(first) + " i " + std::to_string(round) + ".";
+                    return Text{RZ_TEXT("refusals",
+                                        "Błąd zbiornic, popraw! para %1 gra komplet %2 dwa razy, w rundach %3 i %4."),
+                                {std::to_string(p), std::to_string(seat.BoardSet), std::to_string(first),
+                                 std::to_string(round)}};
                 first = round;
             }
     for (int32_t p = 1; p <= pairs; ++p)
         for (int32_t b = 1; b <= sets; ++b)
             if (firstPlay[p * (sets + 1) + b] == 0)
-                return "para " + std::to_string(p) + " nie gra kompletu " + std::to_string(b) + ".";
+                return Text{RZ_TEXT("refusals", "Błąd zbiornic, popraw! para %1 nie gra kompletu %2."),
+                            {std::to_string(p), std::to_string(b)}};
     return {};
 }
 
@@ -142,14 +157,14 @@ Outcome CheckPairNumbering(const std::vector<TableSeat>& tables) {
             if (p >= 1 && p <= pairs) ++uses[p];
     }
     if (std::any_of(uses.begin() + 1, uses.end(), [](int count) { return count != 1; }))
-        return Outcome::Refused("Nieciągła numeracja par, popraw !");
+        return Outcome::Refused(RZ_TEXT("refusals", "Nieciągła numeracja par, popraw !"));
     return Outcome::Accepted();
 }
 
 Outcome CheckRounds(int32_t rounds, const std::vector<TableSeat>& tables) {
     const auto tableCount = static_cast<int32_t>(std::min<std::size_t>(tables.size(), MaxTables + 1));
     if (rounds < 1 || rounds > MaxSchemeRounds || tableCount < 1 || tableCount > MaxTables)
-        return Outcome::Refused("Schemat przekracza możliwości programu.");
+        return Outcome::Refused(RZ_TEXT("refusals", "Schemat przekracza możliwości programu."));
 
     // Only the counts decide how numbers advance.
     MovementState counts;
@@ -166,8 +181,8 @@ Outcome CheckRounds(int32_t rounds, const std::vector<TableSeat>& tables) {
             seat.BoardSet = AdvanceNumber(counts, seat.BoardSet);
         }
     }
-    if (played.SomePairsMetTwice()) return Outcome::Refused("Błąd rozbicia, popraw!");
-    if (!played.EveryPairPlayedEverySetOnce()) return Outcome::Refused("Błąd zbiornic, popraw!");
+    if (played.SomePairsMetTwice()) return Outcome::Refused(RZ_TEXT("refusals", "Błąd rozbicia, popraw!"));
+    if (!played.EveryPairPlayedEverySetOnce()) return Outcome::Refused(RZ_TEXT("refusals", "Błąd zbiornic, popraw!"));
     return Outcome::Accepted();
 }
 
@@ -180,15 +195,18 @@ Outcome CheckMovement(int32_t rounds, const std::vector<TableSeat>& tables) {
 Outcome DiagnoseMovement(int32_t rounds, const std::vector<TableSeat>& tables) {
     Outcome checked = CheckMovement(rounds, tables);
     if (checked.accepted()) return checked;
-    std::string detail = SeatingDetail(tables);
-    if (detail.empty() && rounds >= 1 && rounds <= MaxSchemeRounds && !tables.empty() &&
+    // Each finding goes with the one check that refuses it: a broken numbering, pairs meeting
+    // twice, or a set played twice or never.
+    Detail detail = SeatingDetail(tables);
+    if (!detail && rounds >= 1 && rounds <= MaxSchemeRounds && !tables.empty() &&
         tables.size() <= static_cast<std::size_t>(MaxTables)) {
         const auto played = PlayedRounds(rounds, SetsAsPlayed(rounds, tables));
         const auto pairs = static_cast<int32_t>(2 * tables.size());
         detail = MeetingDetail(played, pairs);
-        if (detail.empty()) detail = BoardSetDetail(played, pairs, rounds);
+        if (!detail) detail = BoardSetDetail(played, pairs, rounds);
     }
-    return Outcome::Refused(detail.empty() ? checked.message() : checked.message() + " " + detail);
+    if (!detail) return checked;
+    return Outcome::Refused(*detail);
 }
 
 Result<SchemeMovement> CheckSchemeLine(std::string_view line) {

@@ -68,20 +68,30 @@ Result<SchemeFileLoad> LoadSchemeFile(MovementState& state, const std::string& f
     return Result<SchemeFileLoad>::Accepted(std::move(load));
 }
 
-std::string LeftOutMessage(int64_t leftOut) {
-    return "Plik zawiera więcej schematów, niż mieści lista. Wczytano pierwsze " + std::to_string(CatalogueCapacity) +
-           ", liczba pominiętych: " + std::to_string(leftOut) + ".";
+std::string LeftOutMessage(const Catalogue& words, int64_t leftOut) {
+    return words.Say(Text{RZ_TEXT("notices",
+                                  "Plik zawiera więcej schematów, niż mieści lista. Wczytano pierwsze %1, "
+                                  "liczba pominiętych: %2."),
+                          {std::to_string(CatalogueCapacity), std::to_string(leftOut)}});
+}
+
+std::string LeftOutMessage(int64_t leftOut) { return LeftOutMessage(SourceCatalogue(), leftOut); }
+
+std::string SkippedLinesNotice(const Catalogue& words, int64_t leftOut, int64_t tooLong) {
+    std::string notice;
+    if (leftOut > 0) notice = LeftOutMessage(words, leftOut);
+    if (tooLong > 0) {
+        if (!notice.empty()) notice += "\n";
+        notice += words.Say(Text{RZ_TEXT("notices",
+                                         "Pominięto linie dłuższe niż %1 znaków, które nie mogą być "
+                                         "schematami; liczba pominiętych: %2."),
+                                 {std::to_string(MaxSchemeLineLength), std::to_string(tooLong)}});
+    }
+    return notice;
 }
 
 std::string SkippedLinesNotice(int64_t leftOut, int64_t tooLong) {
-    std::string notice;
-    if (leftOut > 0) notice = LeftOutMessage(leftOut);
-    if (tooLong > 0) {
-        if (!notice.empty()) notice += "\n";
-        notice += "Pominięto linie dłuższe niż " + std::to_string(MaxSchemeLineLength) +
-                  " znaków, które nie mogą być schematami; liczba pominiętych: " + std::to_string(tooLong) + ".";
-    }
-    return notice;
+    return SkippedLinesNotice(SourceCatalogue(), leftOut, tooLong);
 }
 
 }  // namespace movement

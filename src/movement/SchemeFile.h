@@ -50,11 +50,14 @@ struct SchemeFileLoad {
 // not touched: only choosing a line makes one current.
 Result<SchemeFileLoad> LoadSchemeFile(MovementState& state, const std::string& fileName, const std::string& sourceText);
 
-// The Polish notice for a file with more scheme lines than the catalogue holds.
+// The notice for a file with more scheme lines than the catalogue holds, in the words given
+// (Polish without them).
+std::string LeftOutMessage(const Catalogue& words, int64_t leftOut);
 std::string LeftOutMessage(int64_t leftOut);
 
 // What a reading skipped, for the director: the lines beyond the capacity and the lines too long
 // to be movements, one notice a line; empty when nothing was skipped.
+std::string SkippedLinesNotice(const Catalogue& words, int64_t leftOut, int64_t tooLong);
 std::string SkippedLinesNotice(int64_t leftOut, int64_t tooLong);
 
 }  // namespace movement

@@ -10,11 +10,33 @@ namespace movement {
 
 namespace {
 
-std::string NotFoundText(const std::string& name, const std::vector<std::string>& lookedIn) {
-    if (lookedIn.size() == 1) return "Nie znaleziono pliku „" + name + "” w folderze „" + lookedIn.front() + "”.";
-    std::string text = "Nie znaleziono pliku „" + name + "” ani w folderze bieżącym „" + lookedIn.front() + "”";
-    for (std::size_t k = 1; k < lookedIn.size(); ++k) text += ", ani w folderze danych programu „" + lookedIn[k] + "”";
-    return text + ".";
+// One whole sentence for each number of data folders looked in up to three; beyond, the rest
+// of the folders are listed by name.
+Text NotFoundText(const std::string& name, const std::vector<std::string>& lookedIn) {
+    std::vector<std::string> arguments = {name};
+    arguments.insert(arguments.end(), lookedIn.begin(), lookedIn.end());
+    switch (lookedIn.size()) {
+        case 1:
+            return Text{RZ_TEXT("refusals", "Nie znaleziono pliku „%1” w folderze „%2”."), arguments};
+        case 2:
+            return Text{RZ_TEXT("refusals",
+                                "Nie znaleziono pliku „%1” ani w folderze bieżącym „%2”, ani w folderze "
+                                "danych programu „%3”."),
+                        arguments};
+        case 3:
+            return Text{RZ_TEXT("refusals",
+                                "Nie znaleziono pliku „%1” ani w folderze bieżącym „%2”, ani w folderze "
+                                "danych programu „%3”, ani w folderze danych programu „%4”."),
+                        arguments};
+        default:
+            break;
+    }
+    std::string others;
+    for (std::size_t k = 1; k < lookedIn.size(); ++k) others += (k > 1 ? "”, „" : "") + lookedIn[k];
+    return Text{RZ_TEXT("refusals",
+                        "Nie znaleziono pliku „%1” ani w folderze bieżącym „%2”, ani w folderach danych "
+                        "programu: „%3”."),
+                {name, lookedIn.front(), others}};
 }
 
 }  // namespace

@@ -14,26 +14,28 @@ namespace movement {
 namespace {
 
 // A failed open or read, in the director's words.
-std::string FileErrorText(int error, const std::string& fileName) {
+Text FileErrorText(int error, const std::string& fileName) {
     const auto [name, folder] = NameAndFolder(fileName);
-    const std::string where = "pliku „" + name + "” w folderze „" + folder + "”.";
     switch (error) {
         case ENOENT:
         case ENOTDIR:
-            return "Nie znaleziono " + where;
+            return Text{RZ_TEXT("refusals", "Nie znaleziono pliku „%1” w folderze „%2”."), {name, folder}};
         case EACCES:
         case EPERM:
         case EISDIR:
-            return "Brak dostępu do " + where;
+            return Text{RZ_TEXT("refusals", "Brak dostępu do pliku „%1” w folderze „%2”."), {name, folder}};
         default:
-            return "Błąd wejścia/wyjścia nr " + std::to_string(error) + " przy odczycie " + where;
+            return Text{RZ_TEXT("refusals", "Błąd wejścia/wyjścia nr %1 przy odczycie pliku „%2” w folderze „%3”."),
+                        {std::to_string(error), name, folder}};
     }
 }
 
-std::string TooLargeText(const std::string& fileName) {
+Text TooLargeText(const std::string& fileName) {
     const auto [name, folder] = NameAndFolder(fileName);
-    return "Plik „" + name + "” w folderze „" + folder + "” jest większy niż " +
-           std::to_string(MaxSchemeFileSize >> 30) + " GiB, więc nie jest plikiem schematów; nie wczytano go.";
+    return Text{RZ_TEXT("refusals",
+                        "Plik „%1” w folderze „%2” jest większy niż %3 GiB, więc nie jest plikiem "
+                        "schematów; nie wczytano go."),
+                {name, folder, std::to_string(MaxSchemeFileSize >> 30)}};
 }
 
 // Closes the descriptor on every way out.

@@ -11,8 +11,6 @@ namespace movement {
 
 namespace {
 
-const char* const RefusalPrefix = "Niepoprawny schemat: ";
-
 // Walks a scheme line number by number, each number ending at the next single space.
 class SchemeLineCursor {
 public:
@@ -44,16 +42,16 @@ bool WithinRange(std::optional<int32_t> value, int32_t low, int32_t high) {
     return value && *value >= low && *value <= high;
 }
 
-Result<SchemeMovement> Refuse(const std::string& reason) {
-    return Result<SchemeMovement>::Refused(RefusalPrefix + reason);
+Result<SchemeMovement> Refuse(Text reason) { return Result<SchemeMovement>::Refused(std::move(reason)); }
+
+Text EndedBeforeTable(int32_t table) {
+    return Text{RZ_TEXT("refusals", "Niepoprawny schemat: linia kończy się przed parami stołu %1."),
+                {std::to_string(table)}};
 }
 
-std::string EndedBeforeTable(int32_t table) {
-    return "linia kończy się przed parami stołu " + std::to_string(table) + ".";
-}
-
-std::string PairTooLarge(int32_t table) {
-    return "numer pary przy stole " + std::to_string(table) + " przekracza " + std::to_string(MaxPairNumber) + ".";
+Text PairTooLarge(int32_t table) {
+    return Text{RZ_TEXT("refusals", "Niepoprawny schemat: numer pary przy stole %1 przekracza %2."),
+                {std::to_string(table), std::to_string(MaxPairNumber)}};
 }
 
 }  // namespace
@@ -65,13 +63,15 @@ Result<SchemeMovement> ReadSchemeLine(std::string_view line) {
     if (!roundsText) return Refuse(EndedBeforeTable(1));
     const auto rounds = SchemeNumberValue(*roundsText);
     if (!WithinRange(rounds, 1, MaxSchemeRounds))
-        return Refuse("liczba rund musi wynosić od 1 do " + std::to_string(MaxSchemeRounds) + ".");
+        return Refuse(Text{RZ_TEXT("refusals", "Niepoprawny schemat: liczba rund musi wynosić od 1 do %1."),
+                           {std::to_string(MaxSchemeRounds)}});
 
     const auto tablesText = cursor.TakeFollowedNumber();
     if (!tablesText) return Refuse(EndedBeforeTable(1));
     const auto tables = SchemeNumberValue(*tablesText);
     if (!WithinRange(tables, 1, MaxTables))
-        return Refuse("liczba stołów musi wynosić od 1 do " + std::to_string(MaxTables) + ".");
+        return Refuse(Text{RZ_TEXT("refusals", "Niepoprawny schemat: liczba stołów musi wynosić od 1 do %1."),
+                           {std::to_string(MaxTables)}});
 
     SchemeMovement movement;
     movement.RoundCount = *rounds;

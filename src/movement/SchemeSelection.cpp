@@ -12,7 +12,7 @@ namespace movement {
 Outcome SelectScheme(MovementState& state, int k, int selectedStepItem) {
     // Entries past the lines of the file now loaded hold an earlier file's lines.
     if (k < 0 || k >= std::min<int32_t>(state.CatalogueLineCount, CatalogueCapacity))
-        return Outcome::Refused("Niepoprawny schemat: nie ma takiej linii w pliku.");
+        return Outcome::Refused(RZ_TEXT("refusals", "Niepoprawny schemat: nie ma takiej linii w pliku."));
 
     const Result<SchemeMovement> reading = ReadSchemeLine(state.SchemeCatalogue[k]);
     if (!reading.accepted()) return reading;

@@ -23,13 +23,74 @@ std::set<int32_t> PlayingPairs(const MovementState& state) {
     return pairs;
 }
 
-std::string PairWords(const MovementState& state, int32_t pair) {
-    std::string words = "para " + std::to_string(pair) + " schematu";
-    const SeatFound seat = FindRoundOneSeat(state, pair);
-    if (seat.table != 0)
-        words += std::string(" (w rundzie 1 ") + (seat.northSouth ? "NS" : "WE") + " przy stole " +
-                 std::to_string(seat.table) + ")";
-    return words;
+// The refusal names both pairs by their seats in round 1: one whole sentence for each way the
+// two sit (NS or WE, or at no table in round 1).
+enum class Seat { Ns, We, None };
+
+Seat SeatOf(const SeatFound& seat) {
+    if (seat.table == 0) return Seat::None;
+    return seat.northSouth ? Seat::Ns : Seat::We;
+}
+
+TextId SharedNumberText(Seat first, Seat second) {
+    switch (first) {
+        case Seat::Ns:
+            switch (second) {
+                case Seat::Ns:
+                    return RZ_TEXT("refusals",
+                                   "Dwie pary miałyby na kartach ten sam numer %1: para %2 schematu (w "
+                                   "rundzie 1 NS przy stole %3) i para %4 schematu (w rundzie 1 NS przy "
+                                   "stole %5).\nWybierz inną numerację.");
+                case Seat::We:
+                    return RZ_TEXT("refusals",
+                                   "Dwie pary miałyby na kartach ten sam numer %1: para %2 schematu (w "
+                                   "rundzie 1 NS przy stole %3) i para %4 schematu (w rundzie 1 WE przy "
+                                   "stole %5).\nWybierz inną numerację.");
+                case Seat::None:
+                    return RZ_TEXT("refusals",
+                                   "Dwie pary miałyby na kartach ten sam numer %1: para %2 schematu (w "
+                                   "rundzie 1 NS przy stole %3) i para %4 schematu.\nWybierz inną "
+                                   "numerację.");
+            }
+            break;
+        case Seat::We:
+            switch (second) {
+                case Seat::Ns:
+                    return RZ_TEXT("refusals",
+                                   "Dwie pary miałyby na kartach ten sam numer %1: para %2 schematu (w "
+                                   "rundzie 1 WE przy stole %3) i para %4 schematu (w rundzie 1 NS przy "
+                                   "stole %5).\nWybierz inną numerację.");
+                case Seat::We:
+                    return RZ_TEXT("refusals",
+                                   "Dwie pary miałyby na kartach ten sam numer %1: para %2 schematu (w "
+                                   "rundzie 1 WE przy stole %3) i para %4 schematu (w rundzie 1 WE przy "
+                                   "stole %5).\nWybierz inną numerację.");
+                case Seat::None:
+                    return RZ_TEXT("refusals",
+                                   "Dwie pary miałyby na kartach ten sam numer %1: para %2 schematu (w "
+                                   "rundzie 1 WE przy stole %3) i para %4 schematu.\nWybierz inną "
+                                   "numerację.");
+            }
+            break;
+        case Seat::None:
+            break;
+    }
+    // The first pair at no table in round 1: %3 is not said.
+    switch (second) {
+        case Seat::Ns:
+            return RZ_TEXT("refusals",
+                           "Dwie pary miałyby na kartach ten sam numer %1: para %2 schematu i para %4 "
+                           "schematu (w rundzie 1 NS przy stole %5).\nWybierz inną numerację.");
+        case Seat::We:
+            return RZ_TEXT("refusals",
+                           "Dwie pary miałyby na kartach ten sam numer %1: para %2 schematu i para %4 "
+                           "schematu (w rundzie 1 WE przy stole %5).\nWybierz inną numerację.");
+        case Seat::None:
+            break;
+    }
+    return RZ_TEXT("refusals",
+                   "Dwie pary miałyby na kartach ten sam numer %1: para %2 schematu i para %4 "
+                   "schematu.\nWybierz inną numerację.");
 }
 
 }  // namespace
@@ -49,9 +110,12 @@ std::optional<SharedNumber> FindSharedNumber(const MovementState& state) {
 Outcome CheckNumbersDistinct(const MovementState& state) {
     const std::optional<SharedNumber> shared = FindSharedNumber(state);
     if (!shared) return Outcome::Accepted();
-    return Outcome::Refused("Dwie pary miałyby na kartach ten sam numer " + std::to_string(shared->number) + ": " +
-                            PairWords(state, shared->firstPair) + " i " + PairWords(state, shared->secondPair) +
-                            ".\nWybierz inną numerację.");
+    const SeatFound first = FindRoundOneSeat(state, shared->firstPair);
+    const SeatFound second = FindRoundOneSeat(state, shared->secondPair);
+    return Outcome::Refused(Text{SharedNumberText(SeatOf(first), SeatOf(second)),
+                                 {std::to_string(shared->number), std::to_string(shared->firstPair),
+                                  std::to_string(first.table), std::to_string(shared->secondPair),
+                                  std::to_string(second.table)}});
 }
 
 }  // namespace movement

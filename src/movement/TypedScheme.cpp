@@ -8,13 +8,24 @@
 
 namespace movement {
 
-const std::array<const char*, 3> SchemeColumnNames = {"; NS", "; WE", "; Komplet"};
-
 namespace {
 
-Outcome Reject(MovementState& state, std::string message) {
+Outcome Reject(MovementState& state, Outcome refusal) {
     state.RoundCount = 0;
-    return Outcome::Refused(std::move(message));
+    return refusal;
+}
+
+// A typed cell that is no number, in the words of its column.
+Text BadCell(const std::string& text, int32_t table, int column) {
+    const std::vector<std::string> arguments = {text, std::to_string(table)};
+    switch (column) {
+        case 0:
+            return Text{RZ_TEXT("refusals", "Błąd liczby:%1 popraw!\nStół:%2; NS"), arguments};
+        case 1:
+            return Text{RZ_TEXT("refusals", "Błąd liczby:%1 popraw!\nStół:%2; WE"), arguments};
+        default:
+            return Text{RZ_TEXT("refusals", "Błąd liczby:%1 popraw!\nStół:%2; Komplet"), arguments};
+    }
 }
 
 std::string CellText(const std::vector<TypedRow>& rows, int32_t table, int column) {
@@ -27,7 +38,7 @@ std::string CellText(const std::vector<TypedRow>& rows, int32_t table, int colum
 Outcome ValidateScheme(MovementState& state, int32_t chosenTables, int32_t chosenRounds,
                        const std::vector<TypedRow>& rows) {
     if (chosenTables < 1 || chosenTables > MaxTypedTables || chosenRounds < 1 || chosenRounds > MaxTypedRounds)
-        return Outcome::Refused("Dopuszczalne jest od 1 do 24 stołów i od 1 do 23 rund.");
+        return Outcome::Refused(RZ_TEXT("refusals", "Dopuszczalne jest od 1 do 24 stołów i od 1 do 23 rund."));
 
     state.TableCount = chosenTables;
     state.RoundCount = chosenRounds;
@@ -39,27 +50,25 @@ Outcome ValidateScheme(MovementState& state, int32_t chosenTables, int32_t chose
         for (int column = 0; column < 3; ++column) {
             const std::string text = CellText(rows, t, column);
             const auto value = ParseTypedInteger(text);
-            if (!value)
-                return Reject(state, "Błąd liczby:" + text + " popraw!\nStół:" + std::to_string(t) +
-                                         SchemeColumnNames[column]);
+            if (!value) return Reject(state, Outcome::Refused(BadCell(text, t, column)));
             values[column] = *value;
         }
         typed[t - 1] = TableSeat{values[0], values[1], values[2]};
     }
 
-    if (Outcome numbering = CheckPairNumbering(typed); !numbering.accepted()) return Reject(state, numbering.message());
+    if (Outcome numbering = CheckPairNumbering(typed); !numbering.accepted()) return Reject(state, numbering);
 
     // Stored before the rounds are played: a refusal below leaves these seats in place.
     for (int32_t t = 1; t <= tables; ++t) state.Seating[t] = typed[t - 1];
 
-    if (Outcome rounds = CheckRounds(chosenRounds, typed); !rounds.accepted()) return Reject(state, rounds.message());
+    if (Outcome rounds = CheckRounds(chosenRounds, typed); !rounds.accepted()) return Reject(state, rounds);
 
     return Outcome::Accepted();
 }
 
 Outcome FinishTypedScheme(MovementState& state, int32_t chosenTables, int32_t chosenRounds,
                           const std::vector<TypedRow>& rows) {
-    if (chosenTables == 0 || chosenRounds == 0) return Outcome::Refused("Niekompletne dane");
+    if (chosenTables == 0 || chosenRounds == 0) return Outcome::Refused(RZ_TEXT("refusals", "Niekompletne dane"));
     return ValidateScheme(state, chosenTables, chosenRounds, rows);
 }
 

@@ -18,9 +18,6 @@ constexpr int32_t MaxTypedRounds = 23;
 // One typed table as the cells hold it: NS pair, WE pair, board set.
 using TypedRow = std::array<std::string, 3>;
 
-// The column names that the number error message appends to the table number.
-extern const std::array<const char*, 3> SchemeColumnNames;
-
 // Checks a typed movement by playing all its rounds. Sets TableCount and RoundCount to the
 // chosen counts and keeps them whatever the outcome; every refusal then sets RoundCount to 0.
 // Seating 1..chosenTables receives the typed rows once the numbers and the pair numbering have

@@ -301,11 +301,12 @@ void TDrog::LoadSchemeFile(const movement::ShippedSchemeFile& file) {
     Rds->setVisible(true);
     ListBox1->SetShowHint(true);
     if (!load.accepted()) {
-        toolkit::ShowErrorReport(this, FromCore(load.message()));
+        toolkit::ShowErrorReport(this, FromCore(language::Interface().Say(load.text())));
         return;
     }
     for (const std::string& line : load.value().listLines) ListBox1->AddLine(FromCore(line));
-    const std::string notice = movement::SkippedLinesNotice(load.value().leftOut, load.value().tooLong);
+    const std::string notice =
+        movement::SkippedLinesNotice(language::Interface(), load.value().leftOut, load.value().tooLong);
     if (!notice.empty()) toolkit::ShowMessage(this, FromCore(notice));
 }
 
@@ -318,7 +319,7 @@ void TDrog::ListBox1DblClick() {
 movement::Outcome TDrog::SelectScheme(int k) {
     movement::Outcome outcome = movement::SelectScheme(state_, k, SkkN->ItemIndex());
     if (!outcome.accepted()) {
-        toolkit::ShowMessage(this, FromCore(outcome.message()));
+        toolkit::ShowMessage(this, FromCore(language::Interface().Say(outcome.text())));
         return outcome;
     }
     lista_stol();
@@ -413,7 +414,7 @@ void TDrog::SkkNClick() {
     const movement::Outcome outcome = movement::ChooseNumberingStep(state_, SkkN->ItemIndex());
     OfferAbsentPairs();
     if (outcome.accepted()) return;
-    toolkit::MessageDlg(this, FromCore(outcome.message()));
+    toolkit::MessageDlg(this, FromCore(language::Interface().Say(outcome.text())));
     SkkN->SetItemIndex(-1);
 }
 
@@ -429,7 +430,7 @@ void TDrog::NzplClick() {
     opening_ = movement::TakeOpeningSnapshot(state_, SkkN->ItemIndex());
     const movement::Outcome begun = movement::BeginArbitraryNumbers(state_, SkkN->ItemIndex());
     if (!begun.accepted()) {
-        toolkit::MessageDlg(this, FromCore(begun.message()));
+        toolkit::MessageDlg(this, FromCore(language::Interface().Say(begun.text())));
         SkkN->SetItemIndex(-1);
         return;
     }

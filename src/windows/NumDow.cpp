@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "NumDow.h"
 
+#include "language/Translations.h"
 #include "toolkit/Application.h"
 #include "toolkit/Controls.h"
 #include "toolkit/MessageBoxes.h"
@@ -116,8 +117,9 @@ void Tndw::LayOutWindow() {
         Zmna->SetCell(1, row, QString::fromStdString(numbers[row]));
     }
     for (int k = 0; k < movement::RenumberingGroupCount; ++k) {
-        Grupa[k]->SetCaption(QString::fromStdString(Groups.GroupCaption[k]));
-        G[k]->SetReaderCaption(tr("Grupa %1 przesunięta o").arg(QString::fromStdString(Groups.GroupCaption[k])));
+        const QString caption = QString::fromStdString(language::Interface().Say(Groups.GroupText[k]));
+        Grupa[k]->SetCaption(caption);
+        G[k]->SetReaderCaption(tr("Grupa %1 przesunięta o").arg(caption));
         G[k]->SetPosition(0);
         W[k]->SetCaption(QStringLiteral("0"));
     }
@@ -151,7 +153,7 @@ void Tndw::ShiftGroup(int k) {
     const int shift = G[k]->Position();
     if (const movement::Outcome shifted = movement::ShiftGroup(Groups, k, shift, state_.RoundCount, numbers);
         !shifted.accepted()) {
-        toolkit::ShowMessage(this, QString::fromStdString(shifted.message()));
+        toolkit::ShowMessage(this, QString::fromStdString(language::Interface().Say(shifted.text())));
         return;
     }
     W[k]->SetCaption(QString::number(shift));
@@ -162,7 +164,7 @@ void Tndw::ShiftGroup(int k) {
 void Tndw::DrukowanieClick() {
     const movement::Outcome outcome = movement::ApplyArbitraryNumbers(state_, TypedNumbers());
     if (!outcome.accepted()) {
-        toolkit::ShowMessage(this, QString::fromStdString(outcome.message()));
+        toolkit::ShowMessage(this, QString::fromStdString(language::Interface().Say(outcome.text())));
         return;
     }
     emit NumbersAccepted();

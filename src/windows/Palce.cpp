@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Palce.h"
 
+#include "language/Translations.h"
 #include "toolkit/Application.h"
 #include "toolkit/Controls.h"
 #include "toolkit/MessageBoxes.h"
@@ -137,7 +138,7 @@ std::vector<movement::TypedRow> TZPL::TypedRows() const {
 void TZPL::finClick() {
     const movement::Outcome outcome = movement::FinishTypedScheme(state_, ChosenTables, ChosenRounds, TypedRows());
     if (!outcome.accepted()) {
-        toolkit::ShowMessage(this, QString::fromStdString(outcome.message()));
+        toolkit::ShowMessage(this, QString::fromStdString(language::Interface().Say(outcome.text())));
         return;
     }
     emit TypedMovementAccepted();

@@ -9,6 +9,7 @@
 #include "PrintSettings.h"
 #include "drkr.h"
 
+#include "language/Translations.h"
 #include "movement/ArbitraryNumbers.h"
 #include "printing/output/QueueJob.h"
 #include "printing/surfaces/QtPrintSurface.h"
@@ -73,14 +74,14 @@ void Session::GiveBackOpening() { drog_.GiveBackOpening(); }
 void Session::Print(const PrintChoice& asked) {
     const movement::Result<PrintChoice> choice = CheckedChoice(state_, asked, settings_.Page());
     if (!choice.accepted()) {
-        drog_.ShowRefusal(choice.message());
+        drog_.ShowRefusal(language::Interface().Say(choice.text()));
         return;
     }
     drog_.ClearPrintResult();
     const movement::Result<printing::PrintReport> printed =
         DeliverChoice(settings_, testSurface_, state_, choice.value());
     if (!printed.accepted()) {
-        drog_.ShowFailure(printed.message());
+        drog_.ShowFailure(language::Interface().Say(printed.text()));
         return;
     }
     drog_.ShowPrinted(printed.value());
@@ -92,7 +93,7 @@ void Session::Preview(const PrintChoice& asked) {
     if (settings_.PreviewOnPrintServer()) {
         if (const movement::Outcome answers = printing::CheckPrintServerAnswers(settings_.printServerSeconds);
             !answers.accepted()) {
-            drog_.ShowFailure(answers.message());
+            drog_.ShowFailure(language::Interface().Say(answers.text()));
             return;
         }
     }
@@ -100,7 +101,7 @@ void Session::Preview(const PrintChoice& asked) {
     const printing::PageMetrics page = settings_.PreviewPage();
     const movement::Result<PrintChoice> choice = CheckedChoice(state_, asked, page);
     if (!choice.accepted()) {
-        drog_.ShowRefusal(choice.message());
+        drog_.ShowRefusal(language::Interface().Say(choice.text()));
         return;
     }
     movement::Outcome drawing = movement::Outcome::Accepted();
@@ -116,7 +117,7 @@ void Session::Preview(const PrintChoice& asked) {
         &drog_);
     preview.exec();
     if (!drawing.accepted()) {
-        drog_.ShowFailure(drawing.message());
+        drog_.ShowFailure(language::Interface().Say(drawing.text()));
         return;
     }
     // Printed as "Drukuj" prints, so that its fate is told as for any print.

@@ -8,6 +8,7 @@
 #include "toolkit/MessageBoxes.h"
 #include "toolkit/PrintDialog.h"
 
+#include "language/Translations.h"
 #include "printing/output/QueueJob.h"
 
 #include <QPrinter>
@@ -118,7 +119,7 @@ bool TUstWydr::ExecutePrintDialog() {
     // The printer object and the dialog ask the print server with no time limit of their own.
     if (const movement::Outcome answers = printing::CheckPrintServerAnswers(settings_.printServerSeconds);
         !answers.accepted()) {
-        toolkit::ShowErrorReport(this, QString::fromStdString(answers.message()));
+        toolkit::ShowErrorReport(this, QString::fromStdString(language::Interface().Say(answers.text())));
         return false;
     }
     return toolkit::ExecutePrintDialog(settings_.Printer(), settings_.ChosenOutput(), this);

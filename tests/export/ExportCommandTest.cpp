@@ -649,6 +649,12 @@ TEST_F(ExportCommand, SpeaksTheLanguageAskedForElseTheLocales) {
     EXPECT_NE(wrong.errors.find("\n\nUsage:\n"), std::string::npos);
     EXPECT_EQ(FirstLine(Export({"--language", "pl", "--bogus"}, "LC_ALL=en_GB.UTF-8 ").errors),
               "Nieznana opcja --bogus.");
+    // The core's refusals too: a scheme line, an absent pair.
+    EXPECT_EQ(Export({"--language", "en", "HowellKS.txt", "3", "x.pdf"}).errors,
+              "Invalid movement: the line ends before the pairs of table 3.\n");
+    EXPECT_EQ(Export({"--language", "en", "--cards", "pairs", "--absent", "9", "HowellKS.txt", "2", "x.pdf"}).errors,
+              "Absent pair: no pair plays under number 9 in this numbering; give the number on the cards, or 0 when "
+              "all pairs play.\n");
 
     const CommandRun unknown = Export({"--language", "xx", "--help"});
     EXPECT_EQ(unknown.status, 2);

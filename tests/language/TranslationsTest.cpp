@@ -3,6 +3,9 @@
 // translation in every language, none is left over, and a translation keeps its source's
 // numbered places; and the languages the program lists are those it has files for.
 #include "language/Translations.h"
+#include "movement/AbsentPair.h"
+#include "movement/MovementCheck.h"
+#include "movement/Result.h"
 
 #include <QDir>
 #include <QFile>
@@ -156,4 +159,21 @@ TEST(Translations, ATextIsSaidInTheLanguageAskedForAndInPolishWhereNoneIsAtHand)
     const movement::Text unknown{{"toolkit", "Plik %1: %2"}, {"a%2b", "c"}};
     EXPECT_EQ(language::TranslationsOf(*movement::LanguageCoded("en")).Say(unknown), "Plik a%2b: c");
     EXPECT_EQ(movement::SourceCatalogue().Say(unknown), "Plik a%2b: c");
+}
+
+// A refusal carries its text: said in English, passed on from one answer to another, and words
+// already given (an operating system's) said as they stand.
+TEST(Translations, ARefusalOfTheCoreIsSaidInTheLanguageAskedFor) {
+    const movement::Catalogue& english = language::TranslationsOf(*movement::LanguageCoded("en"));
+    const movement::Result<movement::SchemeMovement> line = movement::CheckSchemeLine("7 4 8 1 2 6 0 3 5 0 4 700");
+    ASSERT_FALSE(line.accepted());
+    EXPECT_EQ(english.Say(line.text()), "Invalid movement: a pair number at table 4 is over 99.");
+    EXPECT_EQ(line.message(), "Niepoprawny schemat: numer pary przy stole 4 przekracza 99.");
+
+    const movement::Outcome passedOn = line;
+    EXPECT_EQ(english.Say(passedOn.text()), "Invalid movement: a pair number at table 4 is over 99.");
+
+    const movement::Outcome given = movement::Outcome::Refused(std::string("Brak miejsca %1 na dysku"));
+    EXPECT_EQ(english.Say(given.text()), "Brak miejsca %1 na dysku");
+    EXPECT_EQ(given.message(), "Brak miejsca %1 na dysku");
 }

@@ -137,4 +137,20 @@ TEST_F(EnglishWindows, ThePrintSettingsHelpNamesTheButtonsAsTheyReadInEnglish) {
     for (const QString& name : named) EXPECT_TRUE(captions.contains(name)) << name.toStdString();
 }
 
+// The custom numbers window: its group captions and a refusal of the core, in English.
+TEST_F(EnglishWindows, TheCustomNumbersSayTheirGroupsAndRefusalsInEnglish) {
+    WriteFile(QStringLiteral("HowellKS.txt"), "7 4 8 1 2 6 0 3 5 0 4 7\n");
+    Click(drog.Kestrel);
+    DoubleClickLine(drog.ListBox1, 0);
+    Click(drog.Nzpl);
+    Tndw& ndw = windows.ndw();
+    QStringList captions;
+    for (const toolkit::Label* caption : ndw.Grupa) captions.append(caption->Caption());
+    EXPECT_EQ(captions, (QStringList{"1 to 8", "1 to 7", "8 to 8", ""}));
+
+    ndw.Zmna->SetCell(1, 2, QStringLiteral("x"));
+    Click(ndw.Drukowanie);
+    EXPECT_EQ(messages.LastText(), QStringLiteral("Bad number:x, correct it!\nNumber:3"));
+}
+
 }  // namespace

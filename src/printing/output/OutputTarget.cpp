@@ -11,9 +11,7 @@ namespace printing {
 using movement::Result;
 
 Result<OutputTarget> ChooseOutputTarget(const std::string& output, const std::vector<std::string>& inputs) {
-    const auto refused = [&](const Hitch& hitch) {
-        return Result<OutputTarget>::Refused(movement::SourceCatalogue().Say(CannotWrite(output, hitch)));
-    };
+    const auto refused = [&](const Hitch& hitch) { return Result<OutputTarget>::Refused(CannotWrite(output, hitch)); };
     if (output.empty()) return refused({Reason::EmptyName});
     const Found found = LookAt(output);
     if (found.hitch) return refused(found.hitch);

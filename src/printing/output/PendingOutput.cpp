@@ -52,9 +52,7 @@ PendingOutput::PendingOutput(PendingOutput&& other) noexcept
 PendingOutput::~PendingOutput() { Drop(); }
 
 Result<PendingOutput> PendingOutput::Begin(const std::string& output, const std::vector<std::string>& inputs) {
-    const auto refused = [&](const Hitch& hitch) {
-        return Result<PendingOutput>::Refused(movement::SourceCatalogue().Say(CannotWrite(output, hitch)));
-    };
+    const auto refused = [&](const Hitch& hitch) { return Result<PendingOutput>::Refused(CannotWrite(output, hitch)); };
     // The target is chosen again once its folder is held: until then another run of the
     // program may be replacing it, or a link may lead elsewhere.
     Result<OutputTarget> chosen = ChooseOutputTarget(output, inputs);
@@ -89,7 +87,7 @@ void PendingOutput::Drop() {
 
 Outcome PendingOutput::Refused(const Hitch& hitch) {
     Drop();
-    return Outcome::Refused(movement::SourceCatalogue().Say(CannotWrite(shownName_, hitch)));
+    return Outcome::Refused(CannotWrite(shownName_, hitch));
 }
 
 Outcome PendingOutput::Commit(int writeError) {

@@ -149,7 +149,7 @@ std::vector<std::string> FindingsOf(const movement::Catalogue& words, const Move
         sound.accepted() ? words.Say(RZ_TEXT("cards",
                                              "Sprawdzenie: każda para spotyka każdą inną najwyżej raz i gra "
                                              "każdy komplet dokładnie raz."))
-                         : words.Say(Text{RZ_TEXT("cards", "Sprawdzenie: %1"), {sound.message()}})};
+                         : words.Say(Text{RZ_TEXT("cards", "Sprawdzenie: %1"), {words.Say(sound.text())}})};
     if (std::string balance = BalanceOf(words, state, roundOne, absentPair); !balance.empty())
         findings.push_back(std::move(balance));
     return findings;
