@@ -1503,6 +1503,20 @@ Table:%2; Set</translation>
         <source>Niekompletne dane</source>
         <translation>Incomplete data</translation>
     </message>
+    <message>
+        <source>Drukarka zgłosiła błąd; wydruk przerwano.</source>
+        <translation>The printer reported an error; printing was stopped.</translation>
+    </message>
+    <message>
+        <source>Nieznany skok Numeracji !</source>
+        <translation>Unknown numbering step!</translation>
+    </message>
+    <message>
+        <source>     Ustaw parametry strony !
+Naciskając kl. Ustawienia Druku</source>
+        <translation>     Set the page parameters!
+Press the Print Settings button</translation>
+    </message>
 </context>
 <context>
     <name>reports</name>

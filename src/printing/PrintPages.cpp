@@ -10,9 +10,9 @@ namespace {
 
 movement::Outcome PrinterFailed(PrintSurface& surface, const movement::Outcome& failed) {
     surface.AbortDoc();
-    return movement::Outcome::Refused(failed.message().empty()
-                                          ? std::string("Drukarka zgłosiła błąd; wydruk przerwano.")
-                                          : failed.message());
+    if (failed.message().empty())
+        return movement::Outcome::Refused(RZ_TEXT("refusals", "Drukarka zgłosiła błąd; wydruk przerwano."));
+    return failed;
 }
 
 // Whether a run that asks for separate jobs gets them on this surface: a second job written to

@@ -104,7 +104,7 @@ const ProductInfo* ProductOfKey(std::string_view key) {
 
 movement::Outcome PrintProduct(Product product, const movement::MovementState& state, const PageMetrics& page,
                                const RunRequest& request, PrintSurface& surface) {
-    if (state.TableCount < 1) return movement::Outcome::Refused("Nieznany schemat Howell'a");
+    if (state.TableCount < 1) return movement::Outcome::Refused(RZ_TEXT("refusals", "Nieznany schemat Howell'a"));
     if (movement::Outcome absent = movement::CheckAbsentPair(state, request.absentPair); !absent.accepted())
         return absent;
     if (movement::Outcome boards = movement::CheckBoardsPerSet(request.boardsPerSet); !boards.accepted()) return boards;

@@ -283,7 +283,7 @@ private:
 PagedProductResult LayOutTableCards(const MovementState& state, const PageMetrics& page, const RunRequest& request,
                                     PrintSurface& surface) {
     const movement::PrintRange range = movement::ClampPrintRange(state, request.first, request.last);
-    if (range.Count() == 0) return PagedProductResult::Refused("Nieznany schemat Howell'a");
+    if (range.Count() == 0) return PagedProductResult::Refused(RZ_TEXT("refusals", "Nieznany schemat Howell'a"));
     return PagedProductResult::Accepted(std::make_unique<TableCardPages>(state, page, range, request, surface));
 }
 
