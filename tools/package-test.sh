@@ -86,7 +86,7 @@ complete_words() {  # what is offered for the last of the words typed after rozs
            printf "%s\n" "${COMPREPLY[@]}" | sort' _ "$completions" "$@"
 }
 help=$("$pdf" --help)
-options=$(grep -oE '^  --[a-z]*|, --[a-z]+' <<<"$help" | sed -E 's/^(  |, )//' | sort)
+options=$(grep -oE '^  --[a-z-]*|, --[a-z][a-z-]*' <<<"$help" | sed -E 's/^(  |, )//' | sort)
 [[ $(complete_words --) == "$options" ]] || fail "completion offers $(complete_words -- | xargs), --help names $(xargs <<<"$options")"
 while read -r option values; do
   [[ $(complete_words "$option" "") == "$(tr '|' '\n' <<<"$values" | sort)" ]] || fail "completion of $option"
