@@ -29,7 +29,7 @@ std::string MovementTitle(const Catalogue& words, const MovementState& state) {
 
 std::string PrintJobTitle(const Catalogue& words, const MovementState& state, int32_t first, int32_t last) {
     const PrintRange range = ClampPrintRange(state, first, last);
-    const std::string title = MovementTitle(words, state);
+    std::string title = MovementTitle(words, state);
     if (range.Count() == 0) return title;
     if (range.Count() == 1)
         return words.Say(Text{RZ_TEXT("cards", "%1, stół %2"), {title, std::to_string(range.first)}});

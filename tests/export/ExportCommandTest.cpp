@@ -369,7 +369,8 @@ TEST_F(ExportCommand, PairCardsAndTheSheetWithAnAbsentPair) {
     const std::regex polish(
         "\\b(Runda|Rund|Stół|Stołów|WE|Komplet|Rozdania|stołu|Para|pauza|Kierunek|Przeciwnik|"
         "Arkusz|Sprawdzenie|STAŁA|Rozstawiki)\\b");
-    const auto english = [&](const char* product, const char* file, std::vector<std::string> words, const char* title) {
+    const auto english = [&](const char* product, const char* file, const std::vector<std::string>& words,
+                             const char* title) {
         SCOPED_TRACE(product);
         const CommandRun run = Export({"--card-language", "en", "--cards", product, "--absent", "3", "--boards", "3",
                                        "HowellKS.txt", "2", file});

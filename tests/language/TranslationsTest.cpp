@@ -72,7 +72,7 @@ std::vector<Message> MessagesOf(const QString& path) {
 QString UpdatedFromTheSources(const movement::Language& language, const QTemporaryDir& scratch) {
     const QString code = QString::fromLatin1(language.code);
     const QString committed = QStringLiteral(TRANSLATIONS_DIR "/rozstawiki_%1.ts").arg(code);
-    const QString updated = scratch.filePath(QStringLiteral("rozstawiki_%1.ts").arg(code));
+    QString updated = scratch.filePath(QStringLiteral("rozstawiki_%1.ts").arg(code));
     QFile::copy(committed, updated);
     QFile::setPermissions(updated, QFile::ReadOwner | QFile::WriteOwner);
     QStringList arguments{QStringLiteral(SOURCE_DIR), QStringLiteral("-extensions"), QStringLiteral("cpp,h"),
