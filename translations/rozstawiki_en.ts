@@ -1282,6 +1282,107 @@ Guide: man rozstawiki.
     </message>
 </context>
 <context>
+    <name>queues</name>
+    <message>
+        <source>Serwer wydruku (CUPS) nie odpowiada (czekano %2 s), więc nie można drukować na drukarce %1. %3</source>
+        <translation>The print server (CUPS) does not answer (waited %2 s), so nothing can be printed on printer %1. %3</translation>
+    </message>
+    <message>
+        <source>Serwer wydruku (CUPS) nie potwierdził w ciągu %2 s przyjęcia zadania dla drukarki %1, więc nie wiadomo, czy się wydrukuje. Sprawdź kolejkę drukarki, zanim wyślesz je ponownie.</source>
+        <translation>The print server (CUPS) did not confirm within %2 s that it took the job for printer %1, so it is not known whether it will print. Check the printer&apos;s queue before you send it again.</translation>
+    </message>
+    <message>
+        <source>Serwer wydruku (CUPS) odpowiedział niezrozumiale (nie w protokole IPP), więc nie można drukować na drukarce %1. %3</source>
+        <translation>The print server (CUPS) gave an answer that cannot be understood (not in the IPP protocol), so nothing can be printed on printer %1. %3</translation>
+    </message>
+    <message>
+        <source>Serwer wydruku (CUPS) odpowiedział niezrozumiale (nie w protokole IPP), zanim potwierdził przyjęcie zadania dla drukarki %1, więc nie wiadomo, czy się wydrukuje. Sprawdź kolejkę drukarki, zanim wyślesz je ponownie.</source>
+        <translation>The print server (CUPS) gave an answer that cannot be understood (not in the IPP protocol) before it confirmed that it took the job for printer %1, so it is not known whether it will print. Check the printer&apos;s queue before you send it again.</translation>
+    </message>
+    <message>
+        <source>Połączenie z serwerem wydruku (CUPS) zostało zerwane, więc nie można drukować na drukarce %1. %3</source>
+        <translation>The connection to the print server (CUPS) was broken, so nothing can be printed on printer %1. %3</translation>
+    </message>
+    <message>
+        <source>Połączenie z serwerem wydruku (CUPS) zostało zerwane, zanim serwer potwierdził przyjęcie zadania dla drukarki %1, więc nie wiadomo, czy się wydrukuje. Sprawdź kolejkę drukarki, zanim wyślesz je ponownie.</source>
+        <translation>The connection to the print server (CUPS) was broken before the server confirmed that it took the job for printer %1, so it is not known whether it will print. Check the printer&apos;s queue before you send it again.</translation>
+    </message>
+    <message>
+        <source>Serwer wydruku (CUPS) żąda hasła, a program drukuje bez logowania, więc nie można drukować na drukarce %1. %3</source>
+        <translation>The print server (CUPS) asks for a password, and the program prints without logging in, so nothing can be printed on printer %1. %3</translation>
+    </message>
+    <message>
+        <source>Serwer wydruku (CUPS) zażądał hasła (program drukuje bez logowania), zanim potwierdził przyjęcie zadania dla drukarki %1, więc nie wiadomo, czy się wydrukuje. Sprawdź kolejkę drukarki, zanim wyślesz je ponownie.</source>
+        <translation>The print server (CUPS) asked for a password (the program prints without logging in) before it confirmed that it took the job for printer %1, so it is not known whether it will print. Check the printer&apos;s queue before you send it again.</translation>
+    </message>
+    <message>
+        <source>Serwer wydruku (CUPS) odpowiedział błędem HTTP %2, więc nie można drukować na drukarce %1. %3</source>
+        <translation>The print server (CUPS) answered with HTTP error %2, so nothing can be printed on printer %1. %3</translation>
+    </message>
+    <message>
+        <source>Serwer wydruku (CUPS) odpowiedział błędem HTTP %2, zanim potwierdził przyjęcie zadania dla drukarki %1, więc nie wiadomo, czy się wydrukuje. Sprawdź kolejkę drukarki, zanim wyślesz je ponownie.</source>
+        <translation>The print server (CUPS) answered with HTTP error %2 before it confirmed that it took the job for printer %1, so it is not known whether it will print. Check the printer&apos;s queue before you send it again.</translation>
+    </message>
+    <message>
+        <source>Brak połączenia z serwerem wydruku (CUPS), więc nie można drukować na drukarce %1. %3</source>
+        <translation>There is no connection to the print server (CUPS), so nothing can be printed on printer %1. %3</translation>
+    </message>
+    <message>
+        <source>Drukarka %1 nie przyjmuje zadań. %2
+Komunikat serwera wydruku: %3</source>
+        <translation>Printer %1 does not take jobs. %2
+The print server says: %3</translation>
+    </message>
+    <message>
+        <source>Drukarka %1 nie przyjmuje zadań. %2</source>
+        <translation>Printer %1 does not take jobs. %2</translation>
+    </message>
+    <message>
+        <source>Nie udało się wysłać zadania do drukarki %1: %2. %3</source>
+        <translation>The job could not be sent to printer %1: %2. %3</translation>
+    </message>
+    <message>
+        <source>Serwer wydruku (CUPS) przyjął zadanie dla drukarki %1, ale potem go nie zna, więc nie wiadomo, czy się wydrukuje. Sprawdź kolejkę drukarki, zanim wyślesz je ponownie.</source>
+        <translation>The print server (CUPS) took the job for printer %1 but then does not know it, so it is not known whether it will print. Check the printer&apos;s queue before you send it again.</translation>
+    </message>
+    <message>
+        <source>Serwer wydruku przerwał zadanie na drukarce %1; nic z niego nie zostanie wydrukowane.</source>
+        <translation>The print server stopped the job on printer %1; nothing of it will be printed.</translation>
+    </message>
+    <message>
+        <source>Serwer wydruku (CUPS) nie odpowiada (czekano %1 s). Spróbuj ponownie, gdy serwer wydruku będzie działał.</source>
+        <translation>The print server (CUPS) does not answer (waited %1 s). Try again once the print server is working.</translation>
+    </message>
+    <message>
+        <source>Nie można wczytać modułu serwera wydruku (%1) – zainstaluj program ponownie.</source>
+        <translation>Cannot load the print server module (%1) – install the program again.</translation>
+    </message>
+    <message>
+        <source>Nie wybrano drukarki – wybierz ją w ustawieniach druku.</source>
+        <translation>No printer has been chosen – choose one in the print settings.</translation>
+    </message>
+    <message>
+        <source>Drukarki %1 nie ma już w systemie Windows: usunięto ją po wybraniu w ustawieniach druku. %2
+Wybierz drukarkę ponownie (Ustawienia Druku).</source>
+        <translation>Printer %1 is no longer in Windows: it was removed after it was chosen in the print settings. %2
+Choose the printer again (Print Settings).</translation>
+    </message>
+    <message>
+        <source>Drukarki %1 nie ma już na serwerze wydruku: usunięto ją po wybraniu w ustawieniach druku. %2
+Wybierz drukarkę ponownie (Ustawienia Druku).</source>
+        <translation>Printer %1 is no longer on the print server: it was removed after it was chosen in the print settings. %2
+Choose the printer again (Print Settings).</translation>
+    </message>
+    <message>
+        <source>Nie ma drukarki %1 w systemie Windows. %2</source>
+        <translation>Windows has no printer %1. %2</translation>
+    </message>
+    <message>
+        <source>Nie ma drukarki %1 na serwerze wydruku. %2</source>
+        <translation>The print server has no printer %1. %2</translation>
+    </message>
+</context>
+<context>
     <name>refusals</name>
     <message>
         <source>Para nieobecna: nie ma pary o numerze %1 w schemacie; podaj numer od 1 do %2 albo 0, gdy grają wszystkie pary.</source>
@@ -1655,6 +1756,37 @@ The job (movement sheet) is waiting in its queue and will print when the printer
     <message>
         <source>Arkusz schematu wydrukowano mimo to.</source>
         <translation>The movement sheet was printed anyway.</translation>
+    </message>
+</context>
+<context>
+    <name>surfaces</name>
+    <message>
+        <source>Brak czcionki Arial (ani zastępczej) – nie można drukować rozstawików.</source>
+        <translation>There is no Arial font (nor one in its place) – table cards cannot be printed.</translation>
+    </message>
+    <message>
+        <source>Nie można rozpocząć pliku PDF.</source>
+        <translation>Cannot start the PDF file.</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1.</source>
+        <translation>Cannot save file %1.</translation>
+    </message>
+    <message>
+        <source>Nie można rozpocząć wydruku na drukarce %1.</source>
+        <translation>Cannot start printing on printer %1.</translation>
+    </message>
+    <message>
+        <source>Drukarka nie przyjęła następnej strony.</source>
+        <translation>The printer did not take the next page.</translation>
+    </message>
+    <message>
+        <source>Nie można dokończyć pliku PDF.</source>
+        <translation>Cannot finish the PDF file.</translation>
+    </message>
+    <message>
+        <source>Drukarka %1 zgłosiła błąd; wydruk mógł nie zostać ukończony.</source>
+        <translation>Printer %1 reported an error; the printout may not be complete.</translation>
     </message>
 </context>
 <context>

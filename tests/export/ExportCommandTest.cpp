@@ -197,11 +197,22 @@ TEST_F(ExportCommand, APrinterThatRefusesIsMissingOrOutOfReachFailsWithTheReason
     EXPECT_EQ(sheet.status, 1);
     EXPECT_EQ(sheet.errors.substr(0, sheet.errors.find('\n')),
               "Drukarka " + queue.Name() + " nie przyjmuje zadań. Arkusza schematu nie wysłano.");
+    // In English, the server's own words as it gave them.
+    const CommandRun english =
+        Export({"--language", "en", "--printer", queue.Name(), "--cards", "pairs", "HowellKS.txt", "2"},
+               "CUPS_SERVER=" + Quoted(printtest::ServerSocket()) + " ");
+    EXPECT_EQ(english.errors,
+              "Printer " + queue.Name() +
+                  " does not take jobs. No pair cards were sent.\nThe print server says: Brak papieru\n");
 
     queue.Remove();
     const CommandRun missing = Print(queue.Name());
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.errors, "Nie ma drukarki " + queue.Name() + " na serwerze wydruku. Rozstawików nie wysłano.\n");
+    const CommandRun missingInEnglish = Export({"--language", "en", "--printer", queue.Name(), "HowellKS.txt", "2"},
+                                               "CUPS_SERVER=" + Quoted(printtest::ServerSocket()) + " ");
+    EXPECT_EQ(missingInEnglish.errors,
+              "The print server has no printer " + queue.Name() + ". No table cards were sent.\n");
 
     const CommandRun unreachable = Print(queue.Name(), printtest::DeadSocket());
     EXPECT_EQ(unreachable.status, 1);

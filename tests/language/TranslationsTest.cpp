@@ -6,8 +6,10 @@
 #include "movement/AbsentPair.h"
 #include "movement/MovementCheck.h"
 #include "movement/Result.h"
+#include "movement/SchemeFile.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -16,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <set>
 #include <string>
 #include <vector>
@@ -109,6 +113,50 @@ std::size_t PluralForms(const movement::Language& language) {
     return code == "pl" ? 3 : code == "en" ? 2 : 0;
 }
 
+// The string literals of a C++ source that hold Polish letters and stand outside the calls that
+// mark a text for translation, with their lines: texts the director would read untranslated.
+std::vector<std::pair<int, std::string>> UnmarkedPolish(const std::string& code) {
+    static const std::set<std::string> markers = {"RZ_TEXT", "RZ_TEXT_N", "tr", "QT_TR_NOOP", "QT_TRANSLATE_NOOP"};
+    static const QRegularExpression polish(QStringLiteral("[ąćęłńóśźżĄĆĘŁŃÓŚŹŻ]"));
+    std::vector<std::pair<int, std::string>> found;
+    std::vector<bool> calls;  // per open parenthesis: whether it opens a marking call
+    std::string word;         // the identifier just read
+    int line = 1;
+    for (std::size_t at = 0; at < code.size(); ++at) {
+        const char c = code[at];
+        if (c == '\n') ++line;
+        if (code.compare(at, 2, "//") == 0) {
+            at = code.find('\n', at) - 1;
+        } else if (code.compare(at, 2, "/*") == 0) {
+            const std::size_t end = code.find("*/", at);
+            line += static_cast<int>(std::count(&code[at], &code[end], '\n'));
+            at = end + 1;
+        } else if (c == '"' ||
+                   (c == '\'' &&
+                    (at == 0 || !std::isalnum(static_cast<unsigned char>(code[at - 1]))))) {  // 1'000 is a number
+            std::size_t end = at + 1;
+            while (code[end] != c) end += code[end] == '\\' ? 2 : 1;
+            const std::string literal = code.substr(at, end + 1 - at);
+            const bool marked = std::find(calls.begin(), calls.end(), true) != calls.end();
+            if (!marked && QString::fromStdString(literal).contains(polish)) found.emplace_back(line, literal);
+            at = end;
+        } else if (c == '(') {
+            calls.push_back(markers.count(word) > 0);
+        } else if (c == ')' && !calls.empty()) {
+            calls.pop_back();
+        }
+        const auto inWord = [&code](std::size_t i) {
+            return std::isalnum(static_cast<unsigned char>(code[i])) != 0 || code[i] == '_';
+        };
+        if (inWord(at)) {
+            word = at > 0 && inWord(at - 1) ? word + c : std::string(1, c);
+        } else if (std::isspace(static_cast<unsigned char>(c)) == 0) {
+            word.clear();  // "tr (" still calls tr
+        }
+    }
+    return found;
+}
+
 }  // namespace
 
 TEST(Translations, EveryLanguageHasEveryTextTranslatedWithTheSourcesPlacesAndNothingLeftOver) {
@@ -139,6 +187,30 @@ TEST(Translations, EveryLanguageHasEveryTextTranslatedWithTheSourcesPlacesAndNot
             }
         }
     }
+}
+
+// A Polish text written outside the marking calls would reach an English director in Polish
+// and no test of the translation files would see it. Only names stay as they are (the captions of
+// the shipped scheme files), and the lists of letters the card face must have.
+TEST(Translations, NoPolishTextIsLeftUnmarked) {
+    std::set<std::string> names;
+    for (const movement::ShippedSchemeFile& file : movement::ShippedSchemeFiles)
+        names.insert('"' + std::string(file.sourceText) + '"');
+    std::vector<std::string> unmarked;
+    QDirIterator sources(QStringLiteral(SOURCE_DIR), {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
+                         QDirIterator::Subdirectories);
+    while (sources.hasNext()) {
+        QFile source(sources.next());
+        ASSERT_TRUE(source.open(QIODevice::ReadOnly)) << source.fileName().toStdString();
+        for (const auto& [line, literal] : UnmarkedPolish(source.readAll().toStdString())) {
+            if (names.count(literal) > 0 || literal.find("ąćęłńóśźżĄĆĘŁŃÓŚŹŻ") != std::string::npos) continue;
+            unmarked.push_back(source.fileName().toStdString() + ":" + std::to_string(line) + ": " + literal);
+        }
+    }
+    EXPECT_EQ(unmarked, std::vector<std::string>{});
+    // The reading itself: a literal inside a marking call is not reported, one outside it is.
+    EXPECT_EQ(UnmarkedPolish("f(RZ_TEXT(\"c\", \"Stół\"), tr(\"Runda\")); // \"Stół\"\ng(\"Stół %1\", \"x\");"),
+              (std::vector<std::pair<int, std::string>>{{2, "\"Stół %1\""}}));
 }
 
 TEST(Translations, TheLanguagesListedAreThoseWithATranslationFile) {

@@ -39,10 +39,11 @@ using Destination = std::unique_ptr<cups_dest_t, DestinationFree>;
 
 // What went wrong in the talk with the server, as the director is told it: before the cards
 // went out (or once they were called back), and when the server did not confirm them and they
-// could not be called back. %1 is the printer, %2 the seconds waited or the HTTP status.
+// could not be called back. %1 is the printer, %2 the seconds waited or the HTTP status, and
+// %3, before, the sentence naming what was not sent.
 struct Told {
-    const char* before;
-    const char* unconfirmed;
+    movement::TextId before;
+    movement::TextId unconfirmed;
 };
 
 Told TextsOf(Trouble trouble) {
@@ -50,45 +51,50 @@ Told TextsOf(Trouble trouble) {
         case Trouble::NoConnection:  // only the first connection fails so, before anything went out
             break;
         case Trouble::Silent:
-            return {"Serwer wydruku (CUPS) nie odpowiada (czekano %2 s), więc nie można drukować na drukarce %1.",
-                    "Serwer wydruku (CUPS) nie potwierdził w ciągu %2 s przyjęcia zadania dla drukarki %1, %3"};
+            return {RZ_TEXT("queues",
+                            "Serwer wydruku (CUPS) nie odpowiada (czekano %2 s), więc nie można drukować na drukarce "
+                            "%1. %3"),
+                    RZ_TEXT("queues",
+                            "Serwer wydruku (CUPS) nie potwierdził w ciągu %2 s przyjęcia zadania dla drukarki %1, "
+                            "więc nie wiadomo, czy się wydrukuje. Sprawdź kolejkę drukarki, zanim wyślesz je "
+                            "ponownie.")};
         case Trouble::NotIpp:
-            return {
-                "Serwer wydruku (CUPS) odpowiedział niezrozumiale (nie w protokole IPP), więc nie można drukować "
-                "na drukarce %1.",
-                "Serwer wydruku (CUPS) odpowiedział niezrozumiale (nie w protokole IPP), zanim potwierdził "
-                "przyjęcie zadania dla drukarki %1, %3"};
+            return {RZ_TEXT("queues",
+                            "Serwer wydruku (CUPS) odpowiedział niezrozumiale (nie w protokole IPP), więc nie można "
+                            "drukować na drukarce %1. %3"),
+                    RZ_TEXT("queues",
+                            "Serwer wydruku (CUPS) odpowiedział niezrozumiale (nie w protokole IPP), zanim potwierdził "
+                            "przyjęcie zadania dla drukarki %1, więc nie wiadomo, czy się wydrukuje. Sprawdź kolejkę "
+                            "drukarki, zanim wyślesz je ponownie.")};
         case Trouble::Broken:
-            return {"Połączenie z serwerem wydruku (CUPS) zostało zerwane, więc nie można drukować na drukarce %1.",
-                    "Połączenie z serwerem wydruku (CUPS) zostało zerwane, zanim serwer potwierdził przyjęcie zadania "
-                    "dla drukarki %1, %3"};
+            return {RZ_TEXT("queues",
+                            "Połączenie z serwerem wydruku (CUPS) zostało zerwane, więc nie można drukować na "
+                            "drukarce %1. %3"),
+                    RZ_TEXT("queues",
+                            "Połączenie z serwerem wydruku (CUPS) zostało zerwane, zanim serwer potwierdził przyjęcie "
+                            "zadania dla drukarki %1, więc nie wiadomo, czy się wydrukuje. Sprawdź kolejkę drukarki, "
+                            "zanim wyślesz je ponownie.")};
         case Trouble::Password:
-            return {
-                "Serwer wydruku (CUPS) żąda hasła, a program drukuje bez logowania, więc nie można drukować na "
-                "drukarce %1.",
-                "Serwer wydruku (CUPS) zażądał hasła (program drukuje bez logowania), zanim potwierdził przyjęcie "
-                "zadania dla drukarki %1, %3"};
+            return {RZ_TEXT("queues",
+                            "Serwer wydruku (CUPS) żąda hasła, a program drukuje bez logowania, więc nie można "
+                            "drukować na drukarce %1. %3"),
+                    RZ_TEXT("queues",
+                            "Serwer wydruku (CUPS) zażądał hasła (program drukuje bez logowania), zanim potwierdził "
+                            "przyjęcie zadania dla drukarki %1, więc nie wiadomo, czy się wydrukuje. Sprawdź kolejkę "
+                            "drukarki, zanim wyślesz je ponownie.")};
         case Trouble::HttpError:
-            return {"Serwer wydruku (CUPS) odpowiedział błędem HTTP %2, więc nie można drukować na drukarce %1.",
-                    "Serwer wydruku (CUPS) odpowiedział błędem HTTP %2, zanim potwierdził przyjęcie zadania dla "
-                    "drukarki %1, %3"};
+            return {RZ_TEXT("queues",
+                            "Serwer wydruku (CUPS) odpowiedział błędem HTTP %2, więc nie można drukować na drukarce "
+                            "%1. %3"),
+                    RZ_TEXT("queues",
+                            "Serwer wydruku (CUPS) odpowiedział błędem HTTP %2, zanim potwierdził przyjęcie zadania "
+                            "dla drukarki %1, więc nie wiadomo, czy się wydrukuje. Sprawdź kolejkę drukarki, zanim "
+                            "wyślesz je ponownie.")};
     }
-    const char* noServer = "Brak połączenia z serwerem wydruku (CUPS), więc nie można drukować na drukarce %1.";
+    // No number to name (%2).
+    const movement::TextId noServer =
+        RZ_TEXT("queues", "Brak połączenia z serwerem wydruku (CUPS), więc nie można drukować na drukarce %1. %3");
     return {noServer, noServer};
-}
-
-// `text` with %1, %2 and %3 replaced.
-std::string Filled(const char* text, const std::string& first, const std::string& second, const std::string& third) {
-    std::string filled;
-    for (const char* c = text; *c != '\0'; ++c) {
-        if (c[0] == '%' && c[1] >= '1' && c[1] <= '3') {
-            const char which = *++c;
-            filled += which == '1' ? first : which == '2' ? second : third;
-            continue;
-        }
-        filled += *c;
-    }
-    return filled;
 }
 
 // `unconfirmed`: the cards went to the server, which did not confirm them, and they could not
@@ -96,11 +102,9 @@ std::string Filled(const char* text, const std::string& first, const std::string
 Sent Failed(const QueueJob& job, Trouble trouble, bool unconfirmed, int httpStatus = 0) {
     const Told told = TextsOf(trouble);
     const int number = trouble == Trouble::HttpError ? httpStatus : job.answerSeconds;
-    if (unconfirmed)
-        return Sent::Refused(
-            Filled(told.unconfirmed, job.printer, std::to_string(number),
-                   "więc nie wiadomo, czy się wydrukuje. Sprawdź kolejkę drukarki, zanim wyślesz je ponownie."));
-    return Sent::Refused(NotSent(job, Filled(told.before, job.printer, std::to_string(number), {})));
+    std::vector<std::string> arguments = {job.printer, std::to_string(number)};
+    if (unconfirmed) return Sent::Refused(movement::Text{told.unconfirmed, std::move(arguments)});
+    return Sent::Refused(NotSent(job, told.before, std::move(arguments)));
 }
 
 Sent NoServer(const QueueJob& job) { return Failed(job, Trouble::NoConnection, false); }
@@ -112,9 +116,15 @@ Sent Failed(const QueueJob& job, const Asked& asked, bool unconfirmed) {
 Sent NoPrinter(const QueueJob& job) { return Sent::Refused(NoSuchPrinter(job, PrinterPlace::PrintServer)); }
 
 Sent NotAccepting(const QueueJob& job, const char* reason) {
-    std::string message = NotSent(job, "Drukarka " + job.printer + " nie przyjmuje zadań.");
-    if (reason != nullptr && *reason != '\0') message += std::string("\nKomunikat serwera wydruku: ") + reason;
-    return Sent::Refused(message);
+    // %1 is the printer, %2 the sentence naming what was not sent, %3 the server's own words.
+    if (reason != nullptr && *reason != '\0') {
+        movement::Text told =
+            NotSent(job, RZ_TEXT("queues", "Drukarka %1 nie przyjmuje zadań. %2\nKomunikat serwera wydruku: %3"),
+                    {job.printer});
+        told.arguments.emplace_back(reason);
+        return Sent::Refused(std::move(told));
+    }
+    return Sent::Refused(NotSent(job, RZ_TEXT("queues", "Drukarka %1 nie przyjmuje zadań. %2"), {job.printer}));
 }
 
 // A request the server answered with a refusal, by the answer's status.
@@ -131,8 +141,9 @@ Sent RefusedBy(const QueueJob& job, ipp_t* response) {
             break;
     }
     const char* message = ippGetString(ippFindAttribute(response, "status-message", IPP_TAG_TEXT), 0, nullptr);
-    return Sent::Refused(NotSent(job, "Nie udało się wysłać zadania do drukarki " + job.printer + ": " +
-                                          (message != nullptr ? message : ippErrorString(status)) + "."));
+    // %1 is the printer, %2 the server's own words, %3 the sentence naming what was not sent.
+    return Sent::Refused(NotSent(job, RZ_TEXT("queues", "Nie udało się wysłać zadania do drukarki %1: %2. %3"),
+                                 {job.printer, message != nullptr ? message : ippErrorString(status)}));
 }
 
 // The director's settings as CUPS names them: what the dialog set beyond them last, as it set it.
@@ -274,15 +285,18 @@ Sent SendNow(const QueueJob& job, std::string_view pdf, Exchange& exchange) {
     ipp_attribute_t* jobState = ippFindAttribute(known.response.get(), "job-state", IPP_TAG_ENUM);
     if (!known.Answered()) return Failed(job, known, !CalledBack(exchange, printerUri, jobId));
     if (jobState == nullptr)
-        return Sent::Refused("Serwer wydruku (CUPS) przyjął zadanie dla drukarki " + job.printer +
-                             ", ale potem go nie zna, więc nie wiadomo, czy się wydrukuje. Sprawdź kolejkę drukarki, "
-                             "zanim wyślesz je ponownie.");
+        return Sent::Refused(movement::Text{RZ_TEXT("queues",
+                                                    "Serwer wydruku (CUPS) przyjął zadanie dla drukarki %1, ale potem "
+                                                    "go nie zna, więc nie wiadomo, czy się wydrukuje. Sprawdź kolejkę "
+                                                    "drukarki, zanim wyślesz je ponownie."),
+                                            {job.printer}});
     exchange.confirmed = true;
 
     const auto state = static_cast<ipp_jstate_t>(ippGetInteger(jobState, 0));
     if (state == IPP_JSTATE_ABORTED || state == IPP_JSTATE_CANCELED)
-        return Sent::Refused("Serwer wydruku przerwał zadanie na drukarce " + job.printer +
-                             "; nic z niego nie zostanie wydrukowane.");
+        return Sent::Refused(movement::Text{
+            RZ_TEXT("queues", "Serwer wydruku przerwał zadanie na drukarce %1; nic z niego nie zostanie wydrukowane."),
+            {job.printer}});
     if (state == IPP_JSTATE_HELD) return Sent::Accepted(JobFate::WaitingJobHeld);
     const Asked printer = Ask(http.get(), exchange, PrinterAttributesRequest(printerUri), "/");
     ipp_attribute_t* printerState = ippFindAttribute(printer.response.get(), "printer-state", IPP_TAG_ENUM);
@@ -311,8 +325,10 @@ movement::Result<JobFate> SendPdfToQueue(const QueueJob& job, std::string_view p
 movement::Outcome CheckPrintServerAnswers(int seconds) {
     using movement::Outcome;
     const auto silent = [seconds] {
-        return Outcome::Refused("Serwer wydruku (CUPS) nie odpowiada (czekano " + std::to_string(seconds) +
-                                " s). Spróbuj ponownie, gdy serwer wydruku będzie działał.");
+        return Outcome::Refused(movement::Text{RZ_TEXT("queues",
+                                                       "Serwer wydruku (CUPS) nie odpowiada (czekano %1 s). Spróbuj "
+                                                       "ponownie, gdy serwer wydruku będzie działał."),
+                                               {std::to_string(seconds)}});
     };
     std::function<Outcome(Exchange&)> talk = [silent](Exchange& exchange) {
         const Connection http(exchange.Connect());

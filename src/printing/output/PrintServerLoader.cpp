@@ -54,9 +54,9 @@ const PrintServerCalls* Module() {
     return calls;
 }
 
-std::string ModuleMissing() {
-    return "Nie można wczytać modułu serwera wydruku (" +
-           std::filesystem::path(PRINT_SERVER_MODULE_IN_BUILD).filename().string() + ") – zainstaluj program ponownie.";
+movement::Text ModuleMissing() {
+    return {RZ_TEXT("queues", "Nie można wczytać modułu serwera wydruku (%1) – zainstaluj program ponownie."),
+            {std::filesystem::path(PRINT_SERVER_MODULE_IN_BUILD).filename().string()}};
 }
 
 }  // namespace

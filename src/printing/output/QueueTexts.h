@@ -3,7 +3,10 @@
 
 #include "printing/output/QueueJob.h"
 
+#include "movement/Text.h"
+
 #include <string>
+#include <vector>
 
 namespace printing {
 
@@ -11,14 +14,14 @@ namespace printing {
 enum class PrinterPlace { PrintServer, Windows };
 
 // "Nie wybrano drukarki – wybierz ją w ustawieniach druku."
-std::string NoPrinterChosen();
+movement::Text NoPrinterChosen();
 
 // A printer the place does not have: one chosen in the print settings and removed since, or one
-// it never had; ends by naming what was not sent.
-std::string NoSuchPrinter(const QueueJob& job, PrinterPlace place);
+// it never had; names what was not sent.
+movement::Text NoSuchPrinter(const QueueJob& job, PrinterPlace place);
 
-// `sentence` about a job that was not sent, followed by what was not sent ("Kart par nie
-// wysłano."), where the job names it.
-std::string NotSent(const QueueJob& job, const std::string& sentence);
+// A refusal of a job that was not sent: `sentence` with `arguments` in its first places and
+// what the job holds ("Kart par nie wysłano.", QueueJob::notSent) in the place after them.
+movement::Text NotSent(const QueueJob& job, movement::TextId sentence, std::vector<std::string> arguments);
 
 }  // namespace printing

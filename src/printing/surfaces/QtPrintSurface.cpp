@@ -36,19 +36,19 @@ QtPrintSurface::QtPrintSurface(QPdfWriter& writer) : device_(writer), writer_(&w
 
 bool QtPrintSurface::WritesToFile() const { return printer_ == nullptr || !printer_->outputFileName().isEmpty(); }
 
-movement::Outcome QtPrintSurface::Fail(const QString& reason) {
-    return movement::Outcome::Refused(reason.toStdString());
-}
+movement::Outcome QtPrintSurface::Fail(movement::Text reason) { return movement::Outcome::Refused(std::move(reason)); }
 
 movement::Outcome QtPrintSurface::BeginDoc(const std::string& title) {
     if (writer_ != nullptr) writer_->setTitle(QString::fromStdString(title));
     if (printer_ != nullptr) printer_->setDocName(QString::fromStdString(title));
     if (!CardFaceUsable(&device_))
-        return Fail(QStringLiteral("Brak czcionki Arial (ani zastępczej) – nie można drukować rozstawików."));
+        return Fail({RZ_TEXT("surfaces", "Brak czcionki Arial (ani zastępczej) – nie można drukować rozstawików.")});
     if (!painter_.begin(&device_)) {
-        if (printer_ == nullptr) return Fail(QStringLiteral("Nie można rozpocząć pliku PDF."));
-        if (WritesToFile()) return Fail(QStringLiteral("Nie można zapisać pliku %1.").arg(printer_->outputFileName()));
-        return Fail(QStringLiteral("Nie można rozpocząć wydruku na drukarce %1.").arg(printer_->printerName()));
+        if (printer_ == nullptr) return Fail({RZ_TEXT("surfaces", "Nie można rozpocząć pliku PDF.")});
+        if (WritesToFile())
+            return Fail({RZ_TEXT("surfaces", "Nie można zapisać pliku %1."), {printer_->outputFileName().toStdString()}});
+        return Fail({RZ_TEXT("surfaces", "Nie można rozpocząć wydruku na drukarce %1."),
+                     {printer_->printerName().toStdString()}});
     }
     fontChanged_ = true;  // a new job starts with the painter's defaults
     ApplyPen();
@@ -56,20 +56,21 @@ movement::Outcome QtPrintSurface::BeginDoc(const std::string& title) {
 }
 
 movement::Outcome QtPrintSurface::NewPage() {
-    if (!device_.newPage()) return Fail(QStringLiteral("Drukarka nie przyjęła następnej strony."));
+    if (!device_.newPage()) return Fail({RZ_TEXT("surfaces", "Drukarka nie przyjęła następnej strony.")});
     return movement::Outcome::Accepted();
 }
 
 movement::Outcome QtPrintSurface::EndDoc() {
     const bool ended = painter_.end();
     if (printer_ == nullptr) {
-        if (!ended) return Fail(QStringLiteral("Nie można dokończyć pliku PDF."));
+        if (!ended) return Fail({RZ_TEXT("surfaces", "Nie można dokończyć pliku PDF.")});
         return movement::Outcome::Accepted();
     }
     if (!ended || printer_->printerState() == QPrinter::Error) {
-        if (WritesToFile()) return Fail(QStringLiteral("Nie można zapisać pliku %1.").arg(printer_->outputFileName()));
-        return Fail(QStringLiteral("Drukarka %1 zgłosiła błąd; wydruk mógł nie zostać ukończony.")
-                        .arg(printer_->printerName()));
+        if (WritesToFile())
+            return Fail({RZ_TEXT("surfaces", "Nie można zapisać pliku %1."), {printer_->outputFileName().toStdString()}});
+        return Fail({RZ_TEXT("surfaces", "Drukarka %1 zgłosiła błąd; wydruk mógł nie zostać ukończony."),
+                     {printer_->printerName().toStdString()}});
     }
     return movement::Outcome::Accepted();
 }

@@ -51,7 +51,7 @@ private:
     // The painter's font for the next text, set up again only when the font has changed.
     void UseFont(bool forSymbol);
     void ApplyPen();
-    static movement::Outcome Fail(const QString& reason);
+    static movement::Outcome Fail(movement::Text reason);
 
     QPagedPaintDevice& device_;
     QPrinter* printer_ = nullptr;   // none for a PDF writer
