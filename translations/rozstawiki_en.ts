@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en" sourcelanguage="pl_PL">
 <context>
     <name>BashCompletion</name>
@@ -59,7 +58,7 @@
     </message>
     <message>
         <source>Opcja %1 przyjmuje nazwę drukarki.</source>
-        <translation>Option %1 takes a printer&apos;s name.</translation>
+        <translation>Option %1 takes a printer's name.</translation>
     </message>
     <message>
         <source>Opcja %1 przyjmuje kod języka: %2.</source>
@@ -134,7 +133,7 @@ where each set goes and shared sets (default 0 – none)</translation>
     </message>
     <message>
         <source>źródło schematu na rozstawikach</source>
-        <translation>the scheme&apos;s source printed on the cards</translation>
+        <translation>the scheme's source printed on the cards</translation>
     </message>
     <message>
         <source>turniej: linia u dołu każdej strony (klub, turniej, data)</source>
@@ -160,7 +159,7 @@ where each set goes and shared sets (default 0 – none)</translation>
     <message>
         <source>język komunikatów i tego opisu (domyślnie język systemu)</source>
         <translation>the language of the messages and of this text
-(default: the system&apos;s)</translation>
+(default: the system's)</translation>
     </message>
     <message>
         <source>wypisuje ten opis</source>
@@ -168,7 +167,7 @@ where each set goes and shared sets (default 0 – none)</translation>
     </message>
     <message>
         <source>wypisuje wersję programu</source>
-        <translation>print the program&apos;s version</translation>
+        <translation>print the program's version</translation>
     </message>
     <message>
         <source>kończy opcje (dalej same argumenty, np. plik o nazwie
@@ -230,7 +229,7 @@ name begins with -)</translation>
     </message>
     <message>
         <source>język kart (domyślnie ten sam co język komunikatów)</source>
-        <translation>the cards&apos; language (by default the messages&apos; language)</translation>
+        <translation>the cards' language (by default the messages' language)</translation>
     </message>
 </context>
 <context>
@@ -484,16 +483,16 @@ warning), 1 bad input, a failed write or print, 2 a usage error.
         <translation>Movement:</translation>
     </message>
     <message>
-        <source>Definiowanie schematu Howell&apos;a</source>
+        <source>Definiowanie schematu Howell'a</source>
         <translation>Defining the Howell movement</translation>
     </message>
     <message>
         <source>Wg &amp;Kestrela</source>
-        <translation>&amp;Kestrel&apos;s</translation>
+        <translation>&amp;Kestrel's</translation>
     </message>
     <message>
         <source>Wg &amp;Plovera</source>
-        <translation>P&amp;lover&apos;s</translation>
+        <translation>P&amp;lover's</translation>
     </message>
     <message>
         <source>Dużo&amp;Zbiornic</source>
@@ -711,27 +710,27 @@ warning), 1 bad input, a failed write or print, 2 a usage error.
  aktualnych parametrów strony. Pobrane dane służą do skalowania wydruku.
  Niekiedy trzeba oszukać system, podając mu nieprawdziwe dane.
  Przykład: chemy wydrukować na drukarce igłowej, na składance 8,5*12 cali,
- rozstawiki po dwa na stronę - naciskamy kl. &quot;ParamStr&quot;, ustawiamy na
+ rozstawiki po dwa na stronę - naciskamy kl. "ParamStr", ustawiamy na
  ekranie dialogu wydruku format papieru 8,5*12 cali, akceptujemy klawi-
- szami OK, by po naciśnięciu klawisza &quot;ParamDr&quot; ustawić w analogiczny
+ szami OK, by po naciśnięciu klawisza "ParamDr" ustawić w analogiczny
  sposób format papieru na 8,5*6 cali. W okienku tym dokonujemy również
  wszystkich innych ustawień, takich jak np. ilość kopii. Po naciśnięciu
- klawisza &quot;Wydruki&quot; ustawiamy w formularzu wydruku co i jak chcemy dru-
+ klawisza "Wydruki" ustawiamy w formularzu wydruku co i jak chcemy dru-
  kować i puszczamy wydruk.
  Z formularza wydruku możemy w każdej chwili wrócić do ustawiania para-
- metrów wydruku naciskając klawisz &quot;Ustawienia Druku&quot;.</source>
+ metrów wydruku naciskając klawisz "Ustawienia Druku".</source>
         <translation> Setting the print parameters properly takes, besides choosing the printer,
  reading from its driver the page height and width set for the current
  page parameters. The program scales the print by these values.
  Sometimes the system has to be given untrue values on purpose.
  Example: to print table cards two to a page on a dot-matrix printer with
- 8.5*12 inch continuous paper, press &quot;Page setup&quot;, choose 8.5*12 inch
- paper in the print dialog and accept with OK; then press &quot;Printer setup&quot;
+ 8.5*12 inch continuous paper, press "Page setup", choose 8.5*12 inch
+ paper in the print dialog and accept with OK; then press "Printer setup"
  and choose 8.5*6 inch paper the same way. That dialog also takes every
- other setting, such as the number of copies. After pressing &quot;Print&quot;,
+ other setting, such as the number of copies. After pressing "Print",
  choose in the main window what to print and how, and print it.
  From the main window you can come back to the print parameters at any
- time with the &quot;Print Settings&quot; button.</translation>
+ time with the "Print Settings" button.</translation>
     </message>
     <message>
         <source> UWAGI 1.Bez pobrania parametrów program drukowania nie wystartuje.</source>
@@ -739,22 +738,22 @@ warning), 1 bad input, a failed write or print, 2 a usage error.
     </message>
     <message>
         <source>            2.Jeśli drukujemy na drukarce z zainstalowanymi fontami 
-               należy w &quot;ParamDr&quot; ustawić tryb wydruku na &quot;Kopiuj 
-               czcionki jako mapy bitowe&quot;. Ustawienie takie może być
+               należy w "ParamDr" ustawić tryb wydruku na "Kopiuj 
+               czcionki jako mapy bitowe". Ustawienie takie może być
                wykonane również w systemie Windows.</source>
         <translation>            2.To print on a printer with fonts of its own, choose
-               in &quot;Printer setup&quot; to send TrueType fonts as bitmaps.
+               in "Printer setup" to send TrueType fonts as bitmaps.
                The same setting can also be made in Windows itself.</translation>
     </message>
     <message>
         <source>            2.Dialog wydruku pokazuje drukarki serwera wydruku (CUPS)
                tego komputera; zamiast drukarki można w nim wybrać
                zapis do pliku PDF. Opcje drukarki (np. druk dwu-
-               stronny) ustawia się przyciskiem &quot;Właściwości&quot;.</source>
-        <translation>            2.The print dialog shows the printers of this computer&apos;s
+               stronny) ustawia się przyciskiem "Właściwości".</source>
+        <translation>            2.The print dialog shows the printers of this computer's
                print server (CUPS); instead of a printer it can save
                to a PDF file. Printer options (e.g. two-sided printing)
-               are set with the &quot;Properties&quot; button.</translation>
+               are set with the "Properties" button.</translation>
     </message>
     <message>
         <source>            3.Drukarki z małą pamięcią mogą stwarzać problemy przy wy-
@@ -1013,7 +1012,7 @@ warning), 1 bad input, a failed write or print, 2 a usage error.
         <translation>Custom pair numbers</translation>
     </message>
     <message>
-        <source>Numery jak w Mitchell&apos;u</source>
+        <source>Numery jak w Mitchell'u</source>
         <translation>Mitchell numbering</translation>
     </message>
     <message>
@@ -1237,7 +1236,7 @@ Instrukcja: man rozstawiki.
         <translation>Usage: rozstawiki [--language CODE] [--help | --version]
 Prints table guide cards, pair cards and movement sheets for duplicate bridge
 pairs tournaments played with Howell movements. Without windows: rozstawiki-pdf --help.
---language CODE  the windows&apos; language (%1); without it, the system&apos;s.
+--language CODE  the windows' language (%1); without it, the system's.
 Guide: man rozstawiki.
 </translation>
     </message>
@@ -1285,73 +1284,73 @@ Guide: man rozstawiki.
     <name>queues</name>
     <message>
         <source>Serwer wydruku (CUPS) nie odpowiada (czekano %2 s), więc nie można drukować na drukarce %1. %3</source>
-        <translation>The print server (CUPS) does not answer (waited %2 s), so nothing can be printed on printer %1. %3</translation>
+        <translation>The print server (CUPS) is not answering (waited %2 s), so printing on printer %1 is not possible. %3</translation>
     </message>
     <message>
         <source>Serwer wydruku (CUPS) nie potwierdził w ciągu %2 s przyjęcia zadania dla drukarki %1, więc nie wiadomo, czy się wydrukuje. Sprawdź kolejkę drukarki, zanim wyślesz je ponownie.</source>
-        <translation>The print server (CUPS) did not confirm within %2 s that it took the job for printer %1, so it is not known whether it will print. Check the printer&apos;s queue before you send it again.</translation>
+        <translation>The print server (CUPS) did not confirm within %2 s that it accepted the job for printer %1, so it is not known whether it will print. Check the printer's queue before sending it again.</translation>
     </message>
     <message>
         <source>Serwer wydruku (CUPS) odpowiedział niezrozumiale (nie w protokole IPP), więc nie można drukować na drukarce %1. %3</source>
-        <translation>The print server (CUPS) gave an answer that cannot be understood (not in the IPP protocol), so nothing can be printed on printer %1. %3</translation>
+        <translation>The print server (CUPS) gave an unintelligible answer (not in the IPP protocol), so printing on printer %1 is not possible. %3</translation>
     </message>
     <message>
         <source>Serwer wydruku (CUPS) odpowiedział niezrozumiale (nie w protokole IPP), zanim potwierdził przyjęcie zadania dla drukarki %1, więc nie wiadomo, czy się wydrukuje. Sprawdź kolejkę drukarki, zanim wyślesz je ponownie.</source>
-        <translation>The print server (CUPS) gave an answer that cannot be understood (not in the IPP protocol) before it confirmed that it took the job for printer %1, so it is not known whether it will print. Check the printer&apos;s queue before you send it again.</translation>
+        <translation>The print server (CUPS) gave an unintelligible answer (not in the IPP protocol) before it confirmed that it accepted the job for printer %1, so it is not known whether it will print. Check the printer's queue before sending it again.</translation>
     </message>
     <message>
         <source>Połączenie z serwerem wydruku (CUPS) zostało zerwane, więc nie można drukować na drukarce %1. %3</source>
-        <translation>The connection to the print server (CUPS) was broken, so nothing can be printed on printer %1. %3</translation>
+        <translation>The connection to the print server (CUPS) was broken, so printing on printer %1 is not possible. %3</translation>
     </message>
     <message>
         <source>Połączenie z serwerem wydruku (CUPS) zostało zerwane, zanim serwer potwierdził przyjęcie zadania dla drukarki %1, więc nie wiadomo, czy się wydrukuje. Sprawdź kolejkę drukarki, zanim wyślesz je ponownie.</source>
-        <translation>The connection to the print server (CUPS) was broken before the server confirmed that it took the job for printer %1, so it is not known whether it will print. Check the printer&apos;s queue before you send it again.</translation>
+        <translation>The connection to the print server (CUPS) was broken before the server confirmed that it accepted the job for printer %1, so it is not known whether it will print. Check the printer's queue before sending it again.</translation>
     </message>
     <message>
         <source>Serwer wydruku (CUPS) żąda hasła, a program drukuje bez logowania, więc nie można drukować na drukarce %1. %3</source>
-        <translation>The print server (CUPS) asks for a password, and the program prints without logging in, so nothing can be printed on printer %1. %3</translation>
+        <translation>The print server (CUPS) asks for a password, and the program prints without logging in, so printing on printer %1 is not possible. %3</translation>
     </message>
     <message>
         <source>Serwer wydruku (CUPS) zażądał hasła (program drukuje bez logowania), zanim potwierdził przyjęcie zadania dla drukarki %1, więc nie wiadomo, czy się wydrukuje. Sprawdź kolejkę drukarki, zanim wyślesz je ponownie.</source>
-        <translation>The print server (CUPS) asked for a password (the program prints without logging in) before it confirmed that it took the job for printer %1, so it is not known whether it will print. Check the printer&apos;s queue before you send it again.</translation>
+        <translation>The print server (CUPS) asked for a password (the program prints without logging in) before it confirmed that it accepted the job for printer %1, so it is not known whether it will print. Check the printer's queue before sending it again.</translation>
     </message>
     <message>
         <source>Serwer wydruku (CUPS) odpowiedział błędem HTTP %2, więc nie można drukować na drukarce %1. %3</source>
-        <translation>The print server (CUPS) answered with HTTP error %2, so nothing can be printed on printer %1. %3</translation>
+        <translation>The print server (CUPS) answered with HTTP error %2, so printing on printer %1 is not possible. %3</translation>
     </message>
     <message>
         <source>Serwer wydruku (CUPS) odpowiedział błędem HTTP %2, zanim potwierdził przyjęcie zadania dla drukarki %1, więc nie wiadomo, czy się wydrukuje. Sprawdź kolejkę drukarki, zanim wyślesz je ponownie.</source>
-        <translation>The print server (CUPS) answered with HTTP error %2 before it confirmed that it took the job for printer %1, so it is not known whether it will print. Check the printer&apos;s queue before you send it again.</translation>
+        <translation>The print server (CUPS) answered with HTTP error %2 before it confirmed that it accepted the job for printer %1, so it is not known whether it will print. Check the printer's queue before sending it again.</translation>
     </message>
     <message>
         <source>Brak połączenia z serwerem wydruku (CUPS), więc nie można drukować na drukarce %1. %3</source>
-        <translation>There is no connection to the print server (CUPS), so nothing can be printed on printer %1. %3</translation>
+        <translation>No connection to the print server (CUPS), so printing on printer %1 is not possible. %3</translation>
     </message>
     <message>
         <source>Drukarka %1 nie przyjmuje zadań. %2
 Komunikat serwera wydruku: %3</source>
-        <translation>Printer %1 does not take jobs. %2
-The print server says: %3</translation>
+        <translation>Printer %1 is not accepting jobs. %2
+The print server's message: %3</translation>
     </message>
     <message>
         <source>Drukarka %1 nie przyjmuje zadań. %2</source>
-        <translation>Printer %1 does not take jobs. %2</translation>
+        <translation>Printer %1 is not accepting jobs. %2</translation>
     </message>
     <message>
         <source>Nie udało się wysłać zadania do drukarki %1: %2. %3</source>
-        <translation>The job could not be sent to printer %1: %2. %3</translation>
+        <translation>Could not send the job to printer %1: %2. %3</translation>
     </message>
     <message>
         <source>Serwer wydruku (CUPS) przyjął zadanie dla drukarki %1, ale potem go nie zna, więc nie wiadomo, czy się wydrukuje. Sprawdź kolejkę drukarki, zanim wyślesz je ponownie.</source>
-        <translation>The print server (CUPS) took the job for printer %1 but then does not know it, so it is not known whether it will print. Check the printer&apos;s queue before you send it again.</translation>
+        <translation>The print server (CUPS) accepted the job for printer %1 but then lost track of it, so it is not known whether it will print. Check the printer's queue before sending it again.</translation>
     </message>
     <message>
         <source>Serwer wydruku przerwał zadanie na drukarce %1; nic z niego nie zostanie wydrukowane.</source>
-        <translation>The print server stopped the job on printer %1; nothing of it will be printed.</translation>
+        <translation>The print server aborted the job on printer %1; nothing of it will be printed.</translation>
     </message>
     <message>
         <source>Serwer wydruku (CUPS) nie odpowiada (czekano %1 s). Spróbuj ponownie, gdy serwer wydruku będzie działał.</source>
-        <translation>The print server (CUPS) does not answer (waited %1 s). Try again once the print server is working.</translation>
+        <translation>The print server (CUPS) is not answering (waited %1 s). Try again once the print server is working.</translation>
     </message>
     <message>
         <source>Nie można wczytać modułu serwera wydruku (%1) – zainstaluj program ponownie.</source>
@@ -1359,27 +1358,27 @@ The print server says: %3</translation>
     </message>
     <message>
         <source>Nie wybrano drukarki – wybierz ją w ustawieniach druku.</source>
-        <translation>No printer has been chosen – choose one in the print settings.</translation>
+        <translation>No printer chosen – choose one in the print settings.</translation>
     </message>
     <message>
         <source>Drukarki %1 nie ma już w systemie Windows: usunięto ją po wybraniu w ustawieniach druku. %2
 Wybierz drukarkę ponownie (Ustawienia Druku).</source>
-        <translation>Printer %1 is no longer in Windows: it was removed after it was chosen in the print settings. %2
+        <translation>Printer %1 is no longer in Windows: it was removed after being chosen in the print settings. %2
 Choose the printer again (Print Settings).</translation>
     </message>
     <message>
         <source>Drukarki %1 nie ma już na serwerze wydruku: usunięto ją po wybraniu w ustawieniach druku. %2
 Wybierz drukarkę ponownie (Ustawienia Druku).</source>
-        <translation>Printer %1 is no longer on the print server: it was removed after it was chosen in the print settings. %2
+        <translation>Printer %1 is no longer on the print server: it was removed after being chosen in the print settings. %2
 Choose the printer again (Print Settings).</translation>
     </message>
     <message>
         <source>Nie ma drukarki %1 w systemie Windows. %2</source>
-        <translation>Windows has no printer %1. %2</translation>
+        <translation>There is no printer %1 in Windows. %2</translation>
     </message>
     <message>
         <source>Nie ma drukarki %1 na serwerze wydruku. %2</source>
-        <translation>The print server has no printer %1. %2</translation>
+        <translation>There is no printer %1 on the print server. %2</translation>
     </message>
 </context>
 <context>
@@ -1433,7 +1432,7 @@ Number:%1</translation>
         <translation>There is no table %1.</translation>
     </message>
     <message>
-        <source>Nieznany schemat Howell&apos;a</source>
+        <source>Nieznany schemat Howell'a</source>
         <translation>Unknown Howell movement</translation>
     </message>
     <message>
@@ -1482,15 +1481,15 @@ Number:%1</translation>
     </message>
     <message>
         <source>Nie znaleziono pliku „%1” ani w folderze bieżącym „%2”, ani w folderze danych programu „%3”.</source>
-        <translation>File “%1” was found neither in the working folder “%2” nor in the program&apos;s data folder “%3”.</translation>
+        <translation>File “%1” was found neither in the working folder “%2” nor in the program's data folder “%3”.</translation>
     </message>
     <message>
         <source>Nie znaleziono pliku „%1” ani w folderze bieżącym „%2”, ani w folderze danych programu „%3”, ani w folderze danych programu „%4”.</source>
-        <translation>File “%1” was found neither in the working folder “%2” nor in the program&apos;s data folders “%3” and “%4”.</translation>
+        <translation>File “%1” was found neither in the working folder “%2” nor in the program's data folders “%3” and “%4”.</translation>
     </message>
     <message>
         <source>Nie znaleziono pliku „%1” ani w folderze bieżącym „%2”, ani w folderach danych programu: „%3”.</source>
-        <translation>File “%1” was found neither in the working folder “%2” nor in the program&apos;s data folders: “%3”.</translation>
+        <translation>File “%1” was found neither in the working folder “%2” nor in the program's data folders: “%3”.</translation>
     </message>
     <message>
         <source>Brak dostępu do pliku „%1” w folderze „%2”.</source>
@@ -1652,8 +1651,8 @@ Press the Print Settings button</translation>
     <message numerus="yes">
         <source>Przekazano %n rozstawików do kolejki wydruku drukarki %1. Co dalej dzieje się z zadaniem, program nie wie – widać to w kolejce drukarki w systemie Windows.</source>
         <translation>
-            <numerusform>Handed %n table card to the print queue of printer %1. What becomes of the job the program does not know – the printer&apos;s queue in Windows shows it.</numerusform>
-            <numerusform>Handed %n table cards to the print queue of printer %1. What becomes of the job the program does not know – the printer&apos;s queue in Windows shows it.</numerusform>
+            <numerusform>Handed %n table card to the print queue of printer %1. What becomes of the job the program does not know – the printer's queue in Windows shows it.</numerusform>
+            <numerusform>Handed %n table cards to the print queue of printer %1. What becomes of the job the program does not know – the printer's queue in Windows shows it.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1699,7 +1698,7 @@ The job (%n table cards) is waiting in its queue and will print when the printer
     </message>
     <message>
         <source>Przekazano karty par do kolejki wydruku drukarki %1. Co dalej dzieje się z zadaniem, program nie wie – widać to w kolejce drukarki w systemie Windows.</source>
-        <translation>Handed the pair cards to the print queue of printer %1. What becomes of the job the program does not know – the printer&apos;s queue in Windows shows it.</translation>
+        <translation>Handed the pair cards to the print queue of printer %1. What becomes of the job the program does not know – the printer's queue in Windows shows it.</translation>
     </message>
     <message>
         <source>Drukarka %1 jest zatrzymana.
@@ -1737,7 +1736,7 @@ The job (pair cards) is waiting in its queue and will print when the printer is 
     </message>
     <message>
         <source>Przekazano arkusz schematu do kolejki wydruku drukarki %1. Co dalej dzieje się z zadaniem, program nie wie – widać to w kolejce drukarki w systemie Windows.</source>
-        <translation>Handed the movement sheet to the print queue of printer %1. What becomes of the job the program does not know – the printer&apos;s queue in Windows shows it.</translation>
+        <translation>Handed the movement sheet to the print queue of printer %1. What becomes of the job the program does not know – the printer's queue in Windows shows it.</translation>
     </message>
     <message>
         <source>Drukarka %1 jest zatrzymana.
@@ -1778,7 +1777,7 @@ The job (movement sheet) is waiting in its queue and will print when the printer
     </message>
     <message>
         <source>Drukarka nie przyjęła następnej strony.</source>
-        <translation>The printer did not take the next page.</translation>
+        <translation>The printer did not accept the next page.</translation>
     </message>
     <message>
         <source>Nie można dokończyć pliku PDF.</source>
@@ -1797,24 +1796,24 @@ The job (movement sheet) is waiting in its queue and will print when the printer
     </message>
     <message>
         <source>Uruchom program na pulpicie albo na ekranie wirtualnym, na przykład:
-  xvfb-run -s &quot;-screen 0 1024x768x24&quot; rozstawiki
+  xvfb-run -s "-screen 0 1024x768x24" rozstawiki
 Pliki PDF bez okien tworzy rozstawiki-pdf (rozstawiki-pdf --help).
 </source>
         <translation>Start the program on a desktop or on a virtual screen, for example:
-  xvfb-run -s &quot;-screen 0 1024x768x24&quot; rozstawiki
+  xvfb-run -s "-screen 0 1024x768x24" rozstawiki
 rozstawiki-pdf makes PDF files without windows (rozstawiki-pdf --help).
 </translation>
     </message>
     <message>
-        <source>Nie udało się otworzyć okien programu na ekranie &quot;%1&quot;.
+        <source>Nie udało się otworzyć okien programu na ekranie "%1".
 </source>
-        <translation>Could not open the program&apos;s windows on the display &quot;%1&quot;.
+        <translation>Could not open the program's windows on the display "%1".
 </translation>
     </message>
     <message>
         <source>Nie znaleziono ekranu, na którym można pokazać okna programu (zmienna DISPLAY jest pusta).
 </source>
-        <translation>No display was found to show the program&apos;s windows on (the DISPLAY variable is empty).
+        <translation>No display was found to show the program's windows on (the DISPLAY variable is empty).
 </translation>
     </message>
 </context>

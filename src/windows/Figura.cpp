@@ -484,6 +484,7 @@ void TDrog::ShowPrintResult(const QString& text) {
         }
         word = breakable;
     }
+    if (!text.isEmpty()) toolkit::LogShown(text);
     WynikDruku->setText(words.join(QLatin1Char(' ')));
     const int height = std::clamp(WynikDruku->heightForWidth(width), 0, PrintResultBottom - PrintResultTop);
     WynikDruku->setGeometry(WynikDruku->x(), PrintResultBottom - height, width, height);

@@ -203,7 +203,7 @@ TEST_F(ExportCommand, APrinterThatRefusesIsMissingOrOutOfReachFailsWithTheReason
                "CUPS_SERVER=" + Quoted(printtest::ServerSocket()) + " ");
     EXPECT_EQ(english.errors,
               "Printer " + queue.Name() +
-                  " does not take jobs. No pair cards were sent.\nThe print server says: Brak papieru\n");
+                  " is not accepting jobs. No pair cards were sent.\nThe print server's message: Brak papieru\n");
 
     queue.Remove();
     const CommandRun missing = Print(queue.Name());
@@ -212,7 +212,7 @@ TEST_F(ExportCommand, APrinterThatRefusesIsMissingOrOutOfReachFailsWithTheReason
     const CommandRun missingInEnglish = Export({"--language", "en", "--printer", queue.Name(), "HowellKS.txt", "2"},
                                                "CUPS_SERVER=" + Quoted(printtest::ServerSocket()) + " ");
     EXPECT_EQ(missingInEnglish.errors,
-              "The print server has no printer " + queue.Name() + ". No table cards were sent.\n");
+              "There is no printer " + queue.Name() + " on the print server. No table cards were sent.\n");
 
     const CommandRun unreachable = Print(queue.Name(), printtest::DeadSocket());
     EXPECT_EQ(unreachable.status, 1);

@@ -116,23 +116,14 @@ TEST_F(EnglishWindows, EveryAcceleratorIsOnceInItsWindowAndEveryCaptionFits) {
 // window or the print dialog; and it keeps within the lines the window shows of it.
 TEST_F(EnglishWindows, ThePrintSettingsHelpNamesTheButtonsAsTheyReadInEnglish) {
     TUstWydr& ustWydr = windows.UstWydr();
-    QStringList captions;
-    const auto collect = [&](const QWidget& window) {
-        for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
-            captions.append(button->text().remove(QLatin1Char('&')));
-    };
-    collect(drog);
-    collect(ustWydr);
-    messages.InspectPrintDialogs([&](QPrintDialog& dialog) { collect(dialog); });
+    QStringList captions = ButtonCaptions(drog) + ButtonCaptions(ustWydr);
+    messages.InspectPrintDialogs([&](QPrintDialog& dialog) { captions += ButtonCaptions(dialog); });
     Click(drog.Drukarka);
     Click(ustWydr.ParaDr);
     const QStringList lines = ustWydr.Info->Lines();
     EXPECT_EQ(lines[0], QStringLiteral("Info"));
     EXPECT_LE(lines.size(), 24);
-    const QString help = ustWydr.Info->toPlainText();
-    QStringList named;
-    for (const auto& quoted : QRegularExpression(QStringLiteral("\"([^\"]+)\"")).globalMatch(help))
-        named.append(quoted.captured(1));
+    const QStringList named = Quoted(ustWydr.Info->toPlainText());
     EXPECT_EQ(named.size(), 5) << named.join(QLatin1Char('|')).toStdString();
     for (const QString& name : named) EXPECT_TRUE(captions.contains(name)) << name.toStdString();
 }

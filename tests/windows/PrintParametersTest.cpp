@@ -16,7 +16,6 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTemporaryDir>
@@ -66,20 +65,12 @@ TEST_F(PrintParameters, TheHelpTextHasItsTwentyFourLinesExactly) {
 // Every button the help text names in quotes is one the director finds: on this window, the main
 // window or the print dialog it opens; and it speaks of no other system.
 TEST_F(PrintParameters, TheHelpTextNamesOnlyTheButtonsThereAre) {
-    QStringList captions;
-    const auto collect = [&](const QWidget& window) {
-        for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
-            captions.append(button->text().remove(QLatin1Char('&')));
-    };
-    collect(drog);
-    collect(ustWydr);
-    messages.InspectPrintDialogs([&](QPrintDialog& dialog) { collect(dialog); });
+    QStringList captions = ButtonCaptions(drog) + ButtonCaptions(ustWydr);
+    messages.InspectPrintDialogs([&](QPrintDialog& dialog) { captions += ButtonCaptions(dialog); });
     Open();
     Click(ustWydr.ParaDr);
     const QString help = ustWydr.Info->toPlainText();
-    QStringList named;
-    for (const auto& quoted : QRegularExpression(QStringLiteral("\"([^\"]+)\"")).globalMatch(help))
-        named.append(quoted.captured(1));
+    const QStringList named = Quoted(help);
     EXPECT_EQ(named, (QStringList{"ParamStr", "ParamDr", "Wydruki", "Ustawienia Druku", "Właściwości"}));
     for (const QString& name : named) EXPECT_TRUE(captions.contains(name)) << name.toStdString();
     EXPECT_FALSE(help.contains(QStringLiteral("Windows")));

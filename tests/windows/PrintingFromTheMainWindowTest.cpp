@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QPrintDialog>
 #include <QPrintEngine>
 #include <QPrintPreviewWidget>
@@ -621,11 +622,26 @@ protected:
     }
 };
 
+// What the window says goes to the log as well, once asked for, word for word.
+QStringList& LoggedAsShown() {
+    static QStringList logged;
+    return logged;
+}
+void KeepShown(QtMsgType, const QMessageLogContext& context, const QString& text) {
+    if (QLatin1String(context.category) == QLatin1String("rozstawiki.shown")) LoggedAsShown() << text;
+}
+
 TEST_F(PrintingOnAQueue, TheCardsReachTheQueueWithTheirCopiesAndTheMainWindowSaysSo) {
     const printtest::PdfQueue queue("Sala");
+    LoggedAsShown().clear();
+    const QtMessageHandler before = qInstallMessageHandler(KeepShown);
+    QLoggingCategory::setFilterRules(QStringLiteral("rozstawiki.shown.info=true"));
     PrintOn(queue, 2);
+    QLoggingCategory::setFilterRules(QString());
+    qInstallMessageHandler(before);
     EXPECT_TRUE(messages.Shown().empty()) << messages.LastText().toStdString();
     EXPECT_EQ(Result(), Text("Wysłano 8 rozstawików do drukarki " + queue.Name() + "."));
+    EXPECT_EQ(LoggedAsShown(), QStringList{Result()});
     ExpectResultShownWhole();
     const auto printed = queue.PrintedFiles();
     ASSERT_EQ(printed.size(), 1u);

@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -81,6 +82,22 @@ protected:
         for (const QChar key : text) QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QApplication::processEvents();
+    }
+
+    // The captions of the buttons in `window`, without the marks of their accelerators.
+    static QStringList ButtonCaptions(const QWidget& window) {
+        QStringList captions;
+        for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
+            captions.append(button->text().remove(QLatin1Char('&')));
+        return captions;
+    }
+
+    // What `text` names "in quotes", in order.
+    static QStringList Quoted(const QString& text) {
+        QStringList named;
+        for (const auto& quoted : QRegularExpression(QStringLiteral("\"([^\"]+)\"")).globalMatch(text))
+            named.append(quoted.captured(1));
+        return named;
     }
 
     static QStringList Lines(const toolkit::ListBox* list) {
