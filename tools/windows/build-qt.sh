@@ -24,9 +24,20 @@ fi
 "$here/ensure-packages.sh"
 
 # Only what the programs use. Debian's source lacks the tablet header; the Windows platform
-# plugin needs OpenGL to compile (it loads it at run time, so it costs nothing).
+# plugin needs OpenGL to compile (it loads it at run time, so it costs nothing). Off: FreeType
+# (Windows draws text with its own engines), the style sheets, widgets and dialogs no window
+# here has, and the text formats nothing reads or writes. The print dialog needs the date
+# editor (with its calendar), the tab widget and the tree view, the preview the main window,
+# and the Windows style the input dialog, so they stay; `needed` is checked once configured,
+# before the long build.
+needed=(printdialog printpreviewwidget printer pdf messagebox listwidget tablewidget textedit combobox spinbox
+  shortcut accessibility harfbuzz style_windowsvista inputdialog)
+unused=(freetype style_stylesheet mdiarea dial lcdnumber fontcombobox fontdialog colordialog wizard
+  undocommand keysequenceedit splashscreen syntaxhighlighter textbrowser toolbox columnview errormessage
+  progressdialog gestures textodfwriter textmarkdownreader textmarkdownwriter movie)
 options=(
   -DCMAKE_TOOLCHAIN_FILE="$here/mingw-w64-x86_64.cmake"
+  -DCMAKE_PROJECT_QtBase_INCLUDE="$here/qt-unity.cmake"  # HarfBuzz as one unit
   -DCMAKE_BUILD_TYPE=Release
   -DCMAKE_INSTALL_PREFIX="$prefix"
   -DQT_HOST_PATH=/usr
@@ -41,7 +52,9 @@ options=(
   -DFEATURE_system_freetype=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF
   -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_libb2=OFF
 )
-configured="$version ${options[*]:1}"  # the toolchain file may lie in any checkout
+for feature in "${unused[@]}"; do options+=("-DFEATURE_$feature=OFF"); done
+# The first two files may lie in any checkout: their contents count instead.
+configured="$version ${options[*]:2} $(cat "$here/mingw-w64-x86_64.cmake" "$here/qt-unity.cmake" | sha256sum)"
 
 started=$(date +%s)
 mkdir -p "$cache"
@@ -60,6 +73,10 @@ if [[ "$(cat "$build/.configured" 2>/dev/null)" != "$configured" ]]; then
     { tail -40 "$cache/qt-configure.log" >&2; exit 1; }
   echo "$configured" >"$build/.configured"
 fi
+for feature in "${needed[@]}"; do
+  grep -qx "#define QT_FEATURE_$feature 1" "$build"/src/*/qt*-config*.h "$build"/src/plugins/styles/*/qt*-config*.h 2>/dev/null ||
+    { echo "The static Qt's configuration leaves out $feature, which the programs need" >&2; exit 1; }
+done
 
 # The folders of what the programs link: the modules, the bundled libraries, the entry point,
 # the Windows platform and style plugins. Not Qt's tests, the Direct2D, minimal and offscreen

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what the Windows build and its tests need on Debian 12, but only what is missing: the
-# MinGW-w64 compiler, Wine, NSIS, GoogleTest's sources, the virtual display and its tools, and the
+# MinGW-w64 compiler, Wine, NSIS, GoogleTest's sources, the virtual display, a window manager and
+# their tools, the print server with a PDF printer that Wine's spooler prints on, and the
 # deb-src entry that lets apt fetch Qt's source; and the Polish and English locales, under which
 # Wine plays a Polish and an English Windows.
 set -euo pipefail
@@ -9,7 +10,8 @@ set -euo pipefail
 packages=(
   g++-mingw-w64-x86-64-posix wine64 wine nsis googletest
   cmake ninja-build ccache dpkg-dev
-  xvfb xauth xdotool imagemagick poppler-utils fonts-liberation librsvg2-bin
+  xvfb xauth xdotool openbox imagemagick poppler-utils fonts-liberation librsvg2-bin
+  cups cups-client printer-driver-cups-pdf python3
   qt6-base-dev qt6-base-dev-tools locales
 )
 

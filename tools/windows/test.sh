@@ -7,6 +7,7 @@
 #     and pdftotext reads the same words from them as from the Linux build's PDFs;
 #   - rozstawiki.exe shows its main window in Polish under a Polish Windows and in English under
 #     an English one (screenshots are kept);
+#   - both print through Wine's spooler onto a queue of a private CUPS (printing-test.sh);
 #   - the installer installs silently, the installed export finds a shipped scheme file from
 #     another folder, writes a PDF with a Polish name, replaces it and keeps a file that is no
 #     PDF, and the silent uninstall leaves nothing.
@@ -140,6 +141,9 @@ main_window() {
 echo "-- The window program on the virtual display, in Polish and in English"
 main_window pl_PL.UTF-8 "Wydruk Rozstaw" rozstawiki.png
 main_window en_GB.UTF-8 "Table Guide Cards" rozstawiki-en.png
+
+# shellcheck source=tools/windows/printing-test.sh
+source "$here/printing-test.sh"
 
 echo "-- The installer"
 installer=$(ls "$build"/rozstawiki-setup-*.exe)
