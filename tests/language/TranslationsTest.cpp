@@ -126,16 +126,17 @@ std::vector<std::pair<int, std::string>> UnmarkedPolish(const std::string& code)
         const char c = code[at];
         if (c == '\n') ++line;
         if (code.compare(at, 2, "//") == 0) {
-            at = code.find('\n', at) - 1;
+            at = std::min(code.find('\n', at), code.size()) - 1;
         } else if (code.compare(at, 2, "/*") == 0) {
-            const std::size_t end = code.find("*/", at);
+            const std::size_t end = std::min(code.find("*/", at), code.size() - 1);
             line += static_cast<int>(std::count(&code[at], &code[end], '\n'));
             at = end + 1;
         } else if (c == '"' ||
                    (c == '\'' &&
                     (at == 0 || !std::isalnum(static_cast<unsigned char>(code[at - 1]))))) {  // 1'000 is a number
             std::size_t end = at + 1;
-            while (code[end] != c) end += code[end] == '\\' ? 2 : 1;
+            while (end < code.size() && code[end] != c && code[end] != '\n') end += code[end] == '\\' ? 2 : 1;
+            if (end >= code.size() || code[end] != c) continue;  // no literal: a quote in a directive's words
             const std::string literal = code.substr(at, end + 1 - at);
             const bool marked = std::find(calls.begin(), calls.end(), true) != calls.end();
             if (!marked && QString::fromStdString(literal).contains(polish)) found.emplace_back(line, literal);
