@@ -645,15 +645,6 @@ TEST_P(ProductsAtTheEdges, EveryWordStandsClearOnThePageAndNothingIsLeftOut) {
     RecordedAsPrinted recorded(surface);
     ASSERT_TRUE(printing::PrintProduct(product, state, page, request, recorded).accepted());
     const int pages = recorded.texts.back().page + 1;
-    {
-        const auto all = WordsOf(file);
-        for (const Word& w : all)
-            if (w.page == 0 && (w.text == "Tb" || w.text == "Round")) std::cerr << w.xMin << "," << w.yMin << " ";
-        std::cerr << "\n";
-        for (const auto& t : recorded.texts)
-            if (t.page == 0 && t.text.rfind("Tb", 0) == 0) std::cerr << t.text << "@" << t.x << " ";
-        std::cerr << "\n";
-    }
 
     // Every page of pair cards is laid out alike but the last: they are read up to the page
     // where the card of pair 4 begins (pairs 1 and 3 before it whole, 2 is absent), then the
