@@ -23,10 +23,10 @@ fi
 
 "$here/ensure-packages.sh"
 
-# Only what the programs use. Debian's source lacks the tablet header; the Windows platform
-# plugin needs OpenGL to compile (it loads it at run time, so it costs nothing). Off: FreeType
-# (Windows draws text with its own engines), the style sheets, widgets and dialogs no window
-# here has, and the text formats nothing reads or writes. The print dialog needs the date
+# Only what the programs use. Debian's source lacks the tablet header. Off: OpenGL (the cards and
+# windows are drawn by the raster engine, and the Windows platform plugin builds without it), the
+# XML module, FreeType (Windows draws text with its own engines), the style sheets, widgets and
+# dialogs no window here has, and the text formats nothing reads or writes. The print dialog needs the date
 # editor (with its calendar), the tab widget and the tree view, the preview the main window,
 # and the Windows style the input dialog, so they stay; `needed` is checked once configured,
 # before the long build.
@@ -37,7 +37,7 @@ unused=(freetype style_stylesheet mdiarea dial lcdnumber fontcombobox fontdialog
   progressdialog gestures textodfwriter textmarkdownreader textmarkdownwriter movie)
 options=(
   -DCMAKE_TOOLCHAIN_FILE="$here/mingw-w64-x86_64.cmake"
-  -DCMAKE_PROJECT_QtBase_INCLUDE="$here/qt-unity.cmake"  # HarfBuzz as one unit
+  -DCMAKE_PROJECT_QtBase_INCLUDE="$here/qt-unity.cmake"  # a few files to a unit
   -DCMAKE_BUILD_TYPE=Release
   -DCMAKE_INSTALL_PREFIX="$prefix"
   -DQT_HOST_PATH=/usr
@@ -45,7 +45,8 @@ options=(
   -DBUILD_SHARED_LIBS=OFF
   -DFEATURE_static_runtime=ON
   -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
-  -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_concurrent=OFF
+  -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
+  -DINPUT_opengl=no
   -DFEATURE_tabletevent=OFF
   -DFEATURE_pkg_config=OFF
   -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF
@@ -81,7 +82,7 @@ done
 # The folders of what the programs link: the modules, the bundled libraries, the entry point,
 # the Windows platform and style plugins. Not Qt's tests, the Direct2D, minimal and offscreen
 # platforms, the image format plugins or the modules nothing here uses.
-folders=(src/corelib src/3rdparty src/entrypoint src/xml src/gui src/opengl src/widgets src/printsupport
+folders=(src/corelib src/3rdparty src/entrypoint src/gui src/widgets src/printsupport
   src/plugins/platforms/windows src/plugins/styles)
 echo "Building a static Qt $version for Windows into $prefix, once per machine (about half an hour on" \
   "two free cores; log: $cache/qt-build.log)" >&2
