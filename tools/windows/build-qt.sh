@@ -25,11 +25,11 @@ fi
 
 # Only what the programs use. Debian's source lacks the tablet header. Off: OpenGL (the cards and
 # windows are drawn by the raster engine, and the Windows platform plugin builds without it), the
-# XML module, FreeType (Windows draws text with its own engines), the style sheets, widgets and
-# dialogs no window here has, and the text formats nothing reads or writes. The print dialog needs the date
-# editor (with its calendar), the tab widget and the tree view, the preview the main window,
-# and the Windows style the input dialog, so they stay; `needed` is checked once configured,
-# before the long build.
+# XML module, JPEG images, FreeType (Windows draws text with its own engines), the style sheets,
+# widgets and dialogs no window here has, and the text formats nothing reads or writes. The print
+# dialog needs the date editor (with its calendar), the tab widget and the tree view, the preview
+# the main window, and the Windows style the input dialog, so they stay; `needed` is checked once
+# configured, before the long build.
 needed=(printdialog printpreviewwidget printer pdf messagebox listwidget tablewidget textedit combobox spinbox
   shortcut accessibility harfbuzz style_windowsvista inputdialog)
 unused=(freetype style_stylesheet mdiarea dial lcdnumber fontcombobox fontdialog colordialog wizard
@@ -46,7 +46,7 @@ options=(
   -DFEATURE_static_runtime=ON
   -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
   -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
-  -DINPUT_opengl=no
+  -DINPUT_opengl=no -DFEATURE_jpeg=OFF
   -DFEATURE_tabletevent=OFF
   -DFEATURE_pkg_config=OFF
   -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF
