@@ -398,6 +398,21 @@ TEST_P(PdfCardsAtTheEdges, WithBoardNumbersAndAnAbsentPairEveryWordStandsClearTo
     }
 }
 
+// The edge tests trust this check to find ink that meets: two words drawn over each other, a
+// word over a line, and nothing for words apart or a word that runs off the paper's edge.
+TEST(InkCheck, FindsWordsThatMeetEachOtherOrALineAndNothingElse) {
+    const QSizeF paper(200, 100);
+    const auto word = [](const char* text, double x, double y) {
+        return Word{0, x, y, x + 30, y + 12, QString::fromLatin1(text)};
+    };
+    EXPECT_EQ(InkCollisions({word("Runda", 10, 10), word("Stol", 100, 10), word("Para", 185, 80)}, {}, paper),
+              std::set<std::string>());
+    EXPECT_EQ(InkCollisions({word("Runda", 10, 10), word("Stol", 14, 11)}, {}, paper),
+              std::set<std::string>{"Stol meets Runda"});
+    EXPECT_EQ(InkCollisions({word("Para", 185, 80)}, {QRectF(180, 83, 20, 4)}, paper),
+              std::set<std::string>{"Para meets a line"});
+}
+
 // HowellKS line 4, 13 rounds with nine boards a set, on every paper: the board rows and the
 // tables the sets come from and go to stand in the rows' own size, each entry under its round
 // ("100-108" under round 12), the labels whole on one line.

@@ -2,7 +2,8 @@
 # Read by the static Qt's configuration (build-qt.sh) at its top-level project: the modules the
 # programs link are compiled a few files to a unit. Each file otherwise parses the same large
 # headers again, about half of its compile time; in units of eight the build takes about half
-# the time. HarfBuzz is written to be compiled as one file; it takes two, so that both cores work.
+# the time. HarfBuzz is written to be compiled as one file and is. (In two it costs a minute
+# more of compiling and still ends alone: Gui's metatypes wait for its library.)
 #
 # Qt 6.4 was not written for this: the files listed after a module's batch size are compiled
 # alone. Most clash with a neighbour in a unit (a file-local helper or macro of the same name),
@@ -20,7 +21,7 @@ function(rozstawiki_unity target batch)
 endfunction()
 
 function(rozstawiki_unity_builds)
-  rozstawiki_unity(BundledHarfbuzz 28)  # two units: the other core is free while it builds
+  rozstawiki_unity(BundledHarfbuzz 0)
   rozstawiki_unity(Core 8
     global/qlogging.cpp global/qrandom.cpp io/qbuffer.cpp io/qurlquery.cpp io/qurlrecode.cpp
     kernel/qmetaobjectbuilder.cpp serialization/qcborstreamwriter.cpp text/qstring.cpp
