@@ -83,7 +83,7 @@ std::set<std::string> InkCollisions(const std::vector<Word>& words, const std::v
                          word.text);
         painter.end();
         // Row by row through the image's own memory: a call per dot made the sanitizer build's
-        // edge tests several times slower.
+        // edge tests take about twice as long.
         const QRect onPaper = box.intersected(owners.rect());
         for (int y = onPaper.top(); y <= onPaper.bottom(); ++y) {
             const auto* inked = reinterpret_cast<const QRgb*>(ink.constScanLine(y - box.top()));
