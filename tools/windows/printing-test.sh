@@ -1,5 +1,5 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The Windows road to the printer, read by test.sh (whose run_wine, fail, out, program,
+# The Windows road to the printer, read by test.sh (whose run_wine, fail, word_list, out, program,
 # linux_pdf and root it uses): Wine's spooler hands a Windows program's job to CUPS, here a
 # private scheduler with a cups-pdf queue, which writes it as a PDF.
 #   - rozstawiki-pdf.exe --printer prints every product (a range of tables, boards and an absent
@@ -18,7 +18,7 @@
 printed_words() {
   pdftotext "$1" - | python3 -c 'import sys, unicodedata
 sys.stdout.write(unicodedata.normalize("NFKC", sys.stdin.read()).replace("\u00ad", "-").replace("→", " → "))' |
-    tr -s '[:space:]' '\n' | sed '/^$/d' | LC_ALL=C sort
+    word_list
 }
 pages() { pdfinfo "$1" | sed -n 's/^Pages: *//p'; }
 

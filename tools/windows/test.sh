@@ -79,7 +79,8 @@ fi
 
 # The words pdftotext reads from a PDF, one a line, sorted: the layout may break lines
 # differently where the fonts differ a little.
-words() { pdftotext "$1" - | tr -s '[:space:]' '\n' | sed '/^$/d' | LC_ALL=C sort; }
+word_list() { tr -s '[:space:]' '\n' | sed '/^$/d' | LC_ALL=C sort; }
+words() { pdftotext "$1" - | word_list; }
 
 echo "-- The export's products against the Linux build's"
 cases=(
