@@ -8,7 +8,7 @@ packages=(
   cmake g++ ninja-build pkg-config
   qt6-base-dev qt6-translations-l10n qt6-tools-dev qt6-l10n-tools
   libgtest-dev libbenchmark-dev
-  clang libclang-rt-14-dev clang-format clang-tidy
+  clang libclang-rt-14-dev clang-format clang-tidy-22
   fonts-liberation fonts-dejavu-core
   xvfb xauth poppler-utils
   libcups2-dev cups cups-client printer-driver-cups-pdf

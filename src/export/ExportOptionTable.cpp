@@ -19,12 +19,6 @@ namespace {
 
 using movement::Outcome;
 
-std::optional<int> Integer(const std::string& text) {
-    const auto value = movement::ParseTypedInteger(text);
-    if (!value) return std::nullopt;
-    return *value;
-}
-
 std::vector<std::string> Split(const std::string& text, char separator) {
     std::vector<std::string> parts;
     std::size_t start = 0;
@@ -69,7 +63,8 @@ Outcome ReadNumbering(const ExportOption& option, const std::string& value, Expo
 Outcome ReadNumbers(const ExportOption& option, const std::string& value, ExportRequest& request) {
     for (const std::string& pair : Split(value, ',')) {
         const auto equals = pair.find('=');
-        const auto old = equals == std::string::npos ? std::nullopt : Integer(pair.substr(0, equals));
+        const auto old =
+            equals == std::string::npos ? std::nullopt : movement::ParseTypedInteger(pair.substr(0, equals));
         if (!old)
             return Takes(option,
                          RZ_TEXT("ExportOptions", "Opcja %1 przyjmuje pary STARY=NOWY rozdzielone przecinkami."));
@@ -80,7 +75,7 @@ Outcome ReadNumbers(const ExportOption& option, const std::string& value, Export
 
 Outcome ReadSwap(const ExportOption& option, const std::string& value, ExportRequest& request) {
     for (const std::string& table : Split(value, ',')) {
-        const auto number = Integer(table);
+        const auto number = movement::ParseTypedInteger(table);
         if (!number)
             return Takes(option, RZ_TEXT("ExportOptions", "Opcja %1 przyjmuje numery stołów rozdzielone przecinkami."));
         request.swaps.push_back(*number);
@@ -95,14 +90,14 @@ Outcome ReadCards(const ExportOption& option, const std::string& value, ExportRe
 }
 
 Outcome ReadAbsent(const ExportOption& option, const std::string& value, ExportRequest& request) {
-    const auto pair = Integer(value);
+    const auto pair = movement::ParseTypedInteger(value);
     if (!pair) return Takes(option, RZ_TEXT("ExportOptions", "Opcja %1 przyjmuje numer pary."));
     request.absentPair = *pair;
     return Outcome::Accepted();
 }
 
 Outcome ReadBoards(const ExportOption& option, const std::string& value, ExportRequest& request) {
-    const auto boards = Integer(value);
+    const auto boards = movement::ParseTypedInteger(value);
     if (!boards)
         return Takes(option, RZ_TEXT("ExportOptions", "Opcja %1 przyjmuje liczbę rozdań w komplecie, od 0 do 9."));
     if (Outcome fits = movement::CheckBoardsPerSet(*boards); !fits.accepted()) return fits;
@@ -111,9 +106,9 @@ Outcome ReadBoards(const ExportOption& option, const std::string& value, ExportR
 }
 
 Outcome ReadTable(const ExportOption& option, const std::string& value, std::optional<int>& table) {
-    const auto number = Integer(value);
+    const auto number = movement::ParseTypedInteger(value);
     if (!number) return Takes(option, RZ_TEXT("ExportOptions", "Opcja %1 przyjmuje numer stołu."));
-    table = *number;
+    table = number;
     return Outcome::Accepted();
 }
 
@@ -134,7 +129,7 @@ Outcome ReadPaper(const ExportOption& option, const std::string& value, ExportRe
 }
 
 Outcome ReadResolution(const ExportOption& option, const std::string& value, ExportRequest& request) {
-    const auto dpi = Integer(value);
+    const auto dpi = movement::ParseTypedInteger(value);
     if (!dpi || *dpi < 72 || *dpi > 2400)
         return Takes(option, RZ_TEXT("ExportOptions", "Opcja %1 przyjmuje liczbę od 72 do 2400."));
     request.resolution = *dpi;

@@ -89,7 +89,9 @@ std::terminate_handler previousTerminate = nullptr;
         if (const std::exception_ptr thrown = std::current_exception()) std::rethrow_exception(thrown);
     } catch (const std::bad_alloc&) {
         outOfMemory = true;
-    } catch (...) {}
+    } catch (...) {
+        outOfMemory = false;
+    }
     if (!outOfMemory) {
         if (previousTerminate != nullptr) previousTerminate();
         std::abort();

@@ -406,7 +406,7 @@ RoundNote ParseNote(const std::string& text, int32_t boardsPerSet, const CardLan
             if (!sets.empty()) note.shared.insert({tables, sets.front()});
         } else {
             EXPECT_TRUE(begins(part, language.sittingOut)) << part;
-            note.sittingOut = std::atoi(part.substr(std::string_view(language.sittingOut).size()).c_str());
+            note.sittingOut = std::stoi(part.substr(std::string_view(language.sittingOut).size()));
         }
         start = end + 2;
     }

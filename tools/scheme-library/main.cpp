@@ -6,12 +6,15 @@
 
 #include "SchemeLibrary.h"
 
+#include <charconv>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -43,7 +46,7 @@ void Report(const std::string& file, const SettledSize& size, double seconds) {
             std::cout << "OPEN: " << size.reason;
             break;
     }
-    std::cout << "\n    " << size.searchNodes << " tables placed, " << seconds << " s" << std::endl;
+    std::cout << "\n    " << size.searchNodes << " tables placed, " << seconds << " s\n" << std::flush;
 }
 
 int WriteAll(const std::filesystem::path& folder) {
@@ -63,19 +66,29 @@ int WriteAll(const std::filesystem::path& folder) {
             std::cerr << "cannot write " << path << "\n";
             return EXIT_FAILURE;
         }
-        std::cout << "wrote " << path.string() << " in " << SecondsSince(fileStart) << " s\n" << std::endl;
+        std::cout << "wrote " << path.string() << " in " << SecondsSince(fileStart) << " s\n\n" << std::flush;
     }
-    std::cout << "all three files in " << SecondsSince(start) << " s" << std::endl;
+    std::cout << "all three files in " << SecondsSince(start) << " s\n" << std::flush;
     return EXIT_SUCCESS;
+}
+
+// The whole number an argument spells, and nothing else.
+std::optional<int> Number(std::string_view text) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc == 2) return WriteAll(argv[1]);
-    if (argc == 3) {
+    const auto rounds = argc == 3 ? Number(argv[1]) : std::nullopt;
+    const auto tables = argc == 3 ? Number(argv[2]) : std::nullopt;
+    if (rounds && tables) {
         const auto start = Clock::now();
-        const SettledSize settled = schemelibrary::SettleSize(std::atoi(argv[1]), std::atoi(argv[2]));
+        const SettledSize settled = schemelibrary::SettleSize(*rounds, *tables);
         Report("", settled, SecondsSince(start));
         return EXIT_SUCCESS;
     }

@@ -105,8 +105,8 @@ Trouble TroubleOf(http_t* http, const Exchange& exchange);
 // as its connection is cut or its next step begins, and it holds nothing of the caller's.
 // `whileWaiting` is called about ten times a second meanwhile.
 template <class Answer>
-Answer WithinDeadline(int seconds, std::function<Answer(Exchange&)> talk, std::function<Answer(const Exchange&)> late,
-                      const std::function<void()>& whileWaiting) {
+Answer WithinDeadline(int seconds, std::function<Answer(Exchange&)> talk,
+                      const std::function<Answer(const Exchange&)>& late, const std::function<void()>& whileWaiting) {
     struct Shared {
         explicit Shared(int limit) : exchange(limit) {}
         Exchange exchange;

@@ -319,7 +319,7 @@ movement::Result<JobFate> SendPdfToQueue(const QueueJob& job, std::string_view p
         if (exchange.confirmed) return Sent::Accepted(JobFate::Printing);
         return Failed(job, Trouble::Silent, exchange.documentSent);
     };
-    return WithinDeadline(job.answerSeconds, std::move(talk), std::move(late), WhileWaiting());
+    return WithinDeadline(job.answerSeconds, std::move(talk), late, WhileWaiting());
 }
 
 movement::Outcome CheckPrintServerAnswers(int seconds) {
@@ -337,7 +337,7 @@ movement::Outcome CheckPrintServerAnswers(int seconds) {
         return exchange.silent ? silent() : Outcome::Accepted();
     };
     std::function<Outcome(const Exchange&)> late = [silent](const Exchange&) { return silent(); };
-    return WithinDeadline(seconds, std::move(talk), std::move(late), WhileWaiting());
+    return WithinDeadline(seconds, std::move(talk), late, WhileWaiting());
 }
 
 void WithoutPrintServer(const std::function<void()>& make) {
