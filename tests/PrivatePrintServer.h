@@ -17,10 +17,12 @@
 
 namespace printtest {
 
-inline std::string ServerSocket() { return std::string(PRIVATE_CUPS_DIR) + "/cups.sock"; }
+// Paths and commands are joined as literals where they can be: GCC 12 at -O2 reports a false
+// out-of-bounds copy in std::string(literal) + literal once the string header comes precompiled.
+inline std::string ServerSocket() { return PRIVATE_CUPS_DIR "/cups.sock"; }
 
 // A socket on which no print server listens.
-inline std::string DeadSocket() { return std::string(PRIVATE_CUPS_DIR) + "/nobody.sock"; }
+inline std::string DeadSocket() { return PRIVATE_CUPS_DIR "/nobody.sock"; }
 
 // What a command run against the private server writes to its standard output.
 inline std::string Output(const std::string& command) {
@@ -42,8 +44,7 @@ class PdfQueue {
 public:
     explicit PdfQueue(const std::string& name) : name_(name + "-" + std::to_string(::getpid())) {
         const int made =
-            std::system((std::string("'") + PRIVATE_CUPS_SCRIPT + "' add-pdf-queue '" + PRIVATE_CUPS_DIR + "' " + name_)
-                            .c_str());
+            std::system((std::string("'" PRIVATE_CUPS_SCRIPT "' add-pdf-queue '" PRIVATE_CUPS_DIR "' ") + name_).c_str());
         EXPECT_EQ(made, 0) << "no private print server: the tests that print run under ctest";
     }
     ~PdfQueue() { Remove(); }
@@ -62,7 +63,7 @@ public:
         while (!Output("lpstat -o " + name_).empty() && std::chrono::steady_clock::now() < end)
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         std::vector<std::filesystem::path> files;
-        for (const auto& entry : std::filesystem::directory_iterator(std::string(PRIVATE_CUPS_DIR) + "/out-" + name_))
+        for (const auto& entry : std::filesystem::directory_iterator(PRIVATE_CUPS_DIR "/out-" + name_))
             files.push_back(entry.path());
         return files;
     }
