@@ -84,7 +84,7 @@ done
 # platforms, the image format plugins or the modules nothing here uses.
 folders=(src/corelib src/3rdparty src/entrypoint src/gui src/widgets src/printsupport
   src/plugins/platforms/windows src/plugins/styles)
-echo "Building a static Qt $version for Windows into $prefix, once per machine (about a quarter of an hour on" \
+echo "Building a static Qt $version for Windows into $prefix, once per machine (10 to 16 minutes on" \
   "two free cores; log: $cache/qt-build.log)" >&2
 cmake --build "$build" -j "$(nproc)" -- "${folders[@]/%//all}" >"$cache/qt-build.log" 2>&1 ||
   { tail -40 "$cache/qt-build.log" >&2; exit 1; }
