@@ -20,6 +20,7 @@ clang-tidy 22 (Debian's clang-tidy-22): unlike 14, it leaves the declarations of
 """
 import concurrent.futures
 import functools
+import glob
 import hashlib
 import json
 import os
@@ -106,12 +107,9 @@ def main():
     common = hashlib.sha256()
     common.update(subprocess.run([CLANG_TIDY, "--version"], capture_output=True, check=True).stdout)
     # The tree's .clang-tidy and those of its folders, which add to it.
-    configs = [os.path.join(root, ".clang-tidy")]
-    for top in ("src", "tests", "tools"):
-        for folder, folders, files in os.walk(os.path.join(root, top)):
-            folders.sort()
-            if ".clang-tidy" in files:
-                configs.append(os.path.join(folder, ".clang-tidy"))
+    configs = [os.path.join(root, ".clang-tidy")] + sorted(
+        config for top in ("src", "tests", "tools")
+        for config in glob.glob(os.path.join(root, top, "**", ".clang-tidy"), recursive=True))
     for config in configs:
         common.update(os.path.relpath(config, root).encode())
         with open(config, "rb") as text:
